@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// How the device core shows its own messages. The console supplies message boxes titled
+// "Орвик-683", the command-line front end prints to standard error and answers Cancel, and
+// tests record what would have been shown.
+class IPrompt {
+  public:
+    virtual ~IPrompt() = default;
+    // An error box with one OK button; returns once the operator has closed it.
+    virtual void ShowError(const std::u16string& text) = 0;
+    // The same with a warning icon (the register refused the password).
+    virtual void ShowWarning(const std::u16string& text) = 0;
+    // An error box with Retry and Cancel; true when the operator chose Retry.
+    virtual bool AskRetry(const std::u16string& text) = 0;
+};
+
+// The title of every box the core shows.
+inline constexpr char16_t kPromptTitle[] = u"Орвик-683";

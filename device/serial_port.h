@@ -1,0 +1,47 @@
+#pragma once
+
+#include <termios.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+// The register's serial port: opened exclusively, raw, 115200 baud 8E2 with parity checking,
+// no flow control, DTR and RTS raised. All termios handling of the program lives here.
+namespace orvik {
+
+class CSerialPort {
+  public:
+    CSerialPort() = default;
+    ~CSerialPort();
+    CSerialPort(const CSerialPort&) = delete;
+    CSerialPort& operator=(const CSerialPort&) = delete;
+
+    // Opens the COM name's device and configures the line. On failure returns false and puts
+    // the system's reason (with the remedy for a missing permission) into *reason.
+    bool Open(const std::string& comName, std::string* reason);
+    bool IsOpen() const { return m_fd >= 0; }
+    int Fd() const { return m_fd; }
+
+    // Changes the line rate; 57600 is the log-in's fall-back.
+    void SetBaudRate(int baud);
+    // Raises or drops the DTR line.
+    void SetDtr(bool on);
+    // Discards what is waiting in both directions.
+    void Purge();
+    // Writes the whole buffer, waiting while the driver's queue is full. False on an error or
+    // when the driver takes nothing for a long time (the device is gone).
+    bool Write(std::span<const std::uint8_t> bytes);
+    // Drops DTR, purges, restores the settings found at open, releases exclusivity and closes.
+    void Close();
+
+  private:
+    int m_fd = -1;
+    termios m_savedSettings{};
+};
+
+// Maps a termios rate constant to baud and back (0 where unknown).
+int BaudFromSpeed(speed_t speed);
+
+}  // namespace orvik
