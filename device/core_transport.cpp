@@ -6,6 +6,7 @@
 #include "orvik_core.h"
 #include "status_table.h"
 #include "string_table.h"
+#include "text_codec.h"
 
 using orvik::Contains;
 using orvik::HasStatusWord;
@@ -13,7 +14,8 @@ using orvik::HasStatusWord;
 COrvikCore::COrvikCore() : m_queue(std::make_unique<CMessageContainer>()) {}
 
 COrvikCore::~COrvikCore() {
-    StopReceiverAndClosePort();
+    // An open receipt is cancelled before the port goes away.
+    Disconnect();
 }
 
 int COrvikCore::OpenPort(const std::string& portName) {
@@ -27,6 +29,22 @@ bool COrvikCore::StartReceiver() {
         return false;
     }
     return m_receiver.Start(m_port.Fd(), *m_queue, replyTimeout);
+}
+
+HRESULT COrvikCore::OpenLink(const std::string& portName) {
+    if (!OpenPort(portName)) {
+        std::u16string text = orvik::LoadString(orvik::kStrPortOpenFailed) + orvik::FromUtf8(portName);
+        if (!m_openFailureReason.empty()) {
+            text += u"\n" + orvik::FromUtf8(m_openFailureReason);
+        }
+        ReportText(std::move(text));
+        return E_FAIL;
+    }
+    if (!StartReceiver()) {
+        StopReceiverAndClosePort();
+        return E_FAIL;
+    }
+    return S_OK;
 }
 
 int COrvikCore::StopReceiverAndClosePort() {

@@ -1,6 +1,7 @@
 #include "message_container.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 CMessageContainer::CMessageContainer() {
@@ -56,9 +57,40 @@ void CMessageContainer::Pop() {
     }
 }
 
+bool CMessageContainer::WaitNotEmpty(int timeoutMs, const std::function<void()>* idle) {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
+    int remaining = timeoutMs;
+    for (;;) {
+        if (!m_notEmpty.Wait(remaining, idle)) {
+            return false;
+        }
+        if (!IsEmpty()) {
+            return true;
+        }
+        // The producer publishes a reply before it signals, so the consumer may already have
+        // taken that reply when the signal arrives. Clear the stale signal; a push that comes
+        // after the reset signals again, and one that came before is seen by the second look.
+        m_notEmpty.Reset();
+        if (!IsEmpty()) {
+            m_notEmpty.Set();
+            return true;
+        }
+        if (timeoutMs >= 0) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+            remaining = static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+        }
+    }
+}
+
 void CMessageContainer::BlankTexts() {
-    // The first 300 bytes of a slot: its length and its first 149 characters.
-    for (Slot& slot : m_slots) {
+    // Only the queued slots: they belong to the consumer until it pops them, whereas the slot
+    // at tail may be filled by the receiver at this very moment, and a reply arriving during
+    // the blanking must stay whole. The other slots are rewritten before they are read again.
+    const int tail = m_tail.load(std::memory_order_acquire);
+    for (int index = m_head.load(std::memory_order_relaxed); index != tail; index = Next(index)) {
+        // The first 300 bytes of a slot: its length and its first 149 characters.
+        Slot& slot = m_slots[index];
         slot.length = 0;
         std::fill_n(slot.text, 149, u'\0');
     }

@@ -38,14 +38,14 @@ class CMessageContainer {
     // replies remain, so that a reply pushed meanwhile is never left unsignalled.
     void Pop();
 
-    // Zeroes the length and the first 149 characters of every slot; queued replies then read
-    // as empty texts. Head, tail and the event are left alone.
+    // Consumer: zeroes the length and the first 149 characters of every queued slot; queued
+    // replies then read as empty texts. Head, tail and the event are left alone.
     void BlankTexts();
 
-    // Waits up to timeoutMs for the not-empty event.
-    bool WaitNotEmpty(int timeoutMs, const std::function<void()>* idle = nullptr) {
-        return m_notEmpty.Wait(timeoutMs, idle);
-    }
+    // Consumer: waits up to timeoutMs (negative: without limit) until a reply is queued; true
+    // only when one is. A signal that comes late, from a push whose reply has already been
+    // taken, is cleared and the wait goes on.
+    bool WaitNotEmpty(int timeoutMs, const std::function<void()>* idle = nullptr);
     bool IsSignalled() const { return m_notEmpty.IsSet(); }
 
   private:

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The command line: global options, then a verb and its arguments.
+struct CliOptions {
+    std::string port;
+    std::string operatorName = "Касир";
+    std::string password;
+    bool raw = false;
+    std::string verb;
+    std::vector<std::string> arguments;
+};
+
+// Parses argv; on a usage error returns nothing and puts the reason in *error.
+std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, std::string* error);
+
+// The usage text printed by --help and after a usage error.
+const char* CliUsage();

@@ -1,0 +1,27 @@
+#include "stderr_prompt.h"
+
+#include <cstdio>
+
+#include "text_codec.h"
+
+namespace {
+
+void Print(const char* kind, const std::u16string& text) {
+    std::fprintf(stderr, "%s%s: %s\n", orvik::ToUtf8(kPromptTitle).c_str(), kind,
+                 orvik::ToUtf8(text).c_str());
+}
+
+}  // namespace
+
+void CStderrPrompt::ShowError(const std::u16string& text) {
+    Print("", text);
+}
+
+void CStderrPrompt::ShowWarning(const std::u16string& text) {
+    Print(" (warning)", text);
+}
+
+bool CStderrPrompt::AskRetry(const std::u16string& text) {
+    Print("", text);
+    return false;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "prompt.h"
+
+// The command line shows the core's messages on standard error and answers every Retry/Cancel
+// question with Cancel: a script must not hang on a register that does not answer.
+class CStderrPrompt : public IPrompt {
+  public:
+    void ShowError(const std::u16string& text) override;
+    void ShowWarning(const std::u16string& text) override;
+    bool AskRetry(const std::u16string& text) override;
+};

@@ -1,0 +1,168 @@
+// What the device core learns about the register: the configuration reading at connect, the
+// information queries, and the family, model and limits derived from them.
+#include <algorithm>
+
+#include "config_replies.h"
+#include "device_model.h"
+#include "orvik_core.h"
+#include "status_table.h"
+#include "string_table.h"
+
+using orvik::Contains;
+using orvik::HasStatusWord;
+
+namespace {
+// The data of a reply begin after its four-letter tag.
+constexpr std::size_t kReplyDataStart = 4;
+}  // namespace
+
+HRESULT COrvikCore::ReadConfiguration() {
+    const orvik::LocalDateTime now = localClock ? localClock() : orvik::CurrentLocalDateTime();
+    std::u16string reply;
+
+    SendCommand(u"CONf");
+    if (!Succeeded(ReadConfigReply({u"CONf", u"CONF"}, false, false, reply))) {
+        return E_FAIL;
+    }
+    orvik::ParseConfigurationReply(reply, now, printerInfo);
+    DeriveFamilyAndModel();
+    printerInfo.maxArticleNumber = CPrinterInfo::kDefaultMaxArticleNumber;
+    QueryDeviceOptions();
+    ApplyModelLimits();
+    DrainReplies();
+
+    SendCommand(u"CNAL");
+    if (!Succeeded(ReadConfigReply({u"CNAL"}, true, false, reply))) {
+        return E_FAIL;
+    }
+    if (!reply.empty()) {
+        orvik::ParseTaxRecords(reply, now, printerInfo);
+    }
+    DrainReplies();
+
+    if (deviceFamily == 1) {
+        // Not every register of the family knows the tax names; silence here is no error.
+        SendCommand(u"CNAL1");
+        const HRESULT names = ReadConfigReply({u"CNAM"}, true, true, reply);
+        if (names == E_UNEXPECTED) {
+            return E_FAIL;
+        }
+        if (Succeeded(names) && !reply.empty()) {
+            orvik::ParseTaxNames(reply, printerInfo);
+        }
+        DrainReplies();
+    }
+
+    SendCommand(u"CRES");
+    if (!Succeeded(ReadConfigReply({u"CRES"}, false, false, reply))) {
+        return E_FAIL;
+    }
+    orvik::ParseConfigCounters(reply, printerInfo);
+    DrainReplies();
+    DeriveFamilyAndModel();
+    if (deviceFamily == 1 && (deviceModel == 5 || deviceModel == 6 || deviceModel == 8)) {
+        DocumentCounters counters;
+        QueryDocumentCounters(counters);
+    }
+    return S_OK;
+}
+
+HRESULT COrvikCore::ReadConfigReply(std::initializer_list<std::u16string_view> tags, bool readyEnds,
+                                    bool silentTimeout, std::u16string& reply) {
+    for (;;) {
+        const HRESULT result = WaitForTaggedReply(tags, configReplyTimeout, &reply, silentTimeout);
+        if (!Succeeded(result)) {
+            return result;
+        }
+        if (!reply.empty()) {
+            return FinishAnswer(true);
+        }
+        if (readyEnds) {
+            return S_OK;
+        }
+        // "READY" without the data this step needs: keep waiting for them.
+    }
+}
+
+HRESULT COrvikCore::FinishAnswer(bool judgeStatus) {
+    // The register follows its data with "READY". Replies reach the queue the moment their
+    // frame is complete, so that "READY" may still be on its way; it must not be taken for
+    // the answer to the next command.
+    for (;;) {
+        if (!WaitForReply(pendingStatusTimeout) || Queue().IsEmpty()) {
+            return S_OK;
+        }
+        const std::u16string reply(Queue().Front());
+        Queue().Pop();
+        if (HasStatusWord(reply)) {
+            if (judgeStatus && !TranslateStatus(reply)) {
+                DrainReplies();
+                return E_UNEXPECTED;
+            }
+            continue;
+        }
+        if (Contains(reply, u"READY")) {
+            DrainReplies();
+            return S_OK;
+        }
+    }
+}
+
+std::u16string COrvikCore::QueryValue(std::u16string_view command, std::u16string_view key) {
+    SendCommand(command);
+    for (;;) {
+        if (!WaitForReply(configReplyTimeout)) {
+            ReportMessage(orvik::kStrNoAnswer);
+            return {};
+        }
+        if (Queue().IsEmpty()) {
+            return {};
+        }
+        const std::u16string reply(Queue().Front());
+        Queue().Pop();
+        if (HasStatusWord(reply)) {
+            // The caller sees the empty answer; the status itself is not shown here.
+            DrainReplies();
+            return {};
+        }
+        if (Contains(reply, key)) {
+            FinishAnswer(false);
+            DrainReplies();
+            return reply.substr(std::min(kReplyDataStart, reply.size()));
+        }
+    }
+}
+
+void COrvikCore::QueryDeviceOptions() {
+    std::u16string answer = u"1000";
+    if (deviceFamily == 1 && deviceModel == 8) {
+        answer = QueryValue(u"dset", u"dset");
+    }
+    orvik::ApplyDeviceOptions(answer, printerInfo);
+}
+
+std::u16string COrvikCore::QueryDocumentCounters(DocumentCounters& counters) {
+    std::u16string answer = QueryValue(u"GLCN", u"GLCN");
+    counters = orvik::ParseDocumentCounters(answer);
+    // No answer is no news: the article mode and Z-report values the core knows stay, so that
+    // later commands keep the register's format.
+    if (!answer.empty()) {
+        articleMode = counters.articleMode;
+        printerInfo.zReportMade = counters.zReportMade;
+        printerInfo.lastZReportNumber = counters.lastZReportNumber;
+    }
+    ApplyModelLimits();
+    return answer;
+}
+
+void COrvikCore::DeriveFamilyAndModel() {
+    const orvik::FamilyAndModel derived = orvik::DeriveFamilyAndModel(
+        printerInfo.serialNumber, printerInfo.firmwareName, printerInfo.firmwareDate);
+    deviceFamily = derived.family;
+    deviceModel = derived.model;
+}
+
+void COrvikCore::ApplyModelLimits() {
+    printerInfo.maxArticleNumber = orvik::ModelArticleLimit(deviceFamily, deviceModel, articleMode,
+                                                            printerInfo.maxArticleNumber);
+}

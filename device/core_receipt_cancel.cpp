@@ -1,0 +1,15 @@
+// Cancelling the register's open receipt.
+#include "orvik_core.h"
+
+HRESULT COrvikCore::CancelReceipt() {
+    if (deviceFamily == 0) {
+        // Family 0 registers need a pause before they take "CANC".
+        Pause(cancelPause);
+    }
+    SendCommand(u"CANC");
+    if (!Succeeded(WaitForReady(replyTimeout))) {
+        return E_FAIL;
+    }
+    receiptOpen = false;
+    return S_OK;
+}

@@ -1,0 +1,199 @@
+// The connection session of the device core: opening the link, waking the register, the
+// operator's log-in, preparing the register for work, and closing the link.
+#include "manual_reset_event.h"
+#include "orvik_core.h"
+#include "session_commands.h"
+#include "status_table.h"
+#include "string_table.h"
+
+using orvik::Contains;
+
+namespace {
+
+// Each wake-up round writes the wake-up byte this many times.
+constexpr int kWakeTriesPerRound = 4;
+// The first round runs at the present rate, the second at the fall-back rate.
+constexpr int kWakeRounds = 2;
+constexpr int kFallbackBaud = 57600;
+// Unheard wake-up cycles that pass without a question to the operator.
+constexpr int kSilentWakeCycles = 3;
+// Waits for the log-in answer after the operator chose Retry.
+constexpr int kLoginWaitsAfterQuestion = 3;
+
+}  // namespace
+
+HRESULT COrvikCore::Connect(const std::string& portName, std::u16string_view operatorName,
+                            std::u16string_view password) {
+    if (IsPortOpen()) {
+        Disconnect();
+    }
+    const orvik::Credentials credentials = orvik::TruncateCredentials(operatorName, password);
+    if (!Succeeded(OpenLink(portName))) {
+        return E_FAIL;
+    }
+
+    bool abort = false;
+    HRESULT login = E_FAIL;
+    // A fatal status during the log-in (its message already shown) starts the log-in again,
+    // but a register that keeps reporting one does not hold the console forever.
+    for (int attempt = 1;; ++attempt) {
+        login = Login(credentials.operatorName, credentials.password, abort);
+        if (Succeeded(login)) {
+            break;
+        }
+        if (login == E_INVALIDARG) {
+            Disconnect();
+            return E_INVALIDARG;
+        }
+        if (abort || attempt >= loginStatusAttempts) {
+            Disconnect();
+            return E_FAIL;
+        }
+    }
+
+    if (!Succeeded(ReadConfiguration())) {
+        Disconnect();
+        return E_FAIL;
+    }
+    PrepareRegister();
+    receiptOpen = false;
+    return login;
+}
+
+int COrvikCore::Disconnect() {
+    if (!IsPortOpen()) {
+        return -1;
+    }
+    if (receiptOpen) {
+        CancelReceipt();
+    }
+    return StopReceiverAndClosePort();
+}
+
+HRESULT COrvikCore::Login(std::u16string_view operatorName, std::u16string_view password,
+                          bool& abort) {
+    serviceSession = false;
+    int waitCounter = 1;
+    int silentCycles = kSilentWakeCycles;
+    const orvik::LoginCommand command = orvik::BuildLoginCommand(operatorName, password);
+    for (;;) {
+        while (!WakeRegister()) {
+            // Dropping DTR for the pause resets the line on the register's side.
+            Port().SetDtr(false);
+            if (silentCycles-- == 0) {
+                lastMessage = orvik::LoadString(orvik::kStrNoAnswer);
+                if (AskRetry(lastMessage)) {
+                    silentCycles = kSilentWakeCycles;
+                } else {
+                    abort = true;
+                }
+            }
+            Pause(wakePause);
+            Port().SetDtr(true);
+            if (abort) {
+                return E_FAIL;
+            }
+        }
+
+        serviceSession = command.serviceSession;
+        SendCommand(command.text);
+        if (const std::optional<HRESULT> result = AwaitLoginReply(waitCounter, abort)) {
+            return *result;
+        }
+    }
+}
+
+bool COrvikCore::WakeRegister() {
+    for (int round = 0; round < kWakeRounds; ++round) {
+        for (int attempt = 0; attempt < kWakeTriesPerRound; ++attempt) {
+            SendWakeByte();
+            if (Succeeded(WaitForWakeReply())) {
+                return true;
+            }
+        }
+        // A register that did not hear the present rate may listen at the fall-back rate,
+        // which then stays for the rest of the connection.
+        Port().SetBaudRate(kFallbackBaud);
+    }
+    return false;
+}
+
+std::optional<HRESULT> COrvikCore::AwaitLoginReply(int& waitCounter, bool& abort) {
+    for (;;) {
+        if (!WaitForReply(loginReplyTimeout) || Queue().IsEmpty()) {
+            if (--waitCounter > 0) {
+                continue;
+            }
+            lastMessage = orvik::LoadString(orvik::kStrNoAnswer);
+            if (!AskRetry(lastMessage)) {
+                abort = true;
+            }
+            waitCounter = kLoginWaitsAfterQuestion;
+            if (abort) {
+                serviceSession = false;
+                return E_FAIL;
+            }
+            return std::nullopt;
+        }
+        const std::u16string reply(Queue().Front());
+        Queue().Pop();
+        if (Contains(reply, u"READY")) {
+            DrainReplies();
+            return S_OK;
+        }
+        if (Contains(reply, u"SOFTUPAS")) {
+            lastMessage = orvik::LoadString(orvik::kStrPasswordRefused);
+            if (showMessages == 1) {
+                ShowWarning(lastMessage);
+            }
+            DrainReplies();
+            serviceSession = false;
+            return E_INVALIDARG;
+        }
+        if (Contains(reply, u"SOFT")) {
+            // A warning or refusal of the register's software: shown, and the log-in waits on.
+            TranslateStatus(reply);
+            continue;
+        }
+        if ((Contains(reply, u"HARD") || Contains(reply, u"SHUTDOWN")) && !TranslateStatus(reply)) {
+            DrainReplies();
+            return E_UNEXPECTED;
+        }
+    }
+}
+
+void COrvikCore::PrepareRegister() {
+    // Results are not checked: the register is usable even when it refuses one of these.
+    if (deviceFamily == 1 && deviceModel == 7) {
+        SetAccessLevel(1);
+    }
+    if (deviceFamily == 1 && deviceModel >= 3 && deviceModel <= 8) {
+        SendTableCommand();
+    }
+    if (deviceFamily == 0) {
+        SendCommand(u"PPMD1");
+        WaitForReady(replyTimeout);
+    }
+}
+
+HRESULT COrvikCore::SetAccessLevel(int level) {
+    if (deviceFamily != 1 || deviceModel != 7) {
+        return S_OK;
+    }
+    SendCommand(orvik::BuildAccessLevelCommand(level, accessCodes));
+    return WaitForReady(replyTimeout);
+}
+
+HRESULT COrvikCore::SendTableCommand() {
+    SendCommand(u"TABL");
+    return WaitForReady(replyTimeout);
+}
+
+void COrvikCore::Pause(int ms) {
+    if (ms <= 0) {
+        return;
+    }
+    // An event nobody sets: the wait lasts the whole pause and keeps the idle hook running.
+    orvik::CManualResetEvent never;
+    never.Wait(ms, IdleHook());
+}

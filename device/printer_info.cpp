@@ -1,0 +1,3 @@
+#include "printer_info.h"
+
+CPrinterInfo::~CPrinterInfo() = default;

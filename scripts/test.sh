@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds, and runs every test: the normal build, an address and
+# undefined-behaviour sanitizer build and a thread sanitizer build of the device tests, and a
+# short fuzz run of the frame cutter.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+JOBS=$(nproc)
+FUZZ_SECONDS=${ORVIK_FUZZ_SECONDS:-60}
+
+"$ROOT/scripts/install-deps.sh"
+
+step() { printf '\n=== %s ===\n' "$*"; }
+
+step "Build and test"
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ninja -C build-test -j "$JOBS"
+ctest --test-dir build-test --output-on-failure -j "$JOBS"
+
+CLANG=(-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DORVIK_BUILD_GUI=OFF
+       -DORVIK_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
+
+step "Device tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja "${CLANG[@]}" -DORVIK_SANITIZE=address,undefined
+ninja -C build-asan -j "$JOBS"
+ctest --test-dir build-asan --output-on-failure -j "$JOBS" -L 'unit|integration'
+
+step "Receiver, queue and transaction tests under ThreadSanitizer"
+cmake -S . -B build-tsan -G Ninja "${CLANG[@]}" -DORVIK_SANITIZE=thread
+ninja -C build-tsan -j "$JOBS"
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+    ctest --test-dir build-tsan --output-on-failure -j "$JOBS" -L 'unit|integration'
+
+step "Fuzzing the frame cutter for ${FUZZ_SECONDS}s"
+cmake -S . -B build-fuzz -G Ninja "${CLANG[@]}" -DORVIK_FUZZ=ON -DORVIK_BUILD_TESTS=OFF
+ninja -C build-fuzz -j "$JOBS" frame_cutter_fuzzer
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+cp fuzz/corpus/frame_cutter/* "$corpus"/
+build-fuzz/fuzz/frame_cutter_fuzzer -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
+    "$corpus"
+
+step "All tests passed"

@@ -1,0 +1,82 @@
+#include "fault_plan.h"
+
+#include <algorithm>
+
+#include "frame.h"
+
+namespace orvik::sim {
+
+void CFaultPlan::Silence(std::u16string_view name, int times) {
+    if (times == 0) {
+        return;
+    }
+    std::lock_guard lock(m_mutex);
+    m_rules.push_back({{FaultDecision::Kind::Silence, {}, false},
+                       std::u16string(name),
+                       times < 0 ? kAlways : times});
+}
+
+void CFaultPlan::InjectStatus(std::u16string_view name, std::u16string token, int times,
+                              bool thenReady) {
+    if (times == 0) {
+        return;
+    }
+    std::lock_guard lock(m_mutex);
+    m_rules.push_back({{FaultDecision::Kind::Status, std::move(token), thenReady},
+                       std::u16string(name),
+                       times < 0 ? kAlways : times});
+}
+
+void CFaultPlan::HangUpOn(std::u16string_view name) {
+    std::lock_guard lock(m_mutex);
+    m_rules.push_back({{FaultDecision::Kind::HangUp, {}, false}, std::u16string(name), 1});
+}
+
+void CFaultPlan::ClearAnswerFaults() {
+    std::lock_guard lock(m_mutex);
+    m_rules.clear();
+}
+
+bool CFaultPlan::SetShape(ReplyShape shape) {
+    if (shape.garbage.find(static_cast<char>(kFrameStart)) != std::string::npos) {
+        return false;
+    }
+    std::lock_guard lock(m_mutex);
+    m_shape = std::move(shape);
+    return true;
+}
+
+ReplyShape CFaultPlan::Shape() const {
+    std::lock_guard lock(m_mutex);
+    return m_shape;
+}
+
+FaultDecision CFaultPlan::ForCommand(std::u16string_view name) {
+    std::lock_guard lock(m_mutex);
+    const auto rule = std::find_if(m_rules.begin(), m_rules.end(), [name](const Rule& r) {
+        return r.name.empty() || r.name == name;
+    });
+    return rule == m_rules.end() ? FaultDecision{} : UseRule(rule);
+}
+
+bool CFaultPlan::SilencesEverything() {
+    std::lock_guard lock(m_mutex);
+    const auto rule = std::find_if(m_rules.begin(), m_rules.end(), [](const Rule& r) {
+        return r.name.empty() && r.decision.kind == FaultDecision::Kind::Silence;
+    });
+    if (rule == m_rules.end()) {
+        return false;
+    }
+    UseRule(rule);
+    return true;
+}
+
+FaultDecision CFaultPlan::UseRule(std::vector<Rule>::iterator rule) {
+    FaultDecision decision = rule->decision;
+    if (rule->remaining != kAlways && --rule->remaining == 0) {
+        m_rules.erase(rule);
+    }
+    return decision;
+}
+
+}  // namespace orvik::sim

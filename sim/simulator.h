@@ -1,0 +1,103 @@
+#pragma once
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "activity_record.h"
+#include "command_cutter.h"
+#include "command_registry.h"
+#include "fault_plan.h"
+#include "pty_endpoint.h"
+#include "register_state.h"
+#include "reply_scripts.h"
+#include "tape.h"
+
+// The simulated register: a pseudo-terminal linked as a COM name, and one thread that waits in
+// poll on it, cuts the console's command frames, carries out each command and writes the
+// answer frames. Used in-process by the tests and by the orvik-sim program.
+//
+// How a command is answered, first match wins: an answer fault (silence, status token,
+// hang-up); a scripted answer; the registered handler; "SOFTCOMMAN" for an unknown name. A
+// frame with a wrong length byte or checksum is answered "SOFTBLOCK"; the wake-up byte 0x55
+// outside a frame is answered by the wake handler ("READY").
+namespace orvik::sim {
+
+struct SimulatorOptions {
+    std::string portName = "COM1";
+    std::string tapePath;  // empty: no tape
+};
+
+class CSimulator {
+  public:
+    explicit CSimulator(SimulatorOptions options);
+    ~CSimulator();
+    CSimulator(const CSimulator&) = delete;
+    CSimulator& operator=(const CSimulator&) = delete;
+
+    // Opens the tape, creates and links the pseudo-terminal and starts the thread. False with
+    // the reason in *error.
+    bool Start(std::string* error);
+    // Stops the thread, removes the link and closes the line and the tape.
+    void Stop();
+    bool IsRunning() const { return m_thread.joinable(); }
+
+    const std::string& PortName() const { return m_options.portName; }
+    const std::string& SlavePath() const { return m_endpoint.SlavePath(); }
+    const std::string& LinkPath() const { return m_endpoint.LinkPath(); }
+    // The baud rate the console has set on the line (0 when unknown).
+    int LineBaud() const { return m_endpoint.LineBaud(); }
+
+    // Adds or replaces a command; may be called while the simulator runs.
+    void RegisterCommand(std::u16string name, CommandHandler handler);
+    // Runs f on the register's state while the simulator's thread keeps off it.
+    template <class F>
+    decltype(auto) WithState(F&& f) {
+        std::lock_guard lock(m_stateMutex);
+        return std::forward<F>(f)(m_state);
+    }
+
+    CReplyScripts& Scripts() { return m_scripts; }
+    CFaultPlan& Faults() { return m_faults; }
+    const CActivityRecord& Activity() const { return m_activity; }
+    CTape& Tape() { return m_tape; }
+
+    // Hangs up the line now (the console's side sees POLLHUP and reads fail) and returns once
+    // that is done. The register then stays quiet until it is stopped.
+    void HangUp();
+
+  private:
+    void Run();
+    bool ReadLine();
+    void Handle(const LineEvent& event);
+    void OnCommand(const std::vector<std::uint8_t>& bytes);
+    void OnWakeByte();
+    void OnBadFrame(const LineEvent& event);
+    Replies Execute(std::u16string_view text);
+    void Answer(const Replies& replies);
+    void HangUpLine(const char* why);
+
+    SimulatorOptions m_options;
+    CPtyEndpoint m_endpoint;
+    CTape m_tape;
+    CReplyScripts m_scripts;
+    CFaultPlan m_faults;
+    CActivityRecord m_activity;
+
+    std::mutex m_stateMutex;  // guards m_registry and m_state
+    CCommandRegistry m_registry;
+    CRegisterState m_state;
+
+    // The thread's own.
+    CCommandCutter m_cutter;
+    bool m_lineUp = false;
+
+    int m_stopFd = -1;     // eventfd: the thread ends
+    int m_controlFd = -1;  // eventfd: a request below waits
+    std::atomic<bool> m_hangUpRequested{false};
+    std::thread m_thread;
+};
+
+}  // namespace orvik::sim

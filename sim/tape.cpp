@@ -1,0 +1,101 @@
+#include "tape.h"
+
+#include <sys/time.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+
+#include "text_codec.h"
+
+namespace orvik::sim {
+
+namespace {
+
+std::string Timestamp() {
+    timeval now{};
+    gettimeofday(&now, nullptr);
+    tm local{};
+    localtime_r(&now.tv_sec, &local);
+    char text[48];
+    std::snprintf(text, sizeof(text), "%04d-%02d-%02d %02d:%02d:%02d.%03d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                  static_cast<int>(now.tv_usec / 1000));
+    return text;
+}
+
+}  // namespace
+
+std::string EscapeForTape(std::u16string_view text) {
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string clean;
+    clean.reserve(text.size());
+    for (const char16_t ch : text) {
+        if (ch == u'\\') {
+            clean += u"\\\\";
+        } else if (ch < 0x20 || ch == 0x7F) {
+            clean += u"\\x";
+            clean.push_back(kDigits[(ch >> 4) & 0x0F]);
+            clean.push_back(kDigits[ch & 0x0F]);
+        } else {
+            clean.push_back(ch);
+        }
+    }
+    return ToUtf8(clean);
+}
+
+CTape::~CTape() {
+    Close();
+}
+
+bool CTape::Open(const std::string& path, std::string* error) {
+    std::lock_guard lock(m_mutex);
+    if (m_file) {
+        std::fclose(m_file);
+    }
+    m_file = std::fopen(path.c_str(), "ae");
+    if (!m_file) {
+        if (error) {
+            *error = "cannot open the tape " + path + ": " + std::strerror(errno);
+        }
+        return false;
+    }
+    return true;
+}
+
+void CTape::Close() {
+    std::lock_guard lock(m_mutex);
+    if (m_file) {
+        std::fclose(m_file);
+        m_file = nullptr;
+    }
+}
+
+bool CTape::IsOpen() const {
+    std::lock_guard lock(m_mutex);
+    return m_file != nullptr;
+}
+
+void CTape::Note(std::u16string_view text) {
+    WriteLine(Timestamp() + "  " + EscapeForTape(text));
+}
+
+void CTape::Note(std::string_view utf8) {
+    Note(FromUtf8(utf8));
+}
+
+void CTape::Print(std::u16string_view line) {
+    WriteLine(EscapeForTape(line));
+}
+
+void CTape::WriteLine(const std::string& line) {
+    std::lock_guard lock(m_mutex);
+    if (!m_file) {
+        return;
+    }
+    std::fputs(line.c_str(), m_file);
+    std::fputc('\n', m_file);
+    std::fflush(m_file);
+}
+
+}  // namespace orvik::sim

@@ -1,0 +1,191 @@
+// Opening the simulated register's port: links in the ports folder, exclusive use, the line
+// settings both ends share, reconnecting, and the tape.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "port_names.h"
+#include "sim_link_fixture.h"
+#include "string_table.h"
+
+namespace sim_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string LinkTarget(const std::string& path) {
+    std::error_code ec;
+    const fs::path target = fs::read_symlink(path, ec);
+    return ec ? std::string() : target.string();
+}
+
+TEST(PortOpenTest, ComNameWithoutLinkOrDeviceFailsWithTheReasonInTheMessage) {
+    CTempPortsDir ports;
+    // COM24 stands for /dev/ttyACM9 when the ports folder has no link of that name.
+    ASSERT_FALSE(fs::exists(orvik::ResolvePortPath("COM24")));
+    CRecordingPrompt prompt;
+    COrvikCore core;
+    core.SetPrompt(&prompt);
+    EXPECT_EQ(core.OpenPort("COM24"), 0);
+    EXPECT_FALSE(core.IsPortOpen());
+    EXPECT_NE(core.OpenFailureReason().find("/dev/ttyACM9"), std::string::npos)
+        << core.OpenFailureReason();
+
+    EXPECT_EQ(core.OpenLink("COM24"), E_FAIL);
+    ASSERT_EQ(prompt.entries.size(), 1u);
+    EXPECT_EQ(Utf8(prompt.entries[0].text), Utf8(orvik::LoadString(orvik::kStrPortOpenFailed)) +
+                                                "COM24\n" + core.OpenFailureReason());
+    EXPECT_EQ(core.StopReceiverAndClosePort(), -1);
+}
+
+TEST(SimulatorLinkTest, LinksItsPortWhileRunningAndReplacesOnlyStaleLinks) {
+    CTempPortsDir ports;
+    const std::string link = ports.Path() + "/COM5";
+    // A link left behind by a simulator that was killed.
+    ASSERT_EQ(symlink("/dev/pts/does-not-exist", link.c_str()), 0);
+
+    orvik::sim::CSimulator first({"COM5", ""});
+    std::string error;
+    ASSERT_TRUE(first.Start(&error)) << error;
+    EXPECT_EQ(first.LinkPath(), link);
+    EXPECT_EQ(LinkTarget(link), first.SlavePath());
+    EXPECT_TRUE(orvik::PortExists("COM5"));
+
+    // A second simulator may not take over a name that a running one serves.
+    orvik::sim::CSimulator second({"COM5", ""});
+    EXPECT_FALSE(second.Start(&error));
+    EXPECT_NE(error.find("COM5"), std::string::npos) << error;
+    EXPECT_EQ(LinkTarget(link), first.SlavePath());
+
+    first.Stop();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+    EXPECT_FALSE(orvik::PortExists("COM5"));
+
+    // Something that is not a link is nobody's to replace.
+    std::ofstream(ports.Path() + "/COM6") << "not a device";
+    orvik::sim::CSimulator third({"COM6", ""});
+    EXPECT_FALSE(third.Start(&error));
+    EXPECT_NE(error.find("not a link"), std::string::npos) << error;
+    EXPECT_TRUE(fs::is_regular_file(ports.Path() + "/COM6"));
+}
+
+TEST(SimulatorLinkTest, CreatesAMissingPortsFolderAndRefusesNamesThatAreNoPorts) {
+    CTempPortsDir ports;
+    const std::string nested = ports.Path() + "/a/b/ports";
+    setenv("ORVIK_PORTS_DIR", nested.c_str(), 1);
+    orvik::sim::CSimulator sim({"COM2", ""});
+    std::string error;
+    ASSERT_TRUE(sim.Start(&error)) << error;
+    EXPECT_EQ(LinkTarget(nested + "/COM2"), sim.SlavePath());
+    sim.Stop();
+
+    orvik::sim::CSimulator bad({"COM25", ""});
+    EXPECT_FALSE(bad.Start(&error));
+    EXPECT_NE(error.find("COM25"), std::string::npos) << error;
+}
+
+using PortLinkTest = SimLinkTest;
+
+TEST(SimulatorLineTest, TheLineIsRawBeforeAnyConsoleOpensIt) {
+    CTempPortsDir ports;
+    orvik::sim::CSimulator sim({"COM3", ""});
+    std::string error;
+    ASSERT_TRUE(sim.Start(&error)) << error;
+    // An echoing line would send the register's own answers back to it as commands.
+    const int fd = ::open((ports.Path() + "/COM3").c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    termios tio{};
+    ASSERT_EQ(tcgetattr(fd, &tio), 0);
+    ::close(fd);
+    EXPECT_EQ(tio.c_lflag & (ECHO | ICANON | ISIG | IEXTEN), 0u);
+    EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+    EXPECT_EQ(tio.c_iflag & (ICRNL | IXON | ISTRIP), 0u);
+}
+
+TEST_F(PortLinkTest, SecondOpenIsRefusedWhileTheFirstHoldsThePort) {
+    COrvikCore second;
+    EXPECT_EQ(second.OpenPort(kPort), 0);
+    EXPECT_FALSE(second.OpenFailureReason().empty());
+
+    // Released by the first, the port is the second's.
+    ASSERT_EQ(core.StopReceiverAndClosePort(), 0);
+    ASSERT_EQ(second.OpenPort(kPort), 1) << second.OpenFailureReason();
+    ASSERT_TRUE(second.StartReceiver());
+    second.SendCommand(u"NULL");
+    EXPECT_EQ(second.WaitForReady(3000), S_OK);
+}
+
+TEST_F(PortLinkTest, TheRegisterStaysReachableAcrossConsoleConnections) {
+    for (int connection = 0; connection < 3; ++connection) {
+        SCOPED_TRACE(connection);
+        EXPECT_EQ(Run(u"NULL"), S_OK);
+        ASSERT_EQ(core.StopReceiverAndClosePort(), 0);
+        ASSERT_EQ(core.OpenPort(kPort), 1) << core.OpenFailureReason();
+        ASSERT_TRUE(core.StartReceiver());
+    }
+    EXPECT_EQ(Run(u"NULL"), S_OK);
+    EXPECT_FALSE(sim.Activity().Snapshot().hungUp);
+    EXPECT_EQ(sim.Activity().Commands().size(), 4u);
+}
+
+TEST_F(PortLinkTest, TheRegisterSeesTheBaudRateTheConsoleSets) {
+    EXPECT_EQ(sim.LineBaud(), 115200);
+    core.Port().SetBaudRate(57600);
+    EXPECT_EQ(sim.LineBaud(), 57600);
+    // Handlers see it too, as it was when their command arrived.
+    sim.RegisterCommand(u"BAUD", [](std::u16string_view, orvik::sim::CRegisterState& state) {
+        return orvik::sim::Replies{u"BAUD" + orvik::FromUtf8(std::to_string(state.lineBaud)),
+                                   u"READY"};
+    });
+    core.SendCommand(u"BAUD");
+    EXPECT_EQ(ReadReplies(2), (Texts{"BAUD57600", "READY"}));
+}
+
+TEST(SimulatorTapeTest, TheTapeRecordsCommandsAnswersAndBrokenFramesReadably) {
+    CTempPortsDir ports;
+    const std::string tape = ports.Path() + "/tape.txt";
+    {
+        orvik::sim::CSimulator sim({"COM4", tape});
+        std::string error;
+        ASSERT_TRUE(sim.Start(&error)) << error;
+        COrvikCore core;
+        ASSERT_EQ(core.OpenPort("COM4"), 1) << core.OpenFailureReason();
+        ASSERT_TRUE(core.StartReceiver());
+        sim.Scripts().Add(u"FISC", {u"Хлеб\tчёрный", u"READY"});
+        core.SendCommand(u"FISCХлеб");
+        EXPECT_EQ(core.WaitForReady(3000), S_OK);
+        core.SendCommand(u"WHAT");
+        EXPECT_EQ(core.WaitForReady(3000), E_UNEXPECTED);
+        ASSERT_TRUE(core.Port().Write(std::vector<std::uint8_t>{0xFD, 0xFE, 0x00, 0x00}));
+        EXPECT_EQ(core.WaitForReady(3000), E_UNEXPECTED);
+        core.StopReceiverAndClosePort();
+        sim.Stop();
+    }
+    std::ifstream in(tape);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    const std::regex stamp(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}  (.*)$)");
+    std::vector<std::string> records;
+    for (const std::string& line : lines) {
+        std::smatch match;
+        ASSERT_TRUE(std::regex_match(line, match, stamp)) << line;
+        records.push_back(match[1]);
+    }
+    ASSERT_EQ(records.size(), 9u);
+    EXPECT_EQ(records[0].rfind("-- switched on: COM4 is ", 0), 0u) << records[0];
+    EXPECT_EQ(std::vector<std::string>(records.begin() + 1, records.end() - 1),
+              (Texts{"<< FISCХлеб", ">> Хлеб\\x09чёрный", ">> READY", "<< WHAT", ">> SOFTCOMMAN",
+                     "<< broken frame (no length byte): FD FE 00 00", ">> SOFTBLOCK"}));
+    EXPECT_EQ(records.back(), "-- switched off");
+}
+
+}  // namespace
+}  // namespace sim_test

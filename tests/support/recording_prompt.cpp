@@ -1,0 +1,26 @@
+#include "recording_prompt.h"
+
+#include <algorithm>
+
+void CRecordingPrompt::ShowError(const std::u16string& text) {
+    entries.push_back({Kind::Error, text});
+}
+
+void CRecordingPrompt::ShowWarning(const std::u16string& text) {
+    entries.push_back({Kind::Warning, text});
+}
+
+bool CRecordingPrompt::AskRetry(const std::u16string& text) {
+    entries.push_back({Kind::Question, text});
+    if (retryAnswers.empty()) {
+        return false;
+    }
+    const bool answer = retryAnswers.front();
+    retryAnswers.erase(retryAnswers.begin());
+    return answer;
+}
+
+int CRecordingPrompt::Count(Kind kind) const {
+    return static_cast<int>(std::count_if(entries.begin(), entries.end(),
+                                          [kind](const Entry& e) { return e.kind == kind; }));
+}

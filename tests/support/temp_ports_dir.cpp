@@ -1,0 +1,31 @@
+#include "temp_ports_dir.h"
+
+#include <stdlib.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+
+CTempPortsDir::CTempPortsDir() {
+    if (const char* previous = std::getenv("ORVIK_PORTS_DIR")) {
+        m_previous = previous;
+        m_hadPrevious = true;
+    }
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "orvik-test-ports-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        throw std::runtime_error("cannot create a temporary ports folder");
+    }
+    m_path = pattern;
+    setenv("ORVIK_PORTS_DIR", m_path.c_str(), 1);
+}
+
+CTempPortsDir::~CTempPortsDir() {
+    if (m_hadPrevious) {
+        setenv("ORVIK_PORTS_DIR", m_previous.c_str(), 1);
+    } else {
+        unsetenv("ORVIK_PORTS_DIR");
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+// A fresh ports folder for one test, set as ORVIK_PORTS_DIR while the object lives, so that
+// the COM names a test creates never meet a user's or another test's.
+class CTempPortsDir {
+  public:
+    CTempPortsDir();
+    ~CTempPortsDir();
+    CTempPortsDir(const CTempPortsDir&) = delete;
+    CTempPortsDir& operator=(const CTempPortsDir&) = delete;
+
+    const std::string& Path() const { return m_path; }
+
+  private:
+    std::string m_path;
+    std::string m_previous;
+    bool m_hadPrevious = false;
+};

@@ -1,0 +1,102 @@
+// The program's string table: the texts the device core shows.
+#include "string_table.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "print_helpers.h"
+
+namespace {
+
+std::string Text(int id) {
+    return Utf8(orvik::LoadString(id));
+}
+
+TEST(StringTable, HasEveryIdTheDeviceLinkUses) {
+    std::vector<int> ids = {1003, 1004, 1017, 2016, 2017, 2043, 3012};
+    for (int id = 2000; id <= 2015; ++id) {
+        ids.push_back(id);
+    }
+    for (int id = 2018; id <= 2037; ++id) {
+        ids.push_back(id);
+    }
+    for (int id : {2039, 2040, 2041, 2042}) {
+        ids.push_back(id);
+    }
+    for (int id : ids) {
+        const char16_t* text = orvik::FindString(id);
+        ASSERT_NE(text, nullptr) << id;
+        EXPECT_NE(*text, u'\0') << id;
+    }
+}
+
+TEST(StringTable, MissingIdIsReportedAsMissing) {
+    EXPECT_EQ(orvik::FindString(2038), nullptr);
+    EXPECT_EQ(orvik::FindString(0), nullptr);
+    EXPECT_EQ(orvik::FindString(-1), nullptr);
+    EXPECT_EQ(orvik::LoadString(99999), u"");
+}
+
+struct Quoted {
+    int id;
+    const char* text;
+};
+
+class StringTableText : public testing::TestWithParam<Quoted> {};
+
+TEST_P(StringTableText, IsExactlyAsQuoted) {
+    EXPECT_EQ(Text(GetParam().id), GetParam().text) << GetParam().id;
+}
+
+// Texts as the register's documentation quotes them, trailing blanks and double blanks included.
+INSTANTIATE_TEST_SUITE_P(
+    Messages, StringTableText,
+    testing::Values(
+        Quoted{1003,
+               "Нет связи или ЭККР не отвечает. Пожалуйста, проверьте, включен ли ЭККР и подключен "
+               "ли он кабелем. Также проверьте, правильно ли выбран коммуникационный порт, к "
+               "которому подключен ЭККР."},
+        Quoted{1004,
+               "Введенный пароль недопустим для данного ЭККР. Пожалуйста, введите правильный "
+               "пароль"},
+        Quoted{1017, "АБВГДЕЖЗИЙКЛМНОПРСТ"},
+        Quoted{2002,
+               "Ключ находится в положении \"Отключено\". Для продолжения работы переведите ключ в "
+               "рабочее положение."},
+        Quoted{2015, "Переведите ключ в положение \"Z-ОТЧЕТ\" (Z)"},
+        Quoted{2016, "Программируемое значение уже присутствует в фискальной памяти"},
+        Quoted{2020,
+               "Нет бумаги. Для продолжения работы вставьте бумагу в принтер и проверьте ее "
+               "прохождение через щели датчиков наличия бумаги."},
+        Quoted{2027,
+               "Применение команд регистрации движения ГСМ к неактивным ТРК или резервуарам "},
+        Quoted{2035, "Превышено максимальное количество команд 'SETR'  (больше 5)."},
+        Quoted{2037, "Задан неверный номер фискальной позиции (в команде 'DISC')."},
+        Quoted{2040,
+               "Пришло время технического обслуживания. ЭККР блокирован. Пожалуйста, обратитесь в "
+               "сервисный центр."},
+        Quoted{2042,
+               "Неправильное использование режима программирования артикулов. Пожалуйста, "
+               "установите правильный режим артикульно таблицы командой ARMOx"},
+        Quoted{2043, "Папір майже закінчився. Будь ласка, встановіть новий папір."},
+        Quoted{3012,
+               "Ошибка при открытии коммуникационного порта. Возможно, другая программа уже "
+               "использует этот порт. Закройте другую программу и попробуйте еще раз."}),
+    [](const testing::TestParamInfo<Quoted>& row) { return std::to_string(row.param.id); });
+
+TEST(StringTable, FactoryMessageStartsWithQuotedText) {
+    const std::string text = Text(2011);
+    const std::string quoted =
+        "Принтер неработоспособен ввиду отсутствия заводского номера. Обратитесь на "
+        "завод-изготовитель.";
+    EXPECT_EQ(text.substr(0, quoted.size()), quoted);
+    EXPECT_GT(text.size(), quoted.size()) << "the manufacturer's contacts follow";
+}
+
+TEST(StringTable, PaperJamMessagesAreEqual) {
+    EXPECT_EQ(Text(2021), Text(2022));
+    EXPECT_FALSE(Text(2021).empty());
+}
+
+}  // namespace
