@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+#include "core_verb.h"
+#include "info_lines.h"
 #include "orvik_core.h"
 #include "port_names.h"
 #include "stderr_prompt.h"
@@ -12,67 +14,154 @@
 
 namespace {
 
+struct Verb {
+    // The usage error in the verb's arguments, or empty.
+    std::function<std::string(const CliOptions&)> check;
+    // Runs the verb on a connected core (or, with --raw, an open port) and returns the exit
+    // status. Nullptr for a verb that needs no register.
+    std::function<int(const CliOptions&, COrvikCore&)> run;
+    // Runs a verb that needs no register.
+    std::function<int(const CliOptions&)> runAlone;
+    bool takesRaw = false;
+};
+
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "orvik-cli: %s\n", message.c_str());
     return kExitUsage;
 }
 
-int ListPorts(const CliOptions& options) {
-    if (!options.arguments.empty()) {
-        return UsageError("ports takes no arguments");
-    }
+int ListPorts(const CliOptions&) {
     for (const std::string& name : orvik::ListExistingPorts()) {
         std::printf("%s\n", name.c_str());
     }
     return kExitOk;
 }
 
-// Each text is one terminal line: ">" and the text, then every reply as received.
-int SendTexts(const CliOptions& options) {
-    if (options.port.empty()) {
-        return UsageError("send needs --port COMn");
-    }
-    if (!orvik::ParsePortName(options.port)) {
-        return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
-    }
-    if (options.arguments.empty()) {
-        return UsageError("send needs at least one TEXT");
-    }
-    if (!options.raw) {
-        return UsageError(
-            "send without --raw needs the log-in, which this build does not have yet");
-    }
-    CStderrPrompt prompt;
-    COrvikCore core;
-    core.SetPrompt(&prompt);
-    if (!Succeeded(core.OpenLink(options.port))) {
-        return kExitFailed;
-    }
+// Each text as one line of the terminal page: ">" and the text, then every reply as received.
+// Empty texts are skipped, as the page skips empty lines.
+int SendTexts(const CliOptions& options, COrvikCore& core) {
     bool allReady = true;
     for (const std::string& text : options.arguments) {
-        std::printf(">%s\n", text.c_str());
+        if (text.empty()) {
+            continue;
+        }
+        const std::u16string line = orvik::FromUtf8(text).substr(0, orvik::kMaxTerminalLine);
+        std::printf(">%s\n", orvik::ToUtf8(line).c_str());
         std::fflush(stdout);
-        const bool ready =
-            orvik::ExchangeTerminalLine(core, orvik::FromUtf8(text), [](std::u16string_view reply) {
-                std::printf("%s\n", orvik::ToUtf8(reply).c_str());
-                std::fflush(stdout);
-            });
+        const bool ready = orvik::ExchangeTerminalLine(core, line, [](std::u16string_view reply) {
+            std::printf("%s\n", orvik::ToUtf8(reply).c_str());
+            std::fflush(stdout);
+        });
         allReady = allReady && ready;
     }
-    core.StopReceiverAndClosePort();
     return allReady ? kExitOk : kExitFailed;
+}
+
+int PrintInfo(const CliOptions&, COrvikCore& core) {
+    for (const std::string& line : PrinterInfoLines(core)) {
+        std::printf("%s\n", line.c_str());
+    }
+    return kExitOk;
+}
+
+// The report and settings verbs (report_verbs.cpp, settings_verbs.cpp) read their arguments in
+// the check, before anything is sent, and read them again to run.
+void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
+    cli::CoreVerbTable table;
+    cli::AddReportVerbs(table);
+    cli::AddSettingsVerbs(table);
+    for (const auto& [name, prepare] : table) {
+        verbs[name] =
+            Verb{[prepare](const CliOptions& o) { return prepare(o.arguments).usageError; },
+                 [prepare](const CliOptions& o, COrvikCore& core) {
+                     return prepare(o.arguments).action(core);
+                 },
+                 nullptr, false};
+    }
+}
+
+const std::map<std::string, Verb>& Verbs() {
+    static const std::map<std::string, Verb> kVerbs = [] {
+        std::map<std::string, Verb> verbs = {
+            {"ports",
+             {[](const CliOptions& o) {
+                  return o.arguments.empty() ? "" : "ports takes no arguments";
+              },
+              nullptr, ListPorts, false}},
+            {"info",
+             {[](const CliOptions& o) -> std::string {
+                  if (!o.arguments.empty()) {
+                      return "info takes no arguments";
+                  }
+                  return o.raw ? "info needs the connection; leave out --raw" : "";
+              },
+              PrintInfo, nullptr, false}},
+            {"send",
+             {[](const CliOptions& o) {
+                  return o.arguments.empty() ? "send needs at least one TEXT" : "";
+              },
+              SendTexts, nullptr, true}},
+        };
+        AddCoreVerbs(verbs);
+        return verbs;
+    }();
+    return kVerbs;
+}
+
+// Opens the link (--raw) or connects as the console does. False, with the reason on standard
+// error, when that failed.
+bool Open(const CliOptions& options, COrvikCore& core, const CStderrPrompt& prompt) {
+    if (options.raw) {
+        return Succeeded(core.OpenLink(options.port));
+    }
+    const HRESULT result = core.Connect(options.port, orvik::FromUtf8(options.operatorName),
+                                        orvik::FromUtf8(options.password));
+    if (Succeeded(result)) {
+        return true;
+    }
+    if (!prompt.ShownAny()) {
+        // A failure the core shows no message for (the receiver did not start).
+        std::fprintf(stderr, "orvik-cli: cannot connect to the register on %s\n",
+                     options.port.c_str());
+    }
+    return false;
 }
 
 }  // namespace
 
 int RunVerb(const CliOptions& options) {
-    static const std::map<std::string, std::function<int(const CliOptions&)>> kVerbs = {
-        {"ports", ListPorts},
-        {"send", SendTexts},
-    };
-    const auto it = kVerbs.find(options.verb);
-    if (it == kVerbs.end()) {
+    const auto it = Verbs().find(options.verb);
+    if (it == Verbs().end()) {
         return UsageError("unknown verb \"" + options.verb + "\"");
     }
-    return it->second(options);
+    const Verb& verb = it->second;
+    if (const std::string problem = verb.check(options); !problem.empty()) {
+        return UsageError(problem);
+    }
+    if (verb.runAlone) {
+        return verb.runAlone(options);
+    }
+    if (options.raw && !verb.takesRaw) {
+        return UsageError(options.verb + " cannot be used with --raw");
+    }
+    if (options.port.empty()) {
+        return UsageError(options.verb + " needs --port COMn");
+    }
+    if (!orvik::ParsePortName(options.port)) {
+        return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
+    }
+
+    CStderrPrompt prompt;
+    COrvikCore core;
+    core.SetPrompt(&prompt);
+    if (!Open(options, core, prompt)) {
+        return kExitFailed;
+    }
+    const int status = verb.run(options, core);
+    if (options.raw) {
+        core.StopReceiverAndClosePort();
+    } else {
+        core.Disconnect();
+    }
+    return status;
 }

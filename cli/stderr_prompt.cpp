@@ -4,14 +4,11 @@
 
 #include "text_codec.h"
 
-namespace {
-
-void Print(const char* kind, const std::u16string& text) {
+void CStderrPrompt::Print(const char* kind, const std::u16string& text) {
+    ++m_shown;
     std::fprintf(stderr, "%s%s: %s\n", orvik::ToUtf8(kPromptTitle).c_str(), kind,
                  orvik::ToUtf8(text).c_str());
 }
-
-}  // namespace
 
 void CStderrPrompt::ShowError(const std::u16string& text) {
     Print("", text);

@@ -9,4 +9,12 @@ class CStderrPrompt : public IPrompt {
     void ShowError(const std::u16string& text) override;
     void ShowWarning(const std::u16string& text) override;
     bool AskRetry(const std::u16string& text) override;
+
+    // Whether any message has been printed.
+    bool ShownAny() const { return m_shown > 0; }
+
+  private:
+    void Print(const char* kind, const std::u16string& text);
+
+    int m_shown = 0;
 };

@@ -7,6 +7,7 @@ HRESULT COrvikCore::CancelReceipt() {
         Pause(cancelPause);
     }
     SendCommand(u"CANC");
+    // WaitForReady discards what follows "READY".
     if (!Succeeded(WaitForReady(replyTimeout))) {
         return E_FAIL;
     }

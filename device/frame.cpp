@@ -20,6 +20,9 @@ std::uint32_t FrameChecksum(std::span<const std::uint8_t> bytes) {
 }
 
 std::size_t BuildCommandFrame(std::u16string_view text, std::span<std::uint8_t> out) {
+    if (out.size() < 5) {
+        return 0;  // not even an empty frame fits
+    }
     const std::size_t n = std::min({text.size(), kMaxCommandText, out.size() - 5});
     out[0] = kFrameStart;
     for (std::size_t i = 0; i < n; ++i) {

@@ -13,6 +13,7 @@
 #include "message_container.h"
 #include "printer_info.h"
 #include "prompt.h"
+#include "receipt_math.h"
 #include "receiver_thread.h"
 #include "result_codes.h"
 #include "serial_port.h"
@@ -121,6 +122,107 @@ class COrvikCore {
     // printerInfo.maxArticleNumber for the register's family, model and articleMode.
     void ApplyModelLimits();
 
+    // --- Reports and settings ------------------------------------------------------------------
+    // Each sends one command and returns the result of its WaitForReady with replyTimeout.
+    // Family 1 model 7 is switched to access level 2 before the X, Z, article and discount
+    // reports and back to level 1 after them, whatever the report's result; the result is the
+    // report's. The Z, article and discount reports cancel an open receipt first.
+    HRESULT PrintXReport();
+    HRESULT PrintZReport();
+    // Family 1 model 8 only; E_FAIL without sending on every other register.
+    HRESULT PrintZeroZReport();
+    HRESULT PrintArticleReport();
+    HRESULT PrintDiscountReport();
+    HRESULT PrintZeroReceipt();
+    HRESULT PrintHardwareState();
+    // The fiscal report for a range of days (date parts only) or of Z-report numbers, short or
+    // full; a reversed range is put in order. A date the calendar does not have is refused with
+    // E_INVALIDARG, nothing sent.
+    HRESULT PrintPeriodicReportByDates(const orvik::LocalDateTime& from,
+                                       const orvik::LocalDateTime& to, bool full);
+    HRESULT PrintPeriodicReportByNumbers(std::int32_t from, std::int32_t to, bool full);
+
+    // Sets the register's time of day; the date is not sent. A time the clock does not have is
+    // refused with E_INVALIDARG, nothing sent.
+    HRESULT SetClock(const orvik::LocalDateTime& time);
+    // The register's date and time as fourteen digits YYYYMMDDhhmmss; empty without an answer.
+    std::u16string QueryDateTime();
+    // Cutter, beeper and partial-cut digits; family 1 model 8 only, empty without sending on
+    // every other register (where "CUTR" alone is a setting, not a question).
+    std::u16string QueryCutterOptions();
+    // Family 1 only (E_FAIL without sending otherwise); the partial cut is sent to model 8 only.
+    HRESULT SetCutterAndBeeper(std::int32_t cutter, std::int32_t beeper, std::int32_t partialCut);
+    // On success reads the document counters, which refresh articleMode.
+    HRESULT SetArticleMode(std::int32_t mode);
+    // The line cut to what the register prints (HeaderTextLimit); E_FAIL without sending while
+    // the register's family is not known.
+    HRESULT SetHeaderText(std::u16string_view text);
+    HRESULT SetFooterText(std::u16string_view text);
+    // perItem non-zero: added taxes on each item; 0: on the receipt total.
+    HRESULT SetTaxCalculationMode(std::int32_t perItem);
+    // onTotal non-zero: added taxes printed on the total turnover; 0: after each line.
+    HRESULT SetTaxPrintMode(std::int32_t onTotal);
+    HRESULT SetMessageSet(std::int32_t set);
+    // The mnemonic goes out as given; one too long for a command is refused with E_INVALIDARG.
+    HRESULT SetDepartmentMnemonic(std::u16string_view text);
+    // Discount printing, logo and line spacing: family 1 model 8 only, E_FAIL without sending
+    // on every other register. Logo lines are numbered from 1 and capped at 192, as is the
+    // height; a logo line keeps its first 108 hexadecimal characters.
+    HRESULT SetDiscountPrintMode(std::int32_t mode);
+    HRESULT LoadLogoLine(std::int32_t lineIndex, std::u16string_view hexText);
+    HRESULT SetLogoHeight(std::int32_t lines);
+    HRESULT SetLineSpacing(std::int32_t value);
+
+    // --- Receipts (core_receipt_*.cpp) ---------------------------------------------------------
+    // Money is in minor units of the register's currency; a quantity is in pieces, or in
+    // thousandths of a divisible good; tax slots are 1 to 8, 0 for none.
+    static std::u16string FormatNumber(std::int32_t value, int width);
+    static std::u16string FormatArticleCode(std::int32_t value);
+    // The letters that name the tax slots on the wire (string 1017); slot n is letter n - 1.
+    static std::u16string TaxLetters();
+    // The largest quantity one line takes on this register.
+    std::int32_t MaxLineQuantity() const;
+    // "BCHN" and the number.
+    HRESULT SetReceiptNumber(std::int32_t number);
+    // Family 1 model 8 only (E_FAIL without sending otherwise): 0 ordinary, 1 continuous tape.
+    HRESULT SetTapeMode(std::int32_t mode);
+    // Cancels a receipt left open, then "PREP". S_OK once open (the sums start at 0); E_ABORT
+    // without an answer; E_UNEXPECTED on a fatal status, also one found pending before sending.
+    HRESULT OpenReceipt();
+    // Tax on tax for the next line: family 1 model 8, two different slots from 1 to 6;
+    // otherwise E_FAIL without sending.
+    HRESULT SetCompoundTax(int firstSlot, int secondSlot);
+    // One sale line, or a return line while returnMode is set. discountKind: -1 none, 0
+    // discount, 1 surcharge. lineTotal receives the line sum with the register's tax amount.
+    // A quantity above MaxLineQuantity, or amounts that do not fit the command, cancel the
+    // receipt with a message. A line the register refuses leaves the receipt open.
+    HRESULT AddReceiptLine(std::int32_t quantity, std::u16string_view name, std::int32_t price,
+                           bool divisible, int taxSlot1, int taxSlot2, std::int32_t article,
+                           int discountKind, std::u16string_view discountName,
+                           std::int32_t discountAmount, std::int32_t& lineTotal);
+    // Family 1 model 8 only: the code-set letter and the code.
+    HRESULT PrintBarcode(std::u16string_view text);
+    // Closes the open receipt with four payments; total receives the amount due. Payments that
+    // miss it by 1 unit are corrected in the cash; payments short of it fail with a warning and
+    // leave the receipt open. S_OK with total 0, nothing sent, when no receipt is open.
+    HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
+                         std::int32_t payment3, std::int32_t& total);
+    // "CAIO": cash put into the drawer or taken out of it.
+    HRESULT MoveCash(bool cashIn, std::int32_t amount);
+    // The register's cash report after its tag, or the empty text.
+    std::u16string QueryCash();
+    // The amounts of one line as AddReceiptLine would register them, without the register.
+    // E_FAIL with the line's message shown for a quantity or amount AddReceiptLine refuses.
+    HRESULT PreviewLineAmounts(std::int32_t quantity, std::int32_t price, bool divisible,
+                               int taxSlot1, int taxSlot2, int discountKind,
+                               std::int32_t discountAmount, LineAmounts& amounts);
+    // The amount due of the open receipt from its sums as they stand.
+    std::int64_t CurrentAmountDue() const;
+
+    bool returnMode = false;               // lines sent now are returns; set by the caller
+    ReceiptTotals receiptTotals;           // sums of the open receipt, cleared by OpenReceipt
+    std::int32_t openReceiptPause = 1300;  // ms family 0 needs after "PREP"
+
     // --- Session state -------------------------------------------------------------------------
     std::int32_t loginReplyTimeout = 1000;  // ms, each wait for the answer to the log-in
     std::int32_t wakePause = 2000;          // ms with DTR off after a wake-up cycle went unheard
@@ -129,7 +231,7 @@ class COrvikCore {
     int loginStatusAttempts = 3;
     // The access codes of levels 1, 2 and 3; fixed.
     const std::array<std::u16string_view, 3> accessCodes{u"7260", u"8391", u"5836"};
-    bool serviceSession = false;  // the session was opened with the service log-in
+    bool serviceSession = false;     // the session was opened with the service log-in
     std::int32_t deviceFamily = -1;  // 0 or 1; -1 until a configuration has been read
     std::int32_t deviceModel = -1;   // 0 to 8; -1 until a configuration has been read
     std::int32_t articleMode = 0;    // 0 to 2, as the register reports it
@@ -142,7 +244,8 @@ class COrvikCore {
     std::int32_t replyTimeout = 3000;         // ms, commands and the receiver's start
     std::int32_t configReplyTimeout = 5000;   // ms, each reply of the configuration reading
     std::int32_t wakeReplyTimeout = 200;      // ms, each answer to the wake-up byte
-    std::int32_t pendingStatusTimeout = 100;  // ms of silence that end CheckPendingStatus
+    std::int32_t pendingStatusTimeout = 100;  // ms of silence that end CheckPendingStatus and
+                                              // the rest of a query's answer
     std::u16string lastMessage;
     int showMessages = 1;
 
@@ -158,6 +261,9 @@ class COrvikCore {
     const std::function<void()>* IdleHook() const { return m_idle ? &m_idle : nullptr; }
     // Waits ms with the idle hook running, as the session's pauses do.
     void Pause(int ms);
+    // The register's answer to a line command: S_OK on "READY" with the amount of its "FISC"
+    // reply (0 when none came); E_FAIL on a fatal status or without an answer.
+    HRESULT AwaitLineReply(std::int64_t& deviceAmount);
 
   private:
     // Session steps (core_session.cpp, core_info.cpp).

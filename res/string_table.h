@@ -16,6 +16,20 @@ enum StringId : int {
     kStrNoAnswer = 1003,
     kStrPasswordRefused = 1004,
     kStrTaxLetters = 1017,
+    // Receipts: the device core's checks of a line and of the payments.
+    kStrLineQuantityTooLarge = 1060,
+    kStrPaymentTooSmall = 1061,
+    kStrLineAmountOutOfRange = 1062,
+    // Receipt files: %1 is a line number, %2 a count or field number, %3 a text.
+    kStrReceiptFileBinary = 1063,
+    kStrReceiptFileLineTooLong = 1064,
+    kStrReceiptFileTooManyRows = 1065,
+    kStrReceiptFileFieldCount = 1066,
+    kStrReceiptFileNotANumber = 1067,
+    kStrReceiptTextBreaksFormat = 1068,
+    kStrReceiptTextNotInCodePage = 1069,
+    kStrReceiptLineTooLongToSave = 1070,
+    kStrReceiptTooManyRowsToSave = 1071,
     kStrPortOpenFailed = 3012,
 };
 

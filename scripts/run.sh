@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, starts the simulated register on COM1 of the ports folder
-# and shows orvik-cli talking to it. The simulator keeps running until Ctrl+C, so that other
-# orvik-cli commands can be tried against it from a second terminal.
+# Installs what is needed, builds, starts the simulated register on COM1 of the ports folder and
+# then the console, which offers COM1 first: type the operator password (0000) and press Enter.
+# Closing the console stops the simulated register.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -10,13 +10,20 @@ ROOT=$PWD
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVIK_BUILD_TESTS=OFF \
     -DORVIK_BUILD_BENCH=OFF
-ninja -C build orvik-sim orvik-cli
+ninja -C build orvik-sim orvik-console orvik-cli
 
 SIM=build/sim/orvik-sim
 CLI=build/cli/orvik-cli
+CONSOLE=build/app/orvik-console
 TAPE=${ORVIK_TAPE:-$ROOT/build/tape.txt}
+PASSWORD=0000
 
-"$SIM" --port COM1 --tape "$TAPE" &
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display: run this from a desktop session (or with ssh -X)." >&2
+    exit 1
+fi
+
+"$SIM" --port COM1 --tape "$TAPE" --password "$PASSWORD" &
 sim_pid=$!
 trap 'kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null' EXIT INT TERM
 
@@ -26,10 +33,6 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 
-echo "\$ orvik-cli ports"
-"$CLI" ports
-echo "\$ orvik-cli --port COM1 --raw send NULL NOPE"
-"$CLI" --port COM1 --raw send NULL NOPE || true
-echo
-echo "The simulated register runs on COM1 (its tape: $TAPE). Press Ctrl+C to stop it."
-wait "$sim_pid"
+echo "The simulated register runs on COM1; what it prints goes to $TAPE."
+echo "In the console: keep COM1 and the operator name, type the password $PASSWORD, press Enter."
+"$CONSOLE"

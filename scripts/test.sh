@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs every test: the normal build, an address and
-# undefined-behaviour sanitizer build and a thread sanitizer build of the device tests, and a
-# short fuzz run of the frame cutter.
+# undefined-behaviour sanitizer build and a thread sanitizer build of the device tests, and
+# short fuzz runs of the frame cutter, the receipt file reader and the configuration replies.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
 JOBS=$(nproc)
-FUZZ_SECONDS=${ORVIK_FUZZ_SECONDS:-60}
+FUZZ_SECONDS=${ORVIK_FUZZ_SECONDS:-30}
 
 "$ROOT/scripts/install-deps.sh"
 
@@ -31,13 +31,17 @@ ninja -C build-tsan -j "$JOBS"
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
     ctest --test-dir build-tsan --output-on-failure -j "$JOBS" -L 'unit|integration'
 
-step "Fuzzing the frame cutter for ${FUZZ_SECONDS}s"
+step "Fuzzing the frame cutter, the receipt file reader and the configuration replies for ${FUZZ_SECONDS}s each"
 cmake -S . -B build-fuzz -G Ninja "${CLANG[@]}" -DORVIK_FUZZ=ON -DORVIK_BUILD_TESTS=OFF
-ninja -C build-fuzz -j "$JOBS" frame_cutter_fuzzer
+ninja -C build-fuzz -j "$JOBS" frame_cutter_fuzzer receipt_file_fuzzer config_reply_fuzzer
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-cp fuzz/corpus/frame_cutter/* "$corpus"/
-build-fuzz/fuzz/frame_cutter_fuzzer -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
-    "$corpus"
+for target in frame_cutter receipt_file config_reply; do
+    # Each target grows a corpus of its own from its seeds.
+    mkdir "$corpus/$target"
+    cp "fuzz/corpus/$target"/* "$corpus/$target"/
+    "build-fuzz/fuzz/${target}_fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 \
+        "$corpus/$target"
+done
 
 step "All tests passed"

@@ -27,8 +27,8 @@ void CActivityRecord::AddAnswer() {
     Update([](Activity& a) { ++a.answers; });
 }
 
-void CActivityRecord::SetHungUp() {
-    Update([](Activity& a) { a.hungUp = true; });
+void CActivityRecord::SetHungUp(bool hungUp) {
+    Update([hungUp](Activity& a) { a.hungUp = hungUp; });
 }
 
 Activity CActivityRecord::Snapshot() const {

@@ -17,7 +17,7 @@ struct Activity {
     std::size_t wakeBytes = 0;             // wake-up bytes received
     std::size_t badFrames = 0;             // frames refused for their length byte or checksum
     std::size_t answers = 0;               // answers written to the line in full
-    bool hungUp = false;                   // the register has hung up the line
+    bool hungUp = false;                   // the line is hung up (since the last start)
 };
 
 class CActivityRecord {
@@ -26,7 +26,7 @@ class CActivityRecord {
     void AddWakeByte();
     void AddBadFrame();
     void AddAnswer();
-    void SetHungUp();
+    void SetHungUp(bool hungUp = true);
 
     Activity Snapshot() const;
     std::vector<std::u16string> Commands() const;

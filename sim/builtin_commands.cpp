@@ -4,9 +4,6 @@
 namespace orvik::sim {
 
 void RegisterBuiltinCommands(CCommandRegistry& registry) {
-    // A register that is switched on answers the wake-up byte at once.
-    registry.SetWakeHandler([](std::u16string_view, CRegisterState&) { return Replies{u"READY"}; });
-
     // The no-op: the register only confirms that it is there.
     registry.Register(u"NULL",
                       [](std::u16string_view, CRegisterState&) { return Replies{u"READY"}; });

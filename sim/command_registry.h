@@ -40,5 +40,12 @@ class CCommandRegistry {
 
 // The commands every simulated register answers.
 void RegisterBuiltinCommands(CCommandRegistry& registry);
+// The wake-up byte, the log-in, the configuration queries and the preparing commands
+// (session_commands.cpp).
+void RegisterSessionCommands(CCommandRegistry& registry);
+// The reports and test documents (report_commands.cpp) and the programmable settings with
+// their queries (settings_commands.cpp). Registered after the session commands.
+void RegisterReportCommands(CCommandRegistry& registry);
+void RegisterSettingsCommands(CCommandRegistry& registry);
 
 }  // namespace orvik::sim

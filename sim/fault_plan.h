@@ -18,6 +18,9 @@ namespace orvik::sim {
 inline constexpr int kAllFrames = 0;
 
 struct ReplyShape {
+    // How long the register takes before it answers (it reads nothing meanwhile), as a slow
+    // command such as a report does.
+    std::chrono::milliseconds answerDelay{0};
     // Every byte in a write of its own, with byteGap between them, as a slow line delivers it:
     // the console then meets frames in many small reads.
     bool splitBytes = false;

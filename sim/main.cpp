@@ -2,13 +2,17 @@
 // talk to when no register is at hand.
 #include <pthread.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <span>
 #include <string>
 
+#include "control_input.h"
+#include "key_position.h"
 #include "sim_options.h"
 #include "simulator.h"
+#include "text_codec.h"
 
 int main(int argc, char** argv) {
     using namespace orvik::sim;
@@ -36,18 +40,46 @@ int main(int argc, char** argv) {
     sigaddset(&endSignals, SIGTERM);
     sigaddset(&endSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &endSignals, nullptr);
+    // A closed standard output must not end the simulator before it has removed its link.
+    signal(SIGPIPE, SIG_IGN);
+    // Run in the background of a shell, the simulator must not be stopped for reading its
+    // terminal: the control input is then refused (EIO) and tried again later.
+    signal(SIGTTIN, SIG_IGN);
 
-    CSimulator simulator({options.port, options.tape});
+    SimulatorOptions simulatorOptions;
+    simulatorOptions.portName = options.port;
+    simulatorOptions.tapePath = options.tape;
+    simulatorOptions.profile = options.profile;
+    simulatorOptions.password = orvik::FromUtf8(options.password);
+    simulatorOptions.wakeOnlyAt57600 = options.wakeOnlyAt57600;
+    simulatorOptions.answersTaxNames = options.answersTaxNames;
+    CSimulator simulator(simulatorOptions);
+    if (const auto key = KeyFromLetter(options.key)) {
+        simulator.WithState([&](CRegisterState& state) { TurnKey(state, *key); });
+    }
     if (!simulator.Start(&error)) {
         std::fprintf(stderr, "orvik-sim: %s\n", error.c_str());
         return 1;
     }
     std::printf("orvik-sim: %s is linked as %s (%s)\n", simulator.SlavePath().c_str(),
                 options.port.c_str(), simulator.LinkPath().c_str());
+    std::printf("orvik-sim: register %s, operator password \"%s\"\n",
+                DescribeProfile(*FindProfile(options.profile)).c_str(), options.password.c_str());
     std::fflush(stdout);
 
-    int signal = 0;
-    sigwait(&endSignals, &signal);
+    std::printf("orvik-sim: key %s; control lines on standard input (help lists them)\n",
+                simulator.WithState([](CRegisterState& state) { return DescribeKey(state); })
+                    .c_str());
+    std::fflush(stdout);
+    // Control lines on the standard input turn the key, take the paper out and the like.
+    CControlInput control(simulator, STDIN_FILENO, stdout, stderr);
+    if (!control.Start(&error)) {
+        std::fprintf(stderr, "orvik-sim: %s; control lines are not read\n", error.c_str());
+    }
+
+    int received = 0;
+    sigwait(&endSignals, &received);
+    control.Stop();
     simulator.Stop();
     return 0;
 }

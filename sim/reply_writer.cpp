@@ -104,13 +104,16 @@ std::vector<LineWrite> PlanReplyWrites(const Replies& replies, const ReplyShape&
 }
 
 WriteOutcome PerformWrites(int fd, int stopFd, const std::vector<LineWrite>& writes,
-                           std::chrono::microseconds byteGap) {
+                           const ReplyShape& shape) {
+    if (shape.answerDelay.count() > 0 && StopCameWithin(stopFd, shape.answerDelay)) {
+        return WriteOutcome::Stopped;
+    }
     for (const LineWrite& write : writes) {
         const WriteOutcome outcome = WriteWhole(fd, stopFd, write.bytes.data(), write.bytes.size());
         if (outcome != WriteOutcome::Written) {
             return outcome;
         }
-        if (write.paced && byteGap.count() > 0 && StopCameWithin(stopFd, byteGap)) {
+        if (write.paced && shape.byteGap.count() > 0 && StopCameWithin(stopFd, shape.byteGap)) {
             return WriteOutcome::Stopped;
         }
     }

@@ -30,9 +30,10 @@ enum class WriteOutcome {
     Failed,   // the line is gone
 };
 
-// Performs the writes on fd (non-blocking), waiting for room when the console's side is full
-// and pausing after paced writes; every wait also ends on the stop event stopFd.
+// Waits the shape's answer delay, then performs the writes on fd (non-blocking), waiting for
+// room when the console's side is full and pausing the shape's byte gap after paced writes.
+// Every wait also ends on the stop event stopFd.
 WriteOutcome PerformWrites(int fd, int stopFd, const std::vector<LineWrite>& writes,
-                           std::chrono::microseconds byteGap);
+                           const ReplyShape& shape);
 
 }  // namespace orvik::sim

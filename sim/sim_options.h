@@ -3,12 +3,21 @@
 #include <span>
 #include <string>
 
+#include "profiles.h"
+
 // The command line of orvik-sim.
 namespace orvik::sim {
 
 struct ProgramOptions {
     std::string port;  // "COM1" to "COM24"
     std::string tape;  // empty: no tape
+    std::string profile = std::string(kDefaultProfileName);
+    std::string password = "0000";  // UTF-8
+    bool answersTaxNames = true;
+    bool wakeOnlyAt57600 = false;
+    // The key position to start in (R, X, Z, P or O), checked from the start; empty: service
+    // mode, in which no command checks the key.
+    std::string key;
 };
 
 enum class ParseOutcome { Run, Help, UsageError };

@@ -56,7 +56,17 @@ std::string HexDump(const std::vector<std::uint8_t>& bytes) {
 
 CSimulator::CSimulator(SimulatorOptions options) : m_options(std::move(options)) {
     RegisterBuiltinCommands(m_registry);
+    RegisterSessionCommands(m_registry);
+    RegisterReportCommands(m_registry);
+    RegisterSettingsCommands(m_registry);
     m_state.tape = &m_tape;
+    if (const RegisterProfile* profile = FindProfile(m_options.profile)) {
+        m_profileKnown = true;
+        LoadProfile(*profile);
+    }
+    SetPassword(m_options.password);
+    SetWakeOnlyAt57600(m_options.wakeOnlyAt57600);
+    SetAnswersTaxNames(m_options.answersTaxNames);
 }
 
 CSimulator::~CSimulator() {
@@ -70,6 +80,10 @@ bool CSimulator::Start(std::string* error) {
     }
     if (IsRunning()) {
         *error = "the simulator is already running";
+        return false;
+    }
+    if (!m_profileKnown) {
+        *error = "there is no register profile \"" + m_options.profile + "\"";
         return false;
     }
     if (!m_options.tapePath.empty() && !m_tape.Open(m_options.tapePath, error)) {
@@ -88,9 +102,18 @@ bool CSimulator::Start(std::string* error) {
     }
     m_cutter = CCommandCutter();
     m_lineUp = true;
+    m_activity.SetHungUp(false);
     m_hangUpRequested.store(false);
-    m_tape.Note("-- switched on: " + m_options.portName + " is " + m_endpoint.LinkPath() + " -> " +
-                m_endpoint.SlavePath());
+    // The first record names the line and the register.
+    WithState([this](const CRegisterState& state) {
+        const RegisterIdentity& id = state.identity;
+        const Software& software = id.softwareUpdate ? *id.softwareUpdate : id.software;
+        m_tape.Note(FromUtf8("-- switched on: " + m_options.portName + " is " +
+                             m_endpoint.LinkPath() + " -> " + m_endpoint.SlavePath() +
+                             "; register family " + std::to_string(id.family) + " model " +
+                             std::to_string(id.model) + ", serial ") +
+                    id.serialNumber + u", software " + software.name + u" " + software.date);
+    });
     try {
         m_thread = std::thread(&CSimulator::Run, this);
     } catch (const std::system_error& e) {
@@ -108,6 +131,7 @@ void CSimulator::Stop() {
     }
     const bool wasOpen = !m_endpoint.SlavePath().empty();
     m_endpoint.Close();
+    m_lineUp = false;
     CloseFd(m_stopFd);
     CloseFd(m_controlFd);
     if (wasOpen) {
@@ -119,6 +143,28 @@ void CSimulator::Stop() {
 void CSimulator::RegisterCommand(std::u16string name, CommandHandler handler) {
     std::lock_guard lock(m_stateMutex);
     m_registry.Register(std::move(name), std::move(handler));
+}
+
+void CSimulator::LoadProfile(const RegisterProfile& profile) {
+    std::lock_guard lock(m_stateMutex);
+    const SessionState session = m_state.session;
+    m_state = profile.state;
+    m_state.tape = &m_tape;
+    m_state.session.password = session.password;
+    m_state.session.wakeOnlyAt57600 = session.wakeOnlyAt57600;
+    m_state.session.answersTaxNames = session.answersTaxNames;
+}
+
+void CSimulator::SetPassword(std::u16string password) {
+    WithState([&](CRegisterState& state) { state.session.password = std::move(password); });
+}
+
+void CSimulator::SetWakeOnlyAt57600(bool only) {
+    WithState([only](CRegisterState& state) { state.session.wakeOnlyAt57600 = only; });
+}
+
+void CSimulator::SetAnswersTaxNames(bool answers) {
+    WithState([answers](CRegisterState& state) { state.session.answersTaxNames = answers; });
 }
 
 void CSimulator::HangUp() {
@@ -286,8 +332,8 @@ void CSimulator::Answer(const Replies& replies) {
         m_tape.Note(u">> " + reply);
     }
     const ReplyShape shape = m_faults.Shape();
-    const WriteOutcome outcome = PerformWrites(m_endpoint.MasterFd(), m_stopFd,
-                                               PlanReplyWrites(replies, shape), shape.byteGap);
+    const WriteOutcome outcome =
+        PerformWrites(m_endpoint.MasterFd(), m_stopFd, PlanReplyWrites(replies, shape), shape);
     switch (outcome) {
         case WriteOutcome::Written:
             m_activity.AddAnswer();

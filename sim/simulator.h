@@ -10,6 +10,7 @@
 #include "command_cutter.h"
 #include "command_registry.h"
 #include "fault_plan.h"
+#include "profiles.h"
 #include "pty_endpoint.h"
 #include "register_state.h"
 #include "reply_scripts.h"
@@ -28,6 +29,14 @@ namespace orvik::sim {
 struct SimulatorOptions {
     std::string portName = "COM1";
     std::string tapePath;  // empty: no tape
+    // The register to be (profiles.h); Start refuses a name no profile has.
+    std::string profile = std::string(kDefaultProfileName);
+    // The operator password the register accepts (also for the service log-in).
+    std::u16string password = u"0000";
+    // The register hears the wake-up byte only at 57600 baud, so the console must fall back.
+    bool wakeOnlyAt57600 = false;
+    // The register answers "CNAL1" (the tax names); a register that does not stays silent.
+    bool answersTaxNames = true;
 };
 
 class CSimulator {
@@ -50,8 +59,17 @@ class CSimulator {
     // The baud rate the console has set on the line (0 when unknown).
     int LineBaud() const { return m_endpoint.LineBaud(); }
 
-    // Adds or replaces a command; may be called while the simulator runs.
+    // Adds or replaces a command; may be called while the simulator runs. The register's own
+    // commands are registered by the Register*Commands functions of command_registry.h, each
+    // in a file of its own; a test may replace any of them.
     void RegisterCommand(std::u16string name, CommandHandler handler);
+    // Becomes the register of the profile: identity, configuration, taxes, counters and clock
+    // are replaced; the password and the line habits of the options stay.
+    void LoadProfile(const RegisterProfile& profile);
+    // Shorthands for the session settings of the state (SessionState).
+    void SetPassword(std::u16string password);
+    void SetWakeOnlyAt57600(bool only);
+    void SetAnswersTaxNames(bool answers);
     // Runs f on the register's state while the simulator's thread keeps off it.
     template <class F>
     decltype(auto) WithState(F&& f) {
@@ -80,6 +98,7 @@ class CSimulator {
     void HangUpLine(const char* why);
 
     SimulatorOptions m_options;
+    bool m_profileKnown = false;
     CPtyEndpoint m_endpoint;
     CTape m_tape;
     CReplyScripts m_scripts;

@@ -135,6 +135,24 @@ TEST_F(LineFaultTest, SilenceOfEverythingCoversCommandsWakeBytesAndBrokenFrames)
     EXPECT_EQ(Run(u"NULL"), S_OK);
 }
 
+TEST_F(LineFaultTest, LateAnswerCompletesWithinTheTimeoutOrQueuesAfterTheConsoleGaveUp) {
+    ReplyShape late;
+    late.answerDelay = 150ms;
+    ASSERT_TRUE(sim.Faults().SetShape(late));
+    const auto start = Clock::now();
+    EXPECT_EQ(Run(u"NULL"), S_OK);
+    EXPECT_GE(Clock::now() - start, 150ms);
+
+    // Far later than the time-out, so that a slow machine cannot blur the two.
+    late.answerDelay = 1000ms;
+    ASSERT_TRUE(sim.Faults().SetShape(late));
+    EXPECT_EQ(Run(u"NULL", kShortTimeoutMs), E_ABORT);
+    // The answer still comes and waits in the queue for whoever reads next.
+    ASSERT_TRUE(Eventually([&] { return core.Queue().Count() == 1; }));
+    EXPECT_EQ(Utf8(core.ReadReply()), "READY");
+    EXPECT_EQ(ShownErrors(), (Texts{Message(orvik::kStrNoAnswer)}));
+}
+
 double ProcessCpuSeconds() {
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);

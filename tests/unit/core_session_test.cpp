@@ -568,4 +568,18 @@ TEST(CoreOnSilentLine, DestroyingTheCoreCancelsAnOpenReceipt) {
     const std::vector<std::uint8_t> cancel = {0xFD, 'C', 'A', 'N', 'C', 0x05, 0xFE, 0x00};
     ASSERT_EQ(written.size(), cancel.size() + 1);
     EXPECT_TRUE(std::equal(cancel.begin(), cancel.end(), written.begin()));
+
+    // Disconnecting says so and leaves no receipt marked open.
+    COrvikCore core;
+    ASSERT_TRUE(Succeeded(core.OpenLink("COM20")));
+    core.deviceFamily = 1;
+    core.receiptOpen = true;
+    core.SetIdleHook([&] {
+        if (!line.TakeWritten().empty()) {
+            line.Write({0xFD, 'R', 'E', 'A', 'D', 'Y', 0x06, 0xFE, 0x00, 0x00});
+        }
+    });
+    EXPECT_EQ(core.Disconnect(), 0);
+    EXPECT_FALSE(core.receiptOpen);
+    EXPECT_FALSE(core.IsPortOpen());
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -87,6 +88,11 @@ struct CutCase {
     std::vector<Bytes> reads;
     Replies expected;
 };
+
+// Names the row in test listings and failure messages.
+void PrintTo(const CutCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class FrameCutting : public testing::TestWithParam<CutCase> {};
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -80,6 +81,11 @@ struct FrameCase {
     std::u16string text;
     Bytes expected;
 };
+
+// Names the row in test listings and failure messages.
+void PrintTo(const FrameCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class CommandFrame : public testing::TestWithParam<FrameCase> {};
 

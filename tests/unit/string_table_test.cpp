@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "print_helpers.h"
@@ -42,6 +43,11 @@ struct Quoted {
     int id;
     const char* text;
 };
+
+// Names the row in test listings and failure messages.
+void PrintTo(const Quoted& row, std::ostream* out) {
+    *out << row.id;
+}
 
 class StringTableText : public testing::TestWithParam<Quoted> {};
 

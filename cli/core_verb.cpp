@@ -1,0 +1,26 @@
+#include "core_verb.h"
+
+#include <cstdio>
+
+#include "orvik_core.h"
+
+namespace cli {
+
+int ExitStatusFor(HRESULT result) {
+    return Succeeded(result) ? 0 : 1;
+}
+
+void PrintProblem(const std::string& text) {
+    std::fprintf(stderr, "orvik-cli: %s\n", text.c_str());
+}
+
+bool RequireModel8(const COrvikCore& core, const std::string& verb) {
+    if (core.deviceFamily == 1 && core.deviceModel == 8) {
+        return true;
+    }
+    PrintProblem(verb + ": only family 1 model 8 has this; the register is family " +
+                 std::to_string(core.deviceFamily) + " model " + std::to_string(core.deviceModel));
+    return false;
+}
+
+}  // namespace cli

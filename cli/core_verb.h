@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "result_codes.h"
+
+class COrvikCore;
+
+// The verbs that talk to the register. Each reads its arguments first and returns either a
+// usage error or the action to run; only then does the command line connect, run the action on
+// the connected core and disconnect. So a mistyped argument sends nothing.
+namespace cli {
+
+// Runs on a connected core; returns the exit status. The core's own messages (a refusal of
+// the register, no answer) reach standard error through its prompt.
+using CoreAction = std::function<int(COrvikCore&)>;
+
+struct VerbPlan {
+    CoreAction action;       // set when the arguments are right
+    std::string usageError;  // otherwise what is wrong with them
+};
+
+using CoreVerb = std::function<VerbPlan(const std::vector<std::string>& arguments)>;
+using CoreVerbTable = std::map<std::string, CoreVerb>;
+
+inline VerbPlan Refuse(std::string message) {
+    return {nullptr, std::move(message)};
+}
+
+// report_verbs.cpp: x-report, z-report, zero-z-report, article-report, discount-report,
+// zero-receipt, hardware-state, periodic-report.
+void AddReportVerbs(CoreVerbTable& table);
+// settings_verbs.cpp: get-clock, set-clock, set-cutter, set-header, set-footer,
+// set-article-mode, set-tax-calculation, set-tax-print, set-message-set, set-department,
+// set-discount-print, set-line-spacing.
+void AddSettingsVerbs(CoreVerbTable& table);
+
+// 0 for a result of 0 or above, 1 otherwise.
+int ExitStatusFor(HRESULT result);
+
+// "orvik-cli: " and the text on standard error.
+void PrintProblem(const std::string& text);
+
+// A verb that runs on family 1 model 8 only: true when the core's register is one, otherwise
+// says so on standard error.
+bool RequireModel8(const COrvikCore& core, const std::string& verb);
+
+}  // namespace cli

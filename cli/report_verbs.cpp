@@ -1,0 +1,131 @@
+// The verbs that make the register print its reports and test documents.
+#include <cstdio>
+
+#include "core_verb.h"
+#include "orvik_core.h"
+#include "verb_arguments.h"
+
+namespace cli {
+
+namespace {
+
+// Z-report numbers the register keeps in its fiscal memory.
+constexpr std::int32_t kFirstZReportNumber = 1;
+constexpr std::int32_t kLastZReportNumber = 4000;
+
+// A verb without arguments that runs one report operation.
+CoreVerb Simple(const std::string& verb, HRESULT (COrvikCore::*operation)()) {
+    return [verb, operation](const std::vector<std::string>& arguments) {
+        if (!arguments.empty()) {
+            return Refuse(verb + " takes no arguments");
+        }
+        return VerbPlan{
+            [operation](COrvikCore& core) { return ExitStatusFor((core.*operation)()); }, {}};
+    };
+}
+
+// As the reports page does: the replies still queued are blanked first, so that nothing left
+// from before is taken for the report's answer, and the counters are read afterwards whatever
+// the report's result, so that the new Z-report number is known.
+VerbPlan ZReport(const std::vector<std::string>& arguments, const std::string& verb, bool zero) {
+    if (!arguments.empty()) {
+        return Refuse(verb + " takes no arguments");
+    }
+    return {[verb, zero](COrvikCore& core) {
+                if (zero && !RequireModel8(core, verb)) {
+                    return 1;
+                }
+                core.Queue().BlankTexts();
+                const HRESULT result = zero ? core.PrintZeroZReport() : core.PrintZReport();
+                DocumentCounters counters;
+                if (!core.QueryDocumentCounters(counters).empty()) {
+                    std::printf("lastZReportNumber: %d\n",
+                                static_cast<int>(core.printerInfo.lastZReportNumber));
+                }
+                return ExitStatusFor(result);
+            },
+            {}};
+}
+
+// periodic-report --from YYYY-MM-DD --to YYYY-MM-DD [--full]
+// periodic-report --from-number N --to-number M [--full]
+VerbPlan PeriodicReport(const std::vector<std::string>& arguments) {
+    std::optional<orvik::LocalDateTime> fromDate, toDate;
+    std::optional<std::int32_t> fromNumber, toNumber;
+    bool full = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& name = arguments[i];
+        if (name == "--full") {
+            full = true;
+            continue;
+        }
+        const bool dateOption = name == "--from" || name == "--to";
+        const bool numberOption = name == "--from-number" || name == "--to-number";
+        if (!dateOption && !numberOption) {
+            return Refuse("periodic-report: unknown argument \"" + name + "\"");
+        }
+        if (i + 1 >= arguments.size()) {
+            return Refuse("periodic-report: " + name + " needs a value");
+        }
+        const std::string& value = arguments[++i];
+        if (dateOption) {
+            const auto date = ParseCalendarDate(value);
+            if (!date) {
+                return Refuse("periodic-report: " + name + " \"" + value +
+                              "\" is not a date YYYY-MM-DD");
+            }
+            (name == "--from" ? fromDate : toDate) = date;
+        } else {
+            const auto number = ParseNumberInRange(value, kFirstZReportNumber, kLastZReportNumber);
+            if (!number) {
+                return Refuse("periodic-report: " + name + " \"" + value +
+                              "\" is not a Z-report number from 1 to 4000");
+            }
+            (name == "--from-number" ? fromNumber : toNumber) = number;
+        }
+    }
+    const bool byDates = fromDate || toDate;
+    const bool byNumbers = fromNumber || toNumber;
+    if (byDates && byNumbers) {
+        return Refuse("periodic-report: give either dates or Z-report numbers, not both");
+    }
+    if (byDates && (!fromDate || !toDate)) {
+        return Refuse("periodic-report needs both --from and --to");
+    }
+    if (byNumbers && (!fromNumber || !toNumber)) {
+        return Refuse("periodic-report needs both --from-number and --to-number");
+    }
+    if (!byDates && !byNumbers) {
+        return Refuse(
+            "periodic-report needs --from and --to dates or --from-number and --to-number");
+    }
+    if (byDates) {
+        return {[from = *fromDate, to = *toDate, full](COrvikCore& core) {
+                    return ExitStatusFor(core.PrintPeriodicReportByDates(from, to, full));
+                },
+                {}};
+    }
+    return {[from = *fromNumber, to = *toNumber, full](COrvikCore& core) {
+                return ExitStatusFor(core.PrintPeriodicReportByNumbers(from, to, full));
+            },
+            {}};
+}
+
+}  // namespace
+
+void AddReportVerbs(CoreVerbTable& table) {
+    table["x-report"] = Simple("x-report", &COrvikCore::PrintXReport);
+    table["z-report"] = [](const std::vector<std::string>& arguments) {
+        return ZReport(arguments, "z-report", false);
+    };
+    table["zero-z-report"] = [](const std::vector<std::string>& arguments) {
+        return ZReport(arguments, "zero-z-report", true);
+    };
+    table["article-report"] = Simple("article-report", &COrvikCore::PrintArticleReport);
+    table["discount-report"] = Simple("discount-report", &COrvikCore::PrintDiscountReport);
+    table["zero-receipt"] = Simple("zero-receipt", &COrvikCore::PrintZeroReceipt);
+    table["hardware-state"] = Simple("hardware-state", &COrvikCore::PrintHardwareState);
+    table["periodic-report"] = PeriodicReport;
+}
+
+}  // namespace cli

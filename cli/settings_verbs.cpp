@@ -1,0 +1,198 @@
+// The verbs that read and change the register's programmable settings.
+#include <cstdio>
+
+#include "core_verb.h"
+#include "orvik_core.h"
+#include "settings_commands.h"
+#include "text_codec.h"
+#include "verb_arguments.h"
+
+namespace cli {
+
+namespace {
+
+// The department mnemonic the settings page takes.
+constexpr std::size_t kMaxDepartmentLength = 5;
+// The line spacings the logo page offers, in eighths of a millimetre.
+constexpr std::int32_t kMinLineSpacing = 3;
+constexpr std::int32_t kMaxLineSpacing = 20;
+
+VerbPlan NoArguments(const std::vector<std::string>& arguments, const std::string& verb,
+                     CoreAction action) {
+    if (!arguments.empty()) {
+        return Refuse(verb + " takes no arguments");
+    }
+    return {std::move(action), {}};
+}
+
+// Prints the register's clock; false (with a message) when it did not say.
+bool PrintRegisterClock(COrvikCore& core) {
+    const std::u16string answer = core.QueryDateTime();
+    if (answer.empty()) {
+        PrintProblem("the register did not tell its clock");
+        return false;
+    }
+    const auto clock = orvik::ParseRegisterDateTime(answer);
+    if (!clock) {
+        PrintProblem("the register's clock reads \"" + orvik::ToUtf8(answer) +
+                     "\", which is no date and time");
+        return false;
+    }
+    std::printf("%s\n", FormatDateTime(*clock).c_str());
+    return true;
+}
+
+// A verb with one number argument from min to max: `what` names it in the message.
+CoreVerb OneNumber(const std::string& verb, const std::string& what, std::int32_t min,
+                   std::int32_t max, std::function<HRESULT(COrvikCore&, std::int32_t)> operation,
+                   bool model8Only = false) {
+    return [=](const std::vector<std::string>& arguments) {
+        const std::string range = std::to_string(min) + " to " + std::to_string(max);
+        if (arguments.size() != 1) {
+            return Refuse(verb + " needs one argument: the " + what + ", " + range);
+        }
+        const auto value = ParseNumberInRange(arguments[0], min, max);
+        if (!value) {
+            return Refuse(verb + ": \"" + arguments[0] + "\" is not a " + what + " (" + range +
+                          ")");
+        }
+        return VerbPlan{[=, value = *value](COrvikCore& core) {
+                            if (model8Only && !RequireModel8(core, verb)) {
+                                return 1;
+                            }
+                            return ExitStatusFor(operation(core, value));
+                        },
+                        {}};
+    };
+}
+
+// set-header TEXT and set-footer TEXT: the register prints as many characters as its model
+// has room for, and the rest is left off; the user is told.
+CoreVerb OneLine(const std::string& verb, HRESULT (COrvikCore::*operation)(std::u16string_view)) {
+    return [=](const std::vector<std::string>& arguments) {
+        if (arguments.size() != 1) {
+            return Refuse(verb + " needs one argument: the TEXT of the line");
+        }
+        const auto text = RegisterText(arguments[0]);
+        if (!text) {
+            return Refuse(verb + ": the text holds a character the register cannot print");
+        }
+        return VerbPlan{[=, text = *text](COrvikCore& core) {
+                            const auto limit =
+                                orvik::HeaderTextLimit(core.deviceFamily, core.deviceModel);
+                            if (limit && text.size() > *limit) {
+                                PrintProblem(verb + ": this register prints " +
+                                             std::to_string(*limit) + " characters; \"" +
+                                             orvik::ToUtf8(text.substr(0, *limit)) + "\" is sent");
+                            }
+                            return ExitStatusFor((core.*operation)(text));
+                        },
+                        {}};
+    };
+}
+
+VerbPlan SetClock(const std::vector<std::string>& arguments) {
+    if (arguments.size() > 1) {
+        return Refuse("set-clock takes at most one argument: the time HH:MM:SS");
+    }
+    std::optional<orvik::LocalDateTime> time;
+    if (!arguments.empty()) {
+        time = ParseTimeOfDay(arguments[0]);
+        if (!time) {
+            return Refuse("set-clock: \"" + arguments[0] + "\" is not a time HH:MM:SS");
+        }
+    }
+    return {[time](COrvikCore& core) {
+                // "Now" is taken once connected, so that the time spent connecting is not lost.
+                const orvik::LocalDateTime value = time ? *time : orvik::CurrentLocalDateTime();
+                const HRESULT result = core.SetClock(value);
+                if (!Succeeded(result)) {
+                    return ExitStatusFor(result);
+                }
+                // As the settings page does: the clock read back shows what the register took.
+                return PrintRegisterClock(core) ? 0 : 1;
+            },
+            {}};
+}
+
+VerbPlan SetCutter(const std::vector<std::string>& arguments) {
+    if (arguments.size() < 2 || arguments.size() > 3) {
+        return Refuse("set-cutter needs CUTTER BEEPER [PARTIAL], each 0 or 1");
+    }
+    std::int32_t values[3] = {0, 0, 0};
+    static const char* const kNames[] = {"CUTTER", "BEEPER", "PARTIAL"};
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const auto value = ParseNumberInRange(arguments[i], 0, 1);
+        if (!value) {
+            return Refuse(std::string("set-cutter: ") + kNames[i] + " \"" + arguments[i] +
+                          "\" is not 0 or 1");
+        }
+        values[i] = *value;
+    }
+    const bool partialGiven = arguments.size() == 3;
+    return {[=](COrvikCore& core) {
+                if (core.deviceFamily != 1) {
+                    PrintProblem("set-cutter: this register (family " +
+                                 std::to_string(core.deviceFamily) +
+                                 ") has no cutter or beeper to set");
+                    return 1;
+                }
+                if (partialGiven && core.deviceModel != 8) {
+                    PrintProblem("set-cutter: only family 1 model 8 takes PARTIAL; it is left out");
+                }
+                return ExitStatusFor(core.SetCutterAndBeeper(values[0], values[1], values[2]));
+            },
+            {}};
+}
+
+VerbPlan SetDepartment(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 1) {
+        return Refuse("set-department needs one argument: the mnemonic TEXT");
+    }
+    const auto text = RegisterText(arguments[0]);
+    if (!text) {
+        return Refuse("set-department: the text holds a character the register cannot print");
+    }
+    if (text->size() > kMaxDepartmentLength) {
+        return Refuse("set-department: the mnemonic has at most 5 characters");
+    }
+    return {[text = *text](COrvikCore& core) {
+                return ExitStatusFor(core.SetDepartmentMnemonic(text));
+            },
+            {}};
+}
+
+}  // namespace
+
+void AddSettingsVerbs(CoreVerbTable& table) {
+    table["get-clock"] = [](const std::vector<std::string>& arguments) {
+        return NoArguments(arguments, "get-clock",
+                           [](COrvikCore& core) { return PrintRegisterClock(core) ? 0 : 1; });
+    };
+    table["set-clock"] = SetClock;
+    table["set-cutter"] = SetCutter;
+    table["set-header"] = OneLine("set-header", &COrvikCore::SetHeaderText);
+    table["set-footer"] = OneLine("set-footer", &COrvikCore::SetFooterText);
+    table["set-article-mode"] =
+        OneNumber("set-article-mode", "article mode", 0, 2,
+                  [](COrvikCore& core, std::int32_t v) { return core.SetArticleMode(v); });
+    table["set-tax-calculation"] =
+        OneNumber("set-tax-calculation", "tax calculation mode", 0, 1,
+                  [](COrvikCore& core, std::int32_t v) { return core.SetTaxCalculationMode(v); });
+    table["set-tax-print"] =
+        OneNumber("set-tax-print", "tax print mode", 0, 1,
+                  [](COrvikCore& core, std::int32_t v) { return core.SetTaxPrintMode(v); });
+    table["set-message-set"] =
+        OneNumber("set-message-set", "message set", 0, 3,
+                  [](COrvikCore& core, std::int32_t v) { return core.SetMessageSet(v); });
+    table["set-department"] = SetDepartment;
+    table["set-discount-print"] = OneNumber(
+        "set-discount-print", "discount print mode", 0, 1,
+        [](COrvikCore& core, std::int32_t v) { return core.SetDiscountPrintMode(v); }, true);
+    table["set-line-spacing"] = OneNumber(
+        "set-line-spacing", "line spacing in eighths of a millimetre", kMinLineSpacing,
+        kMaxLineSpacing, [](COrvikCore& core, std::int32_t v) { return core.SetLineSpacing(v); },
+        true);
+}
+
+}  // namespace cli

@@ -1,0 +1,38 @@
+// Closing a receipt with its payments.
+#include "orvik_core.h"
+#include "receipt_commands.h"
+#include "string_table.h"
+
+HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
+                                 std::int32_t payment3, std::int32_t& total) {
+    if (!receiptOpen) {
+        total = 0;
+        return S_OK;
+    }
+    if (!CheckPendingStatus()) {
+        CancelReceipt();
+        return E_FAIL;
+    }
+    const orvik::ClosePlan plan = orvik::PlanReceiptClose(receiptTotals, printerInfo.taxSlots, cash,
+                                                          payment1, payment2, payment3);
+    if (plan.paidShort) {
+        lastMessage = orvik::LoadString(orvik::kStrPaymentTooSmall);
+        if (showMessages == 1) {
+            ShowWarning(lastMessage);
+        }
+        return E_FAIL;
+    }
+    SendCommand(plan.command);
+    // The register answers with its receipt result ("COMP" and nine numbers) before "READY";
+    // the console keeps its own sums.
+    if (!Succeeded(WaitForReady(replyTimeout))) {
+        return E_FAIL;
+    }
+    total = static_cast<std::int32_t>(plan.due);
+    receiptOpen = false;
+    return S_OK;
+}
+
+std::int64_t COrvikCore::CurrentAmountDue() const {
+    return orvik::AmountDue(receiptTotals);
+}

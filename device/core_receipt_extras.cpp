@@ -1,0 +1,49 @@
+// The receipt's auxiliary commands and the cash drawer.
+#include <string>
+
+#include "orvik_core.h"
+#include "receipt_commands.h"
+#include "text_codec.h"
+
+HRESULT COrvikCore::SetReceiptNumber(std::int32_t number) {
+    SendCommand(u"BCHN" + orvik::FromUtf8(std::to_string(number)));
+    return WaitForReady(replyTimeout);
+}
+
+HRESULT COrvikCore::SetTapeMode(std::int32_t mode) {
+    if (deviceFamily != 1 || deviceModel != 8) {
+        return E_FAIL;
+    }
+    SendCommand(u"NCDC" + orvik::FormatNumber(mode, 1));
+    return WaitForReady(replyTimeout);
+}
+
+HRESULT COrvikCore::SetCompoundTax(int firstSlot, int secondSlot) {
+    if (deviceFamily != 1 || deviceModel != 8) {
+        return E_FAIL;
+    }
+    const std::u16string command =
+        orvik::BuildCompoundTaxCommand(TaxLetters(), firstSlot, secondSlot);
+    if (command.empty()) {
+        return E_FAIL;
+    }
+    SendCommand(command);
+    return WaitForReady(replyTimeout);
+}
+
+HRESULT COrvikCore::PrintBarcode(std::u16string_view text) {
+    if (deviceFamily != 1 || deviceModel != 8) {
+        return E_FAIL;
+    }
+    SendCommand(orvik::BuildBarcodeCommand(text));
+    return WaitForReady(replyTimeout);
+}
+
+HRESULT COrvikCore::MoveCash(bool cashIn, std::int32_t amount) {
+    SendCommand(orvik::BuildCashMoveCommand(cashIn, amount));
+    return WaitForReady(replyTimeout);
+}
+
+std::u16string COrvikCore::QueryCash() {
+    return QueryValue(u"CCAS", u"CCAS");
+}

@@ -1,0 +1,152 @@
+// Opening a receipt and registering its lines.
+#include "orvik_core.h"
+#include "receipt_commands.h"
+#include "status_table.h"
+#include "string_table.h"
+
+using orvik::Contains;
+using orvik::HasStatusWord;
+
+namespace {
+
+orvik::RegisterProfile ProfileOf(const COrvikCore& core) {
+    return orvik::RegisterProfile{core.deviceFamily, core.deviceModel, core.articleMode,
+                                  core.printerInfo.maxArticleNumber};
+}
+
+}  // namespace
+
+std::u16string COrvikCore::FormatNumber(std::int32_t value, int width) {
+    return width > 0 ? orvik::FormatNumber(value, static_cast<std::size_t>(width)) : u"";
+}
+
+std::u16string COrvikCore::FormatArticleCode(std::int32_t value) {
+    return orvik::FormatArticleCode(value);
+}
+
+std::u16string COrvikCore::TaxLetters() {
+    return orvik::LoadString(orvik::kStrTaxLetters);
+}
+
+std::int32_t COrvikCore::MaxLineQuantity() const {
+    return orvik::MaxLineQuantity(deviceFamily, deviceModel, articleMode);
+}
+
+HRESULT COrvikCore::OpenReceipt() {
+    if (receiptOpen) {
+        CancelReceipt();
+    }
+    if (!CheckPendingStatus()) {
+        // The status has been shown; the receipt is not open, and the caller must know.
+        return E_UNEXPECTED;
+    }
+    if (deviceFamily == 1 && deviceModel == 7) {
+        SetAccessLevel(1);
+    }
+    SendCommand(orvik::BuildOpenCommand(deviceFamily));
+    if (deviceFamily == 0) {
+        // Family 0 registers print the receipt's head before they answer anything else.
+        Pause(openReceiptPause);
+    }
+    const HRESULT result = WaitForReady(replyTimeout);
+    if (!Succeeded(result)) {
+        return result == E_ABORT ? E_ABORT : E_UNEXPECTED;
+    }
+    receiptTotals = ReceiptTotals{};
+    receiptOpen = true;
+    return S_OK;
+}
+
+HRESULT COrvikCore::AddReceiptLine(std::int32_t quantity, std::u16string_view name,
+                                   std::int32_t price, bool divisible, int taxSlot1, int taxSlot2,
+                                   std::int32_t article, int discountKind,
+                                   std::u16string_view discountName, std::int32_t discountAmount,
+                                   std::int32_t& lineTotal) {
+    if (!receiptOpen) {
+        return E_FAIL;
+    }
+    if (!CheckPendingStatus()) {
+        CancelReceipt();
+        return E_FAIL;
+    }
+    if (quantity > MaxLineQuantity()) {
+        ReportMessage(orvik::kStrLineQuantityTooLarge);
+        CancelReceipt();
+        return E_FAIL;
+    }
+    const orvik::ReceiptLineRequest request{quantity,
+                                            std::u16string(name),
+                                            price,
+                                            divisible,
+                                            taxSlot1,
+                                            taxSlot2,
+                                            article,
+                                            discountKind,
+                                            std::u16string(discountName),
+                                            discountAmount};
+    const orvik::PreparedLine line = orvik::PrepareReceiptLine(
+        ProfileOf(*this), printerInfo.taxSlots, TaxLetters(), returnMode, request);
+    if (!orvik::LineFitsCommand(price, line.lineSum, line.discount)) {
+        // The command's nine-digit fields would cut the number: the register would be sent
+        // another price or sum than the receipt holds.
+        ReportMessage(orvik::kStrLineAmountOutOfRange);
+        CancelReceipt();
+        return E_FAIL;
+    }
+
+    SendCommand(line.command);
+    std::int64_t deviceAmount = 0;
+    if (!Succeeded(AwaitLineReply(deviceAmount))) {
+        return E_FAIL;
+    }
+    lineTotal =
+        orvik::RegisterLineInTotals(receiptTotals, printerInfo.taxSlots, returnMode, taxSlot1,
+                                    taxSlot2, line.SumAfterDiscount(), deviceAmount);
+    return S_OK;
+}
+
+HRESULT COrvikCore::AwaitLineReply(std::int64_t& deviceAmount) {
+    deviceAmount = 0;
+    for (;;) {
+        if (!WaitForReply(replyTimeout)) {
+            ReportMessage(orvik::kStrNoAnswer);
+            return E_FAIL;
+        }
+        if (Queue().IsEmpty()) {
+            return E_FAIL;
+        }
+        const std::u16string_view reply = Queue().Front();
+        if (Contains(reply, u"SOFTCOPY")) {
+            // The register's copy buffer is full: the receipt goes on without its copy.
+        } else if (HasStatusWord(reply)) {
+            if (!TranslateStatus(reply)) {
+                DrainReplies();
+                return E_FAIL;
+            }
+        } else if (Contains(reply, u"FISC")) {
+            deviceAmount = orvik::ReadReplyAmount(reply);
+        } else if (Contains(reply, u"READY")) {
+            DrainReplies();
+            return S_OK;
+        }
+        Queue().Pop();
+    }
+}
+
+HRESULT COrvikCore::PreviewLineAmounts(std::int32_t quantity, std::int32_t price, bool divisible,
+                                       int taxSlot1, int taxSlot2, int discountKind,
+                                       std::int32_t discountAmount, LineAmounts& amounts) {
+    if (quantity > MaxLineQuantity()) {
+        ReportMessage(orvik::kStrLineQuantityTooLarge);
+        return E_FAIL;
+    }
+    const std::int64_t lineSum = orvik::LineSum(quantity, price, divisible);
+    if (!orvik::LineFitsCommand(price, lineSum,
+                                orvik::EffectiveDiscount(discountKind, discountAmount, lineSum))) {
+        ReportMessage(orvik::kStrLineAmountOutOfRange);
+        return E_FAIL;
+    }
+    amounts = orvik::PreviewLine(printerInfo.taxSlots, quantity, price, divisible, taxSlot1,
+                                 taxSlot2, discountKind, discountAmount);
+    return S_OK;
+}

@@ -1,0 +1,114 @@
+// The register's programmable settings and the queries that read them back.
+#include "orvik_core.h"
+#include "settings_commands.h"
+
+namespace {
+
+bool IsModel8(const COrvikCore& core) {
+    return core.deviceFamily == 1 && core.deviceModel == 8;
+}
+
+HRESULT RunCommand(COrvikCore& core, std::u16string_view command) {
+    core.SendCommand(command);
+    return core.WaitForReady(core.replyTimeout);
+}
+
+// For the commands only family 1 model 8 knows: E_FAIL without sending anywhere else.
+HRESULT RunModel8Command(COrvikCore& core, std::u16string_view command) {
+    return IsModel8(core) ? RunCommand(core, command) : E_FAIL;
+}
+
+}  // namespace
+
+HRESULT COrvikCore::SetClock(const orvik::LocalDateTime& time) {
+    // Two digits a field: an hour of 123 would otherwise set the clock to 12 o'clock.
+    if (!orvik::IsClockTime(time.hour, time.minute, time.second)) {
+        return E_INVALIDARG;
+    }
+    return RunCommand(*this, orvik::BuildClockCommand(time));
+}
+
+std::u16string COrvikCore::QueryDateTime() {
+    return QueryValue(u"GETD", u"GETD");
+}
+
+std::u16string COrvikCore::QueryCutterOptions() {
+    if (!IsModel8(*this)) {
+        return {};
+    }
+    return QueryValue(u"CUTR", u"CUTR");
+}
+
+HRESULT COrvikCore::SetCutterAndBeeper(std::int32_t cutter, std::int32_t beeper,
+                                       std::int32_t partialCut) {
+    if (deviceFamily != 1) {
+        return E_FAIL;
+    }
+    const std::optional<std::int32_t> partial =
+        IsModel8(*this) ? std::optional<std::int32_t>(partialCut) : std::nullopt;
+    return RunCommand(*this, orvik::BuildCutterCommand(cutter, beeper, partial));
+}
+
+HRESULT COrvikCore::SetArticleMode(std::int32_t mode) {
+    const HRESULT result = RunCommand(*this, orvik::BuildArticleModeCommand(mode));
+    if (Succeeded(result)) {
+        // The register's own answer decides the mode the line commands are then built for.
+        DocumentCounters counters;
+        QueryDocumentCounters(counters);
+    }
+    return result;
+}
+
+HRESULT COrvikCore::SetHeaderText(std::u16string_view text) {
+    const std::optional<std::size_t> limit = orvik::HeaderTextLimit(deviceFamily, deviceModel);
+    if (!limit) {
+        // An empty line would erase the register's header.
+        return E_FAIL;
+    }
+    return RunCommand(*this, orvik::BuildHeaderTextCommand(text, *limit));
+}
+
+HRESULT COrvikCore::SetFooterText(std::u16string_view text) {
+    const std::optional<std::size_t> limit = orvik::HeaderTextLimit(deviceFamily, deviceModel);
+    if (!limit) {
+        return E_FAIL;
+    }
+    return RunCommand(*this, orvik::BuildFooterTextCommand(text, *limit));
+}
+
+HRESULT COrvikCore::SetTaxCalculationMode(std::int32_t perItem) {
+    return RunCommand(*this, orvik::BuildTaxCalculationCommand(perItem));
+}
+
+HRESULT COrvikCore::SetTaxPrintMode(std::int32_t onTotal) {
+    return RunCommand(*this, orvik::BuildTaxPrintCommand(onTotal));
+}
+
+HRESULT COrvikCore::SetMessageSet(std::int32_t set) {
+    return RunCommand(*this, orvik::BuildMessageSetCommand(set));
+}
+
+HRESULT COrvikCore::SetDepartmentMnemonic(std::u16string_view text) {
+    const std::u16string command = orvik::BuildDepartmentCommand(text);
+    if (command.size() > orvik::kMaxSentCommandText) {
+        // Its frame's length byte would wrap; the register would not read the command whole.
+        return E_INVALIDARG;
+    }
+    return RunCommand(*this, command);
+}
+
+HRESULT COrvikCore::SetDiscountPrintMode(std::int32_t mode) {
+    return RunModel8Command(*this, orvik::BuildDiscountPrintCommand(mode));
+}
+
+HRESULT COrvikCore::LoadLogoLine(std::int32_t lineIndex, std::u16string_view hexText) {
+    return RunModel8Command(*this, orvik::BuildLogoLineCommand(lineIndex, hexText));
+}
+
+HRESULT COrvikCore::SetLogoHeight(std::int32_t lines) {
+    return RunModel8Command(*this, orvik::BuildLogoHeightCommand(lines));
+}
+
+HRESULT COrvikCore::SetLineSpacing(std::int32_t value) {
+    return RunModel8Command(*this, orvik::BuildLineSpacingCommand(value));
+}

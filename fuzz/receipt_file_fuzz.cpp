@@ -1,0 +1,71 @@
+// Feeds arbitrary bytes to the receipt file reader. Whatever it loads must convert to numbers
+// without harm, be writable, and read back the same; whatever it refuses must say why and keep
+// nothing.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "receipt_file.h"
+#include "receipt_numbers.h"
+#include "receipt_row.h"
+#include "text_line_reader.h"
+
+namespace {
+
+using namespace orvik::receipt;
+
+void Check(bool condition) {
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+ReceiptFileLoad Read(std::string_view bytes) {
+    orvik::CMemoryTextSource source(bytes);
+    return ReadReceipt(source);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const ReceiptFileLoad load = Read(bytes);
+
+    Check(load.status == LoadStatus::Loaded || load.status == LoadStatus::NotAReceipt);
+    Check(load.warnings.size() <= kMaxWarnings && load.warnings.size() <= load.warningCount);
+    Check(load.rows.size() <= kMaxReceiptFileRows);
+    if (load.status == LoadStatus::NotAReceipt) {
+        Check(!load.error.empty() && load.rows.empty() && !load.hasHeader);
+        return 0;
+    }
+    Check(load.error.empty());
+    Check(load.rows.empty() || load.hasHeader);
+    Check(load.returnFlag.has_value() == load.hasHeader);
+
+    // Every row converts, as printing and the total do, at every scale the register may use.
+    for (const ReceiptRow& row : load.rows) {
+        for (int decimals = 0; decimals <= 3; ++decimals) {
+            const RowLine line = ConvertRow(row, decimals);
+            Check(line.line.name == row[kColName]);
+        }
+        NormalizeNumberText(row[kColQuantity], 3, true);
+        CashDialogUnits(row[kColPrice], 2);
+    }
+
+    // What was loaded is written and read back field for field.
+    ReceiptFileContent content;
+    content.returnFlag = load.returnFlag.value_or(false);
+    content.payments = load.payments;
+    content.rows = load.rows;
+    Check(!CheckReceiptWritable(content).has_value());
+    const ReceiptFileLoad again = Read(FormatReceiptFile(content));
+    Check(again.status == LoadStatus::Loaded);
+    Check(again.warnings.empty() || !load.warnings.empty());
+    Check(again.rows == load.rows);
+    if (load.hasHeader) {
+        Check(again.hasHeader && again.payments == load.payments);
+        Check(again.returnFlag == load.returnFlag);
+    }
+    return 0;
+}

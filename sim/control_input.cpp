@@ -1,0 +1,331 @@
+#include "control_input.h"
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <vector>
+
+#include "key_position.h"
+#include "session_replies.h"
+#include "simulator.h"
+#include "text_codec.h"
+
+namespace orvik::sim {
+
+namespace {
+
+// No control line is longer; a longer one is skipped whole.
+constexpr std::size_t kMaxLineLength = 256;
+// How long a terminal that keeps the input from a background process is left alone.
+constexpr int kBackgroundRetryMs = 1000;
+constexpr std::size_t kMaxTokenLength = 64;
+
+std::vector<std::string_view> Words(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) {
+            ++i;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') {
+            ++i;
+        }
+        if (i > start) {
+            words.push_back(line.substr(start, i - start));
+        }
+    }
+    return words;
+}
+
+ControlOutcome Done(std::string reply) {
+    return {true, std::move(reply), true};
+}
+
+ControlOutcome Info(std::string reply) {
+    return {true, std::move(reply), false};
+}
+
+ControlOutcome NotUnderstood(std::string reply) {
+    return {false, std::move(reply), false};
+}
+
+// A status token is a word of letters and digits, as the register's tokens are.
+bool IsTokenText(std::string_view word) {
+    if (word.empty() || word.size() > kMaxTokenLength) {
+        return false;
+    }
+    for (const char ch : word) {
+        const bool plain =
+            (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9');
+        if (!plain) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string StateLine(CSimulator& simulator) {
+    return simulator.WithState([](CRegisterState& state) {
+        const LocalDateTime now = state.clock.Now();
+        char clock[32];
+        std::snprintf(clock, sizeof(clock), "%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month,
+                      now.day, now.hour, now.minute, now.second);
+        return "key " + DescribeKey(state) + "; paper " + (state.paperOut ? "out" : "in") +
+               "; last Z report " + std::to_string(state.counters.lastZReportNumber) +
+               (state.counters.zReportMade ? " (made, nothing registered since)" : "") +
+               "; clock " + clock;
+    });
+}
+
+ControlOutcome Key(CSimulator& simulator, const std::vector<std::string_view>& words) {
+    if (words.size() != 2) {
+        return NotUnderstood("key needs one of R, X, Z, P, O or service");
+    }
+    if (words[1] == "service" || words[1] == "SERVICE") {
+        simulator.WithState([](CRegisterState& state) { LeaveKeyUnchecked(state); });
+        return Done("key: service mode, no command checks the key");
+    }
+    const std::optional<KeyPosition> key = KeyFromLetter(words[1]);
+    if (!key) {
+        return NotUnderstood("\"" + std::string(words[1]) +
+                             "\" is no key position (R, X, Z, P, O or service)");
+    }
+    return Done("key: " + simulator.WithState([&](CRegisterState& state) {
+        TurnKey(state, *key);
+        return DescribeKey(state);
+    }));
+}
+
+ControlOutcome Level(CSimulator& simulator, const std::vector<std::string_view>& words) {
+    if (words.size() != 2 || words[1].size() != 1 || words[1][0] < '0' || words[1][0] > '3') {
+        return NotUnderstood("level needs one of 0, 1, 2, 3");
+    }
+    const int level = words[1][0] - '0';
+    const bool done = simulator.WithState([level](CRegisterState& state) {
+        if (state.identity.family != 1 || state.identity.model != 7) {
+            return false;
+        }
+        state.keyChecked = true;
+        state.session.accessLevel = level;
+        return true;
+    });
+    if (!done) {
+        return NotUnderstood("only family 1 model 7 has access levels; turn its key instead");
+    }
+    return Done("key: access level " + std::to_string(level));
+}
+
+ControlOutcome Paper(CSimulator& simulator, const std::vector<std::string_view>& words) {
+    if (words.size() != 2 || (words[1] != "out" && words[1] != "in")) {
+        return NotUnderstood("paper needs out or in");
+    }
+    const bool out = words[1] == "out";
+    simulator.WithState([out](CRegisterState& state) { state.paperOut = out; });
+    return Done(out ? "paper: out, printing commands are answered HARDPAPER" : "paper: in");
+}
+
+ControlOutcome Silent(CSimulator& simulator, const std::vector<std::string_view>& words) {
+    if (words.size() != 2 || (words[1] != "on" && words[1] != "off")) {
+        return NotUnderstood("silent needs on or off");
+    }
+    if (words[1] == "on") {
+        simulator.Faults().Silence(u"");
+        return Done("silent: the register answers nothing");
+    }
+    simulator.Faults().ClearAnswerFaults();
+    return Done("silent: off, the register answers again");
+}
+
+ControlOutcome Status(CSimulator& simulator, const std::vector<std::string_view>& words) {
+    if (words.size() < 2 || words.size() > 3 || !IsTokenText(words[1])) {
+        return NotUnderstood("status needs a TOKEN of letters and digits, and may name a command");
+    }
+    std::u16string name;
+    if (words.size() == 3) {
+        name = FromUtf8(words[2]);
+        if (name.size() != 4) {
+            return NotUnderstood("a command name has four characters, as \"NREP\"");
+        }
+    }
+    simulator.Faults().InjectStatus(name, FromUtf8(words[1]), 1);
+    return Done("status: the next " +
+                (name.empty() ? std::string("command") : "\"" + std::string(words[2]) + "\"") +
+                " is answered " + std::string(words[1]));
+}
+
+}  // namespace
+
+ControlOutcome ApplyControlLine(CSimulator& simulator, std::string_view line) {
+    const std::vector<std::string_view> words = Words(line);
+    if (words.empty() || words[0][0] == '#') {
+        return Info({});
+    }
+    const std::string_view verb = words[0];
+    if (verb == "key") {
+        return Key(simulator, words);
+    }
+    if (verb == "level") {
+        return Level(simulator, words);
+    }
+    if (verb == "paper") {
+        return Paper(simulator, words);
+    }
+    if (verb == "silent") {
+        return Silent(simulator, words);
+    }
+    if (verb == "status") {
+        return Status(simulator, words);
+    }
+    if (verb == "state" && words.size() == 1) {
+        return Info(StateLine(simulator));
+    }
+    if (verb == "help" && words.size() == 1) {
+        return Info("control lines:\n" + ControlLinesHelp());
+    }
+    return NotUnderstood("unknown control line \"" + std::string(line.substr(0, 40)) +
+                         "\" (type help for the list)");
+}
+
+std::string ControlLinesHelp() {
+    return "  key R|X|Z|P|O     turn the key (checked from then on); on family 1 model 7 this\n"
+           "                    sets the access level: O 0, R 1, X and Z 2, P 3\n"
+           "  key service       back to service mode: no command checks the key\n"
+           "  level 0|1|2|3     family 1 model 7: set the access level\n"
+           "  paper out|in      take the paper out (printing is answered HARDPAPER), put it back\n"
+           "  silent on|off     fall silent (nothing is answered), speak again\n"
+           "  status TOKEN [NAME]  answer the next command (named NAME) with TOKEN alone\n"
+           "  state             show the key, the paper, the Z counters and the clock\n"
+           "  help              list the control lines\n";
+}
+
+CControlInput::CControlInput(CSimulator& simulator, int inputFd, std::FILE* replies,
+                             std::FILE* problems)
+    : m_simulator(simulator), m_input(inputFd), m_replies(replies), m_problems(problems) {}
+
+CControlInput::~CControlInput() {
+    Stop();
+}
+
+bool CControlInput::Start(std::string* error) {
+    m_stopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_stopFd < 0) {
+        *error = "cannot create the control input's stop event";
+        return false;
+    }
+    try {
+        m_thread = std::thread(&CControlInput::Run, this);
+    } catch (const std::system_error& e) {
+        *error = std::string("cannot start the control input's thread: ") + e.what();
+        return false;
+    }
+    return true;
+}
+
+void CControlInput::Stop() {
+    if (m_thread.joinable()) {
+        const std::uint64_t one = 1;
+        while (::write(m_stopFd, &one, sizeof(one)) < 0 && errno == EINTR) {
+        }
+        m_thread.join();
+    }
+    if (m_stopFd >= 0) {
+        ::close(m_stopFd);
+        m_stopFd = -1;
+    }
+}
+
+bool CControlInput::WaitForStop(int milliseconds) const {
+    pollfd stop{m_stopFd, POLLIN, 0};
+    int ready;
+    do {
+        ready = ::poll(&stop, 1, milliseconds);
+    } while (ready < 0 && errno == EINTR);
+    return ready != 0;
+}
+
+void CControlInput::Run() {
+    for (;;) {
+        std::array<pollfd, 2> fds{{{m_stopFd, POLLIN, 0}, {m_input, POLLIN, 0}}};
+        const int ready = ::poll(fds.data(), fds.size(), -1);
+        if (ready < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return;
+        }
+        if (fds[0].revents != 0) {
+            return;
+        }
+        if (fds[1].revents & POLLNVAL) {
+            return;
+        }
+        if (fds[1].revents != 0 && !ReadSome()) {
+            // The input has ended: the simulator runs on until it is stopped.
+            return;
+        }
+    }
+}
+
+bool CControlInput::ReadSome() {
+    char buffer[1024];
+    const ssize_t n = ::read(m_input, buffer, sizeof(buffer));
+    if (n < 0) {
+        if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) {
+            return true;
+        }
+        if (errno == EIO) {
+            // A terminal that does not give a background process its input.
+            return !WaitForStop(kBackgroundRetryMs);
+        }
+        return false;
+    }
+    if (n == 0) {
+        if (!m_pending.empty() && !m_overlong) {
+            TakeLine(m_pending);
+        }
+        m_pending.clear();
+        return false;
+    }
+    for (ssize_t i = 0; i < n; ++i) {
+        const char ch = buffer[i];
+        if (ch == '\n') {
+            if (!m_overlong) {
+                TakeLine(m_pending);
+            }
+            m_pending.clear();
+            m_overlong = false;
+        } else if (!m_overlong) {
+            m_pending += ch;
+            if (m_pending.size() > kMaxLineLength) {
+                m_overlong = true;
+                m_pending.clear();
+                std::fprintf(m_problems,
+                             "orvik-sim: a control line longer than %zu characters "
+                             "is skipped\n",
+                             kMaxLineLength);
+                std::fflush(m_problems);
+            }
+        }
+    }
+    return true;
+}
+
+void CControlInput::TakeLine(std::string_view line) {
+    const ControlOutcome outcome = ApplyControlLine(m_simulator, line);
+    if (outcome.reply.empty()) {
+        return;
+    }
+    std::FILE* out = outcome.understood ? m_replies : m_problems;
+    std::fprintf(out, "orvik-sim: %s\n", outcome.reply.c_str());
+    std::fflush(out);
+    if (outcome.changed) {
+        m_simulator.Tape().Note("-- control: " + outcome.reply);
+    }
+}
+
+}  // namespace orvik::sim

@@ -1,0 +1,122 @@
+#include "printout.h"
+
+#include "settings_commands.h"
+#include "tape.h"
+#include "text_codec.h"
+
+namespace orvik::sim {
+
+namespace {
+
+// The narrowest tape the register has.
+constexpr std::size_t kNarrowestTape = 18;
+
+std::size_t TapeWidth(const CRegisterState& state) {
+    const auto limit = HeaderTextLimit(state.identity.family, state.identity.model);
+    return limit && *limit >= kNarrowestTape ? *limit : kNarrowestTape;
+}
+
+std::u16string TwoDigits(int value) {
+    return {static_cast<char16_t>(u'0' + (value / 10) % 10),
+            static_cast<char16_t>(u'0' + value % 10)};
+}
+
+std::u16string Trimmed(std::u16string_view text) {
+    const auto first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(u' ');
+    return std::u16string(text.substr(first, last - first + 1));
+}
+
+}  // namespace
+
+CPrintout::CPrintout(const CRegisterState& state) : m_width(TapeWidth(state)) {
+    Rule(u'=');
+    for (const std::u16string_view line :
+         {std::u16string_view(state.header), std::u16string_view(state.identity.ownerLine1),
+          std::u16string_view(state.identity.ownerLine2)}) {
+        const std::u16string text = Trimmed(line);
+        if (!text.empty()) {
+            Centered(text);
+        }
+    }
+}
+
+void CPrintout::Centered(std::u16string_view text) {
+    text = text.substr(0, m_width);
+    m_lines.push_back(std::u16string((m_width - text.size()) / 2, u' ') + std::u16string(text));
+}
+
+void CPrintout::Row(std::u16string_view label, std::u16string_view value) {
+    value = value.substr(0, m_width);
+    // At least one blank between the two.
+    const std::size_t room = m_width > value.size() ? m_width - value.size() - 1 : 0;
+    label = label.substr(0, room);
+    std::u16string line(label);
+    line.resize(m_width - value.size(), u' ');
+    line += value;
+    m_lines.push_back(std::move(line));
+}
+
+void CPrintout::Row(std::u16string_view label, std::int64_t number) {
+    Row(label, Number(number));
+}
+
+void CPrintout::Line(std::u16string_view text) {
+    m_lines.emplace_back(text.substr(0, m_width));
+}
+
+void CPrintout::Rule(char16_t ch) {
+    m_lines.emplace_back(m_width, ch);
+}
+
+void CPrintout::PrintOn(const CRegisterState& state) {
+    Rule();
+    Row(u"ЗН " + state.identity.serialNumber, u"ФН " + state.identity.fiscalNumber);
+    const LocalDateTime now = state.clock.Now();
+    Row(DateText(now), TimeText(now));
+    Rule(u'=');
+    if (state.tape) {
+        for (const std::u16string& line : m_lines) {
+            state.tape->Print(line);
+        }
+    }
+}
+
+std::u16string Amount(std::int64_t minor, int decimalPoint) {
+    const bool negative = minor < 0;
+    std::u16string digits = Number(negative ? -minor : minor);
+    if (decimalPoint > 0) {
+        const auto places = static_cast<std::size_t>(decimalPoint);
+        if (digits.size() <= places) {
+            digits.insert(0, places + 1 - digits.size(), u'0');
+        }
+        digits.insert(digits.size() - places, 1, u'.');
+    }
+    return negative ? u"-" + digits : digits;
+}
+
+std::u16string DateText(const LocalDateTime& when) {
+    return TwoDigits(when.day) + u"." + TwoDigits(when.month) + u"." +
+           FromUtf8(std::to_string(when.year));
+}
+
+std::u16string TimeText(const LocalDateTime& when) {
+    return TwoDigits(when.hour) + u":" + TwoDigits(when.minute) + u":" + TwoDigits(when.second);
+}
+
+std::u16string DateText(std::u16string_view digits) {
+    if (digits.size() != 8) {
+        return std::u16string(digits);
+    }
+    return std::u16string(digits.substr(6, 2)) + u"." + std::u16string(digits.substr(4, 2)) + u"." +
+           std::u16string(digits.substr(0, 4));
+}
+
+std::u16string Number(std::int64_t value) {
+    return FromUtf8(std::to_string(value));
+}
+
+}  // namespace orvik::sim

@@ -1,0 +1,96 @@
+#include "console_harness.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+orvik::sim::SimulatorOptions SimulatorFor(const ConsoleRegister& kind) {
+    orvik::sim::SimulatorOptions options;
+    options.portName = CConsoleHarness::kPort;
+    options.profile = kind.profile;
+    options.password = kind.password;
+    return options;
+}
+
+}  // namespace
+
+CConsoleHarness::CConsoleHarness(ConsoleRegister kind, std::vector<PageEntry> pages)
+    : m_password(kind.password), m_simulator(SimulatorFor(kind)), m_pages(std::move(pages)) {
+    m_document.SetPrompt(&prompt);
+    m_document.SetMessages(&messages);
+}
+
+CConsoleHarness::~CConsoleHarness() {
+    m_frame.reset();
+    m_document.OnCloseDocument();
+    m_simulator.Stop();
+}
+
+bool CConsoleHarness::Start(QString* error, CMainFrameDlgBar::PortProbe probe) {
+    std::string why;
+    if (!m_simulator.Start(&why)) {
+        *error = QString::fromStdString(why);
+        return false;
+    }
+    m_frame = std::make_unique<CMainFrame>(&m_document, m_pages, std::move(probe));
+    m_frame->show();
+    m_frame->activateWindow();
+    if (!QTest::qWaitForWindowActive(m_frame.get())) {
+        *error = QStringLiteral("the main window did not become active");
+        return false;
+    }
+    return true;
+}
+
+void CConsoleHarness::UseShortTimeouts() {
+    m_document.SetCoreFactory([] {
+        auto core = std::make_unique<COrvikCore>();
+        core->replyTimeout = 300;
+        core->configReplyTimeout = 300;
+        core->loginReplyTimeout = 150;
+        core->wakeReplyTimeout = 50;
+        core->wakePause = 10;
+        return core;
+    });
+}
+
+bool CConsoleHarness::ConnectWithEnter() {
+    Password()->setFocus();
+    Password()->clear();
+    QTest::keyClicks(Password(), QString::fromStdU16String(m_password));
+    QTest::keyClick(Password(), Qt::Key_Return);
+    return m_document.IsConnected();
+}
+
+std::u16string CConsoleHarness::RegisterSerialNumber() {
+    return m_simulator.WithState(
+        [](const orvik::sim::CRegisterState& state) { return state.identity.serialNumber; });
+}
+
+int CConsoleHarness::LoginCount() const {
+    int count = 0;
+    for (const auto& command : m_simulator.Activity().Commands()) {
+        count += command.starts_with(u"UPAS") ? 1 : 0;
+    }
+    return count;
+}
+
+QComboBox* CConsoleHarness::PortList() const {
+    return m_frame->ConnectionBar()->findChild<QComboBox*>(QStringLiteral("portList"));
+}
+
+QLineEdit* CConsoleHarness::OperatorName() const {
+    return m_frame->ConnectionBar()->findChild<QLineEdit*>(QStringLiteral("operatorNameEdit"));
+}
+
+QLineEdit* CConsoleHarness::Password() const {
+    return m_frame->ConnectionBar()->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
+}
+
+QToolButton* CConsoleHarness::ToolButton(QAction* action) const {
+    return qobject_cast<QToolButton*>(m_frame->ToolStrip()->widgetForAction(action));
+}

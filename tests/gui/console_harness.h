@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "console_messages.h"
+#include "console_pages.h"
+#include "main_frame.h"
+#include "orvik_service_doc.h"
+#include "recording_prompt.h"
+#include "simulator.h"
+#include "temp_ports_dir.h"
+
+class QComboBox;
+class QLineEdit;
+class QToolButton;
+
+// Records the console's own boxes instead of showing them.
+class CRecordingMessages : public IConsoleMessages {
+  public:
+    struct Entry {
+        Icon icon;
+        QString text;
+    };
+    void Show(QWidget*, Icon icon, const QString& text) override {
+        entries.push_back({icon, text});
+    }
+    bool AskYesNo(QWidget*, const QString& text, bool) override {
+        entries.push_back({Icon::Information, text});
+        return false;
+    }
+    std::vector<Entry> entries;
+};
+
+// Which simulated register the console meets.
+struct ConsoleRegister {
+    std::string profile = "f0m0";        // the simulator's profile: family 0 model 0
+    std::u16string password = u"12345";  // the operator password it accepts
+};
+
+// The register whose pages offer the most: family 1 model 8.
+inline ConsoleRegister Model8Register() {
+    return ConsoleRegister{.profile = "f1m8"};
+}
+
+// The whole window against a simulated register on COM1 of a ports folder of its own. The
+// register's messages and the console's boxes are recorded, never shown.
+class CConsoleHarness {
+  public:
+    static constexpr const char* kPort = "COM1";
+
+    explicit CConsoleHarness(ConsoleRegister kind = ConsoleRegister(),
+                             std::vector<PageEntry> pages = ConsolePages());
+    ~CConsoleHarness();
+    CConsoleHarness(const CConsoleHarness&) = delete;
+    CConsoleHarness& operator=(const CConsoleHarness&) = delete;
+
+    // Starts the register and opens the window (shown and active). probe: how the connection
+    // bar finds its ports; the real ports when empty.
+    bool Start(QString* error, CMainFrameDlgBar::PortProbe probe = CMainFrameDlgBar::PortProbe());
+
+    // Cores with short time-outs, for the cases that must fail without an answer.
+    void UseShortTimeouts();
+
+    // Connects as an operator does: the register's password into its field, then Enter there.
+    bool ConnectWithEnter();
+
+    CMainFrame& Frame() const { return *m_frame; }
+    COrvikServiceDoc& Document() { return m_document; }
+    orvik::sim::CSimulator& Register() { return m_simulator; }
+    // The operator password the register accepts and the serial number it reports.
+    const std::u16string& RegisterPassword() const { return m_password; }
+    std::u16string RegisterSerialNumber();
+    // How many log-ins the register has been sent.
+    int LoginCount() const;
+
+    QComboBox* PortList() const;
+    QLineEdit* OperatorName() const;
+    QLineEdit* Password() const;
+    QToolButton* ToolButton(QAction* action) const;
+
+    CRecordingPrompt prompt;
+    CRecordingMessages messages;
+
+  private:
+    CTempPortsDir m_ports;  // first: the register links its port in it
+    std::u16string m_password;
+    orvik::sim::CSimulator m_simulator;
+    COrvikServiceDoc m_document;
+    std::vector<PageEntry> m_pages;
+    std::unique_ptr<CMainFrame> m_frame;
+};

@@ -1,0 +1,404 @@
+// The main window as an operator meets it: the connection bar, the menu, the tool strip, the
+// Enter key and the status bar, against a simulated register.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include "console_harness.h"
+#include "console_status_bar.h"
+#include "console_texts.h"
+#include "orvik_service_view.h"
+#include "string_table.h"
+
+namespace {
+
+using Icon = IConsoleMessages::Icon;
+
+QString Qt16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QString kStateDisconnected = QStringLiteral("Состояние: НЕ ПОДКЛЮЧЕН");
+const QString kStateConnected = QStringLiteral("Состояние: ПОДКЛЮЧЕН");
+const QString kSerialDisconnected = QStringLiteral("ЗН ЭККР: НЕ ПОДКЛЮЧЕН");
+
+// The three ways to a command agree: menu item, tool strip button and (for Connect) Enter.
+void VerifyEnabling(CConsoleHarness& console, bool connected) {
+    CMainFrame& frame = console.Frame();
+    QCOMPARE(frame.ConnectAction()->isEnabled(), !connected);
+    QCOMPARE(frame.DisconnectAction()->isEnabled(), connected);
+    QCOMPARE(console.ToolButton(frame.ConnectAction())->isEnabled(), !connected);
+    QCOMPARE(console.ToolButton(frame.DisconnectAction())->isEnabled(), connected);
+}
+
+void VerifyDisconnectedFace(CConsoleHarness& console) {
+    CMainFrame& frame = console.Frame();
+    QVERIFY(!console.Document().IsConnected());
+    QCOMPARE(frame.StatusPanes()->StateText(), kStateDisconnected);
+    QCOMPARE(frame.StatusPanes()->SerialText(), kSerialDisconnected);
+    QVERIFY(frame.View()->ContactPanel()->isVisible());
+    QVERIFY(!frame.View()->TabControl()->isVisible());
+    VerifyEnabling(console, false);
+}
+
+void VerifyConnectedFace(CConsoleHarness& console) {
+    CMainFrame& frame = console.Frame();
+    QVERIFY(console.Document().IsConnected());
+    QCOMPARE(frame.StatusPanes()->StateText(), kStateConnected);
+    QCOMPARE(frame.StatusPanes()->SerialText(),
+             QStringLiteral("ЗН ЭККР: ") + Qt16(console.RegisterSerialNumber()));
+    QVERIFY(!frame.View()->ContactPanel()->isVisible());
+    QVERIFY(frame.View()->TabControl()->isVisible());
+    VerifyEnabling(console, true);
+}
+
+}  // namespace
+
+class TestMainFrame : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsDisconnectedWithTheBarsDefaults();
+    void probesComOneToTwentyFourAndPreselectsTheFirstFound();
+    void enterInThePasswordFieldConnectsOnlyWhileDisconnected();
+    void menuItemAndToolButtonConnectAndDisconnect();
+    void connectionBarIsCheckedInOrder_data();
+    void connectionBarIsCheckedInOrder();
+    void refusedPasswordLeavesTheConsoleDisconnected();
+    void silentRegisterFailsOnceTheOperatorCancels();
+    void busyConsoleRefusesCommandsAndClosesWhenDone();
+    void closingWhileConnectedEndsTheConnection();
+    void statusPanesFitEveryTextTheyShow();
+    void menuPromptsShowInTheMessagePane();
+};
+
+void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
+    CConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    CMainFrame& frame = console.Frame();
+
+    QCOMPARE(frame.windowTitle(), Qt16(orvik::console::kTitle));
+    QVERIFY(!(frame.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(frame.minimumSize(), frame.maximumSize());
+    VerifyDisconnectedFace(console);
+    QCOMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
+
+    QCOMPARE(console.PortList()->currentText(), QString::fromLatin1(CConsoleHarness::kPort));
+    QVERIFY(!console.PortList()->isEditable());
+    QCOMPARE(console.OperatorName()->text(), QStringLiteral("Касир"));
+    QCOMPARE(console.OperatorName()->maxLength(), 9);
+    QVERIFY(console.Password()->text().isEmpty());
+    QCOMPARE(console.Password()->maxLength(), 10);
+    QCOMPARE(console.Password()->echoMode(), QLineEdit::Password);
+    // The password is all that is left to type: the caret waits there.
+    QCOMPARE(QApplication::focusWidget(), console.Password());
+
+    // Typing past the limits keeps the first characters.
+    console.OperatorName()->clear();
+    QTest::keyClicks(console.OperatorName(), QStringLiteral("Administrator"));
+    QCOMPARE(console.OperatorName()->text(), QStringLiteral("Administr"));
+    QTest::keyClicks(console.Password(), QStringLiteral("123456789012"));
+    QCOMPARE(console.Password()->text(), QStringLiteral("1234567890"));
+}
+
+void TestMainFrame::probesComOneToTwentyFourAndPreselectsTheFirstFound() {
+    CConsoleHarness console;
+    QStringList asked;
+    QString error;
+    QVERIFY2(console.Start(&error,
+                           [&asked](const std::string& name) {
+                               asked << QString::fromStdString(name);
+                               return name == "COM3" || name == "COM12" || name == "COM24";
+                           }),
+             qPrintable(error));
+
+    QStringList all;
+    for (int n = 1; n <= 24; ++n) {
+        all << QStringLiteral("COM%1").arg(n);
+    }
+    QCOMPARE(asked, all);
+    QStringList listed;
+    for (int i = 0; i < console.PortList()->count(); ++i) {
+        listed << console.PortList()->itemText(i);
+    }
+    QCOMPARE(listed, QStringList({"COM3", "COM12", "COM24"}));
+    QCOMPARE(console.PortList()->currentText(), QStringLiteral("COM3"));
+    QCOMPARE(console.Frame().ConnectionBar()->m_strPort, QStringLiteral("COM3"));
+    // The probe ran with the wait cursor and put it back.
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+}
+
+void TestMainFrame::enterInThePasswordFieldConnectsOnlyWhileDisconnected() {
+    CConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+
+    QVERIFY(console.ConnectWithEnter());
+    VerifyConnectedFace(console);
+    QCOMPARE(console.LoginCount(), 1);
+    QVERIFY(console.prompt.entries.empty());
+    QVERIFY(console.messages.entries.empty());
+    // The keypad's Enter is the same key; both do nothing while connected.
+    QTest::keyClick(console.Password(), Qt::Key_Return);
+    QTest::keyClick(console.Password(), Qt::Key_Enter);
+    QTest::keyClick(console.OperatorName(), Qt::Key_Return);
+    QCOMPARE(console.LoginCount(), 1);
+    VerifyConnectedFace(console);
+
+    console.Frame().DisconnectAction()->trigger();
+    VerifyDisconnectedFace(console);
+    // Enter from another field of the bar connects as well: the keypad's Enter this time.
+    console.Password()->setText(QString::fromStdU16String(console.RegisterPassword()));
+    QTest::keyClick(console.OperatorName(), Qt::Key_Enter);
+    VerifyConnectedFace(console);
+    QCOMPARE(console.LoginCount(), 2);
+}
+
+void TestMainFrame::menuItemAndToolButtonConnectAndDisconnect() {
+    CConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    CMainFrame& frame = console.Frame();
+    console.Password()->setText(QString::fromStdU16String(console.RegisterPassword()));
+
+    // The menu holds both commands, with Enter shown beside Connect.
+    QMenu* connection = frame.menuBar()->actions().at(0)->menu();
+    QVERIFY(connection->actions().contains(frame.ConnectAction()));
+    QVERIFY(connection->actions().contains(frame.DisconnectAction()));
+    QVERIFY(frame.ConnectAction()->text().endsWith(QStringLiteral("\tEnter")));
+
+    QTest::mouseClick(console.ToolButton(frame.ConnectAction()), Qt::LeftButton);
+    VerifyConnectedFace(console);
+    QTest::mouseClick(console.ToolButton(frame.DisconnectAction()), Qt::LeftButton);
+    VerifyDisconnectedFace(console);
+    // Disconnecting while disconnected does nothing: the button is disabled.
+    QTest::mouseClick(console.ToolButton(frame.DisconnectAction()), Qt::LeftButton);
+    VerifyDisconnectedFace(console);
+
+    frame.ConnectAction()->trigger();
+    VerifyConnectedFace(console);
+    frame.ConnectAction()->trigger();  // disabled: nothing happens
+    QCOMPARE(console.LoginCount(), 2);
+    frame.DisconnectAction()->trigger();
+    VerifyDisconnectedFace(console);
+    // A disconnect tells the register nothing but closes the line: it accepts a new log-in.
+    frame.ConnectAction()->trigger();
+    VerifyConnectedFace(console);
+}
+
+void TestMainFrame::connectionBarIsCheckedInOrder_data() {
+    QTest::addColumn<bool>("portFound");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("warning");  // empty: the bar lets the connection go ahead
+    QTest::addColumn<bool>("connected");
+
+    const QString noPort = Qt16(orvik::console::kNoPortMessage);
+    const QString noName = Qt16(orvik::console::kNoOperatorNameMessage);
+    const QString noPassword = Qt16(orvik::console::kNoPasswordMessage);
+    QTest::newRow("no port found") << false << "Касир"
+                                   << "12345" << noPort << false;
+    QTest::newRow("no port, no name, no password") << false << ""
+                                                   << "" << noPort << false;
+    QTest::newRow("no name, no password") << true << ""
+                                          << "" << noName << false;
+    QTest::newRow("no password") << true << "Касир"
+                                 << "" << noPassword << false;
+    QTest::newRow("five characters pass") << true << "Касир"
+                                          << "12345"
+                                          << "" << true;
+}
+
+void TestMainFrame::connectionBarIsCheckedInOrder() {
+    QFETCH(bool, portFound);
+    QFETCH(QString, name);
+    QFETCH(QString, password);
+    QFETCH(QString, warning);
+    QFETCH(bool, connected);
+
+    CConsoleHarness console;  // the register accepts "12345"
+    QString error;
+    CMainFrameDlgBar::PortProbe probe;
+    if (!portFound) {
+        probe = [](const std::string&) { return false; };
+    }
+    QVERIFY2(console.Start(&error, probe), qPrintable(error));
+    console.OperatorName()->setText(name);
+    console.Password()->setText(password);
+
+    QTest::keyClick(console.Password(), Qt::Key_Return);
+
+    if (warning.isEmpty()) {
+        QVERIFY(console.messages.entries.empty());
+    } else {
+        QCOMPARE(console.messages.entries.size(), std::size_t{1});
+        QCOMPARE(console.messages.entries[0].icon, Icon::Warning);
+        QCOMPARE(console.messages.entries[0].text, warning);
+        // Nothing was attempted and the operator's entries stay.
+        QCOMPARE(console.Register().Activity().Snapshot().wakeBytes, std::size_t{0});
+        QVERIFY(console.prompt.entries.empty());
+        QCOMPARE(console.OperatorName()->text(), name);
+        QCOMPARE(console.Password()->text(), password);
+    }
+    if (connected) {
+        VerifyConnectedFace(console);
+    } else {
+        VerifyDisconnectedFace(console);
+    }
+}
+
+void TestMainFrame::refusedPasswordLeavesTheConsoleDisconnected() {
+    CConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    // One character passes the bar; the register refuses it.
+    console.Password()->setText(QStringLiteral("7"));
+    QTest::keyClick(console.Password(), Qt::Key_Return);
+
+    QVERIFY(console.messages.entries.empty());
+    QCOMPARE(console.prompt.entries.size(), std::size_t{1});
+    QCOMPARE(console.prompt.entries[0].kind, CRecordingPrompt::Kind::Warning);
+    QCOMPARE(console.prompt.entries[0].text, orvik::LoadString(orvik::kStrPasswordRefused));
+    VerifyDisconnectedFace(console);
+    QCOMPARE(console.Frame().StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
+
+    // Connect is offered again and works with the right password.
+    QVERIFY(console.ConnectWithEnter());
+    VerifyConnectedFace(console);
+}
+
+void TestMainFrame::silentRegisterFailsOnceTheOperatorCancels() {
+    CConsoleHarness console;
+    console.UseShortTimeouts();
+    console.Register().Faults().Silence(u"UPAS");
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+
+    // The recorder cancels the Retry/Cancel question the silence leads to.
+    QVERIFY(!console.ConnectWithEnter());
+    QCOMPARE(console.prompt.Count(CRecordingPrompt::Kind::Question), 1);
+    QCOMPARE(console.prompt.entries.back().text, orvik::LoadString(orvik::kStrNoAnswer));
+    VerifyDisconnectedFace(console);
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+
+    // The register answers again: the next attempt, with the usual time-outs, connects on the
+    // same port.
+    console.Register().Faults().ClearAnswerFaults();
+    console.Document().SetCoreFactory({});
+    QVERIFY(console.ConnectWithEnter());
+    VerifyConnectedFace(console);
+}
+
+void TestMainFrame::busyConsoleRefusesCommandsAndClosesWhenDone() {
+    CConsoleHarness console;
+    // A register that takes its time, so that the console waits and keeps repainting.
+    orvik::sim::ReplyShape slow;
+    slow.answerDelay = std::chrono::milliseconds(60);
+    QVERIFY(console.Register().Faults().SetShape(slow));
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    CMainFrame& frame = console.Frame();
+
+    bool looked = false;
+    bool waitCursor = false;
+    QString message;
+    bool connectedMeanwhile = true;
+    console.Document().SetEventPump([&] {
+        if (!looked) {
+            looked = true;
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            waitCursor = cursor && cursor->shape() == Qt::WaitCursor;
+            message = frame.StatusPanes()->MessageText();
+            connectedMeanwhile = console.Document().IsConnected();
+            // Whatever reaches the console meanwhile must not start or end a connection, nor
+            // take the window away from under the waiting core.
+            console.Document().OnConnect(frame.ConnectionBar()->Values());
+            console.Document().OnDisconnect();
+            frame.close();
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    QVERIFY(console.ConnectWithEnter());
+
+    QVERIFY(looked);
+    QVERIFY(waitCursor);
+    QCOMPARE(message, Qt16(orvik::console::kConnectPrompt));
+    // Until the register has answered everything, the console is not connected.
+    QVERIFY(!connectedMeanwhile);
+    // No second connection was tried (it would have found the port taken and said so).
+    QCOMPARE(console.LoginCount(), 1);
+    QVERIFY(console.prompt.entries.empty());
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    // The window was asked to close while busy: it closes now that the work is done, and
+    // closing ends the connection.
+    QTRY_VERIFY_WITH_TIMEOUT(!frame.isVisible(), 10000);
+    QVERIFY(!console.Document().IsConnected());
+}
+
+void TestMainFrame::closingWhileConnectedEndsTheConnection() {
+    CConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    QVERIFY(console.ConnectWithEnter());
+
+    QVERIFY(console.Frame().close());
+    QVERIFY(!console.Document().IsConnected());
+    // The port is free again: the console let go of it (it is opened for exclusive use).
+    COrvikCore probe;
+    QCOMPARE(probe.OpenPort(CConsoleHarness::kPort), 1);
+}
+
+void TestMainFrame::statusPanesFitEveryTextTheyShow() {
+    CConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    CConsoleStatusBar* panes = console.Frame().StatusPanes();
+    const QFontMetrics metrics(panes->StatePane()->font());
+    const int stateWidth = panes->StatePane()->width();
+    const int serialWidth = panes->SerialPane()->width();
+    QVERIFY(stateWidth >= metrics.horizontalAdvance(kStateDisconnected));
+    QVERIFY(serialWidth >= metrics.horizontalAdvance(kSerialDisconnected));
+    QVERIFY(serialWidth >= metrics.horizontalAdvance(QStringLiteral("ЗН ЭККР: 0123456789")));
+
+    // Connecting changes the texts, not the widths.
+    QVERIFY(console.ConnectWithEnter());
+    QCOMPARE(panes->StatePane()->width(), stateWidth);
+    QCOMPARE(panes->SerialPane()->width(), serialWidth);
+}
+
+void TestMainFrame::menuPromptsShowInTheMessagePane() {
+    CConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    CMainFrame& frame = console.Frame();
+
+    // The operator opens the connection menu and moves over the command that is offered.
+    QMenu* connection = frame.menuBar()->actions().at(0)->menu();
+    const auto hover = [&](QAction* action) {
+        connection->popup(frame.mapToGlobal(QPoint(0, 0)));
+        QVERIFY(QTest::qWaitForWindowExposed(connection));
+        QTest::mouseMove(connection, connection->actionGeometry(action).center());
+    };
+    hover(frame.ConnectAction());
+    QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Подключение ЭККР"));
+    connection->close();
+    QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
+
+    QVERIFY(console.ConnectWithEnter());
+    hover(frame.DisconnectAction());
+    QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Отключение ЭККР"));
+    connection->close();
+    QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_main_frame.moc"

@@ -1,0 +1,243 @@
+// The main view: its two faces, the five pages in their order, their refresh after each
+// connect, and tab switching.
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include "cj_hyperlink.h"
+#include "console_harness.h"
+#include "orvik_service_view.h"
+#include "tab_other_settings.h"
+#include "tab_reports.h"
+#include "tab_sales.h"
+#include "tab_service_settings2.h"
+#include "tab_terminal.h"
+
+namespace {
+
+// What the recording pages saw.
+struct RefreshLog {
+    std::vector<int> calls;          // page indexes, in call order
+    std::vector<bool> viewPainting;  // whether the view painted during each call
+};
+
+class CRecordingPage : public CUpdatableDialog {
+  public:
+    CRecordingPage(COrvikServiceDoc* document, QWidget* view, int index, RefreshLog* log)
+        : CUpdatableDialog(document, view), m_view(view), m_index(index), m_log(log) {}
+
+    bool UpdateDialog() override {
+        m_log->calls.push_back(m_index);
+        m_log->viewPainting.push_back(m_view->updatesEnabled());
+        return CUpdatableDialog::UpdateDialog();
+    }
+
+  private:
+    QWidget* m_view;
+    int m_index;
+    RefreshLog* m_log;
+};
+
+std::vector<PageEntry> RecordingPages(RefreshLog* log) {
+    std::vector<PageEntry> pages;
+    for (int i = 0; i < 5; ++i) {
+        pages.push_back({QStringLiteral("Страница %1").arg(i),
+                         [i, log](COrvikServiceDoc* document, QWidget* view) {
+                             return new CRecordingPage(document, view, i, log);
+                         }});
+    }
+    return pages;
+}
+
+const std::vector<int> kTabOrder{0, 1, 2, 3, 4};
+
+// Indexes of the pages a user can see.
+std::vector<int> VisiblePages(const COrvikServiceView& view) {
+    std::vector<int> visible;
+    for (std::size_t i = 0; i < view.Pages().size(); ++i) {
+        if (view.Pages()[i]->isVisible()) {
+            visible.push_back(static_cast<int>(i));
+        }
+    }
+    return visible;
+}
+
+void ClickTab(QTabWidget* tabs, int index) {
+    QTabBar* bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+}
+
+}  // namespace
+
+class TestMainView : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void createsTheFivePagesInTabOrderBehindTheContactPanel();
+    void connectRefreshesEveryPageInTabOrderWithPaintingSuspended();
+    void selectedTabSurvivesAReconnect();
+    void switchingTabsHidesOnlyTheOldPageAndShowsTheNew();
+    void failedConnectCallsNoPage();
+    void updateWhileConnectedRefreshesEveryPageAgain();
+    void pagesLearnTheRegistersModel();
+};
+
+void TestMainView::createsTheFivePagesInTabOrderBehindTheContactPanel() {
+    CConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    COrvikServiceView& view = *console.Frame().View();
+
+    QTabWidget* tabs = view.TabControl();
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i) {
+        titles << tabs->tabText(i);
+    }
+    QCOMPARE(titles, QStringList({"Установки ЭККР", "Установки ЭККР 2", "Отчеты", "Печать чеков",
+                                  "Терминал"}));
+    QCOMPARE(view.Pages().size(), std::size_t{5});
+    QVERIFY(qobject_cast<CTabOtherSettings*>(view.Pages()[0]));
+    QVERIFY(qobject_cast<CTabServiceSettings2*>(view.Pages()[1]));
+    QVERIFY(qobject_cast<CTabReports*>(view.Pages()[2]));
+    QVERIFY(qobject_cast<CTabSales*>(view.Pages()[3]));
+    QVERIFY(qobject_cast<CTabTerminal*>(view.Pages()[4]));
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(tabs->widget(i), view.Pages()[static_cast<std::size_t>(i)]);
+    }
+
+    // Only the contact panel shows; the first page is the one that will show on connect.
+    QVERIFY(view.ContactPanel()->isVisible());
+    QVERIFY(!tabs->isVisible());
+    QVERIFY(VisiblePages(view).empty());
+    QCOMPARE(tabs->currentIndex(), 0);
+    QVERIFY(!view.Pages()[0]->isHidden());
+    for (int i = 1; i < 5; ++i) {
+        QVERIFY(view.Pages()[static_cast<std::size_t>(i)]->isHidden());
+    }
+
+    // The contact panel's links lead to the supplier.
+    auto* web = view.ContactPanel()->findChild<CCJHyperLink*>(QStringLiteral("webLink"));
+    auto* mail = view.ContactPanel()->findChild<CCJHyperLink*>(QStringLiteral("emailLink"));
+    QVERIFY(web && mail);
+    QCOMPARE(web->URL(), QStringLiteral("https://orvik.example/"));
+    QCOMPARE(mail->URL(), QStringLiteral("mailto:support@orvik.example"));
+    QVERIFY(web->isVisible() && mail->isVisible());
+}
+
+void TestMainView::connectRefreshesEveryPageInTabOrderWithPaintingSuspended() {
+    RefreshLog log;
+    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    COrvikServiceView& view = *console.Frame().View();
+
+    QVERIFY(console.ConnectWithEnter());
+    QCOMPARE(log.calls, kTabOrder);
+    QCOMPARE(log.viewPainting, std::vector<bool>(5, false));
+    QVERIFY(view.updatesEnabled());
+    QVERIFY(view.TabControl()->isVisible());
+    QVERIFY(!view.ContactPanel()->isVisible());
+    QCOMPARE(view.TabControl()->currentIndex(), 0);
+    QCOMPARE(VisiblePages(view), std::vector<int>{0});
+}
+
+void TestMainView::selectedTabSurvivesAReconnect() {
+    RefreshLog log;
+    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    COrvikServiceView& view = *console.Frame().View();
+    QVERIFY(console.ConnectWithEnter());
+    ClickTab(view.TabControl(), 4);
+    QCOMPARE(VisiblePages(view), std::vector<int>{4});
+
+    log.calls.clear();
+    console.Frame().DisconnectAction()->trigger();
+    // A disconnect tells the pages nothing.
+    QVERIFY(log.calls.empty());
+    QVERIFY(view.ContactPanel()->isVisible());
+    QVERIFY(VisiblePages(view).empty());
+
+    QVERIFY(console.ConnectWithEnter());
+    QCOMPARE(log.calls, kTabOrder);
+    QCOMPARE(view.TabControl()->currentIndex(), 4);
+    QCOMPARE(VisiblePages(view), std::vector<int>{4});
+}
+
+void TestMainView::switchingTabsHidesOnlyTheOldPageAndShowsTheNew() {
+    RefreshLog log;
+    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    COrvikServiceView& view = *console.Frame().View();
+    QVERIFY(console.ConnectWithEnter());
+
+    for (const int tab : {2, 3, 1, 4, 0}) {
+        ClickTab(view.TabControl(), tab);
+        QCOMPARE(view.TabControl()->currentIndex(), tab);
+        QCOMPARE(VisiblePages(view), std::vector<int>{tab});
+    }
+    // Switching asks the register nothing.
+    QCOMPARE(log.calls, kTabOrder);
+}
+
+void TestMainView::failedConnectCallsNoPage() {
+    RefreshLog log;
+    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    COrvikServiceView& view = *console.Frame().View();
+
+    console.Password()->setText(QStringLiteral("99999"));  // refused by the register
+    QTest::keyClick(console.Password(), Qt::Key_Return);
+    QVERIFY(!console.Document().IsConnected());
+    QVERIFY(log.calls.empty());
+    QVERIFY(view.ContactPanel()->isVisible());
+    QVERIFY(!view.TabControl()->isVisible());
+}
+
+void TestMainView::updateWhileConnectedRefreshesEveryPageAgain() {
+    RefreshLog log;
+    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    QVERIFY(console.ConnectWithEnter());
+    ClickTab(console.Frame().View()->TabControl(), 2);
+
+    // As the reports page asks after a Z report: every page, the asking one included.
+    log.calls.clear();
+    console.Document().UpdateAllViews();
+    QCOMPARE(log.calls, kTabOrder);
+    QCOMPARE(VisiblePages(*console.Frame().View()), std::vector<int>{2});
+}
+
+void TestMainView::pagesLearnTheRegistersModel() {
+    for (const bool model8 : {false, true}) {
+        CConsoleHarness console(model8 ? Model8Register() : ConsoleRegister());
+        QString error;
+        QVERIFY2(console.Start(&error), qPrintable(error));
+        const auto& pages = console.Frame().View()->Pages();
+
+        // Without a register the pages have nothing to read; the terminal never reads it.
+        for (std::size_t i = 0; i < 4; ++i) {
+            QVERIFY(!pages[i]->UpdateDialog());
+        }
+        QVERIFY(pages[4]->UpdateDialog());
+
+        QVERIFY(console.ConnectWithEnter());
+        QCOMPARE(console.Document().m_pCore->deviceFamily, model8 ? 1 : 0);
+        for (std::size_t i = 0; i < 4; ++i) {
+            QCOMPARE(pages[i]->IsModel8(), model8);
+        }
+        QVERIFY(!pages[4]->IsModel8());
+
+        // The flag goes with the register: gone once no register answers the refresh.
+        console.Frame().DisconnectAction()->trigger();
+        QVERIFY(!pages[0]->UpdateDialog());
+        QVERIFY(!pages[0]->IsModel8());
+    }
+}
+
+QTEST_MAIN(TestMainView)
+#include "tst_main_view.moc"

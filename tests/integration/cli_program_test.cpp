@@ -1,0 +1,254 @@
+// The orvik-cli program as a script runs it, against an in-process simulated register: the
+// info lines, send after a connect, a refused password and usage errors.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "session_fixture.h"
+
+extern char** environ;
+
+namespace sim_test {
+namespace {
+
+struct CliRun {
+    int status = -1;  // exit status; -1 when it did not end by itself in time
+    std::string out;
+    std::string err;
+};
+
+// Runs orvik-cli with the arguments and empty standard input, reading its output while it
+// runs, until it ends or the bound runs out (then it is killed).
+CliRun RunCli(std::vector<std::string> args) {
+    CliRun run;
+    int out[2];
+    int err[2];
+    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
+        return run;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
+    args.insert(args.begin(), ORVIK_CLI_PROGRAM);
+    std::vector<char*> argv;
+    for (auto& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    const int spawned =
+        posix_spawn(&pid, ORVIK_CLI_PROGRAM, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    ::close(err[1]);
+    if (spawned != 0) {
+        ::close(out[0]);
+        ::close(err[0]);
+        return run;
+    }
+
+    // Both pipes are read until they end: the program has then exited or closed them.
+    const auto deadline = std::chrono::steady_clock::now() + kBound;
+    std::array<pollfd, 2> fds{{{out[0], POLLIN, 0}, {err[0], POLLIN, 0}}};
+    std::array<std::string*, 2> sinks{&run.out, &run.err};
+    while (fds[0].fd >= 0 || fds[1].fd >= 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 ||
+            poll(fds.data(), fds.size(), static_cast<int>(left.count())) <= 0) {
+            break;
+        }
+        for (std::size_t i = 0; i < fds.size(); ++i) {
+            if (fds[i].fd < 0 || fds[i].revents == 0) {
+                continue;
+            }
+            char buffer[4096];
+            const ssize_t n = ::read(fds[i].fd, buffer, sizeof(buffer));
+            if (n > 0) {
+                sinks[i]->append(buffer, static_cast<std::size_t>(n));
+            } else {
+                ::close(fds[i].fd);
+                fds[i].fd = -1;
+            }
+        }
+    }
+    for (const pollfd& fd : fds) {
+        if (fd.fd >= 0) {
+            ::close(fd.fd);
+            kill(pid, SIGKILL);
+        }
+    }
+    int status = 0;
+    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+        run.status = WEXITSTATUS(status);
+    }
+    return run;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+class CliProgramTest : public SessionTest {
+  protected:
+    void SetUp() override {
+        SessionTest::SetUp();
+        orvik::LocalDateTime noon;
+        noon.year = 2024;
+        noon.month = 2;
+        noon.day = 29;
+        noon.hour = 12;
+        ASSERT_TRUE(State([&](auto& state) { return state.clock.Set(noon); }));
+    }
+};
+
+TEST_F(CliProgramTest, InfoPrintsWhatTheRegisterReportedLineByLine) {
+    const CliRun run = RunCli({"--port", kPort, "--password", "0000", "info"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 31u) << run.out;
+    // The register's clock runs on from noon.
+    EXPECT_EQ(lines[6].substr(0, 18), "deviceTime: 12:00:") << lines[6];
+    lines[6] = "deviceTime: (checked above)";
+    const std::vector<std::string> expected{
+        "serialNumber: 6000008901",
+        "fiscalNumber: 3100123456",
+        "ownerLine1: ООО \"Ромашка\"     ",
+        "ownerLine2: Киев, Садовая 1   ",
+        "ownerLine3: Магазин Ромашка   ",
+        "deviceDate: 02/29/24",
+        "deviceTime: (checked above)",
+        "keyPosition: R",
+        "firmwareName: MTMT",
+        "firmwareDate: 05/20/08",
+        "currencyDate: 09/02/96",
+        "decimalPointPosition: 2",
+        "currencyName: ГРН",
+        "zReportMade: 0",
+        "lastZReportNumber: 41",
+        "maxArticleNumber: 20688",
+        "optionDigit1: 1",
+        "optionDigit2: 1",
+        "configCounters: 12 3 150 9000",
+        "deviceFamily: 1",
+        "deviceModel: 8",
+        "articleMode: 0",
+        "serviceSession: 0",
+        "taxSlot1: kind=0 rateDigits=2000 rateText=20.00 date=01/01/11 name=ПДВ 20%",
+        "taxSlot2: kind=0 rateDigits=0000 rateText=00.00 date=01/01/11 name=ПДВ 0%",
+        "taxSlot3: kind=1 rateDigits=0500 rateText=05.00 date=03/01/15 name=Акциз 5%",
+        "taxSlot4: kind=2 rateDigits=3000 rateText=30.00 date=06/15/09 name=Налог на выигрыш",
+        "taxSlot5: kind= rateDigits= rateText= date= name=",
+        "taxSlot6: kind= rateDigits= rateText= date= name=",
+        "taxSlot7: kind= rateDigits= rateText= date= name=",
+        "taxSlot8: kind= rateDigits= rateText= date= name=",
+    };
+    EXPECT_EQ(lines, expected);
+    // It connected as the console does and disconnected.
+    const Texts commands = TakeReceived();
+    ASSERT_FALSE(commands.empty());
+    EXPECT_EQ(commands.front(), "UPAS0000      Касир");
+    EXPECT_EQ(commands.back(), "TABL");
+}
+
+TEST_F(CliProgramTest, InfoOfAServiceSessionOnFamily0) {
+    UseProfile("f0m1");
+    const CliRun run =
+        RunCli({"--port", kPort, "--operator", "СЕРВІС", "--password", "0000", "info"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 31u) << run.out;
+    EXPECT_EQ(lines[0], "serialNumber: 4410003456");
+    EXPECT_EQ(lines[13], "zReportMade: 1");
+    EXPECT_EQ(lines[19], "deviceFamily: 0");
+    EXPECT_EQ(lines[20], "deviceModel: 1");
+    EXPECT_EQ(lines[22], "serviceSession: 1");
+    // Family 0 keeps no tax names.
+    EXPECT_EQ(lines[23], "taxSlot1: kind=0 rateDigits=2000 rateText=20.00 date=01/01/11 name=");
+    EXPECT_EQ(TakeReceived().front(), "SPAS0000      ");
+}
+
+TEST_F(CliProgramTest, SendAfterTheConnectBehavesAsTheTerminalPage) {
+    const CliRun run = RunCli({"--port", kPort, "--password", "0000", "send", "GETD", "", "NULL"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 5u) << run.out;
+    EXPECT_EQ(lines[0], ">GETD");
+    EXPECT_EQ(lines[1].substr(0, 16), "GETD202402291200") << lines[1];
+    EXPECT_EQ(lines[2], "READY");
+    // The empty text is skipped, as the page skips an empty line.
+    EXPECT_EQ(lines[3], ">NULL");
+    EXPECT_EQ(lines[4], "READY");
+    const Texts commands = TakeReceived();
+    ASSERT_GE(commands.size(), 3u);
+    EXPECT_EQ(commands.front(), "UPAS0000      Касир");
+    EXPECT_EQ(Texts(commands.end() - 3, commands.end()), (Texts{"TABL", "GETD", "NULL"}));
+
+    // With --raw nothing but the texts is sent.
+    const CliRun raw = RunCli({"--port", kPort, "--raw", "send", "NULL"});
+    EXPECT_EQ(raw.status, 0) << raw.err;
+    EXPECT_EQ(raw.out, ">NULL\nREADY\n");
+    EXPECT_EQ(TakeReceived(), (Texts{"NULL"}));
+}
+
+TEST_F(CliProgramTest, AFailedConnectPrintsTheMessageAndEndsWithStatus1) {
+    const CliRun refused = RunCli({"--port", kPort, "--password", "1234", "info"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find(Message(orvik::kStrPasswordRefused)), std::string::npos)
+        << refused.err;
+    EXPECT_EQ(TakeReceived(), (Texts{"UPAS1234      Касир"}));
+
+    // No register on that port at all.
+    const CliRun missing = RunCli({"--port", "COM8", "--password", "0000", "send", "NULL"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find(Message(orvik::kStrPortOpenFailed) + "COM8"), std::string::npos)
+        << missing.err;
+}
+
+TEST_F(CliProgramTest, UsageErrorsEndWithStatus2BeforeAnythingIsSent) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
+        {{}, "no verb given"},
+        {{"--port", kPort, "frob"}, "unknown verb \"frob\""},
+        {{"--port", kPort, "info", "extra"}, "info takes no arguments"},
+        {{"--port", kPort, "--raw", "info"}, "info needs the connection; leave out --raw"},
+        {{"--port", kPort, "send"}, "send needs at least one TEXT"},
+        {{"info"}, "info needs --port COMn"},
+        {{"--port", "COM25", "info"}, "\"COM25\" is not a port name (COM1 to COM24)"},
+        {{"--port", kPort, "--password"}, "--password needs a value"},
+        {{"--colour", "info"}, "unknown option --colour"},
+        {{"ports", "COM1"}, "ports takes no arguments"},
+    };
+    for (const auto& [args, message] : cases) {
+        SCOPED_TRACE(message);
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("orvik-cli: " + message + "\n"), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(TakeReceived().empty());
+    EXPECT_EQ(WakeBytes(), 0u);
+}
+
+}  // namespace
+}  // namespace sim_test

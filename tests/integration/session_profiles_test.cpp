@@ -1,0 +1,303 @@
+// Every simulated register connected as the console connects: the family and model the console
+// derives, its limits, the printer information it reads and the commands that prepare it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "session_fixture.h"
+#include "text_codec.h"
+
+namespace sim_test {
+namespace {
+
+struct Expected {
+    const char* profile;
+    std::int32_t family;
+    std::int32_t model;
+    const char16_t* serialNumber;
+    const char16_t* firmwareName;
+    const char16_t* firmwareDate;
+    std::int32_t maxArticleNumber;
+    std::int32_t articleMode;
+    std::array<std::int32_t, 2> optionDigits;
+    std::array<std::int32_t, 4> configCounters;
+    std::int32_t zReportMade;
+    // What the register receives after the log-in.
+    Texts commands;
+};
+
+const std::vector<Expected> kExpected{
+    {"f0m0",
+     0,
+     0,
+     u"0400012345",
+     u"EP01",
+     u"03/15/01",
+     1999,
+     0,
+     {1, 0},
+     {1, 0, 18, 500},
+     0,
+     {"CONf", "CNAL", "CRES", "PPMD1"}},
+    {"f0m1",
+     0,
+     1,
+     u"4410003456",
+     u"EP02",
+     u"06/20/03",
+     1999,
+     0,
+     {1, 0},
+     {1, 0, 20, 2000},
+     1,
+     {"CONf", "CNAL", "CRES", "PPMD1"}},
+    {"f1m2",
+     1,
+     2,
+     u"4500004567",
+     u"vTTs",
+     u"02/10/04",
+     1999,
+     0,
+     {1, 0},
+     {1, 0, 20, 2000},
+     0,
+     {"CONf", "CNAL", "CNAL1", "CRES"}},
+    {"f1m3",
+     1,
+     3,
+     u"5000005678",
+     u"NFPR",
+     u"09/05/04",
+     9999,
+     0,
+     {1, 0},
+     {1, 0, 20, 2000},
+     0,
+     {"CONf", "CNAL", "CNAL1", "CRES", "TABL"}},
+    {"f1m4",
+     1,
+     4,
+     u"5100006789",
+     u"UMTM",
+     u"10/15/04",
+     9999,
+     0,
+     {1, 0},
+     {1, 0, 20, 2000},
+     0,
+     {"CONf", "CNAL", "CNAL1", "CRES", "TABL"}},
+    // Updated software: the name and date at the end of the reply win.
+    {"f1m6",
+     1,
+     6,
+     u"5000007890",
+     u"NFCP",
+     u"09/27/06",
+     999999999,
+     2,
+     {1, 0},
+     {1, 0, 20, 2000},
+     0,
+     {"CONf", "CNAL", "CNAL1", "CRES", "GLCN", "TABL"}},
+    {"f1m7",
+     1,
+     7,
+     u"ЕК52000123",
+     u"IMTM",
+     u"11/22/04",
+     4999,
+     0,
+     {1, 0},
+     {1, 0, 20, 2000},
+     0,
+     {"CONf", "CNAL", "CNAL1", "CRES", "SVSL17260", "TABL"}},
+    {"f1m8",
+     1,
+     8,
+     u"6000008901",
+     u"MTMT",
+     u"05/20/08",
+     20688,
+     0,
+     {1, 1},
+     {12, 3, 150, 9000},
+     0,
+     {"CONf", "dset", "CNAL", "CNAL1", "CRES", "GLCN", "TABL"}},
+    {"unknown",
+     1,
+     4,
+     u"9990009012",
+     u"ABCD",
+     u"01/01/10",
+     9999,
+     0,
+     {1, 0},
+     {1, 0, 20, 2000},
+     0,
+     {"CONf", "CNAL", "CNAL1", "CRES", "TABL"}},
+};
+
+// What every profile's register holds besides its identity.
+void ExpectCommonInformation(const CPrinterInfo& info, bool hasTaxNames) {
+    EXPECT_EQ(Utf8(info.fiscalNumber), "3100123456");
+    EXPECT_EQ(Utf8(info.ownerLine1), "ООО \"Ромашка\"     ");
+    EXPECT_EQ(Utf8(info.ownerLine2), "Киев, Садовая 1   ");
+    EXPECT_EQ(Utf8(info.ownerLine3), "Магазин Ромашка   ");
+    EXPECT_EQ(Utf8(info.currencyDate), "09/02/96");
+    EXPECT_EQ(info.decimalPointPosition, 2);
+    EXPECT_EQ(Utf8(info.currencyName), "ГРН");
+    EXPECT_EQ(info.keyPosition, u'R');
+    EXPECT_EQ(info.lastZReportNumber, 41);
+
+    struct Slot {
+        const char* kind;
+        const char* rateDigits;
+        const char* rateText;
+        const char* date;
+        const char* name;
+    };
+    const std::array<Slot, 8> slots{{
+        {"0", "2000", "20.00", "01/01/11", "ПДВ 20%"},
+        {"0", "0000", "00.00", "01/01/11", "ПДВ 0%"},
+        {"1", "0500", "05.00", "03/01/15", "Акциз 5%"},
+        {"2", "3000", "30.00", "06/15/09", "Налог на выигрыш"},
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+        {"", "", "", "", ""},
+    }};
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        SCOPED_TRACE("tax slot " + std::to_string(i + 1));
+        const TaxSlot& slot = info.taxSlots[i];
+        EXPECT_EQ(Utf8(slot.kind), slots[i].kind);
+        EXPECT_EQ(Utf8(slot.rateDigits), slots[i].rateDigits);
+        EXPECT_EQ(Utf8(slot.rateText), slots[i].rateText);
+        EXPECT_EQ(Utf8(slot.date), slots[i].date);
+        EXPECT_EQ(Utf8(slot.name), hasTaxNames ? slots[i].name : "");
+    }
+}
+
+TEST_F(SessionTest, EveryProfileConnectsAsTheRegisterItStandsFor) {
+    ASSERT_EQ(kExpected.size(), orvik::sim::RegisterProfiles().size());
+    orvik::LocalDateTime clock;
+    clock.year = 2024;
+    clock.month = 2;
+    clock.day = 29;
+    clock.hour = 12;
+
+    for (const Expected& expected : kExpected) {
+        SCOPED_TRACE(expected.profile);
+        UseProfile(expected.profile);
+        ASSERT_TRUE(State([&](auto& state) { return state.clock.Set(clock); }));
+        TakeReceived();
+        const std::size_t wakesBefore = WakeBytes();
+
+        // The console makes a new core for every connection.
+        COrvikCore console;
+        console.SetPrompt(&prompt);
+        ASSERT_EQ(console.Connect(kPort, u"Касир", kPassword), S_OK) << Utf8(console.lastMessage);
+        EXPECT_TRUE(prompt.entries.empty());
+        EXPECT_EQ(WakeBytes() - wakesBefore, 1u);
+        // The line stays at the rate it was opened with.
+        EXPECT_EQ(sim.LineBaud(), 115200);
+        Texts commands = TakeReceived();
+        ASSERT_FALSE(commands.empty());
+        EXPECT_EQ(commands.front(), "UPAS0000      Касир");
+        commands.erase(commands.begin());
+        EXPECT_EQ(commands, expected.commands);
+
+        EXPECT_EQ(console.deviceFamily, expected.family);
+        EXPECT_EQ(console.deviceModel, expected.model);
+        EXPECT_EQ(console.articleMode, expected.articleMode);
+        EXPECT_FALSE(console.serviceSession);
+        EXPECT_FALSE(console.receiptOpen);
+
+        const CPrinterInfo& info = console.printerInfo;
+        EXPECT_EQ(info.serialNumber, expected.serialNumber);
+        EXPECT_EQ(info.firmwareName, expected.firmwareName);
+        EXPECT_EQ(info.firmwareDate, expected.firmwareDate);
+        EXPECT_EQ(info.maxArticleNumber, expected.maxArticleNumber);
+        EXPECT_EQ(info.optionDigit1, expected.optionDigits[0]);
+        EXPECT_EQ(info.optionDigit2, expected.optionDigits[1]);
+        EXPECT_EQ(info.configCounters, expected.configCounters);
+        EXPECT_EQ(info.zReportMade, expected.zReportMade);
+        EXPECT_EQ(Utf8(info.deviceDate), "02/29/24");
+        // The register's clock runs on from noon.
+        EXPECT_EQ(Utf8(info.deviceTime).substr(0, 6), "12:00:");
+        ExpectCommonInformation(info, expected.family == 1);
+
+        // The register's side of the session.
+        State([&](const orvik::sim::CRegisterState& state) {
+            EXPECT_TRUE(state.session.loggedIn);
+            EXPECT_FALSE(state.session.serviceSession);
+            EXPECT_EQ(Utf8(state.session.operatorName), "Касир");
+            EXPECT_EQ(state.session.tableMode, expected.family == 1 && expected.model >= 3);
+            EXPECT_EQ(state.session.accessLevel, expected.model == 7 ? 1 : 0);
+            EXPECT_EQ(state.taxPerItem, expected.family == 0);
+        });
+
+        EXPECT_EQ(console.Disconnect(), 0);
+        EXPECT_FALSE(console.IsPortOpen());
+    }
+}
+
+TEST_F(SessionTest, KeyPositionsAndAConnectWhileConnected) {
+    using orvik::sim::KeyPosition;
+    const std::vector<std::pair<KeyPosition, char16_t>> keys{
+        {KeyPosition::Registration, u'R'}, {KeyPosition::XReport, u'X'},
+        {KeyPosition::ZReport, u'Z'},      {KeyPosition::Programming, u'P'},
+        {KeyPosition::Off, u'O'},
+    };
+    for (const auto& [key, letter] : keys) {
+        State([key = key](auto& state) { state.key = key; });
+        // Connecting again while connected disconnects first and starts over.
+        ASSERT_EQ(Connect(), S_OK);
+        EXPECT_EQ(core.printerInfo.keyPosition, letter);
+        EXPECT_TRUE(core.IsPortOpen());
+    }
+    const Texts commands = TakeReceived();
+    EXPECT_EQ(std::count(commands.begin(), commands.end(), "UPAS0000      Касир"), 5);
+    EXPECT_EQ(WakeBytes(), 5u);
+    EXPECT_TRUE(prompt.entries.empty());
+}
+
+TEST_F(SessionTest, ImpossibleDatesAndOversizedNumbersFromTheRegister) {
+    core.localClock = [] {
+        orvik::LocalDateTime today;
+        today.year = 2030;
+        today.month = 7;
+        today.day = 14;
+        today.hour = 9;
+        today.minute = 8;
+        today.second = 7;
+        return today;
+    };
+    UseProfile("f1m4");
+    State([](auto& state) {
+        state.currency.date = u"20231340";           // month 13
+        state.identity.software.date = u"20050229";  // not a leap year
+        state.taxes[2].date = u"2015ab01";           // not digits
+        state.counters.lastZReportNumber = 99999999999;
+        state.configCounters[3] = 9999999999;
+    });
+    ASSERT_EQ(Connect(), S_OK);
+    // Dates the calendar does not have become the console's today.
+    EXPECT_EQ(Utf8(core.printerInfo.currencyDate), "07/14/30");
+    EXPECT_EQ(Utf8(core.printerInfo.firmwareDate), "07/14/30");
+    EXPECT_EQ(Utf8(core.printerInfo.taxSlots[2].date), "07/14/30");
+    EXPECT_EQ(Utf8(core.printerInfo.taxSlots[2].rateText), "05.00");
+    // Numbers beyond 32 bits are kept as the largest one.
+    EXPECT_EQ(core.printerInfo.lastZReportNumber, 2147483647);
+    EXPECT_EQ(core.printerInfo.configCounters[3], 2147483647);
+    // The model still follows from the serial number and the software's name.
+    EXPECT_EQ(core.deviceFamily, 1);
+    EXPECT_EQ(core.deviceModel, 4);
+    EXPECT_TRUE(prompt.entries.empty());
+}
+
+}  // namespace
+}  // namespace sim_test

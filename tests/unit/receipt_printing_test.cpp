@@ -1,0 +1,209 @@
+// The printing sequence of a composed receipt against a register that records every call.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "print_helpers.h"
+#include "receipt_printing.h"
+#include "recording_register.h"
+
+namespace {
+
+using namespace orvik::receipt;
+using Calls = std::vector<std::string>;
+
+ReceiptRow Row(std::u16string name, std::u16string price, bool isReturn = false) {
+    ReceiptRow row;
+    row[kColName] = std::move(name);
+    row[kColArticle] = u"7";
+    row[kColDivisible] = u"0";
+    row[kColQuantity] = u"2";
+    row[kColPrice] = std::move(price);
+    row[kColTax1] = u"0";
+    row[kColTax2] = u"0";
+    row[kColDiscountKind] = u"0";
+    row[kColCompoundTax] = u"0";
+    row.isReturn = isReturn;
+    return row;
+}
+
+class ReceiptPrintingTest : public ::testing::Test {
+  protected:
+    ReceiptPrintingTest() {
+        request.cash = u"10.00";
+        progress.copiesRemaining = [this](int n) { shown.push_back(n); };
+        progress.rowSelected = [this](std::size_t i) {
+            reg.calls.push_back("select " + std::to_string(i));
+        };
+        progress.rowUnselected = [this](std::size_t i) {
+            reg.calls.push_back("unselect " + std::to_string(i));
+        };
+    }
+    PrintOutcome Print(const std::vector<ReceiptRow>& rows) {
+        return PrintReceipt(reg, rows, request, progress);
+    }
+    // The calls without the row selection.
+    Calls DeviceCalls() const {
+        Calls calls;
+        for (const std::string& call : reg.calls) {
+            if (call.rfind("select", 0) != 0 && call.rfind("unselect", 0) != 0) {
+                calls.push_back(call);
+            }
+        }
+        return calls;
+    }
+
+    CRecordingRegister reg;
+    PrintRequest request;
+    PrintProgress progress;
+    std::vector<int> shown;
+};
+
+TEST_F(ReceiptPrintingTest, OneCopyRowByRowWithTheRowSelectedWhileRegistered) {
+    const PrintOutcome outcome = Print({Row(u"Чай", u"1.50"), Row(u"Сок", u"2,25")});
+    EXPECT_EQ(reg.calls, (Calls{"NCDC 0", "PREP", "select 0", "FISC Чай q2 p150 t0,0 a7 d-1::0",
+                                "unselect 0", "select 1", "FISC Сок q2 p225 t0,0 a7 d-1::0",
+                                "unselect 1", "COMP 1000 0 0 0"}));
+    EXPECT_EQ(outcome.copiesPrinted, 1);
+    EXPECT_EQ(outcome.copiesRemaining, 1);
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_EQ(shown, (std::vector<int>{1}));
+}
+
+TEST_F(ReceiptPrintingTest, RowsAreConvertedFromTheirTexts) {
+    ReceiptRow weighed = Row(u"Сыр", u"3,33");
+    weighed[kColDivisible] = u"1";
+    weighed[kColQuantity] = u"1,5";
+    weighed[kColTax1] = u"2";
+    weighed[kColTax2] = u"8";
+    weighed[kColArticle] = u"1234";
+    weighed[kColDiscountKind] = u"2";
+    weighed[kColDiscountName] = u"Доставка";
+    weighed[kColDiscountAmount] = u"0.5";
+    request.moneyDecimals = 3;
+    Print({weighed});
+    EXPECT_EQ(DeviceCalls()[2], "FISC Сыр q1500 p3330 div t2,8 a1234 d1:Доставка:500");
+}
+
+TEST_F(ReceiptPrintingTest, TheFirstReturnRowSwitchesTheReceiptToReturnsForGood) {
+    Print({Row(u"A", u"1"), Row(u"B", u"1"), Row(u"C", u"1", true), Row(u"D", u"1")});
+    EXPECT_EQ(DeviceCalls(),
+              (Calls{"NCDC 0", "PREP", "FISC A q2 p100 t0,0 a7 d-1::0",
+                     "FISC B q2 p100 t0,0 a7 d-1::0", "returns", "BFIS C q2 p100 t0,0 a7 d-1::0",
+                     "BFIS D q2 p100 t0,0 a7 d-1::0", "COMP 1000 0 0 0"}));
+    // The next copy starts as a sale again.
+    reg.calls.clear();
+    Print({Row(u"A", u"1")});
+    EXPECT_EQ(DeviceCalls()[0], "NCDC 0");
+    EXPECT_EQ(DeviceCalls()[1], "sales");
+}
+
+TEST_F(ReceiptPrintingTest, ThreeCopiesCountDown) {
+    request.copies = 3;
+    request.receiptNumber = 15;
+    const PrintOutcome outcome = Print({Row(u"A", u"1")});
+    EXPECT_EQ(shown, (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(outcome.copiesPrinted, 3);
+    EXPECT_EQ(outcome.copiesRemaining, 1);
+    EXPECT_FALSE(outcome.failed);
+    const Calls copy = {"BCHN 15", "NCDC 0", "PREP", "FISC A q2 p100 t0,0 a7 d-1::0",
+                        "COMP 1000 0 0 0"};
+    Calls expected;
+    for (int i = 0; i < 3; ++i) {
+        expected.insert(expected.end(), copy.begin(), copy.end());
+    }
+    EXPECT_EQ(DeviceCalls(), expected);
+}
+
+TEST_F(ReceiptPrintingTest, ALineFailingInTheSecondCopyStopsThePrinting) {
+    request.copies = 3;
+    request.barcodeType = 1;
+    request.barcode = u"123";
+    reg.failingLines = {4};  // the second line of the second copy
+    const PrintOutcome outcome = Print({Row(u"A", u"1"), Row(u"B", u"1")});
+    EXPECT_EQ(shown, (std::vector<int>{3, 2}));
+    EXPECT_EQ(outcome.copiesPrinted, 1);
+    EXPECT_EQ(outcome.copiesRemaining, 1);  // the third copy, never started
+    EXPECT_TRUE(outcome.failed);
+    const Calls firstCopy = {"NCDC 0",
+                             "PREP",
+                             "FISC A q2 p100 t0,0 a7 d-1::0",
+                             "FISC B q2 p100 t0,0 a7 d-1::0",
+                             "PCOD h123",
+                             "COMP 1000 0 0 0"};
+    Calls expected = firstCopy;
+    // The second copy: the failed line ends its rows; the barcode is printed all the same; no
+    // close, and the receipt stays open on the register.
+    expected.insert(expected.end(), {"NCDC 0", "PREP", "FISC A q2 p100 t0,0 a7 d-1::0",
+                                     "FISC B q2 p100 t0,0 a7 d-1::0", "PCOD h123"});
+    EXPECT_EQ(DeviceCalls(), expected);
+    EXPECT_TRUE(reg.receiptOpen);
+    // The failed row was unselected too.
+    EXPECT_EQ(reg.calls.back(), "PCOD h123");
+    EXPECT_EQ(reg.calls[reg.calls.size() - 2], "unselect 1");
+}
+
+TEST_F(ReceiptPrintingTest, AFirstCopyThatDoesNotOpenLeavesTheOthersToPrint) {
+    request.copies = 3;
+    request.barcode = u"1";
+    reg.failingOpens = {1};
+    const PrintOutcome outcome = Print({Row(u"A", u"1")});
+    EXPECT_EQ(DeviceCalls(), (Calls{"NCDC 0", "PREP"}));
+    EXPECT_EQ(outcome.copiesRemaining, 2);
+    EXPECT_EQ(outcome.copiesPrinted, 0);
+    EXPECT_TRUE(outcome.failed);
+}
+
+TEST_F(ReceiptPrintingTest, AFailedCloseFailsTheCopy) {
+    request.copies = 2;
+    reg.failingCloses = {1};
+    const PrintOutcome outcome = Print({Row(u"A", u"1")});
+    EXPECT_TRUE(outcome.failed);
+    EXPECT_EQ(outcome.copiesRemaining, 1);
+    EXPECT_EQ(shown, (std::vector<int>{2}));
+}
+
+TEST_F(ReceiptPrintingTest, CompoundTaxCommandComesDirectlyBeforeItsLine) {
+    ReceiptRow row = Row(u"A", u"1");
+    row[kColTax1] = u"1";
+    row[kColTax2] = u"2";
+    row[kColCompoundTax] = u"1";
+    Print({Row(u"B", u"1"), row});
+    EXPECT_EQ(DeviceCalls()[3], "NLPR 1 2");
+    EXPECT_EQ(DeviceCalls()[4].substr(0, 6), "FISC A");
+}
+
+TEST_F(ReceiptPrintingTest, PaymentsFromTheFields) {
+    request.cash = u"-2.00";
+    request.payment1 = u"1,5";
+    request.payment2 = u"";
+    request.payment3 = u"0.25";
+    Print({Row(u"A", u"1")});
+    EXPECT_EQ(DeviceCalls().back(), "COMP 200 150 0 25");
+    EXPECT_EQ(Utf8(BarcodeText(0, u"42")), "g42");
+    EXPECT_EQ(Utf8(BarcodeText(2, u"42")), "i42");
+}
+
+TEST_F(ReceiptPrintingTest, CompoundTaxBoxPaysTheAmountDueInCash) {
+    reg.taxes[0] = TaxSlot{u"", u"", u"1", u"2000", u"20.00"};
+    ReceiptRow row = Row(u"A", u"10.03");
+    row[kColQuantity] = u"1";
+    row[kColTax1] = u"1";
+    request.compoundTaxBox = true;
+    request.payment1 = u"5.00";
+    Print({row});
+    // The sums as they stand after the last line: 1003 and its line tax of 200.
+    EXPECT_EQ(DeviceCalls().back(), "COMP 1203 0 0 0");
+}
+
+TEST_F(ReceiptPrintingTest, TapeModeFailuresOfAnyKindAreIgnored) {
+    reg.tapeModeThrows = true;
+    request.tapeMode = 1;
+    const PrintOutcome outcome = Print({Row(u"A", u"1")});
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_EQ(DeviceCalls().front(), "NCDC 1");
+    EXPECT_EQ(DeviceCalls().back(), "COMP 1000 0 0 0");
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "print_helpers.h"
+#include "receipt_math.h"
+#include "receipt_register.h"
+
+// A receipt register that records the operations it is asked for, in the words of the device
+// core, and keeps the receipt's sums with the core's own arithmetic. Failures are chosen by
+// call number.
+class CRecordingRegister : public orvik::receipt::IReceiptRegister {
+  public:
+    std::vector<std::string> calls;
+    TaxTable taxes{};
+    std::int32_t maxQuantity = 99999;
+    // Which calls fail, counted from 1 over all calls of that operation.
+    std::vector<int> failingOpens;
+    std::vector<int> failingLines;
+    std::vector<int> failingCloses;
+    bool tapeModeThrows = false;
+
+    bool receiptOpen = false;
+    bool returnMode = false;
+    ReceiptTotals totals;
+
+    HRESULT SetReceiptNumber(std::int32_t number) override {
+        calls.push_back("BCHN " + std::to_string(number));
+        return S_OK;
+    }
+    HRESULT SetTapeMode(std::int32_t mode) override {
+        calls.push_back("NCDC " + std::to_string(mode));
+        if (tapeModeThrows) {
+            throw std::runtime_error("tape");
+        }
+        return E_FAIL;
+    }
+    HRESULT OpenReceipt() override {
+        calls.push_back("PREP");
+        if (Fails(failingOpens, ++m_opens)) {
+            return E_ABORT;
+        }
+        receiptOpen = true;
+        totals = ReceiptTotals{};
+        return S_OK;
+    }
+    HRESULT SetCompoundTax(int firstSlot, int secondSlot) override {
+        calls.push_back("NLPR " + std::to_string(firstSlot) + " " + std::to_string(secondSlot));
+        return S_OK;
+    }
+    HRESULT AddReceiptLine(const orvik::ReceiptLineRequest& line,
+                           std::int32_t& lineTotal) override {
+        calls.push_back(std::string(returnMode ? "BFIS " : "FISC ") + Utf8(line.name) + " q" +
+                        std::to_string(line.quantity) + " p" + std::to_string(line.price) +
+                        (line.divisible ? " div" : "") + " t" + std::to_string(line.taxSlot1) +
+                        "," + std::to_string(line.taxSlot2) + " a" + std::to_string(line.article) +
+                        " d" + std::to_string(line.discountKind) + ":" + Utf8(line.discountName) +
+                        ":" + std::to_string(line.discountAmount));
+        if (!receiptOpen || Fails(failingLines, ++m_lines)) {
+            return E_FAIL;
+        }
+        const std::int64_t sum = orvik::LineSum(line.quantity, line.price, line.divisible);
+        const std::int64_t after = orvik::ApplyDiscount(
+            sum, orvik::EffectiveDiscount(line.discountKind, line.discountAmount, sum));
+        lineTotal = orvik::RegisterLineInTotals(totals, taxes, returnMode, line.taxSlot1,
+                                                line.taxSlot2, after, 0);
+        return S_OK;
+    }
+    HRESULT PrintBarcode(std::u16string_view text) override {
+        calls.push_back("PCOD " + Utf8(text));
+        return E_FAIL;
+    }
+    HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
+                         std::int32_t payment3, std::int32_t& total) override {
+        calls.push_back("COMP " + std::to_string(cash) + " " + std::to_string(payment1) + " " +
+                        std::to_string(payment2) + " " + std::to_string(payment3));
+        if (Fails(failingCloses, ++m_closes)) {
+            return E_FAIL;
+        }
+        total = static_cast<std::int32_t>(orvik::AmountDue(totals));
+        receiptOpen = false;
+        return S_OK;
+    }
+    bool ReceiptOpen() const override { return receiptOpen; }
+    bool ReturnMode() const override { return returnMode; }
+    void SetReturnMode(bool on) override {
+        if (on != returnMode) {
+            calls.push_back(on ? "returns" : "sales");
+        }
+        returnMode = on;
+    }
+    std::int64_t CurrentAmountDue() const override { return orvik::AmountDue(totals); }
+    HRESULT PreviewLineAmounts(const orvik::ReceiptLineRequest& line,
+                               LineAmounts& amounts) override {
+        if (line.quantity > maxQuantity) {
+            return E_FAIL;
+        }
+        amounts =
+            orvik::PreviewLine(taxes, line.quantity, line.price, line.divisible, line.taxSlot1,
+                               line.taxSlot2, line.discountKind, line.discountAmount);
+        return S_OK;
+    }
+    const TaxTable& TaxSlots() const override { return taxes; }
+
+  private:
+    static bool Fails(const std::vector<int>& failing, int call) {
+        for (int f : failing) {
+            if (f == call) {
+                return true;
+            }
+        }
+        return false;
+    }
+    int m_opens = 0;
+    int m_lines = 0;
+    int m_closes = 0;
+};
