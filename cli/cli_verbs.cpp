@@ -70,8 +70,10 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
     cli::CoreVerbTable table;
     cli::AddReportVerbs(table);
     cli::AddSettingsVerbs(table);
-    for (const auto& [name, prepare] : table) {
-        verbs[name] =
+    for (const auto& entry : table) {
+        // A copy each lambda keeps (clang 14 cannot capture a structured binding).
+        const cli::CoreVerb prepare = entry.second;
+        verbs[entry.first] =
             Verb{[prepare](const CliOptions& o) { return prepare(o.arguments).usageError; },
                  [prepare](const CliOptions& o, COrvikCore& core) {
                      return prepare(o.arguments).action(core);

@@ -42,19 +42,19 @@ bool PrintRegisterClock(COrvikCore& core) {
     return true;
 }
 
-// A verb with one number argument from min to max: `what` names it in the message.
+// A verb with one number argument from min to max: `what` names it in the messages, with its
+// article ("an article mode").
 CoreVerb OneNumber(const std::string& verb, const std::string& what, std::int32_t min,
                    std::int32_t max, std::function<HRESULT(COrvikCore&, std::int32_t)> operation,
                    bool model8Only = false) {
     return [=](const std::vector<std::string>& arguments) {
-        const std::string range = std::to_string(min) + " to " + std::to_string(max);
+        const std::string range = " from " + std::to_string(min) + " to " + std::to_string(max);
         if (arguments.size() != 1) {
-            return Refuse(verb + " needs one argument: the " + what + ", " + range);
+            return Refuse(verb + " needs one argument, " + what + range);
         }
         const auto value = ParseNumberInRange(arguments[0], min, max);
         if (!value) {
-            return Refuse(verb + ": \"" + arguments[0] + "\" is not a " + what + " (" + range +
-                          ")");
+            return Refuse(verb + ": \"" + arguments[0] + "\" is not " + what + range);
         }
         return VerbPlan{[=, value = *value](COrvikCore& core) {
                             if (model8Only && !RequireModel8(core, verb)) {
@@ -174,23 +174,23 @@ void AddSettingsVerbs(CoreVerbTable& table) {
     table["set-header"] = OneLine("set-header", &COrvikCore::SetHeaderText);
     table["set-footer"] = OneLine("set-footer", &COrvikCore::SetFooterText);
     table["set-article-mode"] =
-        OneNumber("set-article-mode", "article mode", 0, 2,
+        OneNumber("set-article-mode", "an article mode", 0, 2,
                   [](COrvikCore& core, std::int32_t v) { return core.SetArticleMode(v); });
     table["set-tax-calculation"] =
-        OneNumber("set-tax-calculation", "tax calculation mode", 0, 1,
+        OneNumber("set-tax-calculation", "a tax calculation mode", 0, 1,
                   [](COrvikCore& core, std::int32_t v) { return core.SetTaxCalculationMode(v); });
     table["set-tax-print"] =
-        OneNumber("set-tax-print", "tax print mode", 0, 1,
+        OneNumber("set-tax-print", "a tax print mode", 0, 1,
                   [](COrvikCore& core, std::int32_t v) { return core.SetTaxPrintMode(v); });
     table["set-message-set"] =
-        OneNumber("set-message-set", "message set", 0, 3,
+        OneNumber("set-message-set", "a message set", 0, 3,
                   [](COrvikCore& core, std::int32_t v) { return core.SetMessageSet(v); });
     table["set-department"] = SetDepartment;
     table["set-discount-print"] = OneNumber(
-        "set-discount-print", "discount print mode", 0, 1,
+        "set-discount-print", "a discount print mode", 0, 1,
         [](COrvikCore& core, std::int32_t v) { return core.SetDiscountPrintMode(v); }, true);
     table["set-line-spacing"] = OneNumber(
-        "set-line-spacing", "line spacing in eighths of a millimetre", kMinLineSpacing,
+        "set-line-spacing", "a line spacing in eighths of a millimetre", kMinLineSpacing,
         kMaxLineSpacing, [](COrvikCore& core, std::int32_t v) { return core.SetLineSpacing(v); },
         true);
 }

@@ -81,9 +81,12 @@ std::optional<orvik::LocalDateTime> ParseTimeOfDay(std::string_view text) {
 std::optional<std::u16string> RegisterText(std::string_view utf8) {
     std::u16string text = orvik::FromUtf8(utf8);
     for (const char16_t ch : text) {
+        // The Ukrainian I travels as the Latin one.
+        const bool ukrainianI = ch == u'\u0406' || ch == u'\u0456';
         // Control characters would break the command frame's text.
         if (ch < 0x20 || ch == 0x7F ||
-            (orvik::EncodeChar(orvik::CodePage::Oem866, ch) == orvik::kDefaultChar && ch != u'?')) {
+            (orvik::EncodeChar(orvik::CodePage::Oem866, ch) == orvik::kDefaultChar && ch != u'?' &&
+             !ukrainianI)) {
             return std::nullopt;
         }
     }

@@ -96,8 +96,12 @@ void CAutoSizeListCtrl::SetFontMeasureSource(FontMeasureSource source) {
 }
 
 void CAutoSizeListCtrl::AutoSizeColumns() {
+    // A list that does not paint just now (its view suspends painting while it refreshes the
+    // pages) is left alone: switching it off and on again would keep it off for good.
     const bool wasPainting = updatesEnabled();
-    setUpdatesEnabled(false);
+    if (wasPainting) {
+        setUpdatesEnabled(false);
+    }
 
     const int charWidth = EnsureCharacterWidth();
     for (int column = 0; column < columnCount(); ++column) {
@@ -110,7 +114,9 @@ void CAutoSizeListCtrl::AutoSizeColumns() {
         }
     }
 
-    setUpdatesEnabled(wasPainting);
+    if (wasPainting) {
+        setUpdatesEnabled(true);
+    }
 }
 
 void CAutoSizeListCtrl::changeEvent(QEvent* event) {

@@ -14,6 +14,7 @@ std::u16string AskFor(KeyNeed need) {
         case KeyNeed::Registration:
             return u"SOFTSLWORK";
         case KeyNeed::XReport:
+        case KeyNeed::HardwareReport:
             return u"SOFTSLZREP";
         case KeyNeed::ZReport:
         case KeyNeed::FiscalMemoryReport:
@@ -29,6 +30,7 @@ KeyPosition PositionFor(KeyNeed need) {
         case KeyNeed::Registration:
             return KeyPosition::Registration;
         case KeyNeed::XReport:
+        case KeyNeed::HardwareReport:
             return KeyPosition::XReport;
         case KeyNeed::ZReport:
         case KeyNeed::FiscalMemoryReport:

@@ -14,18 +14,26 @@
 // position.
 //
 // Family 1 model 7 has no key: its access level, set by the console with "SVSL", stands for
-// it. Level 0 is off; level 1, the cashier's, allows receipts, settings and the fiscal memory
-// reports; levels 2 and 3 allow everything, the X and Z reports as well.
+// it. Level 0 is off; level 1, the cashier's, allows everything but the X, Z, article and
+// discount reports; levels 2 and 3 allow those as well.
 //
 // The simulator starts in service mode, in which the key is not checked at all, so that a
 // person trying the console can do everything without turning it. Turning the key (the --key
 // option or a "key" control line) puts the checks in force.
 namespace orvik::sim {
 
-// What a command needs of the key. The fiscal memory reports need the Z position too, but on
-// model 7 the cashier's level 1 allows them, since the console switches the level only for the
-// day reports.
-enum class KeyNeed { Registration, XReport, ZReport, FiscalMemoryReport, Programming };
+// What a command needs of the key. The fiscal memory reports need the Z position and the
+// hardware state report the X position, as the day reports do, but on model 7 the cashier's
+// level 1 allows them: the console switches the level only for the X, Z, article and discount
+// reports.
+enum class KeyNeed {
+    Registration,
+    XReport,
+    ZReport,
+    HardwareReport,
+    FiscalMemoryReport,
+    Programming
+};
 
 // The status token that refuses a command with this need in the register's present key
 // position (or access level), or the empty text when the command may run.

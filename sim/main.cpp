@@ -67,15 +67,16 @@ int main(int argc, char** argv) {
                 DescribeProfile(*FindProfile(options.profile)).c_str(), options.password.c_str());
     std::fflush(stdout);
 
-    std::printf("orvik-sim: key %s; control lines on standard input (help lists them)\n",
-                simulator.WithState([](CRegisterState& state) { return DescribeKey(state); })
-                    .c_str());
-    std::fflush(stdout);
-    // Control lines on the standard input turn the key, take the paper out and the like.
+    // Control lines on the standard input turn the key, take the paper out and the like. They
+    // are read from before the line that invites them.
     CControlInput control(simulator, STDIN_FILENO, stdout, stderr);
     if (!control.Start(&error)) {
         std::fprintf(stderr, "orvik-sim: %s; control lines are not read\n", error.c_str());
     }
+    std::printf(
+        "orvik-sim: key: %s; control lines on standard input (help lists them)\n",
+        simulator.WithState([](CRegisterState& state) { return DescribeKey(state); }).c_str());
+    std::fflush(stdout);
 
     int received = 0;
     sigwait(&endSignals, &received);

@@ -110,7 +110,8 @@ struct CRegisterState {
     std::u16string header;
     std::u16string footer;
     bool taxPerItem = false;  // "PPMD1": added taxes on each item, not on the receipt total
-    ProgrammedSettings settings;  // the rest (report_settings_state.h)
+    // The other programmed settings (report_settings_state.h).
+    ProgrammedSettings settings;
 
     // The day since the last Z report, and the Z reports written to the fiscal memory.
     DayTotals day;

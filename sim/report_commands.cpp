@@ -50,23 +50,22 @@ std::u16string DaysBefore(const LocalDateTime& when, int days) {
 
 // The Z reports a profile counts but that were made before the simulator was switched on are
 // kept as empty days, one a day up to yesterday, so that the fiscal memory reports find them.
+// This is done once, when the fiscal memory is first needed.
 void FillFiscalMemory(CRegisterState& state) {
     const std::int64_t last = state.counters.lastZReportNumber;
-    const auto known = static_cast<std::int64_t>(state.fiscalMemory.size());
-    if (known >= last) {
+    if (!state.fiscalMemory.empty() || last <= 0) {
         return;
     }
-    const std::int64_t missing = last - known;
+    // A memory cannot hold more than its capacity, whatever the counter says.
+    const std::int64_t first = std::max<std::int64_t>(1, last - kFiscalMemoryCapacity + 1);
     const LocalDateTime now = state.clock.Now();
-    std::vector<ZReportRecord> earlier;
-    for (std::int64_t number = 1; number <= missing; ++number) {
+    for (std::int64_t number = first; number <= last; ++number) {
         ZReportRecord record;
         record.number = number;
-        record.date = DaysBefore(now, static_cast<int>(missing - number + 1));
+        record.date = DaysBefore(now, static_cast<int>(last - number + 1));
         record.time = u"210000";
-        earlier.push_back(std::move(record));
+        state.fiscalMemory.push_back(std::move(record));
     }
-    state.fiscalMemory.insert(state.fiscalMemory.begin(), earlier.begin(), earlier.end());
 }
 
 std::u16string TaxLetter(std::size_t slot) {
@@ -263,7 +262,8 @@ Replies HardwareState(std::u16string_view text, CRegisterState& state) {
     if (text != u"HDZV") {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::XReport); !refusal.empty()) {
+    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::HardwareReport);
+        !refusal.empty()) {
         return Token(refusal);
     }
     FillFiscalMemory(state);
@@ -343,7 +343,8 @@ Replies PeriodicByDates(std::u16string_view text, CRegisterState& state) {
     if (!IsDateDigits(from) || !IsDateDigits(to) || from > to) {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::FiscalMemoryReport); !refusal.empty()) {
+    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::FiscalMemoryReport);
+        !refusal.empty()) {
         return Token(refusal);
     }
     FillFiscalMemory(state);
@@ -368,7 +369,8 @@ Replies PeriodicByNumbers(std::u16string_view text, CRegisterState& state) {
         *from > state.counters.lastZReportNumber) {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::FiscalMemoryReport); !refusal.empty()) {
+    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::FiscalMemoryReport);
+        !refusal.empty()) {
         return Token(refusal);
     }
     FillFiscalMemory(state);

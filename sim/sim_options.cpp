@@ -157,6 +157,12 @@ std::string UsageText() {
         "The last one is a register the console does not know; it takes it for family 1\n"
         "model 4.\n"
         "\n"
+        "Key positions, once checked: R for receipts (the zero receipt among them), X for\n"
+        "the X, article, discount and hardware reports, Z for the Z report and the fiscal\n"
+        "memory reports, P for the settings; O refuses them all. Queries answer in every\n"
+        "position. On family 1 model 7 level 1 allows all but the X, Z, article and\n"
+        "discount reports, which need level 2 (the console switches to it for them).\n"
+        "\n"
         "Control lines: while it runs, orvik-sim reads lines on its standard input, one\n"
         "action each, as a person does things to a register by hand:\n" +
         ControlLinesHelp() +

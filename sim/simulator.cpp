@@ -231,11 +231,23 @@ bool CSimulator::ReadLine() {
     std::vector<LineEvent> events;
     m_cutter.Feed(std::span<const std::uint8_t>(buffer.data(), static_cast<std::size_t>(n)),
                   events);
-    for (const LineEvent& event : events) {
+    for (std::size_t i = 0; i < events.size(); ++i) {
         if (!m_lineUp) {
             break;
         }
-        Handle(event);
+        // Wake-up bytes that arrive together are one call to wake up: the register answers the
+        // last of them. Bytes the console wrote before it changed the rate but that are read
+        // only after it (the simulator was slow to read) then cannot add answers of their own
+        // that the console would take for the answers to its next commands.
+        const bool anotherWakeFollows = events[i].kind == LineEvent::Kind::WakeByte &&
+                                        i + 1 < events.size() &&
+                                        events[i + 1].kind == LineEvent::Kind::WakeByte;
+        if (anotherWakeFollows) {
+            m_tape.Note("<< wake-up byte 55");
+            m_activity.AddWakeByte();
+            continue;
+        }
+        Handle(events[i]);
     }
     return true;
 }

@@ -74,9 +74,9 @@ FileWriteResult WriteFileReplacing(const std::filesystem::path& path, std::strin
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0; ++attempt) {
-        temporary = folder / ("." + target.filename().string() + ".tmp-" +
-                              std::to_string(::getpid()) + "-" +
-                              std::to_string(NextTemporaryNumber()));
+        temporary =
+            folder / ("." + target.filename().string() + ".tmp-" + std::to_string(::getpid()) +
+                      "-" + std::to_string(NextTemporaryNumber()));
         // The mode is what a new file gets under the umask; a replaced file's follows below.
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && (errno != EEXIST || attempt + 1 >= kTemporaryNameAttempts)) {

@@ -15,9 +15,16 @@ bool IsLeadingBlank(char16_t c) {
 
 // Text files hold no control characters other than blanks; a line with one is binary data.
 bool IsBinary(std::u16string_view line) {
-    return std::any_of(line.begin(), line.end(), [](char16_t c) {
-        return (c < u' ' && !IsLeadingBlank(c)) || c == 0x7F;
-    });
+    return std::any_of(line.begin(), line.end(),
+                       [](char16_t c) { return (c < u' ' && !IsLeadingBlank(c)) || c == 0x7F; });
+}
+
+CommandFileLoad Refused(CommandFileStatus status, std::size_t lineNumber = 0, int error = 0) {
+    CommandFileLoad load;
+    load.status = status;
+    load.lineNumber = lineNumber;
+    load.error = error;
+    return load;
 }
 
 }  // namespace
@@ -40,16 +47,14 @@ CommandFileLoad ReadCommandFile(ITextSource& source) {
             return load;
         }
         if (status == LineStatus::Error) {
-            return CommandFileLoad{.status = CommandFileStatus::ReadError,
-                                   .error = reader.ErrorNumber()};
+            return Refused(CommandFileStatus::ReadError, 0, reader.ErrorNumber());
         }
         if (IsBinary(line)) {
-            return CommandFileLoad{.status = CommandFileStatus::Binary,
-                                   .lineNumber = reader.LineNumber()};
+            return Refused(CommandFileStatus::Binary, reader.LineNumber());
         }
         if (auto command = CommandOfLine(line)) {
             if (load.commands.size() == kMaxLoadedCommands) {
-                return CommandFileLoad{.status = CommandFileStatus::TooManyCommands};
+                return Refused(CommandFileStatus::TooManyCommands);
             }
             load.commands.push_back(std::move(*command));
         }
@@ -60,7 +65,7 @@ CommandFileLoad LoadCommandFile(const std::filesystem::path& path) {
     int error = 0;
     const auto source = CFileTextSource::Open(path, error);
     if (!source) {
-        return CommandFileLoad{.status = CommandFileStatus::CannotOpen, .error = error};
+        return Refused(CommandFileStatus::CannotOpen, 0, error);
     }
     return ReadCommandFile(*source);
 }

@@ -2,8 +2,8 @@
 
 namespace orvik::terminal {
 
-TerminalButtons EnabledTerminalButtons(std::u16string_view firstCommandLine,
-                                       std::size_t logEntries, std::size_t selectedEntries) {
+TerminalButtons EnabledTerminalButtons(std::u16string_view firstCommandLine, std::size_t logEntries,
+                                       std::size_t selectedEntries) {
     const bool haveCommand = !firstCommandLine.empty();
     const bool haveLog = logEntries > 0;
     return TerminalButtons{

@@ -21,7 +21,7 @@ struct TerminalButtons {
     bool operator==(const TerminalButtons&) const = default;
 };
 
-TerminalButtons EnabledTerminalButtons(std::u16string_view firstCommandLine,
-                                       std::size_t logEntries, std::size_t selectedEntries);
+TerminalButtons EnabledTerminalButtons(std::u16string_view firstCommandLine, std::size_t logEntries,
+                                       std::size_t selectedEntries);
 
 }  // namespace orvik::terminal

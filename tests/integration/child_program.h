@@ -83,8 +83,8 @@ class CChildProgram {
 
     bool WriteLine(std::string_view line) {
         const std::string text = std::string(line) + "\n";
-        return m_in >= 0 && ::write(m_in, text.data(), text.size()) ==
-                                static_cast<ssize_t>(text.size());
+        return m_in >= 0 &&
+               ::write(m_in, text.data(), text.size()) == static_cast<ssize_t>(text.size());
     }
 
     void CloseInput() {

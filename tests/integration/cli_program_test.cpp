@@ -1,23 +1,12 @@
 // The orvik-cli program as a script runs it, against an in-process simulated register: the
 // info lines, send after a connect, a refused password and usage errors.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/syscall.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <array>
-#include <chrono>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "child_program.h"
 #include "session_fixture.h"
-
-extern char** environ;
 
 namespace sim_test {
 namespace {
@@ -28,83 +17,13 @@ struct CliRun {
     std::string err;
 };
 
-// Runs orvik-cli with the arguments and empty standard input, reading its output while it
-// runs, until it ends or the bound runs out (then it is killed).
 CliRun RunCli(std::vector<std::string> args) {
+    CChildProgram cli(ORVIK_CLI_PROGRAM, std::move(args));
     CliRun run;
-    int out[2];
-    int err[2];
-    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
-        return run;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-    args.insert(args.begin(), ORVIK_CLI_PROGRAM);
-    std::vector<char*> argv;
-    for (auto& arg : args) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    const int spawned =
-        posix_spawn(&pid, ORVIK_CLI_PROGRAM, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(out[1]);
-    ::close(err[1]);
-    if (spawned != 0) {
-        ::close(out[0]);
-        ::close(err[0]);
-        return run;
-    }
-
-    // Both pipes are read until they end: the program has then exited or closed them.
-    const auto deadline = std::chrono::steady_clock::now() + kBound;
-    std::array<pollfd, 2> fds{{{out[0], POLLIN, 0}, {err[0], POLLIN, 0}}};
-    std::array<std::string*, 2> sinks{&run.out, &run.err};
-    while (fds[0].fd >= 0 || fds[1].fd >= 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 ||
-            poll(fds.data(), fds.size(), static_cast<int>(left.count())) <= 0) {
-            break;
-        }
-        for (std::size_t i = 0; i < fds.size(); ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0) {
-                continue;
-            }
-            char buffer[4096];
-            const ssize_t n = ::read(fds[i].fd, buffer, sizeof(buffer));
-            if (n > 0) {
-                sinks[i]->append(buffer, static_cast<std::size_t>(n));
-            } else {
-                ::close(fds[i].fd);
-                fds[i].fd = -1;
-            }
-        }
-    }
-    for (const pollfd& fd : fds) {
-        if (fd.fd >= 0) {
-            ::close(fd.fd);
-            kill(pid, SIGKILL);
-        }
-    }
-    int status = 0;
-    if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
-        run.status = WEXITSTATUS(status);
-    }
+    run.status = cli.Finish();
+    run.out = cli.Output();
+    run.err = cli.Errors();
     return run;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 class CliProgramTest : public SessionTest {
@@ -124,7 +43,7 @@ TEST_F(CliProgramTest, InfoPrintsWhatTheRegisterReportedLineByLine) {
     const CliRun run = RunCli({"--port", kPort, "--password", "0000", "info"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    std::vector<std::string> lines = Lines(run.out);
+    std::vector<std::string> lines = SplitLines(run.out);
     ASSERT_EQ(lines.size(), 31u) << run.out;
     // The register's clock runs on from noon.
     EXPECT_EQ(lines[6].substr(0, 18), "deviceTime: 12:00:") << lines[6];
@@ -175,7 +94,7 @@ TEST_F(CliProgramTest, InfoOfAServiceSessionOnFamily0) {
     const CliRun run =
         RunCli({"--port", kPort, "--operator", "СЕРВІС", "--password", "0000", "info"});
     EXPECT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> lines = Lines(run.out);
+    const std::vector<std::string> lines = SplitLines(run.out);
     ASSERT_EQ(lines.size(), 31u) << run.out;
     EXPECT_EQ(lines[0], "serialNumber: 4410003456");
     EXPECT_EQ(lines[13], "zReportMade: 1");
@@ -190,7 +109,7 @@ TEST_F(CliProgramTest, InfoOfAServiceSessionOnFamily0) {
 TEST_F(CliProgramTest, SendAfterTheConnectBehavesAsTheTerminalPage) {
     const CliRun run = RunCli({"--port", kPort, "--password", "0000", "send", "GETD", "", "NULL"});
     EXPECT_EQ(run.status, 0) << run.err;
-    const std::vector<std::string> lines = Lines(run.out);
+    const std::vector<std::string> lines = SplitLines(run.out);
     ASSERT_EQ(lines.size(), 5u) << run.out;
     EXPECT_EQ(lines[0], ">GETD");
     EXPECT_EQ(lines[1].substr(0, 16), "GETD202402291200") << lines[1];

@@ -265,39 +265,5 @@ TEST_F(SessionTest, KeyPositionsAndAConnectWhileConnected) {
     EXPECT_TRUE(prompt.entries.empty());
 }
 
-TEST_F(SessionTest, ImpossibleDatesAndOversizedNumbersFromTheRegister) {
-    core.localClock = [] {
-        orvik::LocalDateTime today;
-        today.year = 2030;
-        today.month = 7;
-        today.day = 14;
-        today.hour = 9;
-        today.minute = 8;
-        today.second = 7;
-        return today;
-    };
-    UseProfile("f1m4");
-    State([](auto& state) {
-        state.currency.date = u"20231340";           // month 13
-        state.identity.software.date = u"20050229";  // not a leap year
-        state.taxes[2].date = u"2015ab01";           // not digits
-        state.counters.lastZReportNumber = 99999999999;
-        state.configCounters[3] = 9999999999;
-    });
-    ASSERT_EQ(Connect(), S_OK);
-    // Dates the calendar does not have become the console's today.
-    EXPECT_EQ(Utf8(core.printerInfo.currencyDate), "07/14/30");
-    EXPECT_EQ(Utf8(core.printerInfo.firmwareDate), "07/14/30");
-    EXPECT_EQ(Utf8(core.printerInfo.taxSlots[2].date), "07/14/30");
-    EXPECT_EQ(Utf8(core.printerInfo.taxSlots[2].rateText), "05.00");
-    // Numbers beyond 32 bits are kept as the largest one.
-    EXPECT_EQ(core.printerInfo.lastZReportNumber, 2147483647);
-    EXPECT_EQ(core.printerInfo.configCounters[3], 2147483647);
-    // The model still follows from the serial number and the software's name.
-    EXPECT_EQ(core.deviceFamily, 1);
-    EXPECT_EQ(core.deviceModel, 4);
-    EXPECT_TRUE(prompt.entries.empty());
-}
-
 }  // namespace
 }  // namespace sim_test

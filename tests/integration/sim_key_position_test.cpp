@@ -59,18 +59,15 @@ const std::vector<KeyedOperation>& Operations() {
          KeyPosition::Programming},
         {"tax calculation", [](COrvikCore& c) { return c.SetTaxCalculationMode(1); },
          KeyPosition::Programming},
-        {"tax print", [](COrvikCore& c) { return c.SetTaxPrintMode(0); },
-         KeyPosition::Programming},
-        {"message set", [](COrvikCore& c) { return c.SetMessageSet(2); },
-         KeyPosition::Programming},
+        {"tax print", [](COrvikCore& c) { return c.SetTaxPrintMode(0); }, KeyPosition::Programming},
+        {"message set", [](COrvikCore& c) { return c.SetMessageSet(2); }, KeyPosition::Programming},
         {"department", [](COrvikCore& c) { return c.SetDepartmentMnemonic(u"Отд1"); },
          KeyPosition::Programming},
         {"discount print", [](COrvikCore& c) { return c.SetDiscountPrintMode(1); },
          KeyPosition::Programming},
         {"logo line", [](COrvikCore& c) { return c.LoadLogoLine(0, u"FF00FF"); },
          KeyPosition::Programming},
-        {"logo height", [](COrvikCore& c) { return c.SetLogoHeight(1); },
-         KeyPosition::Programming},
+        {"logo height", [](COrvikCore& c) { return c.SetLogoHeight(1); }, KeyPosition::Programming},
         {"line spacing", [](COrvikCore& c) { return c.SetLineSpacing(8); },
          KeyPosition::Programming},
     };
@@ -137,12 +134,12 @@ TEST_F(SimKeyTest, InServiceModeEverythingRunsWithoutTurningTheKey) {
 
 TEST_F(SimKeyTest, QueriesAnswerInEveryPositionAndTheConsoleSeesTheKey) {
     UseProfile("f1m8");
-    for (const auto& [key, letter] : std::vector<std::pair<KeyPosition, char16_t>>{
-             {KeyPosition::Registration, u'R'},
-             {KeyPosition::XReport, u'X'},
-             {KeyPosition::ZReport, u'Z'},
-             {KeyPosition::Programming, u'P'},
-             {KeyPosition::Off, u'O'}}) {
+    for (const auto& [key, letter] :
+         std::vector<std::pair<KeyPosition, char16_t>>{{KeyPosition::Registration, u'R'},
+                                                       {KeyPosition::XReport, u'X'},
+                                                       {KeyPosition::ZReport, u'Z'},
+                                                       {KeyPosition::Programming, u'P'},
+                                                       {KeyPosition::Off, u'O'}}) {
         TurnKey(key);
         Connect();
         EXPECT_EQ(core.printerInfo.keyPosition, letter);
@@ -170,6 +167,7 @@ TEST_F(SimKeyTest, Model7ReportsSwitchToLevel2AndBackWhileLevel1AllowsTheRest) {
     EXPECT_EQ(core.PrintZeroReceipt(), S_OK);
     EXPECT_EQ(core.SetMessageSet(1), S_OK);
     EXPECT_EQ(core.PrintPeriodicReportByNumbers(1, 3, false), S_OK);
+    EXPECT_EQ(core.PrintHardwareState(), S_OK);
     EXPECT_EQ(TakeShown(), Texts{});
 
     // The day reports at level 1 are refused as a register with a key refuses them.

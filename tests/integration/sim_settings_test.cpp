@@ -84,9 +84,9 @@ TEST_F(SimSettingsTest, HeaderFooterAndModesAreKeptAndTheHeaderIsReportedAtConne
 }
 
 TEST_F(SimSettingsTest, OtherModelsRefuseTheCommandsOnlyModel8Has) {
-    const std::vector<std::u16string> model8Only{u"nrep",      u"NPDI1",   u"NPDI",
-                                                 u"BLFI05",    u"BLFI",    u"LUPC001FF",
-                                                 u"AUPC001",   u"NCDC0",   u"NCDC"};
+    const std::vector<std::u16string> model8Only{u"nrep",    u"NPDI1", u"NPDI",
+                                                 u"BLFI05",  u"BLFI",  u"LUPC001FF",
+                                                 u"AUPC001", u"NCDC0", u"NCDC"};
     for (const auto& profile : orvik::sim::RegisterProfiles()) {
         SCOPED_TRACE(profile.name);
         UseProfile(profile.name);

@@ -117,8 +117,7 @@ TEST_F(SimDayTest, PeriodicReportsListTheZReportsOfTheRange) {
     }
     EXPECT_EQ(core.PrintPeriodicReportByDates(At(2009, 3, 5, 0), At(2009, 3, 4, 0), false), S_OK);
     EXPECT_TRUE(TapeHasLine("Z-ОТЧЕТОВ                                 2"));
-    EXPECT_EQ(core.PrintPeriodicReportByDates(At(2010, 1, 1, 0), At(2010, 1, 31, 0), false),
-              S_OK);
+    EXPECT_EQ(core.PrintPeriodicReportByDates(At(2010, 1, 1, 0), At(2010, 1, 31, 0), false), S_OK);
     EXPECT_TRUE(TapeHasLine("               Z-ОТЧЕТОВ НЕТ"));
     EXPECT_EQ(TakeShown(), Texts{});
 
