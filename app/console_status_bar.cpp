@@ -17,6 +17,8 @@ QString Qt16(std::u16string_view text) {
 CConsoleStatusBar::CConsoleStatusBar(QWidget* parent)
     : QStatusBar(parent), m_message(new QLabel(this)) {
     using namespace orvik::console;
+    // The window keeps the size of its view: a grip in the corner would promise otherwise.
+    setSizeGripEnabled(false);
     m_message->setObjectName(QStringLiteral("messagePane"));
     m_message->setText(Qt16(kIdleText));
     // A normal widget: a menu item's prompt covers it while the item is highlighted.

@@ -184,6 +184,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // the window closes as soon as it is done.
     if (m_pDocument->IsBusy()) {
         m_closePending = true;
+        m_pDocument->SetCloseRequested();
         event->ignore();
         return;
     }

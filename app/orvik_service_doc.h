@@ -51,6 +51,10 @@ class COrvikServiceDoc : public QObject {
 
     // A device operation is running (the core is waiting for the register).
     bool IsBusy() const { return m_activityDepth > 0 || m_pumpDepth > 0; }
+    // The window was asked to close while the register was busy and closes once it is done:
+    // work of several steps (a batch of terminal commands) stops before its next step.
+    void SetCloseRequested() { m_closeRequested = true; }
+    bool IsCloseRequested() const { return m_closeRequested; }
 
     // --- What the document works with; tests replace these ----------------------------------
     // Makes each new core; by default a plain COrvikCore.
@@ -93,6 +97,7 @@ class COrvikServiceDoc : public QObject {
     QPointer<QWidget> m_mainWindow;
     int m_activityDepth = 0;
     int m_pumpDepth = 0;
+    bool m_closeRequested = false;
 };
 
 // Marks a device operation for its lifetime: the wait cursor shows, the status text (if any)

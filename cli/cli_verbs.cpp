@@ -70,6 +70,7 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
     cli::CoreVerbTable table;
     cli::AddReportVerbs(table);
     cli::AddSettingsVerbs(table);
+    cli::AddReceiptVerbs(table);
     for (const auto& entry : table) {
         // A copy each lambda keeps (clang 14 cannot capture a structured binding).
         const cli::CoreVerb prepare = entry.second;

@@ -37,6 +37,8 @@ void AddReportVerbs(CoreVerbTable& table);
 // set-article-mode, set-tax-calculation, set-tax-print, set-message-set, set-department,
 // set-discount-print, set-line-spacing.
 void AddSettingsVerbs(CoreVerbTable& table);
+// receipt_verbs.cpp: print-receipt, cash, cash-in, cash-out.
+void AddReceiptVerbs(CoreVerbTable& table);
 
 // 0 for a result of 0 or above, 1 otherwise.
 int ExitStatusFor(HRESULT result);

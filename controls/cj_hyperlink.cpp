@@ -11,8 +11,21 @@
 
 namespace {
 
+// The program's boxes carry the main window's title: the title of the outermost window the
+// label belongs to (a link in the About box belongs to the main window through the box).
+QString OwnerWindowTitle(const QWidget* widget) {
+    if (!widget) {
+        return QGuiApplication::applicationDisplayName();
+    }
+    const QWidget* owner = widget->window();
+    while (owner->parentWidget()) {
+        owner = owner->parentWidget()->window();
+    }
+    return owner->windowTitle();
+}
+
 void ShowFailureBox(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), text);
+    QMessageBox::warning(parent, OwnerWindowTitle(parent), text);
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ bool COrvikCore::StartReceiver() {
 
 HRESULT COrvikCore::OpenLink(const std::string& portName) {
     if (!OpenPort(portName)) {
-        std::u16string text = orvik::LoadString(orvik::kStrPortOpenFailed) + orvik::FromUtf8(portName);
+        std::u16string text =
+            orvik::LoadString(orvik::kStrPortOpenFailed) + orvik::FromUtf8(portName);
         if (!m_openFailureReason.empty()) {
             text += u"\n" + orvik::FromUtf8(m_openFailureReason);
         }

@@ -51,7 +51,9 @@ std::string DescribeOpenError(int err, const std::string& path) {
 
 void ConfigureLine(termios& tio, int baud) {
     cfmakeraw(&tio);
-    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARODD | CRTSCTS);
+    // The driver keeps what the last program set: stick parity or a separate input rate left
+    // behind would garble every byte.
+    tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARODD | CMSPAR | CIBAUD | CRTSCTS);
     tio.c_cflag |= CS8 | PARENB | CSTOPB | CREAD | CLOCAL;
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | IGNPAR | PARMRK);
     tio.c_iflag |= INPCK;

@@ -1,6 +1,7 @@
 #include "tab_terminal.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -59,6 +60,7 @@ CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
     }
     log->setPalette(palette);
 
+    m_ui->commandBox->installEventFilter(this);
     connect(m_ui->commandBox, &QPlainTextEdit::textChanged, this, &CTabTerminal::UpdateButtons);
     QAbstractItemModel* rows = log->model();
     connect(rows, &QAbstractItemModel::rowsInserted, this, &CTabTerminal::UpdateButtons);
@@ -97,10 +99,23 @@ CTabTerminal::~CTabTerminal() {
     for (const QObject* sender : senders) {
         disconnect(sender, nullptr, this, nullptr);
     }
+    m_ui->commandBox->removeEventFilter(this);
 }
 
 void CTabTerminal::SetFileDialog(FileDialogFunction dialog) {
     m_fileDialog = dialog ? std::move(dialog) : FileDialogFunction(AskWithFileDialog);
+}
+
+bool CTabTerminal::eventFilter(QObject* watched, QEvent* event) {
+    // Shift+Enter would break the line only on screen: the two commands would stay one line of
+    // the box and go to the register as one. Commands are typed in capitals, so Shift is often
+    // still down when Enter is pressed: it starts a new line like Enter alone.
+    if (watched == m_ui->commandBox && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::InsertLineSeparator)) {
+        m_ui->commandBox->insertPlainText(QStringLiteral("\n"));
+        return true;
+    }
+    return CUpdatableDialog::eventFilter(watched, event);
 }
 
 bool CTabTerminal::UpdateDialog() {
@@ -145,7 +160,8 @@ void CTabTerminal::SendCommands() {
     // No user input is taken while the register is busy, so the box keeps its lines.
     for (int index = 0; index < box->blockCount(); ++index) {
         COrvikCore* core = m_pDocument ? m_pDocument->m_pCore.get() : nullptr;
-        if (!core) {
+        // Without a register, or with the window waiting to close, no further line goes out.
+        if (!core || m_pDocument->IsCloseRequested()) {
             break;
         }
         const std::u16string line =

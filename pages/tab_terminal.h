@@ -33,7 +33,8 @@ class CTabTerminal : public CUpdatableDialog {
     void LogLine(const QString& text, bool sent);
     // Sends every non-empty line of the command box, cut to 254 characters, and logs each
     // command with the replies that follow it, up to "READY" or until the register is silent
-    // for its reply time-out. Stops before the next line once the register is disconnected.
+    // for its reply time-out. Stops before the next line once the register is disconnected or
+    // the window waits to close.
     void SendCommands();
     // The file buttons: each asks for a file first.
     void LoadCommandFile();
@@ -44,6 +45,9 @@ class CTabTerminal : public CUpdatableDialog {
 
     // How the page asks for a file; the standard dialog by default.
     void SetFileDialog(FileDialogFunction dialog);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::vector<std::u16string> CommandLines() const;

@@ -47,5 +47,8 @@ void RegisterSessionCommands(CCommandRegistry& registry);
 // their queries (settings_commands.cpp). Registered after the session commands.
 void RegisterReportCommands(CCommandRegistry& registry);
 void RegisterSettingsCommands(CCommandRegistry& registry);
+// The receipts and the cash drawer (receipt_commands.cpp, receipt_close.cpp,
+// cash_commands.cpp).
+void RegisterReceiptCommands(CCommandRegistry& registry);
 
 }  // namespace orvik::sim

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstdint>
 #include <vector>
 
@@ -120,9 +121,37 @@ ControlOutcome Level(CSimulator& simulator, const std::vector<std::string_view>&
     return Done("key: access level " + std::to_string(level));
 }
 
+// "paper low|full" and "paper ends N": the roll running low, or running out mid-receipt.
+ControlOutcome PaperRoll(CSimulator& simulator, const std::vector<std::string_view>& words) {
+    if (words[1] == "ends") {
+        constexpr int kMostLines = 100000;
+        int line = 0;
+        const std::string_view digits = words.size() == 3 ? words[2] : std::string_view();
+        const char* last = digits.data() + digits.size();
+        const auto [end, problem] = std::from_chars(digits.data(), last, line);
+        if (digits.empty() || problem != std::errc() || end != last || line < 1 ||
+            line > kMostLines) {
+            return NotUnderstood("paper ends needs the number of a receipt line, 1 to 100000");
+        }
+        simulator.WithState(
+            [line](CRegisterState& state) { state.receipt.paperRunsOutAtLine = line; });
+        return Done("paper: runs out at receipt line " + std::to_string(line) + " from now");
+    }
+    const bool low = words[1] == "low";
+    simulator.WithState([low](CRegisterState& state) { state.receipt.paperLow = low; });
+    return Done(low ? "paper: running low, printing is warned of with SOFTPAPER"
+                    : "paper: a full roll");
+}
+
 ControlOutcome Paper(CSimulator& simulator, const std::vector<std::string_view>& words) {
+    if (words.size() >= 2 && (words[1] == "low" || words[1] == "full" || words[1] == "ends")) {
+        if (words[1] != "ends" && words.size() != 2) {
+            return NotUnderstood("paper needs out, in, low, full or ends N");
+        }
+        return PaperRoll(simulator, words);
+    }
     if (words.size() != 2 || (words[1] != "out" && words[1] != "in")) {
-        return NotUnderstood("paper needs out or in");
+        return NotUnderstood("paper needs out, in, low, full or ends N");
     }
     const bool out = words[1] == "out";
     simulator.WithState([out](CRegisterState& state) { state.paperOut = out; });
@@ -130,8 +159,17 @@ ControlOutcome Paper(CSimulator& simulator, const std::vector<std::string_view>&
 }
 
 ControlOutcome Silent(CSimulator& simulator, const std::vector<std::string_view>& words) {
+    if (words.size() == 3 && words[1] == "after") {
+        const std::u16string name = FromUtf8(words[2]);
+        if (name.size() != 4) {
+            return NotUnderstood("a command name has four characters, as \"FISC\"");
+        }
+        simulator.Faults().FallSilentAfter(name);
+        return Done("silent: after the next \"" + std::string(words[2]) +
+                    "\" the register answers nothing");
+    }
     if (words.size() != 2 || (words[1] != "on" && words[1] != "off")) {
-        return NotUnderstood("silent needs on or off");
+        return NotUnderstood("silent needs on, off or after NAME");
     }
     if (words[1] == "on") {
         simulator.Faults().Silence(u"");
@@ -197,7 +235,10 @@ std::string ControlLinesHelp() {
            "  key service       back to service mode: no command checks the key\n"
            "  level 0|1|2|3     family 1 model 7: set the access level\n"
            "  paper out|in      take the paper out (printing is answered HARDPAPER), put it back\n"
+           "  paper low|full    the paper runs low (printing is warned of with SOFTPAPER), or not\n"
+           "  paper ends N      the paper runs out at the N-th receipt line from now\n"
            "  silent on|off     fall silent (nothing is answered), speak again\n"
+           "  silent after NAME answer the next command NAME, then fall silent\n"
            "  status TOKEN [NAME]  answer the next command (named NAME) with TOKEN alone\n"
            "  state             show the key, the paper, the Z counters and the clock\n"
            "  help              list the control lines\n";

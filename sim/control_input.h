@@ -14,8 +14,12 @@
 //   level 0|1|2|3    family 1 model 7: set the access level (checked from then on)
 //   paper out        take the paper out: printing commands are answered "HARDPAPER"
 //   paper in         put it back
+//   paper low|full   the paper is running low: what prints is warned of with "SOFTPAPER"
+//                    first; full: no more warnings
+//   paper ends N     the paper runs out at the N-th receipt line from now
 //   silent on        the register falls silent: nothing is answered, not even the wake-up byte
 //   silent off       it answers again (this also drops pending "status" lines)
+//   silent after NAME  answer the next command NAME, then fall silent as with "silent on"
 //   status TOKEN [NAME]  answer the next command (or the next one named NAME) with TOKEN alone
 //   state            print the key, the paper, the Z counters and the clock
 //   help             list the control lines

@@ -32,6 +32,16 @@ void CFaultPlan::HangUpOn(std::u16string_view name) {
     m_rules.push_back({{FaultDecision::Kind::HangUp, {}, false}, std::u16string(name), 1});
 }
 
+void CFaultPlan::FallSilentAfter(std::u16string_view name, int occurrence) {
+    if (occurrence < 1) {
+        return;
+    }
+    std::lock_guard lock(m_mutex);
+    FaultDecision decision;
+    decision.thenSilent = true;
+    m_rules.push_back({decision, std::u16string(name), 1, occurrence - 1});
+}
+
 void CFaultPlan::ClearAnswerFaults() {
     std::lock_guard lock(m_mutex);
     m_rules.clear();
@@ -53,10 +63,18 @@ ReplyShape CFaultPlan::Shape() const {
 
 FaultDecision CFaultPlan::ForCommand(std::u16string_view name) {
     std::lock_guard lock(m_mutex);
-    const auto rule = std::find_if(m_rules.begin(), m_rules.end(), [name](const Rule& r) {
-        return r.name.empty() || r.name == name;
-    });
-    return rule == m_rules.end() ? FaultDecision{} : UseRule(rule);
+    for (auto rule = m_rules.begin(); rule != m_rules.end(); ++rule) {
+        if (!rule->name.empty() && rule->name != name) {
+            continue;
+        }
+        if (rule->passOver > 0) {
+            // Counted off; a later rule may still apply to this command.
+            --rule->passOver;
+            continue;
+        }
+        return UseRule(rule);
+    }
+    return FaultDecision{};
 }
 
 bool CFaultPlan::SilencesEverything() {

@@ -37,6 +37,9 @@ struct FaultDecision {
     Kind kind = Kind::None;
     std::u16string status;   // Status: the token sent instead of the answer
     bool thenReady = false;  // Status: "READY" follows the token
+    // None: the command is answered as usual, and then the register falls silent as a whole
+    // (as Silence with an empty name) until the answer faults are cleared.
+    bool thenSilent = false;
 };
 
 class CFaultPlan {
@@ -50,6 +53,9 @@ class CFaultPlan {
                       bool thenReady = false);
     // The register hangs up the line when the command arrives, without answering it.
     void HangUpOn(std::u16string_view name);
+    // The register answers the occurrence-th command of that name from now (1: the next one)
+    // as usual and then answers nothing more, as if it had died after it.
+    void FallSilentAfter(std::u16string_view name, int occurrence = 1);
     // Drops every answer fault.
     void ClearAnswerFaults();
 
@@ -68,6 +74,7 @@ class CFaultPlan {
         FaultDecision decision;
         std::u16string name;  // empty: every command
         int remaining;        // kAlways: until cleared
+        int passOver = 0;     // commands of that name let through before the rule applies
     };
 
     FaultDecision UseRule(std::vector<Rule>::iterator rule);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "receipt_state.h"
 #include "register_clock.h"
 #include "report_settings_state.h"
 
@@ -120,6 +121,9 @@ struct CRegisterState {
     // Consumables and money.
     bool paperOut = false;
     std::int64_t cash = 0;  // in the drawer, in minor units of the currency
+
+    // The receipt in progress and what the receipt commands keep (receipt_state.h).
+    ReceiptState receipt;
 };
 
 }  // namespace orvik::sim

@@ -59,6 +59,7 @@ CSimulator::CSimulator(SimulatorOptions options) : m_options(std::move(options))
     RegisterSessionCommands(m_registry);
     RegisterReportCommands(m_registry);
     RegisterSettingsCommands(m_registry);
+    RegisterReceiptCommands(m_registry);
     m_state.tape = &m_tape;
     if (const RegisterProfile* profile = FindProfile(m_options.profile)) {
         m_profileKnown = true;
@@ -291,6 +292,10 @@ void CSimulator::OnCommand(const std::vector<std::uint8_t>& bytes) {
         }
         case FaultDecision::Kind::None:
             Answer(Execute(text));
+            if (fault.thenSilent) {
+                m_faults.Silence(u"");
+                m_tape.Note("-- falls silent after this command");
+            }
             return;
     }
 }

@@ -1,6 +1,7 @@
 #include "text_line_reader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -24,9 +25,28 @@ std::ptrdiff_t CMemoryTextSource::Read(std::span<std::uint8_t> buffer, int& /*er
 
 std::unique_ptr<CFileTextSource> CFileTextSource::Open(const std::filesystem::path& path,
                                                        int& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Only files are read (a folder opens and fails at its first read). A pipe or a device could
+    // keep the console waiting for bytes that never come, and opening a serial line would stir
+    // its control lines: such a path is not even opened.
+    const auto readable = [](mode_t mode) { return S_ISREG(mode) || S_ISDIR(mode); };
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        error = errno;
+        return nullptr;
+    }
+    if (!readable(info.st_mode)) {
+        error = EINVAL;
+        return nullptr;
+    }
+    // Without waiting, should the path have become something else meanwhile.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         error = errno;
+        return nullptr;
+    }
+    if (::fstat(fd, &info) != 0 || !readable(info.st_mode)) {
+        error = EINVAL;
+        ::close(fd);
         return nullptr;
     }
     return std::unique_ptr<CFileTextSource>(new CFileTextSource(fd));

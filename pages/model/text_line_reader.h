@@ -34,7 +34,8 @@ class CMemoryTextSource final : public ITextSource {
 // A file opened for reading; closed with the object.
 class CFileTextSource final : public ITextSource {
   public:
-    // Nothing, with the system's error number in error, when the file cannot be opened.
+    // Nothing, with the system's error number in error, when the file cannot be opened or is a
+    // pipe, a device or a socket rather than a file (EINVAL).
     static std::unique_ptr<CFileTextSource> Open(const std::filesystem::path& path, int& error);
     ~CFileTextSource() override;
     CFileTextSource(const CFileTextSource&) = delete;

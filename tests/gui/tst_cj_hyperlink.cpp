@@ -1,5 +1,8 @@
 #include <QApplication>
+#include <QDialog>
 #include <QImage>
+#include <QMessageBox>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -80,6 +83,7 @@ class TestHyperLink : public QObject {
     void successfulClickLeavesTheLinkVisited();
     void failedOpenShowsTheErrorAndStaysUnvisited();
     void localFileTargetIsRefusedWithoutOpening();
+    void failureBoxIsCaptionedWithTheMainWindowsTitle();
 };
 
 void TestHyperLink::errorDescription_data() {
@@ -319,6 +323,40 @@ void TestHyperLink::localFileTargetIsRefusedWithoutOpening() {
     QCOMPARE(shown.size(), 2);
     QCOMPARE(shown.back(), orvik::HyperlinkFailureText(orvik::kOpenRefused));
     QVERIFY(!fixture.link->IsVisited());
+}
+
+void TestHyperLink::failureBoxIsCaptionedWithTheMainWindowsTitle() {
+    // The main window, and a box of its own (the About box) holding the link.
+    QWidget mainWindow;
+    mainWindow.setWindowTitle(QStringLiteral("Административная консоль для ЭККР \"Орвик\""));
+    QDialog about(&mainWindow);
+    about.setWindowTitle(QStringLiteral("Об административной консоли для ЭККР \"Орвик\""));
+    auto* link = new CCJHyperLink(QStringLiteral("www.orvik.example"), &about);
+    link->SetURL(QStringLiteral("https://orvik.example/"));
+    RecordingOpener opener;
+    opener.status = orvik::kOpenNoHandler;
+    link->SetOpener(opener.Opener());
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+
+    // The real box: read and closed as soon as it is up.
+    QString caption;
+    QString text;
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, &closer, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            caption = box->windowTitle();
+            text = box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    closer.start();
+    QCOMPARE(link->Open(), orvik::kOpenNoHandler);
+    closer.stop();
+
+    QCOMPARE(text, orvik::HyperlinkFailureText(orvik::kOpenNoHandler));
+    QCOMPARE(caption, mainWindow.windowTitle());
 }
 
 QTEST_MAIN(TestHyperLink)

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QSizeGrip>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -89,6 +91,9 @@ void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
     QCOMPARE(frame.windowTitle(), Qt16(orvik::console::kTitle));
     QVERIFY(!(frame.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(frame.minimumSize(), frame.maximumSize());
+    // Nor a grip in the status bar's corner that promises a resize the window refuses.
+    const QSizeGrip* grip = frame.statusBar()->findChild<QSizeGrip*>();
+    QVERIFY(!grip || !grip->isVisible());
     VerifyDisconnectedFace(console);
     QCOMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
 

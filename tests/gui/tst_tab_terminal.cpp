@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include <chrono>
 #include <system_error>
@@ -177,12 +178,14 @@ class TestTabTerminal : public QObject {
   private slots:
     void buttonsFollowTheFirstLineAndTheLog();
     void sendsEveryNonEmptyLineAndLogsTheReplies();
+    void shiftEnterStartsANewCommandLine();
     void dataRepliesEndAtReadyAndTheNextLineGoesAtOnce();
     void silenceAndLeftoverReplies();
     void logKeepsTwoHundredAndOneEntries();
     void longLinesAreCutAndNothingGoesWithoutARegister();
     void entriesShowWhileTheBatchRuns();
     void reconnectClearsTheLogAndKeepsTheCommands();
+    void closingTheWindowEndsTheBatchAfterTheCurrentLine();
     void loadsCommandFiles();
     void filesThatCannotBeReadChangeNothing();
     void savesReportAndCommandFilesByteForByte();
@@ -279,6 +282,27 @@ void TestTabTerminal::sendsEveryNonEmptyLineAndLogsTheReplies() {
     // The box keeps its commands and the buttons follow the new log.
     QCOMPARE(terminal.box->toPlainText(), QStringLiteral("AAAA 1\n\nbbbb #2 "));
     QVERIFY(terminal.Button("saveReportButton")->isEnabled());
+}
+
+void TestTabTerminal::shiftEnterStartsANewCommandLine() {
+    CTerminalFixture terminal;
+    START_TERMINAL(terminal);
+    terminal.Script(u"CONF", {u"READY"});
+    terminal.Script(u"DATE", {u"READY"});
+    // Commands are typed in capitals: Shift is easily still held when Enter goes down.
+    terminal.box->setFocus();
+    QTest::keyClicks(terminal.box, QStringLiteral("CONF"), Qt::ShiftModifier);
+    QTest::keyClick(terminal.box, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(terminal.box, QStringLiteral("DATE"), Qt::ShiftModifier);
+    QTest::keyClick(terminal.box, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    QTest::keyClicks(terminal.box, QStringLiteral("CONF"));
+    QCOMPARE(terminal.box->document()->blockCount(), 3);
+    QCOMPARE(terminal.box->toPlainText(), QStringLiteral("CONF\nDATE\nCONF"));
+
+    QTest::mouseClick(terminal.Button("sendButton"), Qt::LeftButton);
+    QCOMPARE(terminal.NewCommands(), (std::vector<std::u16string>{u"CONF", u"DATE", u"CONF"}));
+    QCOMPARE(LogLines(terminal.log),
+             QStringList({">CONF", "READY", ">DATE", "READY", ">CONF", "READY"}));
 }
 
 void TestTabTerminal::dataRepliesEndAtReadyAndTheNextLineGoesAtOnce() {
@@ -407,6 +431,31 @@ void TestTabTerminal::reconnectClearsTheLogAndKeepsTheCommands() {
     QCOMPARE(terminal.box->toPlainText(), QStringLiteral("CHEK"));
     QVERIFY(!terminal.Button("saveReportButton")->isEnabled());
     QVERIFY(terminal.Button("sendButton")->isEnabled());
+}
+
+void TestTabTerminal::closingTheWindowEndsTheBatchAfterTheCurrentLine() {
+    CTerminalFixture terminal;
+    terminal.console.UseShortTimeouts();
+    START_TERMINAL(terminal);
+    // Commands the register never confirms: every line waits out the reply time-out.
+    terminal.box->setPlainText(QStringLiteral("MUTE 1\nMUTE 2\nMUTE 3\nMUTE 4"));
+    bool closeAsked = false;
+    terminal.console.Document().SetEventPump([&] {
+        if (!closeAsked) {
+            closeAsked = true;
+            terminal.console.Frame().close();
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    terminal.page->SendCommands();
+    terminal.console.Document().SetEventPump({});
+
+    QVERIFY(closeAsked);
+    // The line under way is finished and logged; no further line goes out.
+    QCOMPARE(terminal.NewCommands(), std::vector<std::u16string>{u"MUTE 1"});
+    QCOMPARE(LogLines(terminal.log).front(), QStringLiteral(">MUTE 1"));
+    QTRY_VERIFY_WITH_TIMEOUT(!terminal.console.Frame().isVisible(), 10000);
+    QVERIFY(!terminal.console.Document().IsConnected());
 }
 
 void TestTabTerminal::loadsCommandFiles() {

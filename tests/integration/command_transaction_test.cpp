@@ -37,16 +37,16 @@ TEST_F(CommandTransactionTest, DataRepliesAreSkippedAndWhatFollowsReadyIsDrained
 }
 
 TEST_F(CommandTransactionTest, FatalTokenFailsWithItsMessageShownOnceAndDrainsTheQueue) {
-    sim.Scripts().Add(u"PREP", {u"HARDPAPER", u"DATA", u"READY"}, 1);
-    ASSERT_TRUE(SendAndQueue(u"PREP", 3));
+    sim.Scripts().Add(u"QQQQ", {u"HARDPAPER", u"DATA", u"READY"}, 1);
+    ASSERT_TRUE(SendAndQueue(u"QQQQ", 3));
     EXPECT_EQ(core.WaitForReady(3000), E_UNEXPECTED);
     EXPECT_EQ(core.Queue().Count(), 0);
     EXPECT_EQ(ShownErrors(), (Texts{Message(2020)}));
     EXPECT_EQ(Utf8(core.lastMessage), Message(2020));
 
     // The link is still usable, and the script was for one command only: the register now
-    // does not know PREP.
-    EXPECT_EQ(Run(u"PREP"), E_UNEXPECTED);
+    // does not know QQQQ.
+    EXPECT_EQ(Run(u"QQQQ"), E_UNEXPECTED);
     EXPECT_EQ(Utf8(core.lastMessage), Message(2003));
     EXPECT_EQ(Run(u"NULL"), S_OK);
 }

@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <bit>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -145,6 +146,57 @@ TEST_F(PortLinkTest, TheRegisterSeesTheBaudRateTheConsoleSets) {
     });
     core.SendCommand(u"BAUD");
     EXPECT_EQ(ReadReplies(2), (Texts{"BAUD57600", "READY"}));
+}
+
+// Where a separate input rate sits in c_cflag (the kernel's IBSHIFT, which the C library's
+// headers lack).
+constexpr int kInputRateShift = std::countr_zero(static_cast<unsigned>(CIBAUD));
+
+// Serial drivers keep a line's settings between programs, so the console must set every part of
+// 8E2 at 115200 itself, and hand the line back as it found it.
+TEST(PortSettingsTest, LineIs8E2At115200WhateverWasLeftAndIsRestoredOnClose) {
+    CTempPortsDir ports;
+    orvik::sim::CSimulator sim({"COM8", ""});
+    std::string error;
+    ASSERT_TRUE(sim.Start(&error)) << error;
+
+    // Another program left stick (mark/space) parity, odd parity and a separate input rate.
+    const int other = ::open((ports.Path() + "/COM8").c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(other, 0);
+    termios left{};
+    ASSERT_EQ(tcgetattr(other, &left), 0);
+    left.c_cflag |= PARODD | CMSPAR | (B9600 << kInputRateShift);
+    ASSERT_EQ(tcsetattr(other, TCSANOW, &left), 0);
+    ASSERT_EQ(tcgetattr(other, &left), 0);
+    ::close(other);
+    ASSERT_EQ(left.c_cflag & CIBAUD, B9600 << kInputRateShift)
+        << "the line does not keep an input rate";
+
+    COrvikCore core;
+    ASSERT_EQ(core.OpenPort("COM8"), 1) << core.OpenFailureReason();
+    termios tio{};
+    ASSERT_EQ(tcgetattr(core.Port().Fd(), &tio), 0);
+    EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    // A pseudo-terminal never keeps PARENB, so even parity shows here as neither odd nor stick
+    // parity.
+    EXPECT_EQ(tio.c_cflag & (PARODD | CMSPAR), 0u);
+    EXPECT_NE(tio.c_cflag & CSTOPB, 0u);
+    EXPECT_EQ(tio.c_cflag & CRTSCTS, 0u);
+    EXPECT_EQ(cfgetospeed(&tio), static_cast<speed_t>(B115200));
+    // No input rate of its own: the kernel then receives at the output rate.
+    EXPECT_EQ(tio.c_cflag & CIBAUD, 0u);
+    EXPECT_NE(tio.c_iflag & INPCK, 0u);
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | IXANY | IGNPAR | PARMRK | ISTRIP), 0u);
+    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
+
+    ASSERT_EQ(core.StopReceiverAndClosePort(), 0);
+    const int after = ::open((ports.Path() + "/COM8").c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(after, 0);
+    termios restored{};
+    ASSERT_EQ(tcgetattr(after, &restored), 0);
+    ::close(after);
+    EXPECT_EQ(restored.c_cflag, left.c_cflag);
+    EXPECT_EQ(restored.c_iflag, left.c_iflag);
 }
 
 TEST(SimulatorTapeTest, TheTapeRecordsCommandsAnswersAndBrokenFramesReadably) {

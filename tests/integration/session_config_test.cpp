@@ -12,7 +12,7 @@ using Kind = CRecordingPrompt::Kind;
 TEST_F(SessionTest, ARegisterThatIgnoresTheTaxNamesIsStillConnected) {
     UseProfile("f1m4");
     sim.SetAnswersTaxNames(false);
-    core.configReplyTimeout = 300;
+    core.configReplyTimeout = 1000;
     ASSERT_EQ(Connect(), S_OK) << Utf8(core.lastMessage);
     EXPECT_TRUE(prompt.entries.empty());
     EXPECT_EQ(TakeReceived(),
@@ -26,7 +26,7 @@ TEST_F(SessionTest, ARegisterThatIgnoresTheTaxNamesIsStillConnected) {
 }
 
 TEST_F(SessionTest, AConfigurationQueryWithoutAnswerFailsTheConnection) {
-    core.configReplyTimeout = 300;
+    core.configReplyTimeout = 1000;
     sim.Faults().Silence(u"CRES", 1);
     EXPECT_EQ(Connect(), E_FAIL);
     ASSERT_EQ(prompt.entries.size(), 1u);

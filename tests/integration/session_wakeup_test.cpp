@@ -2,6 +2,8 @@
 // until the operator cancels. The core's wake-up waits are shortened on the object under test.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "session_fixture.h"
@@ -13,7 +15,6 @@ using Kind = CRecordingPrompt::Kind;
 
 TEST_F(SessionTest, ARegisterThatListensAt57600IsConnectedInTheSecondRound) {
     sim.SetWakeOnlyAt57600(true);
-    core.wakeReplyTimeout = 50;
     ASSERT_EQ(Connect(), S_OK) << Utf8(core.lastMessage);
     // Four unheard tries at 115200, the first try at 57600 is answered, and the port stays
     // at 57600 for the rest of the connection.
@@ -27,6 +28,25 @@ TEST_F(SessionTest, ARegisterThatListensAt57600IsConnectedInTheSecondRound) {
     ASSERT_EQ(Connect(), S_OK);
     EXPECT_EQ(WakeBytes(), 10u);
     EXPECT_EQ(sim.LineBaud(), 57600);
+}
+
+TEST_F(SessionTest, WakeUpBytesThatArriveTogetherAreAnsweredOnce) {
+    // A slow register reads the bytes of several tries at once, some perhaps written at the
+    // other rate; one answer keeps the replies in step with the console's commands.
+    sim.Scripts().Add(u"NULL", {u"MARK"}, 1);
+    ASSERT_EQ(core.OpenLink(kPort), S_OK);
+    ASSERT_TRUE(core.Port().Write(std::vector<std::uint8_t>{0x55, 0x55, 0x55}));
+    core.SendCommand(u"NULL");
+    Texts replies;
+    while (replies.empty() || replies.back() != "MARK") {
+        const std::string reply = Utf8(core.ReadReply());
+        if (reply.empty()) {
+            break;
+        }
+        replies.push_back(reply);
+    }
+    EXPECT_EQ(replies, (Texts{"READY", "MARK"}));
+    EXPECT_EQ(WakeBytes(), 3u);
 }
 
 // Records, at each question, how many wake-up bytes the register has received by then.

@@ -39,8 +39,7 @@ TEST(SimSessionOptionsTest, ProfilePasswordFallBackRateAndNoTaxNames) {
     COrvikCore core;
     CRecordingPrompt prompt;
     core.SetPrompt(&prompt);
-    core.wakeReplyTimeout = 50;
-    core.configReplyTimeout = 300;
+    core.configReplyTimeout = 1000;
     ASSERT_EQ(core.Connect("COM6", u"Касир", u""), S_OK) << Utf8(core.lastMessage);
     EXPECT_EQ(core.deviceFamily, 1);
     EXPECT_EQ(core.deviceModel, 3);

@@ -2,7 +2,13 @@
 // of the box is written, and hostile files are refused without harm.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <chrono>
+#include <future>
 #include <span>
 #include <string>
 #include <vector>
@@ -140,6 +146,25 @@ TEST(CommandFile, FilesThatCannotBeOpenedOrRead) {
     const auto onFolder = LoadCommandFile(folder.Path());
     EXPECT_EQ(onFolder.status, CommandFileStatus::ReadError);
     EXPECT_EQ(onFolder.error, EISDIR);
+}
+
+TEST(CommandFile, APipeIsNoCommandFileAndKeepsNobodyWaiting) {
+    CScratchFolder folder;
+    const auto pipe = folder / "commands.cmd";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Nothing ever writes into the pipe: a reader that waits for a writer waits for good.
+    auto load = std::async(std::launch::async, [&pipe] { return LoadCommandFile(pipe); });
+    if (load.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Let the waiting reader go, so that the test ends.
+        const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (writer >= 0) {
+            ::close(writer);
+        }
+        FAIL() << "loading a pipe waits for a writer";
+    }
+    const auto result = load.get();
+    EXPECT_EQ(result.status, CommandFileStatus::CannotOpen);
+    EXPECT_TRUE(result.commands.empty());
 }
 
 }  // namespace

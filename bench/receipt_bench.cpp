@@ -1,0 +1,148 @@
+// Measures printing a whole receipt as the receipt page prints it (PrintReceipt on the device
+// core) against the simulated register over a pseudo-terminal: open, the lines, the close.
+// Twice: with the core's pending-status check as it is (it listens for a status token the
+// register might send unasked, until that many ms of silence, before every line and the
+// close), and with that silence set to 0, which leaves the link and the register alone.
+//
+//   orvik_receipt_bench [--lines N] [--runs R]
+#include <stdlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "orvik_core.h"
+#include "receipt_printing.h"
+#include "receipt_register.h"
+#include "receipt_total.h"
+#include "simulator.h"
+#include "text_codec.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+namespace receipt = orvik::receipt;
+
+// A design whose reads end only after 100 ms of line silence waits that long for every answer.
+constexpr double kSilenceReadFloorMs = 100.0;
+constexpr double kGoalSeconds = 0.2;
+
+std::vector<receipt::ReceiptRow> Rows(int lines) {
+    std::vector<receipt::ReceiptRow> rows;
+    for (int i = 0; i < lines; ++i) {
+        receipt::ReceiptRow row;
+        row[receipt::kColName] = orvik::FromUtf8("Товар номер " + std::to_string(i + 1));
+        row[receipt::kColArticle] = orvik::FromUtf8(std::to_string(i + 1));
+        const bool weighed = i % 3 == 1;
+        row[receipt::kColDivisible] = weighed ? u"1" : u"0";
+        row[receipt::kColQuantity] = weighed ? u"0.750" : u"2";
+        row[receipt::kColPrice] = orvik::FromUtf8(std::to_string(i + 1) + ".25");
+        row[receipt::kColTax1] = i % 2 == 0 ? u"1" : u"3";
+        row[receipt::kColTax2] = u"0";
+        row[receipt::kColDiscountKind] = i % 10 == 0 ? u"1" : u"0";
+        row[receipt::kColDiscountName] = i % 10 == 0 ? u"Акция" : u"";
+        row[receipt::kColDiscountAmount] = i % 10 == 0 ? u"0.10" : u"";
+        row[receipt::kColCompoundTax] = u"0";
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Prints the receipt `runs` times; the seconds each took, or nothing when one failed.
+std::vector<double> Measure(COrvikCore& core, const std::vector<receipt::ReceiptRow>& rows,
+                            int runs) {
+    receipt::CCoreReceiptRegister reg(core);
+    const int decimals = core.printerInfo.decimalPointPosition;
+    const receipt::CashFields cash =
+        receipt::RecalculateCash(receipt::ComputeReceiptTotal(rows, decimals, &reg), {}, decimals);
+    receipt::PrintRequest request;
+    request.cash = cash.cash;
+    request.moneyDecimals = decimals;
+    std::vector<double> seconds;
+    for (int run = 0; run < runs; ++run) {
+        const auto start = Clock::now();
+        const receipt::PrintOutcome outcome = receipt::PrintReceipt(reg, rows, request);
+        seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
+        if (outcome.failed) {
+            std::fprintf(stderr, "the receipt failed: %s\n",
+                         orvik::ToUtf8(core.lastMessage).c_str());
+            return {};
+        }
+    }
+    return seconds;
+}
+
+void Report(const char* what, const std::vector<double>& seconds) {
+    std::printf("  %-44s median %7.3f s  min %7.3f s  max %7.3f s\n", what, Median(seconds),
+                *std::min_element(seconds.begin(), seconds.end()),
+                *std::max_element(seconds.begin(), seconds.end()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int lines = 100;
+    int runs = 5;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--lines") == 0) {
+            lines = std::clamp(std::atoi(argv[i + 1]), 1, 1000);
+        } else if (std::strcmp(argv[i], "--runs") == 0) {
+            runs = std::clamp(std::atoi(argv[i + 1]), 1, 100);
+        }
+    }
+
+    char dir[] = "/tmp/orvik-bench-ports-XXXXXX";
+    if (!mkdtemp(dir)) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    setenv("ORVIK_PORTS_DIR", dir, 1);
+    orvik::sim::CSimulator sim({"COM9", ""});
+    std::string error;
+    if (!sim.Start(&error)) {
+        std::fprintf(stderr, "simulator: %s\n", error.c_str());
+        return 1;
+    }
+    COrvikCore core;
+    if (core.Connect("COM9", u"Касир", u"0000") != S_OK) {
+        std::fprintf(stderr, "cannot connect: %s\n", orvik::ToUtf8(core.lastMessage).c_str());
+        return 1;
+    }
+    const std::vector<receipt::ReceiptRow> rows = Rows(lines);
+    // The commands of one receipt that the register answers: open, the lines, the close.
+    const int answers = lines + 2;
+
+    std::printf(
+        "printing a receipt of %d lines against the simulated register (family 1 "
+        "model 8), %d runs:\n",
+        lines, runs);
+    const int pendingDefault = core.pendingStatusTimeout;
+    const std::vector<double> asIs = Measure(core, rows, runs);
+    core.pendingStatusTimeout = 0;
+    const std::vector<double> linkOnly = Measure(core, rows, runs);
+    core.pendingStatusTimeout = pendingDefault;
+    if (asIs.empty() || linkOnly.empty()) {
+        return 1;
+    }
+    const std::string withCheck =
+        "pending-status check of " + std::to_string(pendingDefault) + " ms:";
+    Report(withCheck.c_str(), asIs);
+    Report("pending-status check of 0 ms:", linkOnly);
+    std::printf("  reference design's floor: %d replies x %.0f ms of silence = %.2f s\n", answers,
+                kSilenceReadFloorMs, answers * kSilenceReadFloorMs / 1000.0);
+    std::printf("  goal: below %.1f s\n", kGoalSeconds);
+
+    core.Disconnect();
+    sim.Stop();
+    std::filesystem::remove_all(dir);
+    return 0;
+}

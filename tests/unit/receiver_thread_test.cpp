@@ -1,0 +1,133 @@
+// The receiver thread on a socket pair standing in for the line: what it makes of replies that
+// do not fit the formats, and of a line that keeps reading as ended.
+#include "receiver_thread.h"
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "print_helpers.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Bytes = std::vector<std::uint8_t>;
+
+// Generous: a passing test never waits it out.
+constexpr int kBoundMs = 10000;
+
+Bytes ReplyFrame(const std::string& text) {
+    Bytes frame{0xFD};
+    frame.insert(frame.end(), text.begin(), text.end());
+    frame.push_back(static_cast<std::uint8_t>(text.size() + 1));
+    frame.push_back(0xFE);
+    frame.push_back(0x00);
+    frame.push_back(0x19);
+    return frame;
+}
+
+double ProcessCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+// The receiver reads one end of a stream socket pair; the test writes the register's side.
+class ReceiverThread : public testing::Test {
+  protected:
+    void SetUp() override {
+        int fds[2];
+        ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds), 0);
+        line = fds[0];
+        device = fds[1];
+        ASSERT_TRUE(receiver.Start(line, *queue, kBoundMs));
+    }
+
+    void TearDown() override {
+        receiver.Stop();
+        for (int fd : {line, device}) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+    }
+
+    void Send(const Bytes& bytes) {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(device, bytes.data() + done, bytes.size() - done);
+            ASSERT_GT(n, 0);
+            done += static_cast<std::size_t>(n);
+        }
+    }
+
+    // The next queued reply, waited for within the bound, popped.
+    std::u16string Next() {
+        if (!queue->WaitNotEmpty(kBoundMs)) {
+            return u"<nothing>";
+        }
+        std::u16string text(queue->Front());
+        queue->Pop();
+        return text;
+    }
+
+    std::unique_ptr<CMessageContainer> queue = std::make_unique<CMessageContainer>();
+    orvik::CReceiverThread receiver;
+    int line = -1;
+    int device = -1;
+};
+
+TEST_F(ReceiverThread, OverlongReplyAndRunawayFrameOverrunNothingAndReadingGoesOn) {
+    // A reply longer than a slot keeps what a slot holds.
+    Send(ReplyFrame(std::string(1000, 'A')));
+    Send(ReplyFrame("READY"));
+    EXPECT_EQ(Next(), std::u16string(CMessageContainer::kMaxTextLength, u'A'));
+    EXPECT_EQ(Utf8(Next()), "READY");
+
+    // A frame start followed by more than a buffer's worth of bytes and no end: dropped.
+    Bytes runaway{0xFD};
+    runaway.insert(runaway.end(), 3 * orvik::CFrameCutter::kBufferSize, 'x');
+    Send(runaway);
+    Send(ReplyFrame("DATA"));
+    Send(ReplyFrame("READY"));
+    EXPECT_EQ(Utf8(Next()), "DATA");
+    EXPECT_EQ(Utf8(Next()), "READY");
+    EXPECT_TRUE(queue->IsEmpty());
+    EXPECT_FALSE(receiver.HungUp());
+}
+
+TEST_F(ReceiverThread, LineThatKeepsReadingNothingIsTakenAsGoneWithoutSpinning) {
+    Send(ReplyFrame("READY"));
+    // From now on every read of the line completes at once with zero bytes.
+    ASSERT_EQ(shutdown(device, SHUT_WR), 0);
+    EXPECT_EQ(Utf8(Next()), "READY");
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBoundMs);
+    while (!receiver.HungUp() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(1ms);
+    }
+    ASSERT_TRUE(receiver.HungUp());
+
+    // Nothing arrives while the consumer waits, and the receiver uses no processor time meanwhile.
+    const double cpuBefore = ProcessCpuSeconds();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(queue->WaitNotEmpty(300));
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double cpu = ProcessCpuSeconds() - cpuBefore;
+    EXPECT_LT(cpu, wall / 4) << "cpu " << cpu << " s in " << wall << " s";
+
+    // Still woken and joined promptly.
+    const auto stopStart = std::chrono::steady_clock::now();
+    receiver.Stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - stopStart, 1s);
+}
+
+}  // namespace
