@@ -1,6 +1,7 @@
 #include "smoke_run.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 #include "orvik_service_doc.h"
 #include "orvik_service_view.h"
 #include "prompt.h"
+#include "startup_figures.h"
 
 namespace orvik::console {
 namespace {
@@ -44,7 +46,20 @@ class CStderrMessages : public IConsoleMessages {
     }
 };
 
-int Drive(CMainFrame& frame, COrvikServiceDoc& document, const SmokeRun& run) {
+// Renders the whole window (menu, bars, view and status bar) into DIR/name.
+bool Screenshot(CMainFrame& frame, const QString& dir, const QString& name) {
+    // Whatever the last action left to paint or lay out is done first.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const QString path = QDir(dir).filePath(name);
+    if (!frame.grab().save(path, "PNG")) {
+        Print("screenshot not written: ", path);
+        return false;
+    }
+    Print("screenshot: ", path);
+    return true;
+}
+
+int Drive(CMainFrame& frame, COrvikServiceDoc& document, const SmokeRun& run, double firstPaintMs) {
     auto* ports = frame.ConnectionBar()->findChild<QComboBox*>(QStringLiteral("portList"));
     auto* password = frame.ConnectionBar()->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
     const int index = ports ? ports->findText(run.port) : -1;
@@ -54,12 +69,24 @@ int Drive(CMainFrame& frame, COrvikServiceDoc& document, const SmokeRun& run) {
     }
     ports->setCurrentIndex(index);
     password->setText(run.password);
+    const bool shots = !run.screenshotDir.isEmpty();
+    if (shots && !Screenshot(frame, run.screenshotDir, QStringLiteral("contact-panel.png"))) {
+        return 3;
+    }
     frame.ConnectAction()->trigger();
     if (!document.IsConnected() || !frame.View()->TabControl()->isVisible()) {
         Print("not connected on ", run.port);
         return 1;
     }
     Print("connected: ", frame.StatusPanes()->SerialText());
+    if (run.bench) {
+        std::printf("bench: first-paint-ms=%.1f vmhwm-kb=%ld vmrss-kb=%ld\n", firstPaintMs,
+                    bench::MemoryKb("VmHWM"), bench::MemoryKb("VmRSS"));
+        std::fflush(stdout);
+    }
+    if (shots && !Screenshot(frame, run.screenshotDir, QStringLiteral("connected.png"))) {
+        return 3;
+    }
     frame.DisconnectAction()->trigger();
     if (document.IsConnected() || !frame.View()->ContactPanel()->isVisible()) {
         Print("still connected", QString());
@@ -80,7 +107,9 @@ std::optional<SmokeRun> SmokeRunFromEnvironment() {
     if (comma < 0) {
         return SmokeRun{};
     }
-    return SmokeRun{value.left(comma), value.mid(comma + 1)};
+    return SmokeRun{value.left(comma), value.mid(comma + 1),
+                    qEnvironmentVariable(kScreenshotsVariable),
+                    qEnvironmentVariable(kBenchVariable) == QLatin1String("1")};
 }
 
 int RunSmoke(COrvikServiceApp& app, const SmokeRun& run) {
@@ -90,12 +119,19 @@ int RunSmoke(COrvikServiceApp& app, const SmokeRun& run) {
     document.SetPrompt(&prompt);
     document.SetMessages(&messages);
     int status = 2;
-    // Once the window is up and the event loop runs, as after a real start.
-    QTimer::singleShot(0, &app, [&] {
-        status = Drive(*app.MainFrame(), document, run);
+    bool started = false;
+    // Once the window is up and painted, as a user first sees it.
+    const auto start = [&](double firstPaintMs) {
+        if (started) {
+            return;
+        }
+        started = true;
+        status = Drive(*app.MainFrame(), document, run, firstPaintMs);
         app.MainFrame()->close();
         QCoreApplication::exit(status);
-    });
+    };
+    new bench::FirstPaintClock(app.MainFrame(), start);
+    QTimer::singleShot(10000, &app, [&] { start(-1); });
     COrvikServiceApp::exec();
     document.SetPrompt(nullptr);
     document.SetMessages(nullptr);

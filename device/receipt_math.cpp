@@ -50,8 +50,10 @@ std::u16string FormatArticleCode(std::int32_t value) {
         return FormatNumber(value, 4);
     }
     static constexpr std::u16string_view kThousands = u"0123456789ABCDEFGHIJK";
+    // The register reads "K" as twenty thousand, so model 8's articles up to 20688 keep a code
+    // of their own instead of falling onto article value % 1000.
     std::int32_t thousands = value / 1000;
-    if (thousands > 19) {
+    if (thousands >= static_cast<std::int32_t>(kThousands.size())) {
         thousands = 0;
     }
     return kThousands[static_cast<std::size_t>(thousands)] + FormatNumber(value % 1000, 3);

@@ -33,8 +33,10 @@ TEST(ReceiptFormats, ArticleCodesUseALetterForTheThousandsFromTenThousand) {
     EXPECT_EQ(Utf8(FormatArticleCode(10000)), "A000");
     EXPECT_EQ(Utf8(FormatArticleCode(15042)), "F042");
     EXPECT_EQ(Utf8(FormatArticleCode(19999)), "J999");
-    // No letter beyond J is reached: twenty thousand and up fall back to "0".
-    EXPECT_EQ(Utf8(FormatArticleCode(20001)), "0001");
+    // Model 8's articles up to 20688 take the last letter, K; beyond it nothing is left.
+    EXPECT_EQ(Utf8(FormatArticleCode(20001)), "K001");
+    EXPECT_EQ(Utf8(FormatArticleCode(20688)), "K688");
+    EXPECT_EQ(Utf8(FormatArticleCode(21000)), "0000");
 }
 
 TEST(ReceiptLineSum, PiecesMultiplyAndThousandthsRoundHalfUp) {
