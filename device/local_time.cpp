@@ -5,16 +5,18 @@
 namespace orvik {
 
 LocalDateTime CurrentLocalDateTime() {
-    const std::time_t now = std::time(nullptr);
+    return LocalDateTimeAt(std::time(nullptr));
+}
+
+LocalDateTime LocalDateTimeAt(std::time_t moment) {
     std::tm parts{};
-    localtime_r(&now, &parts);
+    localtime_r(&moment, &parts);
     LocalDateTime result;
     result.year = parts.tm_year + 1900;
     result.month = parts.tm_mon + 1;
     result.day = parts.tm_mday;
     result.hour = parts.tm_hour;
     result.minute = parts.tm_min;
-    // A leap second reads as 60; the register's clock has no such second.
     result.second = parts.tm_sec > 59 ? 59 : parts.tm_sec;
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 // The local calendar date and time, as the register's configuration replies need them: an
 // invalid date or time the register reports is replaced by the present one.
 namespace orvik {
@@ -15,6 +17,9 @@ struct LocalDateTime {
 
 // The present local date and time of this computer.
 LocalDateTime CurrentLocalDateTime();
+
+// A moment in the local time zone, a leap second read as second 59 (a register's clock has none).
+LocalDateTime LocalDateTimeAt(std::time_t moment);
 
 // Whether the calendar has this day (leap years included).
 bool IsCalendarDate(int year, int month, int day);

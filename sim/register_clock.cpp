@@ -5,18 +5,7 @@
 namespace orvik::sim {
 
 LocalDateTime CRegisterClock::Now() const {
-    const std::time_t now = std::time(nullptr) + static_cast<std::time_t>(m_offsetSeconds);
-    std::tm parts{};
-    localtime_r(&now, &parts);
-    LocalDateTime result;
-    result.year = parts.tm_year + 1900;
-    result.month = parts.tm_mon + 1;
-    result.day = parts.tm_mday;
-    result.hour = parts.tm_hour;
-    result.minute = parts.tm_min;
-    // The register's clock has no leap second.
-    result.second = parts.tm_sec > 59 ? 59 : parts.tm_sec;
-    return result;
+    return LocalDateTimeAt(std::time(nullptr) + static_cast<std::time_t>(m_offsetSeconds));
 }
 
 bool CRegisterClock::Set(const LocalDateTime& when) {
