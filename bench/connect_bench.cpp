@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "orvik_core.h"
-#include "simulator.h"
+#include "device/orvik_core.h"
+#include "sim/simulator.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "startup_figures.h"
+#include "gui/app/startup_figures.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

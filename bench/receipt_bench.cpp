@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
-#include "orvik_core.h"
-#include "receipt_printing.h"
-#include "receipt_register.h"
-#include "receipt_total.h"
-#include "simulator.h"
-#include "text_codec.h"
+#include "console/receipt_printing.h"
+#include "console/receipt_register.h"
+#include "console/receipt_total.h"
+#include "device/orvik_core.h"
+#include "sim/simulator.h"
+#include "support/text_codec.h"
 
 namespace {
 

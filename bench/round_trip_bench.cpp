@@ -15,8 +15,8 @@
 #include <thread>
 #include <vector>
 
-#include "orvik_core.h"
-#include "simulator.h"
+#include "device/orvik_core.h"
+#include "sim/simulator.h"
 
 namespace {
 

@@ -37,7 +37,7 @@ done
 [ -e "$ORVIK_PORTS_DIR/$port" ] || { echo "the simulated register did not link $port" >&2; exit 1; }
 
 # One run of a program; appends its "bench:" line to FILE. The start time is taken just before
-# the program starts (see app/startup_figures.h).
+# the program starts (see gui/app/startup_figures.h).
 measure() {
     local file=$1
     shift
@@ -51,7 +51,7 @@ measure() {
 minimal() { measure "$1" "$build/bench/orvik_minimal_qt"; }
 console() {
     ORVIK_CONSOLE_SMOKE_TEST="$port,$password" ORVIK_CONSOLE_BENCH=1 \
-        measure "$1" "$build/app/orvik-console"
+        measure "$1" "$build/gui/app/orvik-console"
 }
 
 minimal /dev/null

@@ -1,4 +1,4 @@
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                           std::string* error) {

@@ -1,16 +1,16 @@
-#include "cli_verbs.h"
+#include "cli/cli_verbs.h"
 
 #include <cstdio>
 #include <functional>
 #include <map>
 
-#include "core_verb.h"
-#include "info_lines.h"
-#include "orvik_core.h"
-#include "port_names.h"
-#include "stderr_prompt.h"
-#include "terminal_exchange.h"
-#include "text_codec.h"
+#include "cli/core_verb.h"
+#include "cli/info_lines.h"
+#include "cli/stderr_prompt.h"
+#include "device/link/port_names.h"
+#include "device/orvik_core.h"
+#include "device/terminal_exchange.h"
+#include "support/text_codec.h"
 
 namespace {
 

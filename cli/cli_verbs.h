@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailed = 1;

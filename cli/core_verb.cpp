@@ -1,8 +1,8 @@
-#include "core_verb.h"
+#include "cli/core_verb.h"
 
 #include <cstdio>
 
-#include "orvik_core.h"
+#include "device/orvik_core.h"
 
 namespace cli {
 

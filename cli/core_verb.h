@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "result_codes.h"
+#include "device/result_codes.h"
 
 class COrvikCore;
 

@@ -1,7 +1,7 @@
-#include "info_lines.h"
+#include "cli/info_lines.h"
 
-#include "orvik_core.h"
-#include "text_codec.h"
+#include "device/orvik_core.h"
+#include "support/text_codec.h"
 
 namespace {
 

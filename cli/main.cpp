@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "cli_options.h"
-#include "cli_verbs.h"
+#include "cli/cli_options.h"
+#include "cli/cli_verbs.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);

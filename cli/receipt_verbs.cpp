@@ -8,14 +8,14 @@
 #include <limits>
 #include <optional>
 
-#include "core_verb.h"
-#include "orvik_core.h"
-#include "receipt_file.h"
-#include "receipt_numbers.h"
-#include "receipt_printing.h"
-#include "receipt_total.h"
-#include "text_codec.h"
-#include "verb_arguments.h"
+#include "cli/core_verb.h"
+#include "cli/verb_arguments.h"
+#include "console/receipt_file.h"
+#include "console/receipt_numbers.h"
+#include "console/receipt_printing.h"
+#include "console/receipt_total.h"
+#include "device/orvik_core.h"
+#include "support/text_codec.h"
 
 namespace cli {
 

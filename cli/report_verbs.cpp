@@ -1,9 +1,9 @@
 // The verbs that make the register print its reports and test documents.
 #include <cstdio>
 
-#include "core_verb.h"
-#include "orvik_core.h"
-#include "verb_arguments.h"
+#include "cli/core_verb.h"
+#include "cli/verb_arguments.h"
+#include "device/orvik_core.h"
 
 namespace cli {
 

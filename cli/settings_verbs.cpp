@@ -1,11 +1,11 @@
 // The verbs that read and change the register's programmable settings.
 #include <cstdio>
 
-#include "core_verb.h"
-#include "orvik_core.h"
-#include "settings_commands.h"
-#include "text_codec.h"
-#include "verb_arguments.h"
+#include "cli/core_verb.h"
+#include "cli/verb_arguments.h"
+#include "device/orvik_core.h"
+#include "device/protocol/settings_commands.h"
+#include "support/text_codec.h"
 
 namespace cli {
 

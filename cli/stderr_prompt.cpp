@@ -1,8 +1,8 @@
-#include "stderr_prompt.h"
+#include "cli/stderr_prompt.h"
 
 #include <cstdio>
 
-#include "text_codec.h"
+#include "support/text_codec.h"
 
 void CStderrPrompt::Print(const char* kind, const std::u16string& text) {
     ++m_shown;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompt.h"
+#include "device/prompt.h"
 
 // The command line shows the core's messages on standard error and answers every Retry/Cancel
 // question with Cancel: a script must not hang on a register that does not answer.

@@ -1,8 +1,8 @@
-#include "verb_arguments.h"
+#include "cli/verb_arguments.h"
 
 #include <cstdio>
 
-#include "text_codec.h"
+#include "support/text_codec.h"
 
 namespace cli {
 

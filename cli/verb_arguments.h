@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "local_time.h"
+#include "support/local_time.h"
 
 // Reading the arguments of the verbs that talk to the register. Every check runs before the
 // command line connects, so that a mistyped argument sends nothing.

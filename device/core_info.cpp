@@ -2,11 +2,11 @@
 // information queries, and the family, model and limits derived from them.
 #include <algorithm>
 
-#include "config_replies.h"
-#include "device_model.h"
-#include "orvik_core.h"
-#include "status_table.h"
-#include "string_table.h"
+#include "device/orvik_core.h"
+#include "device/protocol/config_replies.h"
+#include "device/protocol/device_model.h"
+#include "device/protocol/status_table.h"
+#include "res/string_table.h"
 
 using orvik::Contains;
 using orvik::HasStatusWord;

@@ -1,7 +1,7 @@
 // How the device core judges status tokens and shows its messages.
-#include "orvik_core.h"
-#include "status_table.h"
-#include "string_table.h"
+#include "device/orvik_core.h"
+#include "device/protocol/status_table.h"
+#include "res/string_table.h"
 
 bool COrvikCore::TranslateStatus(std::u16string_view reply) {
     const orvik::StatusToken* row = orvik::MatchStatus(reply);

@@ -1,5 +1,5 @@
 // Cancelling the register's open receipt.
-#include "orvik_core.h"
+#include "device/orvik_core.h"
 
 HRESULT COrvikCore::CancelReceipt() {
     if (deviceFamily == 0) {

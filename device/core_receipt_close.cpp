@@ -1,7 +1,7 @@
 // Closing a receipt with its payments.
-#include "orvik_core.h"
-#include "receipt_commands.h"
-#include "string_table.h"
+#include "device/orvik_core.h"
+#include "device/protocol/receipt_commands.h"
+#include "res/string_table.h"
 
 HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
                                  std::int32_t payment3, std::int32_t& total) {

@@ -1,9 +1,9 @@
 // The receipt's auxiliary commands and the cash drawer.
 #include <string>
 
-#include "orvik_core.h"
-#include "receipt_commands.h"
-#include "text_codec.h"
+#include "device/orvik_core.h"
+#include "device/protocol/receipt_commands.h"
+#include "support/text_codec.h"
 
 HRESULT COrvikCore::SetReceiptNumber(std::int32_t number) {
     SendCommand(u"BCHN" + orvik::FromUtf8(std::to_string(number)));

@@ -1,8 +1,8 @@
 // Opening a receipt and registering its lines.
-#include "orvik_core.h"
-#include "receipt_commands.h"
-#include "status_table.h"
-#include "string_table.h"
+#include "device/orvik_core.h"
+#include "device/protocol/receipt_commands.h"
+#include "device/protocol/status_table.h"
+#include "res/string_table.h"
 
 using orvik::Contains;
 using orvik::HasStatusWord;

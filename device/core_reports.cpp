@@ -1,6 +1,6 @@
 // The register's reports and test documents.
-#include "orvik_core.h"
-#include "report_commands.h"
+#include "device/orvik_core.h"
+#include "device/protocol/report_commands.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The connection session of the device core: opening the link, waking the register, the
 // operator's log-in, preparing the register for work, and closing the link.
-#include "manual_reset_event.h"
-#include "orvik_core.h"
-#include "session_commands.h"
-#include "status_table.h"
-#include "string_table.h"
+#include "device/link/manual_reset_event.h"
+#include "device/orvik_core.h"
+#include "device/protocol/session_commands.h"
+#include "device/protocol/status_table.h"
+#include "res/string_table.h"
 
 using orvik::Contains;
 

@@ -1,6 +1,6 @@
 // The register's programmable settings and the queries that read them back.
-#include "orvik_core.h"
-#include "settings_commands.h"
+#include "device/orvik_core.h"
+#include "device/protocol/settings_commands.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // consume the reply queue.
 #include <array>
 
-#include "frame.h"
-#include "orvik_core.h"
-#include "status_table.h"
-#include "string_table.h"
-#include "text_codec.h"
+#include "device/link/frame.h"
+#include "device/orvik_core.h"
+#include "device/protocol/status_table.h"
+#include "res/string_table.h"
+#include "support/text_codec.h"
 
 using orvik::Contains;
 using orvik::HasStatusWord;

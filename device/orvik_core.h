@@ -9,14 +9,14 @@
 #include <string>
 #include <string_view>
 
-#include "local_time.h"
-#include "message_container.h"
-#include "printer_info.h"
-#include "prompt.h"
-#include "receipt_math.h"
-#include "receiver_thread.h"
-#include "result_codes.h"
-#include "serial_port.h"
+#include "device/link/message_container.h"
+#include "device/link/receiver_thread.h"
+#include "device/link/serial_port.h"
+#include "device/prompt.h"
+#include "device/protocol/printer_info.h"
+#include "device/protocol/receipt_math.h"
+#include "device/result_codes.h"
+#include "support/local_time.h"
 
 // The device core: one object per connection. It owns the serial port, the receiver thread and
 // the reply queue, runs every command transaction on the caller's (user-interface) thread and

@@ -1,6 +1,6 @@
-#include "terminal_exchange.h"
+#include "device/terminal_exchange.h"
 
-#include "orvik_core.h"
+#include "device/orvik_core.h"
 
 namespace orvik {
 

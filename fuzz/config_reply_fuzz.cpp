@@ -10,11 +10,11 @@
 #include <string>
 #include <string_view>
 
-#include "config_replies.h"
-#include "device_model.h"
-#include "local_time.h"
-#include "printer_info.h"
-#include "text_codec.h"
+#include "device/protocol/config_replies.h"
+#include "device/protocol/device_model.h"
+#include "device/protocol/printer_info.h"
+#include "support/local_time.h"
+#include "support/text_codec.h"
 
 namespace {
 

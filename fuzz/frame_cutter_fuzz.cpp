@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "frame_cutter.h"
-#include "message_container.h"
-#include "reference_frame_cutter.h"
-#include "text_codec.h"
+#include "device/link/frame_cutter.h"
+#include "device/link/message_container.h"
+#include "support/text_codec.h"
+#include "tests/support/reference_frame_cutter.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "receipt_file.h"
-#include "receipt_numbers.h"
-#include "receipt_row.h"
-#include "text_line_reader.h"
+#include "console/receipt_file.h"
+#include "console/receipt_numbers.h"
+#include "console/receipt_row.h"
+#include "support/text_line_reader.h"
 
 namespace {
 

@@ -14,7 +14,7 @@ ninja -C build orvik-sim orvik-console orvik-cli
 
 SIM=build/sim/orvik-sim
 CLI=build/cli/orvik-cli
-CONSOLE=build/app/orvik-console
+CONSOLE=build/gui/app/orvik-console
 TAPE=${ORVIK_TAPE:-$ROOT/build/tape.txt}
 PASSWORD=0000
 

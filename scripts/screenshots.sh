@@ -34,7 +34,7 @@ for _ in $(seq 400); do
 done
 [ -e "$ORVIK_PORTS_DIR/$port" ] || { echo "the simulated register did not link $port" >&2; exit 1; }
 
-# The console's own switches (app/smoke_run.h): connect, grab the window twice, disconnect, end.
+# The console's own switches (gui/app/smoke_run.h): connect, grab the window twice, disconnect, end.
 ORVIK_CONSOLE_SMOKE_TEST="$port,$password" ORVIK_CONSOLE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
-    timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24" "$build/app/orvik-console"
+    timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24" "$build/gui/app/orvik-console"
 ls -l "$out/contact-panel.png" "$out/connected.png"

@@ -1,4 +1,4 @@
-#include "activity_record.h"
+#include "sim/activity_record.h"
 
 namespace orvik::sim {
 

@@ -1,5 +1,5 @@
 // The commands that need no register state.
-#include "command_registry.h"
+#include "sim/command_registry.h"
 
 namespace orvik::sim {
 

@@ -1,9 +1,9 @@
 // The cash drawer: cash put in and taken out ("CAIO"), each with a service document, and the
 // cash report ("CCAS") that the console's cash dialog reads.
-#include "printout.h"
-#include "receipt_handlers.h"
-#include "receipt_tape.h"
-#include "session_replies.h"
+#include "sim/printout.h"
+#include "sim/receipt_handlers.h"
+#include "sim/receipt_tape.h"
+#include "sim/session_replies.h"
 
 namespace orvik::sim::receipts {
 

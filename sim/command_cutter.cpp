@@ -1,6 +1,6 @@
-#include "command_cutter.h"
+#include "sim/command_cutter.h"
 
-#include "frame.h"
+#include "device/link/frame.h"
 
 namespace orvik::sim {
 

@@ -1,4 +1,4 @@
-#include "command_registry.h"
+#include "sim/command_registry.h"
 
 namespace orvik::sim {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "register_state.h"
+#include "sim/register_state.h"
 
 // The commands the simulated register understands. A command is known by its name, the first
 // four characters of its text (letter case matters: "CONf" and "CONF" are different commands).

@@ -1,4 +1,4 @@
-#include "control_input.h"
+#include "sim/control_input.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -10,10 +10,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "key_position.h"
-#include "session_replies.h"
-#include "simulator.h"
-#include "text_codec.h"
+#include "sim/key_position.h"
+#include "sim/session_replies.h"
+#include "sim/simulator.h"
+#include "support/text_codec.h"
 
 namespace orvik::sim {
 

@@ -1,8 +1,8 @@
-#include "fault_plan.h"
+#include "sim/fault_plan.h"
 
 #include <algorithm>
 
-#include "frame.h"
+#include "device/link/frame.h"
 
 namespace orvik::sim {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reply_scripts.h"
+#include "sim/reply_scripts.h"
 
 // Line faults a test (or a person at the simulator) can switch on while the simulator runs.
 // Answer faults replace the register's answer to chosen commands: no answer at all, a status

@@ -1,6 +1,6 @@
-#include "handler_helpers.h"
+#include "sim/handler_helpers.h"
 
-#include "tape.h"
+#include "sim/tape.h"
 
 namespace orvik::sim::handlers {
 

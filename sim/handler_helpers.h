@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "command_registry.h"
-#include "key_position.h"
+#include "sim/command_registry.h"
+#include "sim/key_position.h"
 
 // Small pieces the report and settings commands of the simulated register share.
 namespace orvik::sim::handlers {

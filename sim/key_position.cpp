@@ -1,4 +1,4 @@
-#include "key_position.h"
+#include "sim/key_position.h"
 
 namespace orvik::sim {
 

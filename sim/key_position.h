@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "register_state.h"
+#include "sim/register_state.h"
 
 // The register's key switch as its commands see it. A command that prints or changes
 // something runs only in its key position: receipts in registration (R), the X report and the

@@ -8,11 +8,11 @@
 #include <span>
 #include <string>
 
-#include "control_input.h"
-#include "key_position.h"
-#include "sim_options.h"
-#include "simulator.h"
-#include "text_codec.h"
+#include "sim/control_input.h"
+#include "sim/key_position.h"
+#include "sim/sim_options.h"
+#include "sim/simulator.h"
+#include "support/text_codec.h"
 
 int main(int argc, char** argv) {
     using namespace orvik::sim;

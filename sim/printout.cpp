@@ -1,8 +1,8 @@
-#include "printout.h"
+#include "sim/printout.h"
 
-#include "settings_commands.h"
-#include "tape.h"
-#include "text_codec.h"
+#include "device/protocol/settings_commands.h"
+#include "sim/tape.h"
+#include "support/text_codec.h"
 
 namespace orvik::sim {
 

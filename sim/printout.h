@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "local_time.h"
-#include "register_state.h"
+#include "sim/register_state.h"
+#include "support/local_time.h"
 
 // A document the simulated register prints on its tape: lines as wide as the register's paper
 // (18 characters on family 0, 36 or 43 on family 1), with the register's header at the top and

@@ -1,6 +1,6 @@
-#include "profiles.h"
+#include "sim/profiles.h"
 
-#include "text_codec.h"
+#include "support/text_codec.h"
 
 namespace orvik::sim {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "register_state.h"
+#include "sim/register_state.h"
 
 // The registers the simulator can be: one per kind of register the console tells apart, each
 // with a serial number and software from which the console derives that family and model, and

@@ -1,4 +1,4 @@
-#include "pty_endpoint.h"
+#include "sim/pty_endpoint.h"
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -11,8 +11,8 @@
 #include <cstring>
 #include <filesystem>
 
-#include "port_names.h"
-#include "serial_port.h"
+#include "device/link/port_names.h"
+#include "device/link/serial_port.h"
 
 namespace orvik::sim {
 

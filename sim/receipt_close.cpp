@@ -3,11 +3,11 @@
 // the day and prints the receipt's end.
 #include <algorithm>
 
-#include "printout.h"
-#include "receipt_figures.h"
-#include "receipt_handlers.h"
-#include "receipt_tape.h"
-#include "session_replies.h"
+#include "sim/printout.h"
+#include "sim/receipt_figures.h"
+#include "sim/receipt_handlers.h"
+#include "sim/receipt_tape.h"
+#include "sim/session_replies.h"
 
 namespace orvik::sim::receipts {
 

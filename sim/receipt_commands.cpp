@@ -6,13 +6,13 @@
 // Receipts need the key in registration; what prints needs paper.
 #include <algorithm>
 
-#include "handler_helpers.h"
-#include "printout.h"
-#include "receipt_figures.h"
-#include "receipt_handlers.h"
-#include "receipt_line_reading.h"
-#include "receipt_tape.h"
-#include "session_replies.h"
+#include "sim/handler_helpers.h"
+#include "sim/printout.h"
+#include "sim/receipt_figures.h"
+#include "sim/receipt_handlers.h"
+#include "sim/receipt_line_reading.h"
+#include "sim/receipt_tape.h"
+#include "sim/session_replies.h"
 
 namespace orvik::sim {
 

@@ -1,6 +1,6 @@
-#include "receipt_figures.h"
+#include "sim/receipt_figures.h"
 
-#include "string_table.h"
+#include "res/string_table.h"
 
 namespace orvik::sim {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "register_state.h"
+#include "sim/register_state.h"
 
 // The simulated register's own arithmetic of receipts, in whole minor units and hundredths of
 // a percent, from its own tax table: it never takes a sum or a tax from the console, it

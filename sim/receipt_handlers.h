@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "command_registry.h"
-#include "handler_helpers.h"
+#include "sim/command_registry.h"
+#include "sim/handler_helpers.h"
 
 // What the simulated register's receipt and cash commands share (receipt_commands.cpp,
 // receipt_close.cpp, cash_commands.cpp).

@@ -1,7 +1,7 @@
-#include "receipt_line_reading.h"
+#include "sim/receipt_line_reading.h"
 
-#include "handler_helpers.h"
-#include "receipt_figures.h"
+#include "sim/handler_helpers.h"
+#include "sim/receipt_figures.h"
 
 namespace orvik::sim {
 

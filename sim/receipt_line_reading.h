@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "register_state.h"
+#include "sim/register_state.h"
 
 // How the simulated register reads a receipt line command ("FISC", "BFIS", "FICD", "BFCD"):
 // field by field at the widths its own model and article mode give, as a register that knows

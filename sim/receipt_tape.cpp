@@ -1,10 +1,10 @@
-#include "receipt_tape.h"
+#include "sim/receipt_tape.h"
 
 #include <vector>
 
-#include "printout.h"
-#include "receipt_figures.h"
-#include "tape.h"
+#include "sim/printout.h"
+#include "sim/receipt_figures.h"
+#include "sim/tape.h"
 
 namespace orvik::sim {
 

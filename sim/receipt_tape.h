@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "register_state.h"
+#include "sim/register_state.h"
 
 // What the simulated register prints of a receipt, part by part as a register prints it while
 // the receipt is registered, so that the tape shows how far a receipt got when it broke off:

@@ -1,4 +1,4 @@
-#include "register_clock.h"
+#include "sim/register_clock.h"
 
 #include <ctime>
 

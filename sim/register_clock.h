@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "local_time.h"
+#include "support/local_time.h"
 
 // The register's own clock. It runs with this computer's clock, at an offset that setting it
 // changes, so that a test or a person can give the register any date without touching the

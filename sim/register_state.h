@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "receipt_state.h"
-#include "register_clock.h"
-#include "report_settings_state.h"
+#include "sim/receipt_state.h"
+#include "sim/register_clock.h"
+#include "sim/report_settings_state.h"
 
 // What the simulated register knows about itself. A profile (profiles.h) gives a register its
 // starting state; the command handlers read and change it. The simulator's thread changes it

@@ -1,4 +1,4 @@
-#include "reply_scripts.h"
+#include "sim/reply_scripts.h"
 
 namespace orvik::sim {
 

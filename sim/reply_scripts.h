@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "command_registry.h"
+#include "sim/command_registry.h"
 
 // Replies that a test scripts for a command name. While a script for a name is present it
 // replaces that command's handler. Scripts for one name queue up: the first is used until its

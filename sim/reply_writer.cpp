@@ -1,4 +1,4 @@
-#include "reply_writer.h"
+#include "sim/reply_writer.h"
 
 #include <poll.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <ctime>
 
-#include "frame.h"
+#include "device/link/frame.h"
 
 namespace orvik::sim {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "command_registry.h"
-#include "fault_plan.h"
+#include "sim/command_registry.h"
+#include "sim/fault_plan.h"
 
 // How the register's answers reach the line. A reply frame has the command frame's layout:
 // 0xFD, the text in CP866, the length byte, 0xFE, 0x00 and the checksum byte.

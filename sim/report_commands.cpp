@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <ctime>
 
-#include "handler_helpers.h"
-#include "printout.h"
-#include "session_replies.h"
-#include "string_table.h"
+#include "res/string_table.h"
+#include "sim/handler_helpers.h"
+#include "sim/printout.h"
+#include "sim/session_replies.h"
 
 namespace orvik::sim {
 

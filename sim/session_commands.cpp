@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <string>
 
-#include "command_registry.h"
-#include "session_replies.h"
-#include "tape.h"
-#include "text_codec.h"
+#include "sim/command_registry.h"
+#include "sim/session_replies.h"
+#include "sim/tape.h"
+#include "support/text_codec.h"
 
 namespace orvik::sim {
 

@@ -1,4 +1,4 @@
-#include "session_replies.h"
+#include "sim/session_replies.h"
 
 namespace orvik::sim {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "local_time.h"
-#include "register_state.h"
+#include "sim/register_state.h"
+#include "support/local_time.h"
 
 // The data replies the register gives about itself, laid out character by character as the
 // console reads them: each begins with its four-letter tag, and a field has a fixed position

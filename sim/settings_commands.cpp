@@ -3,11 +3,11 @@
 // only family 1 model 8 knows (the discount print mode, the logo, the line spacing, the tape
 // mode) and the cutter, which family 0 lacks, are unknown commands elsewhere. Every change is
 // recorded on the tape.
-#include "settings_commands.h"
-#include "handler_helpers.h"
-#include "printout.h"
-#include "session_replies.h"
-#include "text_codec.h"
+#include "device/protocol/settings_commands.h"
+#include "sim/handler_helpers.h"
+#include "sim/printout.h"
+#include "sim/session_replies.h"
+#include "support/text_codec.h"
 
 namespace orvik::sim {
 

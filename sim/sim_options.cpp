@@ -1,12 +1,12 @@
-#include "sim_options.h"
+#include "sim/sim_options.h"
 
 #include <set>
 #include <string_view>
 
-#include "control_input.h"
-#include "key_position.h"
-#include "port_names.h"
-#include "text_codec.h"
+#include "device/link/port_names.h"
+#include "sim/control_input.h"
+#include "sim/key_position.h"
+#include "support/text_codec.h"
 
 namespace orvik::sim {
 

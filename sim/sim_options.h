@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "profiles.h"
+#include "sim/profiles.h"
 
 // The command line of orvik-sim.
 namespace orvik::sim {

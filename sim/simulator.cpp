@@ -1,4 +1,4 @@
-#include "simulator.h"
+#include "sim/simulator.h"
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <cstdint>
 
-#include "reply_writer.h"
-#include "text_codec.h"
+#include "sim/reply_writer.h"
+#include "support/text_codec.h"
 
 namespace orvik::sim {
 

@@ -6,15 +6,15 @@
 #include <thread>
 #include <utility>
 
-#include "activity_record.h"
-#include "command_cutter.h"
-#include "command_registry.h"
-#include "fault_plan.h"
-#include "profiles.h"
-#include "pty_endpoint.h"
-#include "register_state.h"
-#include "reply_scripts.h"
-#include "tape.h"
+#include "sim/activity_record.h"
+#include "sim/command_cutter.h"
+#include "sim/command_registry.h"
+#include "sim/fault_plan.h"
+#include "sim/profiles.h"
+#include "sim/pty_endpoint.h"
+#include "sim/register_state.h"
+#include "sim/reply_scripts.h"
+#include "sim/tape.h"
 
 // The simulated register: a pseudo-terminal linked as a COM name, and one thread that waits in
 // poll on it, cuts the console's command frames, carries out each command and writes the

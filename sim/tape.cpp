@@ -1,4 +1,4 @@
-#include "tape.h"
+#include "sim/tape.h"
 
 #include <sys/time.h>
 
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "text_codec.h"
+#include "support/text_codec.h"
 
 namespace orvik::sim {
 

@@ -1,4 +1,4 @@
-#include "console_harness.h"
+#include "tests/gui/console_harness.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "console_messages.h"
-#include "console_pages.h"
-#include "main_frame.h"
-#include "orvik_service_doc.h"
-#include "recording_prompt.h"
-#include "simulator.h"
-#include "temp_ports_dir.h"
+#include "gui/app/main_frame.h"
+#include "gui/document/console_messages.h"
+#include "gui/document/orvik_service_doc.h"
+#include "gui/pages/console_pages.h"
+#include "sim/simulator.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/support/temp_ports_dir.h"
 
 class QComboBox;
 class QLineEdit;

@@ -3,10 +3,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "about_dlg.h"
-#include "cj_hyperlink.h"
-#include "hyperlink_open.h"
-#include "program_version.h"
+#include "gui/controls/about_dlg.h"
+#include "gui/controls/cj_hyperlink.h"
+#include "gui/controls/hyperlink_open.h"
+#include "gui/controls/program_version.h"
 
 class TestAboutDlg : public QObject {
     Q_OBJECT

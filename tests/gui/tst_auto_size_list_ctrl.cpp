@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "auto_size_list_ctrl.h"
+#include "gui/controls/auto_size_list_ctrl.h"
 
 using orvik::FontMeasure;
 

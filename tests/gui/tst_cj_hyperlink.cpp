@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-#include "cj_hyperlink.h"
-#include "hyperlink_open.h"
-#include "label_fit.h"
+#include "gui/controls/cj_hyperlink.h"
+#include "gui/controls/hyperlink_open.h"
+#include "gui/controls/label_fit.h"
 
 namespace {
 

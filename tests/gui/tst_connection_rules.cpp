@@ -1,8 +1,8 @@
 // The connection bar's checks and the keyboard lock indicators, without a window.
 #include <QTest>
 
-#include "connection_rules.h"
-#include "console_texts.h"
+#include "gui/document/connection_rules.h"
+#include "gui/document/console_texts.h"
 
 using orvik::console::ConnectionValues;
 

@@ -14,11 +14,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "console_harness.h"
-#include "console_status_bar.h"
-#include "console_texts.h"
-#include "orvik_service_view.h"
-#include "string_table.h"
+#include "gui/app/console_status_bar.h"
+#include "gui/app/orvik_service_view.h"
+#include "gui/document/console_texts.h"
+#include "res/string_table.h"
+#include "tests/gui/console_harness.h"
 
 namespace {
 

@@ -5,14 +5,14 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "cj_hyperlink.h"
-#include "console_harness.h"
-#include "orvik_service_view.h"
-#include "tab_other_settings.h"
-#include "tab_reports.h"
-#include "tab_sales.h"
-#include "tab_service_settings2.h"
-#include "tab_terminal.h"
+#include "gui/app/orvik_service_view.h"
+#include "gui/controls/cj_hyperlink.h"
+#include "gui/pages/tab_other_settings.h"
+#include "gui/pages/tab_reports.h"
+#include "gui/pages/tab_sales.h"
+#include "gui/pages/tab_service_settings2.h"
+#include "gui/pages/tab_terminal.h"
+#include "tests/gui/console_harness.h"
 
 namespace {
 

@@ -19,11 +19,11 @@
 #include <chrono>
 #include <system_error>
 
-#include "auto_size_list_ctrl.h"
-#include "console_harness.h"
-#include "orvik_service_view.h"
-#include "tab_terminal.h"
-#include "text_codec.h"
+#include "gui/app/orvik_service_view.h"
+#include "gui/controls/auto_size_list_ctrl.h"
+#include "gui/pages/tab_terminal.h"
+#include "support/text_codec.h"
+#include "tests/gui/console_harness.h"
 
 namespace {
 

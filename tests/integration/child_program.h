@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sim_link_fixture.h"
+#include "tests/integration/sim_link_fixture.h"
 
 extern char** environ;
 

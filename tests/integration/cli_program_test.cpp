@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "child_program.h"
-#include "session_fixture.h"
+#include "tests/integration/child_program.h"
+#include "tests/integration/session_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -1,7 +1,7 @@
 // The report and settings verbs of orvik-cli as a script runs them against a simulated
 // register: what they print, their exit status, and that a mistyped argument sends nothing.
-#include "child_program.h"
-#include "sim_register_fixture.h"
+#include "tests/integration/child_program.h"
+#include "tests/integration/sim_register_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -4,8 +4,8 @@
 #include <chrono>
 #include <string>
 
-#include "sim_link_fixture.h"
-#include "string_table.h"
+#include "res/string_table.h"
+#include "tests/integration/sim_link_fixture.h"
 
 namespace sim_test {
 namespace {

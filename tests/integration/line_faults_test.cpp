@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "frame.h"
-#include "sim_link_fixture.h"
-#include "string_table.h"
+#include "device/link/frame.h"
+#include "res/string_table.h"
+#include "tests/integration/sim_link_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -11,9 +11,9 @@
 #include <regex>
 #include <sstream>
 
-#include "port_names.h"
-#include "sim_link_fixture.h"
-#include "string_table.h"
+#include "device/link/port_names.h"
+#include "res/string_table.h"
+#include "tests/integration/sim_link_fixture.h"
 
 namespace sim_test {
 namespace {

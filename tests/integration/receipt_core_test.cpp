@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "receipt_printing.h"
-#include "sim_link_fixture.h"
-#include "string_table.h"
+#include "console/receipt_printing.h"
+#include "res/string_table.h"
+#include "tests/integration/sim_link_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "report_settings_fixture.h"
-#include "string_table.h"
+#include "res/string_table.h"
+#include "tests/integration/report_settings_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -2,7 +2,7 @@
 // range as the register receives it, in order, in both forms.
 #include <gtest/gtest.h>
 
-#include "report_settings_fixture.h"
+#include "tests/integration/report_settings_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "sim_link_fixture.h"
+#include "tests/integration/sim_link_fixture.h"
 
 namespace sim_test {
 

@@ -2,7 +2,7 @@
 // that does not answer or refuses a configuration query, and the disconnection.
 #include <gtest/gtest.h>
 
-#include "session_fixture.h"
+#include "tests/integration/session_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -3,7 +3,7 @@
 // the console log in again.
 #include <gtest/gtest.h>
 
-#include "session_fixture.h"
+#include "tests/integration/session_fixture.h"
 
 namespace sim_test {
 namespace {

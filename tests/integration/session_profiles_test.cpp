@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "session_fixture.h"
-#include "text_codec.h"
+#include "support/text_codec.h"
+#include "tests/integration/session_fixture.h"
 
 namespace sim_test {
 namespace {

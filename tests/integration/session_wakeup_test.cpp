@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "session_fixture.h"
+#include "tests/integration/session_fixture.h"
 
 namespace sim_test {
 namespace {

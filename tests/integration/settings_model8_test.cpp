@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "report_settings_fixture.h"
+#include "tests/integration/report_settings_fixture.h"
 
 namespace sim_test {
 namespace {

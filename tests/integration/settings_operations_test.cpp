@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "report_settings_fixture.h"
-#include "settings_commands.h"
-#include "string_table.h"
+#include "device/protocol/settings_commands.h"
+#include "res/string_table.h"
+#include "tests/integration/report_settings_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -3,8 +3,8 @@
 // connected; at the end of its input it goes on serving the port.
 #include <filesystem>
 
-#include "child_program.h"
-#include "sim_register_fixture.h"
+#include "tests/integration/child_program.h"
+#include "tests/integration/sim_register_fixture.h"
 
 namespace sim_test {
 namespace {

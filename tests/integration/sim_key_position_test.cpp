@@ -3,7 +3,7 @@
 // access level instead, which the console's report operations switch.
 #include <functional>
 
-#include "sim_register_fixture.h"
+#include "tests/integration/sim_register_fixture.h"
 
 namespace sim_test {
 namespace {

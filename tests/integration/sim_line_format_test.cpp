@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "command_cutter.h"
-#include "frame.h"
-#include "reply_writer.h"
-#include "text_codec.h"
+#include "device/link/frame.h"
+#include "sim/command_cutter.h"
+#include "sim/reply_writer.h"
+#include "support/text_codec.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <thread>
 #include <vector>
 
-#include "orvik_core.h"
-#include "recording_prompt.h"
-#include "simulator.h"
-#include "temp_ports_dir.h"
-#include "text_codec.h"
+#include "device/orvik_core.h"
+#include "sim/simulator.h"
+#include "support/text_codec.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/support/temp_ports_dir.h"
 
 namespace sim_test {
 

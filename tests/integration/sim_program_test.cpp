@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "sim_link_fixture.h"
+#include "tests/integration/sim_link_fixture.h"
 
 extern char** environ;
 

@@ -1,7 +1,7 @@
 // The simulated register's cash drawer through the console's cash operations: cash in and out,
 // the refusal of a cash out the drawer cannot cover, the cash report the cash dialog reads, and
 // the drawer following the receipts' payments.
-#include "sim_receipt_fixture.h"
+#include "tests/integration/sim_receipt_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "child_program.h"
-#include "sim_receipt_fixture.h"
+#include "tests/integration/child_program.h"
+#include "tests/integration/sim_receipt_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "receipt_numbers.h"
-#include "receipt_printing.h"
-#include "receipt_register.h"
-#include "receipt_row.h"
-#include "receipt_total.h"
-#include "sim_register_fixture.h"
+#include "console/receipt_numbers.h"
+#include "console/receipt_printing.h"
+#include "console/receipt_register.h"
+#include "console/receipt_row.h"
+#include "console/receipt_total.h"
+#include "tests/integration/sim_register_fixture.h"
 
 // Whole receipts printed by the console's printing sequence on the real device core, against
 // the simulated register's own receipt commands: what the register registered, computed,

@@ -1,8 +1,8 @@
 // Receipts on every simulated register and article mode: the register reads each line by the
 // layout of its own model and mode, and refuses a line, a close or an order of commands that
 // is not what it expects.
-#include "receipt_commands.h"
-#include "sim_receipt_fixture.h"
+#include "device/protocol/receipt_commands.h"
+#include "tests/integration/sim_receipt_fixture.h"
 
 namespace sim_test {
 namespace {

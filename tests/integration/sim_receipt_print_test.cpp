@@ -3,8 +3,8 @@
 // and the failures that leave a receipt open on the register.
 #include <algorithm>
 
-#include "control_input.h"
-#include "sim_receipt_fixture.h"
+#include "sim/control_input.h"
+#include "tests/integration/sim_receipt_fixture.h"
 
 namespace sim_test {
 namespace {

@@ -7,14 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "key_position.h"
-#include "orvik_core.h"
-#include "profiles.h"
-#include "recording_prompt.h"
-#include "sim_link_fixture.h"
-#include "simulator.h"
-#include "string_table.h"
-#include "temp_ports_dir.h"
+#include "device/orvik_core.h"
+#include "res/string_table.h"
+#include "sim/key_position.h"
+#include "sim/profiles.h"
+#include "sim/simulator.h"
+#include "tests/integration/sim_link_fixture.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/support/temp_ports_dir.h"
 
 namespace sim_test {
 

@@ -1,6 +1,6 @@
 // The simulated register keeps what the console programs and answers it back to the queries;
 // a register refuses the commands its model does not have, and parameters it cannot take.
-#include "sim_register_fixture.h"
+#include "tests/integration/sim_register_fixture.h"
 
 namespace sim_test {
 namespace {

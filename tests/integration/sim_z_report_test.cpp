@@ -1,7 +1,7 @@
 // The simulated register's day: a Z report closes it, counts up the Z-report number and marks
 // the Z report made, as the console reads back; the fiscal memory reports find the Z reports;
 // a register without paper or without a voice fails the reports as the console expects.
-#include "sim_register_fixture.h"
+#include "tests/integration/sim_register_fixture.h"
 
 namespace sim_test {
 namespace {

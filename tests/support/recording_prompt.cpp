@@ -1,4 +1,4 @@
-#include "recording_prompt.h"
+#include "tests/support/recording_prompt.h"
 
 #include <algorithm>
 

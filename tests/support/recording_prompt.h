@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "prompt.h"
+#include "device/prompt.h"
 
 // Records every box the core would show; answers Retry/Cancel questions from a script.
 class CRecordingPrompt : public IPrompt {

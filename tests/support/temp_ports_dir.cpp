@@ -1,4 +1,4 @@
-#include "temp_ports_dir.h"
+#include "tests/support/temp_ports_dir.h"
 
 #include <stdlib.h>
 

@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <string>
 
-#include "atomic_file.h"
-#include "scratch_folder.h"
+#include "support/atomic_file.h"
+#include "tests/unit/scratch_folder.h"
 
 namespace {
 

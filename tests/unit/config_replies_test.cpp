@@ -1,12 +1,12 @@
 // The configuration replies read field by field, with replies laid out as a register sends
 // them.
-#include "config_replies.h"
+#include "device/protocol/config_replies.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "text_codec.h"
+#include "support/text_codec.h"
 
 using orvik::LocalDateTime;
 

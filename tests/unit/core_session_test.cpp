@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "orvik_core.h"
-#include "recording_prompt.h"
-#include "string_table.h"
-#include "temp_ports_dir.h"
-#include "text_codec.h"
+#include "device/orvik_core.h"
+#include "res/string_table.h"
+#include "support/text_codec.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/support/temp_ports_dir.h"
 
 namespace {
 

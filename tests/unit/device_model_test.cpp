@@ -1,10 +1,10 @@
 // Telling the register's family and model from its serial number and software, and the
 // article limits of each model.
-#include "device_model.h"
+#include "device/protocol/device_model.h"
 
 #include <gtest/gtest.h>
 
-#include "text_codec.h"
+#include "support/text_codec.h"
 
 using orvik::DeriveFamilyAndModel;
 using orvik::FamilyAndModel;

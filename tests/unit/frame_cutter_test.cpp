@@ -1,5 +1,5 @@
 // Cutting reply frames out of what the serial line delivers.
-#include "frame_cutter.h"
+#include "device/link/frame_cutter.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "print_helpers.h"
-#include "reference_frame_cutter.h"
+#include "tests/support/reference_frame_cutter.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Command frames and the frame checksum.
-#include "frame.h"
+#include "device/link/frame.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "print_helpers.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

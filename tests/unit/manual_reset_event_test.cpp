@@ -1,5 +1,5 @@
 // The manual-reset event the core waits on.
-#include "manual_reset_event.h"
+#include "device/link/manual_reset_event.h"
 
 #include <gtest/gtest.h>
 

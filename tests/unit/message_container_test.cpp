@@ -1,5 +1,5 @@
 // The reply queue between the receiver thread and the waiting core.
-#include "message_container.h"
+#include "device/link/message_container.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "print_helpers.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

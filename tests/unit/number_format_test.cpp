@@ -1,11 +1,11 @@
 // The fixed-width numbers of command texts.
-#include "number_format.h"
+#include "device/protocol/number_format.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "print_helpers.h"
+#include "tests/unit/print_helpers.h"
 
 using orvik::FormatNumber;
 

@@ -1,5 +1,5 @@
 // COM names, the device paths behind them and the probe of the connection bar.
-#include "port_names.h"
+#include "device/link/port_names.h"
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "temp_ports_dir.h"
+#include "tests/support/temp_ports_dir.h"
 
 namespace {
 

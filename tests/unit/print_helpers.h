@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "text_codec.h"
+#include "support/text_codec.h"
 
 // Readable forms for failure messages: bytes as "FD 4E 55", texts as UTF-8.
 inline std::string HexDump(std::span<const std::uint8_t> bytes) {

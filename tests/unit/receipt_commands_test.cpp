@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "print_helpers.h"
-#include "receipt_commands.h"
-#include "string_table.h"
+#include "device/protocol/receipt_commands.h"
+#include "res/string_table.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <iterator>
 #include <string>
 
-#include "print_helpers.h"
-#include "receipt_file.h"
-#include "string_table.h"
-#include "text_codec.h"
+#include "console/receipt_file.h"
+#include "res/string_table.h"
+#include "support/text_codec.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // line's tax and the amount due.
 #include <gtest/gtest.h>
 
-#include "print_helpers.h"
-#include "receipt_math.h"
+#include "device/protocol/receipt_math.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

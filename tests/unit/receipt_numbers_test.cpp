@@ -1,8 +1,8 @@
 // The number rules of the receipt page and the cash dialog.
 #include <gtest/gtest.h>
 
-#include "print_helpers.h"
-#include "receipt_numbers.h"
+#include "console/receipt_numbers.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

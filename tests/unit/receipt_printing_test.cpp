@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "print_helpers.h"
-#include "receipt_printing.h"
-#include "recording_register.h"
+#include "console/receipt_printing.h"
+#include "tests/unit/print_helpers.h"
+#include "tests/unit/recording_register.h"
 
 namespace {
 

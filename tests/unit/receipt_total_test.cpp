@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "print_helpers.h"
-#include "receipt_commands.h"
-#include "receipt_numbers.h"
-#include "receipt_total.h"
-#include "recording_register.h"
+#include "console/receipt_numbers.h"
+#include "console/receipt_total.h"
+#include "device/protocol/receipt_commands.h"
+#include "tests/unit/print_helpers.h"
+#include "tests/unit/recording_register.h"
 
 namespace {
 

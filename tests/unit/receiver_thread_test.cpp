@@ -1,6 +1,6 @@
 // The receiver thread on a socket pair standing in for the line: what it makes of replies that
 // do not fit the formats, and of a line that keeps reading as ended.
-#include "receiver_thread.h"
+#include "device/link/receiver_thread.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "print_helpers.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

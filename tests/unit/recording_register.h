@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "print_helpers.h"
-#include "receipt_math.h"
-#include "receipt_register.h"
+#include "console/receipt_register.h"
+#include "device/protocol/receipt_math.h"
+#include "tests/unit/print_helpers.h"
 
 // A receipt register that records the operations it is asked for, in the words of the device
 // core, and keeps the receipt's sums with the core's own arithmetic. Failures are chosen by

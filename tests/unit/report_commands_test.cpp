@@ -1,9 +1,9 @@
 // The command texts of the periodic fiscal reports.
-#include "report_commands.h"
+#include "device/protocol/report_commands.h"
 
 #include <gtest/gtest.h>
 
-#include "print_helpers.h"
+#include "tests/unit/print_helpers.h"
 
 using orvik::BuildPeriodicReportByDatesCommand;
 using orvik::BuildPeriodicReportByNumbersCommand;

@@ -1,9 +1,9 @@
 // The command texts of the log-in and of the access levels.
-#include "session_commands.h"
+#include "device/protocol/session_commands.h"
 
 #include <gtest/gtest.h>
 
-#include "text_codec.h"
+#include "support/text_codec.h"
 
 using orvik::BuildAccessLevelCommand;
 using orvik::BuildLoginCommand;

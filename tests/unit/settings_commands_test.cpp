@@ -1,11 +1,11 @@
 // The command texts of the register's settings and the readers of its settings answers.
-#include "settings_commands.h"
+#include "device/protocol/settings_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "print_helpers.h"
+#include "tests/unit/print_helpers.h"
 
 using namespace orvik;
 

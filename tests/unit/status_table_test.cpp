@@ -1,15 +1,15 @@
 // The register's status tokens and how the core judges them.
-#include "status_table.h"
+#include "device/protocol/status_table.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "orvik_core.h"
-#include "print_helpers.h"
-#include "recording_prompt.h"
-#include "string_table.h"
+#include "device/orvik_core.h"
+#include "res/string_table.h"
+#include "tests/support/recording_prompt.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

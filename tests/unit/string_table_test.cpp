@@ -1,12 +1,12 @@
 // The program's string table: the texts the device core shows.
-#include "string_table.h"
+#include "res/string_table.h"
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 
-#include "print_helpers.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Which terminal buttons may be pressed: the command box's first line and the log decide.
 #include <gtest/gtest.h>
 
-#include "terminal_buttons.h"
+#include "console/terminal_buttons.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "command_file.h"
-#include "scratch_folder.h"
-#include "text_codec.h"
+#include "console/command_file.h"
+#include "support/text_codec.h"
+#include "tests/unit/scratch_folder.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "scratch_folder.h"
-#include "terminal_log.h"
-#include "text_codec.h"
+#include "console/terminal_log.h"
+#include "support/text_codec.h"
+#include "tests/unit/scratch_folder.h"
 
 namespace {
 

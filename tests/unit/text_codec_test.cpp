@@ -1,11 +1,11 @@
 // Code-page conversions: CP866 on the serial line, CP1251 in files, UTF-8 on terminals.
-#include "text_codec.h"
+#include "support/text_codec.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "print_helpers.h"
+#include "tests/unit/print_helpers.h"
 
 namespace {
 

@@ -1,0 +1,112 @@
+#include "console/receipt_printing.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+#include "console/receipt_numbers.h"
+
+namespace orvik::receipt {
+namespace {
+
+template <class F, class... Args>
+void Notify(const F& callback, Args... args) {
+    if (callback) {
+        callback(args...);
+    }
+}
+
+std::int32_t Clamp32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// Registers the rows; false when a line failed.
+bool RegisterRows(IReceiptRegister& reg, std::span<const ReceiptRow> rows, int moneyDecimals,
+                  const PrintProgress& progress) {
+    bool returnKind = false;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        Notify(progress.rowSelected, i);
+        if (rows[i].isReturn != returnKind) {
+            returnKind = rows[i].isReturn;
+            // The first return row switches the open receipt to returns for good.
+            if (reg.ReceiptOpen() && !reg.ReturnMode()) {
+                reg.SetReturnMode(true);
+            }
+        }
+        const RowLine row = ConvertRow(rows[i], moneyDecimals);
+        if (row.compoundTax) {
+            reg.SetCompoundTax(row.line.taxSlot1, row.line.taxSlot2);
+        }
+        std::int32_t lineTotal = 0;
+        const HRESULT added = reg.AddReceiptLine(row.line, lineTotal);
+        Notify(progress.rowUnselected, i);
+        if (!Succeeded(added)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows, const PrintRequest& request,
+               const PrintProgress& progress) {
+    if (request.receiptNumber > 0) {
+        reg.SetReceiptNumber(request.receiptNumber);
+    }
+    try {
+        // Only one model knows tape modes; every other register refuses, and that is fine.
+        reg.SetTapeMode(request.tapeMode);
+    } catch (...) {
+    }
+    reg.SetReturnMode(false);
+    if (!Succeeded(reg.OpenReceipt())) {
+        return false;
+    }
+    const bool rowsRegistered = RegisterRows(reg, rows, request.moneyDecimals, progress);
+    if (!request.barcode.empty()) {
+        reg.PrintBarcode(BarcodeText(request.barcodeType, request.barcode));
+    }
+    if (!rowsRegistered) {
+        return false;
+    }
+    Payments payments = ReadPayments(request);
+    if (request.compoundTaxBox) {
+        payments = Payments{Clamp32(reg.CurrentAmountDue()), 0, 0, 0};
+    }
+    std::int32_t total = 0;
+    return Succeeded(reg.CloseReceipt(payments.cash, payments.payment1, payments.payment2,
+                                      payments.payment3, total));
+}
+
+}  // namespace
+
+Payments ReadPayments(const PrintRequest& request) {
+    const int decimals = request.moneyDecimals;
+    return Payments{Clamp32(std::llabs(MoneyTextToUnits(request.cash, decimals))),
+                    MoneyToMinorUnits(request.payment1, decimals),
+                    MoneyToMinorUnits(request.payment2, decimals),
+                    MoneyToMinorUnits(request.payment3, decimals)};
+}
+
+std::u16string BarcodeText(int barcodeType, std::u16string_view barcode) {
+    const auto codeSet = static_cast<char16_t>(u'g' + std::clamp(barcodeType, 0, 2));
+    return codeSet + std::u16string(barcode);
+}
+
+PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
+                          const PrintRequest& request, const PrintProgress& progress) {
+    PrintOutcome outcome;
+    int remaining = request.copies;
+    while (remaining > 0 && !outcome.failed) {
+        Notify(progress.copiesRemaining, remaining);
+        outcome.failed = !PrintCopy(reg, rows, request, progress);
+        --remaining;
+        if (!outcome.failed) {
+            ++outcome.copiesPrinted;
+        }
+    }
+    outcome.copiesRemaining = std::max(remaining, 1);
+    return outcome;
+}
+
+}  // namespace orvik::receipt

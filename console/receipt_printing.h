@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+#include "console/receipt_register.h"
+#include "console/receipt_row.h"
+
+// Printing a composed receipt: the sequence of device-core operations per copy, from the
+// receipt number to the close, and the count-down of the copies still to print. The caller
+// has checked the page's fields; the core shows the register's errors itself.
+namespace orvik::receipt {
+
+// The page's fields that printing reads.
+struct PrintRequest {
+    int copies = 1;                  // "Напечатать чек", 1 to 100
+    std::int32_t receiptNumber = 0;  // set before every copy when above 0
+    std::int32_t tapeMode = 0;       // 0 ordinary, 1 continuous tape
+    std::u16string cash;             // money texts; a negative cash is paid as its amount
+    std::u16string payment1;
+    std::u16string payment2;
+    std::u16string payment3;
+    // The compound-tax box of the entry form ticked: the receipt is paid in cash with the
+    // amount due of the open receipt, whatever the payment fields say.
+    bool compoundTaxBox = false;
+    int barcodeType = 0;     // 0 CODEA, 1 CODEB, 2 CODEC
+    std::u16string barcode;  // printed when not empty
+    int moneyDecimals = 2;
+};
+
+// What the page shows while printing. Every member may be empty.
+struct PrintProgress {
+    // The copies still to print, this one included, as each copy starts.
+    std::function<void(int)> copiesRemaining;
+    // A row is selected while it is registered, and unselected after.
+    std::function<void(std::size_t)> rowSelected;
+    std::function<void(std::size_t)> rowUnselected;
+};
+
+struct PrintOutcome {
+    int copiesPrinted = 0;
+    // What "Напечатать чек" shows afterwards: 1 after a complete run, the copies not yet
+    // started after a failure (at least 1).
+    int copiesRemaining = 1;
+    bool failed = false;  // the last copy started did not complete
+};
+
+// The payments handed to CloseReceipt, in minor units.
+struct Payments {
+    std::int32_t cash = 0;
+    std::int32_t payment1 = 0;
+    std::int32_t payment2 = 0;
+    std::int32_t payment3 = 0;
+};
+Payments ReadPayments(const PrintRequest& request);
+
+// The text for PrintBarcode: "g", "h" or "i" for the code set, then the barcode.
+std::u16string BarcodeText(int barcodeType, std::u16string_view barcode);
+
+// Prints the rows as many times as asked; stops at the first copy that fails. A receipt left
+// open by a failure stays open until the next OpenReceipt cancels it.
+PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
+                          const PrintRequest& request, const PrintProgress& progress = {});
+
+}  // namespace orvik::receipt

@@ -1,0 +1,56 @@
+#include "console/terminal_log.h"
+
+#include <algorithm>
+
+#include "device/terminal_exchange.h"
+#include "support/text_codec.h"
+
+namespace orvik::terminal {
+namespace {
+
+bool IsLineBreak(char16_t c) {
+    return c == u'\r' || c == u'\n';
+}
+
+}  // namespace
+
+std::size_t EntriesToDropBeforeAppend(std::size_t count) {
+    return count > kLogKeptBeforeAppend ? count - kLogKeptBeforeAppend : 0;
+}
+
+std::u16string TerminalLineToSend(std::u16string_view line) {
+    return std::u16string(line.substr(0, kMaxTerminalLine));
+}
+
+std::u16string ReportLine(const LogEntry& entry) {
+    std::u16string line;
+    line.reserve(entry.text.size() + 1);
+    if (entry.direction == Direction::Sent) {
+        line += u'>';
+    }
+    // A reply holding a line break must not become two lines of the report.
+    std::copy_if(entry.text.begin(), entry.text.end(), std::back_inserter(line),
+                 [](char16_t c) { return !IsLineBreak(c); });
+    return line;
+}
+
+std::string FormatReport(std::span<const LogEntry> entries) {
+    std::u16string text;
+    for (const LogEntry& entry : entries) {
+        text += ReportLine(entry);
+        text += u"\r\n";
+    }
+    return Encode(CodePage::Ansi1251, text);
+}
+
+FileWriteResult SaveReport(const std::filesystem::path& path, std::span<const LogEntry> entries) {
+    return WriteFileReplacing(path, FormatReport(entries));
+}
+
+bool LosesCharactersInAnsi(std::u16string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char16_t c) {
+        return c == 0xFFFD || (c != u'?' && EncodeChar(CodePage::Ansi1251, c) == kDefaultChar);
+    });
+}
+
+}  // namespace orvik::terminal

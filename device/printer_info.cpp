@@ -1,3 +1,0 @@
-#include "printer_info.h"
-
-CPrinterInfo::~CPrinterInfo() = default;

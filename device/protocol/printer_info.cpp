@@ -1,0 +1,3 @@
+#include "device/protocol/printer_info.h"
+
+CPrinterInfo::~CPrinterInfo() = default;

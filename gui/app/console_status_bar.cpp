@@ -1,0 +1,82 @@
+#include "gui/app/console_status_bar.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+#include "device/orvik_core.h"
+#include "gui/document/console_texts.h"
+
+namespace {
+
+QString Qt16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CConsoleStatusBar::CConsoleStatusBar(QWidget* parent)
+    : QStatusBar(parent), m_message(new QLabel(this)) {
+    using namespace orvik::console;
+    // The window keeps the size of its view: a grip in the corner would promise otherwise.
+    setSizeGripEnabled(false);
+    m_message->setObjectName(QStringLiteral("messagePane"));
+    m_message->setText(Qt16(kIdleText));
+    // A normal widget: a menu item's prompt covers it while the item is highlighted.
+    addWidget(m_message, 1);
+
+    m_state = AddPane({Qt16(StatePaneText(false)), Qt16(StatePaneText(true))});
+    m_serial = AddPane({Qt16(SerialPaneText(std::nullopt)),
+                        Qt16(SerialPaneText(std::u16string(kSerialWidthSample)))});
+    m_numLock = AddPane({Qt16(kNumLockIndicator)});
+    m_capsLock = AddPane({Qt16(kCapsLockIndicator)});
+    m_state->setObjectName(QStringLiteral("statePane"));
+    m_serial->setObjectName(QStringLiteral("serialPane"));
+    m_numLock->setObjectName(QStringLiteral("numLockPane"));
+    m_capsLock->setObjectName(QStringLiteral("capsLockPane"));
+    ShowConnection(nullptr);
+    ShowKeyboardLocks({});
+}
+
+QLabel* CConsoleStatusBar::AddPane(const QStringList& possibleTexts) {
+    auto* pane = new QLabel(this);
+    // Measured once, with the pane's own font, so that every text the pane shows fits whole; a
+    // longer serial number still widens it.
+    const QFontMetrics metrics(pane->font());
+    int width = 0;
+    for (const QString& text : possibleTexts) {
+        width = std::max(width, metrics.horizontalAdvance(text));
+    }
+    pane->setMinimumWidth(width + 2 * metrics.averageCharWidth());
+    pane->setAlignment(Qt::AlignCenter);
+    addPermanentWidget(pane);
+    return pane;
+}
+
+void CConsoleStatusBar::ShowConnection(const COrvikCore* core) {
+    using namespace orvik::console;
+    m_state->setText(Qt16(StatePaneText(core != nullptr)));
+    m_serial->setText(Qt16(SerialPaneText(
+        core ? std::optional<std::u16string>(core->printerInfo.serialNumber) : std::nullopt)));
+}
+
+void CConsoleStatusBar::ShowActivity(const QString& status) {
+    m_message->setText(status.isEmpty() ? Qt16(orvik::console::kIdleText) : status);
+}
+
+void CConsoleStatusBar::ShowKeyboardLocks(orvik::console::KeyboardLocks locks) {
+    // Like a keyboard's own lights: the indicator's name while the lock is on, blank when off.
+    m_numLock->setText(locks.numLock ? Qt16(orvik::console::kNumLockIndicator) : QString());
+    m_capsLock->setText(locks.capsLock ? Qt16(orvik::console::kCapsLockIndicator) : QString());
+}
+
+QString CConsoleStatusBar::MessageText() const {
+    return currentMessage().isEmpty() ? m_message->text() : currentMessage();
+}
+
+QString CConsoleStatusBar::StateText() const {
+    return m_state->text();
+}
+
+QString CConsoleStatusBar::SerialText() const {
+    return m_serial->text();
+}

@@ -1,0 +1,203 @@
+#include "gui/app/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include "gui/app/console_resources.h"
+#include "gui/app/console_status_bar.h"
+#include "gui/app/orvik_service_view.h"
+#include "gui/controls/about_dlg.h"
+#include "gui/document/console_texts.h"
+#include "gui/document/orvik_service_doc.h"
+
+namespace {
+
+QString Qt16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Whether key events of this platform carry the X11-style modifier mask with the locks in it.
+bool PlatformReportsLocks() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("xcb") || platform.startsWith(QLatin1String("wayland"));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(COrvikServiceDoc* document, std::vector<PageEntry> pages,
+                       CMainFrameDlgBar::PortProbe probe, QWidget* parent)
+    : QMainWindow(parent), m_pDocument(document) {
+    InitConsoleResources();
+    // No sizing border and no maximize box: the window keeps the size of its view.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(Qt16(orvik::console::kTitle));
+    m_pDocument->SetMainWindow(this);
+
+    // In this order: status bar, tool strip, connection bar.
+    m_statusBar = new CConsoleStatusBar(this);
+    setStatusBar(m_statusBar);
+    CreateActions();
+    CreateToolStrip();
+    CreateConnectionBar(std::move(probe));
+    CreateMenu();
+
+    m_view = new COrvikServiceView(m_pDocument, std::move(pages), this);
+    setCentralWidget(m_view);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_pDocument, &COrvikServiceDoc::ConnectionStateChanged, this,
+            &CMainFrame::OnConnectionStateChanged);
+    connect(m_pDocument, &COrvikServiceDoc::ActivityChanged, this, &CMainFrame::OnActivityChanged);
+    if (PlatformReportsLocks()) {
+        QGuiApplication::instance()->installEventFilter(this);
+    }
+    OnConnectionStateChanged();
+    m_pDlgBar->FocusPassword();
+}
+
+void CMainFrame::CreateActions() {
+    m_connectAction = new QAction(QIcon(QStringLiteral(":/icons/connect.png")),
+                                  QStringLiteral("&Подключение ЭККР\tEnter"), this);
+    m_connectAction->setIconText(QStringLiteral("Подключить"));
+    m_connectAction->setToolTip(Qt16(orvik::console::kConnectPrompt));
+    m_connectAction->setStatusTip(Qt16(orvik::console::kConnectPrompt));
+    // Enter connects from anywhere in the window, the password field included; the shortcut
+    // goes with the action's enabling, so while connected Enter reaches the pages.
+    m_connectAction->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    m_connectAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_connectAction, &QAction::triggered, this, &CMainFrame::OnConnect);
+
+    m_disconnectAction = new QAction(QIcon(QStringLiteral(":/icons/disconnect.png")),
+                                     QStringLiteral("&Отключение ЭККР"), this);
+    m_disconnectAction->setIconText(QStringLiteral("Отключить"));
+    m_disconnectAction->setToolTip(Qt16(orvik::console::kDisconnectPrompt));
+    m_disconnectAction->setStatusTip(Qt16(orvik::console::kDisconnectPrompt));
+    connect(m_disconnectAction, &QAction::triggered, this, &CMainFrame::OnDisconnect);
+
+    m_exitAction = new QAction(QStringLiteral("В&ыход"), this);
+    m_exitAction->setStatusTip(QStringLiteral("Завершение работы с консолью"));
+    connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
+
+    m_statusBarAction = new QAction(QStringLiteral("Строка &состояния"), this);
+    m_statusBarAction->setCheckable(true);
+    m_statusBarAction->setChecked(true);
+    m_statusBarAction->setStatusTip(QStringLiteral("Показать или скрыть строку состояния"));
+    connect(m_statusBarAction, &QAction::toggled, m_statusBar, &QWidget::setVisible);
+
+    m_aboutAction = new QAction(
+        QStringLiteral("&О программе \"Административная консоль для ЭККР Орвик\""), this);
+    m_aboutAction->setStatusTip(QStringLiteral("Сведения о программе и ее версии"));
+    connect(m_aboutAction, &QAction::triggered, this, &CMainFrame::OnAbout);
+}
+
+void CMainFrame::CreateToolStrip() {
+    m_toolStrip = new QToolBar(QStringLiteral("Панель инструментов"), this);
+    m_toolStrip->setObjectName(QStringLiteral("toolStrip"));
+    m_toolStrip->setMovable(false);
+    m_toolStrip->setFloatable(false);
+    m_toolStrip->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_toolStrip->addAction(m_connectAction);
+    m_toolStrip->addAction(m_disconnectAction);
+    addToolBar(Qt::TopToolBarArea, m_toolStrip);
+}
+
+void CMainFrame::CreateConnectionBar(CMainFrameDlgBar::PortProbe probe) {
+    m_pDlgBar = new CMainFrameDlgBar(this, std::move(probe));
+    auto* strip = new QToolBar(QStringLiteral("Соединение"), this);
+    strip->setObjectName(QStringLiteral("connectionStrip"));
+    strip->setMovable(false);
+    strip->setFloatable(false);
+    strip->addWidget(m_pDlgBar);
+    // A row of its own, under the tool strip.
+    addToolBarBreak(Qt::TopToolBarArea);
+    addToolBar(Qt::TopToolBarArea, strip);
+}
+
+void CMainFrame::CreateMenu() {
+    QMenu* connection = menuBar()->addMenu(QStringLiteral("&Соединение"));
+    connection->addAction(m_connectAction);
+    connection->addAction(m_disconnectAction);
+    connection->addSeparator();
+    connection->addAction(m_exitAction);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
+    QAction* toolStripAction = m_toolStrip->toggleViewAction();
+    toolStripAction->setText(QStringLiteral("Панель &инструментов"));
+    toolStripAction->setStatusTip(QStringLiteral("Показать или скрыть панель инструментов"));
+    view->addAction(toolStripAction);
+    view->addAction(m_statusBarAction);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&О программе"));
+    help->addAction(m_aboutAction);
+}
+
+void CMainFrame::OnConnect() {
+    // A disabled command can still be triggered from code (a queued trigger): the rule holds
+    // there too.
+    if (!m_connectAction->isEnabled()) {
+        return;
+    }
+    m_pDlgBar->ReadControls();
+    m_pDocument->OnConnect(m_pDlgBar->Values());
+}
+
+void CMainFrame::OnDisconnect() {
+    if (!m_disconnectAction->isEnabled()) {
+        return;
+    }
+    m_pDocument->OnDisconnect();
+}
+
+void CMainFrame::UpdateCommandUI() {
+    const auto enabling = orvik::console::EnablingFor(m_pDocument->IsConnected());
+    m_connectAction->setEnabled(enabling.connect);
+    m_disconnectAction->setEnabled(enabling.disconnect);
+}
+
+void CMainFrame::OnConnectionStateChanged() {
+    UpdateCommandUI();
+    m_statusBar->ShowConnection(m_pDocument->m_pCore.get());
+}
+
+void CMainFrame::OnActivityChanged(bool busy, const QString& status) {
+    m_statusBar->ShowActivity(status);
+    if (!busy && m_closePending) {
+        // Not from inside the operation that just ended: once the event loop has it back.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+void CMainFrame::OnAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The core is in the middle of talking to the register, somewhere down this very stack:
+    // the window closes as soon as it is done.
+    if (m_pDocument->IsBusy()) {
+        m_closePending = true;
+        m_pDocument->SetCloseRequested();
+        event->ignore();
+        return;
+    }
+    m_closePending = false;
+    m_pDocument->OnCloseDocument();
+    event->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        m_statusBar->ShowKeyboardLocks(
+            orvik::console::LocksFromModifierMask(key->nativeModifiers()));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <vector>
+
+#include "gui/app/main_frame_dlg_bar.h"
+#include "gui/pages/console_pages.h"
+
+class CConsoleStatusBar;
+class COrvikServiceDoc;
+class COrvikServiceView;
+class QAction;
+class QToolBar;
+
+// The console's one window: the menu, the tool strip with Connect and Disconnect, the
+// connection bar, the main view and the status bar. The window has a fixed size, fitted to the
+// view, and cannot be maximised.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // pages: the view's tab pages; probe: how the connection bar finds the ports (the real
+    // ports when empty).
+    CMainFrame(COrvikServiceDoc* document, std::vector<PageEntry> pages,
+               CMainFrameDlgBar::PortProbe probe = CMainFrameDlgBar::PortProbe(),
+               QWidget* parent = nullptr);
+
+    // The Connect command: the connection bar's values go to the document.
+    void OnConnect();
+    void OnDisconnect();
+    // Connect is enabled exactly while no register is connected, Disconnect exactly while
+    // one is; the menu items, the tool strip buttons and the Enter key follow.
+    void UpdateCommandUI();
+
+    QAction* ConnectAction() const { return m_connectAction; }
+    QAction* DisconnectAction() const { return m_disconnectAction; }
+    QToolBar* ToolStrip() const { return m_toolStrip; }
+    CMainFrameDlgBar* ConnectionBar() const { return m_pDlgBar; }
+    CConsoleStatusBar* StatusPanes() const { return m_statusBar; }
+    COrvikServiceView* View() const { return m_view; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The bars are fixed; no menu offers to hide the connection bar.
+    QMenu* createPopupMenu() override { return nullptr; }
+
+  private:
+    void CreateActions();
+    void CreateMenu();
+    void CreateToolStrip();
+    void CreateConnectionBar(CMainFrameDlgBar::PortProbe probe);
+    void OnConnectionStateChanged();
+    void OnActivityChanged(bool busy, const QString& status);
+    void OnAbout();
+
+    COrvikServiceDoc* m_pDocument;
+    CConsoleStatusBar* m_statusBar = nullptr;
+    QToolBar* m_toolStrip = nullptr;
+    CMainFrameDlgBar* m_pDlgBar = nullptr;
+    COrvikServiceView* m_view = nullptr;
+    QAction* m_connectAction = nullptr;
+    QAction* m_disconnectAction = nullptr;
+    QAction* m_exitAction = nullptr;
+    QAction* m_statusBarAction = nullptr;
+    QAction* m_aboutAction = nullptr;
+    // The window was asked to close while the register was busy; it closes once it is done.
+    bool m_closePending = false;
+};

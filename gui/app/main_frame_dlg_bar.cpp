@@ -1,0 +1,69 @@
+#include "gui/app/main_frame_dlg_bar.h"
+
+#include <QGuiApplication>
+
+#include "device/link/port_names.h"
+#include "gui/document/console_texts.h"
+#include "ui_connection_bar.h"
+
+CMainFrameDlgBar::CMainFrameDlgBar(QWidget* parent, PortProbe probe)
+    : QWidget(parent), m_ui(new Ui::ConnectionBar), m_probe(std::move(probe)) {
+    m_ui->setupUi(this);
+    if (!m_probe) {
+        m_probe = [](const std::string& name) { return orvik::PortExists(name); };
+    }
+    m_ui->operatorNameEdit->setMaxLength(orvik::console::kMaxOperatorNameLength);
+    m_ui->passwordEdit->setMaxLength(orvik::console::kMaxPasswordLength);
+    FillPortList();
+    m_strOperatorName = QString::fromUtf16(orvik::console::kDefaultOperatorName);
+    m_strOperatorPassword.clear();
+    WriteControls();
+}
+
+CMainFrameDlgBar::~CMainFrameDlgBar() {
+    delete m_ui;
+}
+
+int CMainFrameDlgBar::FillPortList() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    int added = 0;
+    for (int number = orvik::kFirstPortNumber; number <= orvik::kLastPortNumber; ++number) {
+        const QString name = QStringLiteral("COM%1").arg(number);
+        if (!m_probe(name.toStdString())) {
+            continue;
+        }
+        m_ui->portList->addItem(name);
+        ++added;
+        if (m_strPort.isEmpty()) {
+            m_strPort = name;
+        }
+    }
+    QGuiApplication::restoreOverrideCursor();
+    return added;
+}
+
+void CMainFrameDlgBar::ReadControls() {
+    m_strPort = m_ui->portList->currentText();
+    m_strOperatorName = m_ui->operatorNameEdit->text();
+    m_strOperatorPassword = m_ui->passwordEdit->text();
+}
+
+void CMainFrameDlgBar::WriteControls() {
+    // The list selects the chosen port; nothing when no port was found.
+    m_ui->portList->setCurrentIndex(
+        m_strPort.isEmpty() ? -1 : m_ui->portList->findText(m_strPort, Qt::MatchExactly));
+    m_ui->operatorNameEdit->setText(m_strOperatorName);
+    m_ui->passwordEdit->setText(m_strOperatorPassword);
+}
+
+void CMainFrameDlgBar::FocusPassword() {
+    m_ui->passwordEdit->setFocus();
+}
+
+orvik::console::ConnectionValues CMainFrameDlgBar::Values() const {
+    return orvik::console::ConnectionValues{
+        .port = m_strPort.toStdString(),
+        .operatorName = m_strOperatorName.toStdU16String(),
+        .password = m_strOperatorPassword.toStdU16String(),
+    };
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+
+#include "gui/document/connection_rules.h"
+
+namespace Ui {
+class ConnectionBar;
+}
+
+// The connection bar under the tool strip: the serial port, the operator's name and the
+// operator's password. Nothing of it is kept between runs: each start offers the first port
+// found, "Касир" and an empty password.
+class CMainFrameDlgBar : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Answers whether a port of the given name is there.
+    using PortProbe = std::function<bool(const std::string& name)>;
+
+    // Probes the ports with probe (by default the real ones) and sets the defaults.
+    explicit CMainFrameDlgBar(QWidget* parent = nullptr, PortProbe probe = PortProbe());
+    ~CMainFrameDlgBar() override;
+    CMainFrameDlgBar(const CMainFrameDlgBar&) = delete;
+    CMainFrameDlgBar& operator=(const CMainFrameDlgBar&) = delete;
+
+    // Asks for COM1 to COM24 in turn, with the wait cursor up, and lists those that are there;
+    // the first one found becomes m_strPort unless a port is chosen already. Answers how many
+    // were listed.
+    int FillPortList();
+
+    // The controls into the three fields, and back.
+    void ReadControls();
+    void WriteControls();
+
+    // Puts the caret in the password field: with the port and the name already offered, the
+    // password is all an operator has to type before pressing Enter.
+    void FocusPassword();
+
+    // The three fields as the document takes them.
+    orvik::console::ConnectionValues Values() const;
+
+    QString m_strPort;
+    QString m_strOperatorName;
+    QString m_strOperatorPassword;
+
+  private:
+    Ui::ConnectionBar* m_ui;
+    PortProbe m_probe;
+};

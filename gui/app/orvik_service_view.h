@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+#include "gui/pages/console_pages.h"
+
+class COrvikServiceDoc;
+class CUpdatableDialog;
+class QStackedLayout;
+class QTabWidget;
+
+namespace Ui {
+class ContactPanel;
+}
+
+// The main window's client area. Disconnected it shows the contact panel (a picture, the
+// supplier's address and telephones, a mail and a web link); connected it shows the tab control
+// with the device pages. The pages are created once, in tab order, and live as long as the
+// view; after every connect each page is refreshed from the register, in tab order.
+class COrvikServiceView : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The supplier's addresses behind the two links of the contact panel.
+    static constexpr char16_t kWebTarget[] = u"https://orvik.example/";
+    static constexpr char16_t kMailTarget[] = u"mailto:support@orvik.example";
+
+    COrvikServiceView(COrvikServiceDoc* document, std::vector<PageEntry> pages,
+                      QWidget* parent = nullptr);
+    ~COrvikServiceView() override;
+    COrvikServiceView(const COrvikServiceView&) = delete;
+    COrvikServiceView& operator=(const COrvikServiceView&) = delete;
+
+    // Shows exactly one face: the tab control while the document holds a core, the contact
+    // panel otherwise. The pages' own shown or hidden state is left alone.
+    void UpdatePageVisibility();
+    // The document's notification: the face is re-derived and, while connected, every page is
+    // refreshed in tab order with painting suspended.
+    void OnUpdate();
+
+    QTabWidget* TabControl() const { return m_tabs; }
+    QWidget* ContactPanel() const { return m_contactPanel; }
+    const std::vector<CUpdatableDialog*>& Pages() const { return m_pages; }
+
+  private:
+    void CreatePages(const std::vector<PageEntry>& pages);
+
+    COrvikServiceDoc* m_pDocument;
+    Ui::ContactPanel* m_ui;
+    QWidget* m_contactPanel;
+    QTabWidget* m_tabs;
+    QStackedLayout* m_faces;
+    std::vector<CUpdatableDialog*> m_pages;  // owned by the tab control; index = tab index
+};

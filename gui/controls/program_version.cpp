@@ -1,0 +1,24 @@
+#include "gui/controls/program_version.h"
+
+// The build passes the project's version in.
+#if !defined(ORVIK_VERSION_MAJOR) || !defined(ORVIK_VERSION_MINOR) || \
+    !defined(ORVIK_VERSION_PATCH) || !defined(ORVIK_VERSION_TWEAK)
+#error "The build must define ORVIK_VERSION_MAJOR, _MINOR, _PATCH and _TWEAK"
+#endif
+
+namespace orvik {
+
+ProgramVersion BuildProgramVersion() {
+    return ProgramVersion{ORVIK_VERSION_MAJOR, ORVIK_VERSION_MINOR, ORVIK_VERSION_PATCH,
+                          ORVIK_VERSION_TWEAK};
+}
+
+QString FormatVersionLine(const ProgramVersion& version) {
+    return QStringLiteral("Версия: %1,%2,%3,%4")
+        .arg(version.majorNumber)
+        .arg(version.minorNumber)
+        .arg(version.buildNumber)
+        .arg(version.revisionNumber);
+}
+
+}  // namespace orvik

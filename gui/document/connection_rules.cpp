@@ -1,0 +1,48 @@
+#include "gui/document/connection_rules.h"
+
+#include "gui/document/console_texts.h"
+
+namespace orvik::console {
+
+std::optional<std::u16string_view> FirstConnectionProblem(const ConnectionValues& values) {
+    if (values.port.empty()) {
+        return kNoPortMessage;
+    }
+    if (values.operatorName.empty()) {
+        return kNoOperatorNameMessage;
+    }
+    if (values.password.empty()) {
+        return kNoPasswordMessage;
+    }
+    return std::nullopt;
+}
+
+CommandEnabling EnablingFor(bool connected) {
+    return CommandEnabling{.connect = !connected, .disconnect = connected};
+}
+
+std::u16string FormatPane(std::u16string_view format, std::u16string_view value) {
+    std::u16string text(format);
+    if (const auto at = text.find(u"%s"); at != std::u16string::npos) {
+        text.replace(at, 2, value);
+    }
+    return text;
+}
+
+std::u16string StatePaneText(bool connected) {
+    return FormatPane(kStateFormat, connected ? kConnected : kNotConnected);
+}
+
+std::u16string SerialPaneText(const std::optional<std::u16string>& serialNumber) {
+    return FormatPane(kSerialFormat, serialNumber ? std::u16string_view(*serialNumber)
+                                                  : std::u16string_view(kNotConnected));
+}
+
+KeyboardLocks LocksFromModifierMask(std::uint32_t mask) {
+    constexpr std::uint32_t kLockMask = 1u << 1;
+    constexpr std::uint32_t kNumLockMask = 1u << 4;
+    return KeyboardLocks{.numLock = (mask & kNumLockMask) != 0,
+                         .capsLock = (mask & kLockMask) != 0};
+}
+
+}  // namespace orvik::console

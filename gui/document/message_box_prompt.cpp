@@ -1,0 +1,32 @@
+#include "gui/document/message_box_prompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "gui/document/normal_cursor_scope.h"
+
+namespace {
+
+QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const std::u16string& text,
+                                QMessageBox::StandardButtons buttons) {
+    const orvik::console::NormalCursorScope cursor;
+    QMessageBox box(icon, QString::fromStdU16String(kPromptTitle), QString::fromStdU16String(text),
+                    buttons, QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+void CMessageBoxPrompt::ShowError(const std::u16string& text) {
+    Ask(QMessageBox::Critical, text, QMessageBox::Ok);
+}
+
+void CMessageBoxPrompt::ShowWarning(const std::u16string& text) {
+    Ask(QMessageBox::Warning, text, QMessageBox::Ok);
+}
+
+bool CMessageBoxPrompt::AskRetry(const std::u16string& text) {
+    return Ask(QMessageBox::Critical, text, QMessageBox::Retry | QMessageBox::Cancel) ==
+           QMessageBox::Retry;
+}

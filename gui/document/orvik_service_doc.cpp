@@ -1,0 +1,157 @@
+#include "gui/document/orvik_service_doc.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+
+#include <exception>
+
+#include "gui/document/console_texts.h"
+#include "gui/document/message_box_prompt.h"
+
+namespace {
+
+QString Qt16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+COrvikServiceDoc::COrvikServiceDoc(QObject* parent)
+    : QObject(parent),
+      m_ownPrompt(std::make_unique<CMessageBoxPrompt>()),
+      m_prompt(m_ownPrompt.get()),
+      m_messages(&m_ownMessages) {}
+
+COrvikServiceDoc::~COrvikServiceDoc() {
+    // Destroying the core closes its connection.
+    m_pCore.reset();
+}
+
+void COrvikServiceDoc::SetCoreFactory(CoreFactory factory) {
+    m_coreFactory = std::move(factory);
+}
+
+void COrvikServiceDoc::SetPrompt(IPrompt* prompt) {
+    m_prompt = prompt ? prompt : m_ownPrompt.get();
+    if (m_pCore) {
+        m_pCore->SetPrompt(m_prompt);
+    }
+}
+
+void COrvikServiceDoc::SetMessages(IConsoleMessages* messages) {
+    m_messages = messages ? messages : &m_ownMessages;
+}
+
+void COrvikServiceDoc::SetEventPump(EventPump pump) {
+    m_eventPump = std::move(pump);
+}
+
+std::unique_ptr<COrvikCore> COrvikServiceDoc::CreateCore() {
+    auto core = m_coreFactory ? m_coreFactory() : std::make_unique<COrvikCore>();
+    if (core) {
+        core->SetPrompt(m_prompt);
+        core->SetIdleHook([this] { PumpEvents(); });
+    }
+    return core;
+}
+
+void COrvikServiceDoc::OnConnect(const orvik::console::ConnectionValues& values) {
+    // Refused while connected (the command is disabled then) and while the register is busy:
+    // a connect must never start inside another device operation's wait.
+    if (IsBusy() || m_pCore) {
+        return;
+    }
+    if (const auto problem = orvik::console::FirstConnectionProblem(values)) {
+        // Nothing is attempted; the operator's entries stay in the bar.
+        m_messages->Show(m_mainWindow, IConsoleMessages::Icon::Warning, Qt16(*problem));
+        emit ConnectionStateChanged();
+        UpdateAllViews();
+        return;
+    }
+    // The connection and the pages' first refresh from the register are one operation.
+    const CDeviceActivity activity(*this, Qt16(orvik::console::kConnectPrompt));
+    ConnectNewCore(values);
+    emit ConnectionStateChanged();
+    UpdateAllViews();
+}
+
+void COrvikServiceDoc::ConnectNewCore(const orvik::console::ConnectionValues& values) {
+    std::unique_ptr<COrvikCore> core;
+    try {
+        core = CreateCore();
+        if (core && core->Connect(values.port, values.operatorName, values.password) >= 0) {
+            // Only a connected core becomes the document's: until then the console is not
+            // connected, whatever repaints meanwhile.
+            m_pCore = std::move(core);
+        }
+    } catch (const std::exception&) {
+        // The core is discarded below; it has shown what it had to say.
+    }
+    // A core that did not connect is destroyed here, which closes its port.
+}
+
+void COrvikServiceDoc::OnDisconnect() {
+    if (IsBusy()) {
+        return;
+    }
+    if (m_pCore) {
+        const CDeviceActivity activity(*this, Qt16(orvik::console::kDisconnectPrompt));
+        // The document stops being connected before the register is told, so nothing started
+        // from a repaint meanwhile can reach a core that is going away.
+        std::unique_ptr<COrvikCore> core = std::move(m_pCore);
+        core->Disconnect();
+        core.reset();
+    }
+    emit ConnectionStateChanged();
+    UpdateAllViews();
+}
+
+void COrvikServiceDoc::OnCloseDocument() {
+    m_pCore.reset();
+}
+
+void COrvikServiceDoc::UpdateAllViews() {
+    emit ViewsUpdateRequested();
+}
+
+void COrvikServiceDoc::BeginActivity(const QString& status) {
+    if (m_activityDepth++ == 0) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        emit ActivityChanged(true, status);
+    }
+}
+
+void COrvikServiceDoc::EndActivity() {
+    if (--m_activityDepth == 0) {
+        QGuiApplication::restoreOverrideCursor();
+        emit ActivityChanged(false, QString());
+    }
+}
+
+void COrvikServiceDoc::PumpEvents() {
+    // A pump inside a pump (a repaint that waits on the register) would let events run in an
+    // order no one expects: the inner wait just waits.
+    if (m_pumpDepth > 0) {
+        return;
+    }
+    struct DepthGuard {
+        int& depth;
+        explicit DepthGuard(int& d) : depth(d) { ++depth; }
+        ~DepthGuard() { --depth; }
+    } guard(m_pumpDepth);
+    if (m_eventPump) {
+        m_eventPump();
+    } else {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+CDeviceActivity::CDeviceActivity(COrvikServiceDoc& document, const QString& status)
+    : m_document(document) {
+    m_document.BeginActivity(status);
+}
+
+CDeviceActivity::~CDeviceActivity() {
+    m_document.EndActivity();
+}

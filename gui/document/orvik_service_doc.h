@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "device/orvik_core.h"
+#include "gui/document/connection_rules.h"
+#include "gui/document/console_messages.h"
+
+// The one document of the console. It owns the device core while a connection is
+// established and nothing otherwise: m_pCore is the program's single connection state, read
+// afresh by the menu, the status bar, the view and every page action.
+//
+// While the register works, the core calls back about every 20 ms; the document then lets the
+// window repaint (user input stays queued) and keeps the wait cursor up. Connect and
+// Disconnect are refused while a device operation is running, so neither can start again from
+// inside such a wait.
+class COrvikServiceDoc : public QObject {
+    Q_OBJECT
+
+  public:
+    using CoreFactory = std::function<std::unique_ptr<COrvikCore>()>;
+    using EventPump = std::function<void()>;
+
+    explicit COrvikServiceDoc(QObject* parent = nullptr);
+    ~COrvikServiceDoc() override;
+    COrvikServiceDoc(const COrvikServiceDoc&) = delete;
+    COrvikServiceDoc& operator=(const COrvikServiceDoc&) = delete;
+
+    // Non-null exactly while a register is connected.
+    std::unique_ptr<COrvikCore> m_pCore;
+
+    bool IsConnected() const { return m_pCore != nullptr; }
+
+    // The Connect command: checks the connection bar's values (the first problem is shown as a
+    // warning and nothing is attempted), then connects a new core. A failed connection leaves
+    // no core; the core has shown its own message. The views are told in every case.
+    void OnConnect(const orvik::console::ConnectionValues& values);
+    // The Disconnect command: disconnects and destroys the core, then tells the views.
+    void OnDisconnect();
+    // The main window closes: the core, if any, disconnects and goes.
+    void OnCloseDocument();
+    // Asks every view to re-derive what it shows from the connection and to refresh its pages
+    // (after each connect attempt, each disconnect and each Z report).
+    void UpdateAllViews();
+
+    // A device operation is running (the core is waiting for the register).
+    bool IsBusy() const { return m_activityDepth > 0 || m_pumpDepth > 0; }
+    // The window was asked to close while the register was busy and closes once it is done:
+    // work of several steps (a batch of terminal commands) stops before its next step.
+    void SetCloseRequested() { m_closeRequested = true; }
+    bool IsCloseRequested() const { return m_closeRequested; }
+
+    // --- What the document works with; tests replace these ----------------------------------
+    // Makes each new core; by default a plain COrvikCore.
+    void SetCoreFactory(CoreFactory factory);
+    // Where the core's messages go; by default message boxes titled "Орвик-683".
+    void SetPrompt(IPrompt* prompt);
+    IPrompt& Prompt() const { return *m_prompt; }
+    // Where the console's own boxes go; by default message boxes titled with the console title.
+    void SetMessages(IConsoleMessages* messages);
+    IConsoleMessages& Messages() const { return *m_messages; }
+    // What runs while the core waits; by default the pending events other than user input.
+    void SetEventPump(EventPump pump);
+    // The window the document's own boxes belong to.
+    void SetMainWindow(QWidget* window) { m_mainWindow = window; }
+    QWidget* MainWindow() const { return m_mainWindow; }
+
+  signals:
+    // The connection was made, refused or ended; emitted before the views are updated.
+    void ConnectionStateChanged();
+    // Every view re-derives its face and, while connected, refreshes its pages.
+    void ViewsUpdateRequested();
+    // A device operation started (busy, with the text to show) or the last one ended.
+    void ActivityChanged(bool busy, const QString& status);
+
+  private:
+    friend class CDeviceActivity;
+    void BeginActivity(const QString& status);
+    void EndActivity();
+    // Called by the core while it waits.
+    void PumpEvents();
+    std::unique_ptr<COrvikCore> CreateCore();
+    void ConnectNewCore(const orvik::console::ConnectionValues& values);
+
+    CoreFactory m_coreFactory;
+    std::unique_ptr<IPrompt> m_ownPrompt;
+    IPrompt* m_prompt;
+    CMessageBoxMessages m_ownMessages;
+    IConsoleMessages* m_messages;
+    EventPump m_eventPump;
+    QPointer<QWidget> m_mainWindow;
+    int m_activityDepth = 0;
+    int m_pumpDepth = 0;
+    bool m_closeRequested = false;
+};
+
+// Marks a device operation for its lifetime: the wait cursor shows, the status text (if any)
+// replaces the idle text, and Connect and Disconnect wait until it ends. Pages put one around
+// every call into the core.
+class CDeviceActivity {
+  public:
+    explicit CDeviceActivity(COrvikServiceDoc& document, const QString& status = QString());
+    ~CDeviceActivity();
+    CDeviceActivity(const CDeviceActivity&) = delete;
+    CDeviceActivity& operator=(const CDeviceActivity&) = delete;
+
+  private:
+    COrvikServiceDoc& m_document;
+};

@@ -1,0 +1,17 @@
+#include "gui/pages/page_file_dialog.h"
+
+#include <QFileDialog>
+
+QString AskWithFileDialog(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent, request.title);
+    const bool save = request.mode == FileDialogRequest::Mode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(request.nameFilters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted) {
+        return QString();
+    }
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.constFirst();
+}

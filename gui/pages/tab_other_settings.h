@@ -1,0 +1,13 @@
+#pragma once
+
+#include "gui/pages/updatable_dialog.h"
+
+// The "Установки ЭККР" page: the register's clock and options.
+class CTabOtherSettings : public CUpdatableDialog {
+    Q_OBJECT
+
+  public:
+    CTabOtherSettings(COrvikServiceDoc* document, QWidget* view);
+
+    bool UpdateDialog() override;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "gui/pages/updatable_dialog.h"
+
+// The "Печать чеков" page: composing and printing receipts, cash in and out.
+class CTabSales : public CUpdatableDialog {
+    Q_OBJECT
+
+  public:
+    CTabSales(COrvikServiceDoc* document, QWidget* view);
+
+    bool UpdateDialog() override;
+};

@@ -1,0 +1,305 @@
+#include "gui/pages/tab_terminal.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "console/command_file.h"
+#include "console/terminal_buttons.h"
+#include "console/terminal_log.h"
+#include "device/terminal_exchange.h"
+#include "gui/document/orvik_service_doc.h"
+#include "gui/pages/terminal_icons.h"
+#include "gui/pages/terminal_texts.h"
+#include "support/text_line_reader.h"
+#include "ui_tab_terminal.h"
+
+namespace {
+
+using orvik::terminal::Direction;
+
+// The row's direction marker: 1 for a sent command, 0 for a reply.
+constexpr int kDirectionRole = Qt::UserRole;
+
+QString Qt16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string Std16(const QString& text) {
+    return text.toStdU16String();
+}
+
+std::filesystem::path FilePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
+CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
+    : CUpdatableDialog(document, view),
+      m_ui(std::make_unique<Ui::TabTerminal>()),
+      m_sentIcon(SentCommandIcon()),
+      m_receivedIcon(ReceivedReplyIcon()),
+      m_fileDialog(AskWithFileDialog) {
+    m_ui->setupUi(this);
+
+    CAutoSizeListCtrl* log = m_ui->exchangeLog;
+    log->SetColumns({Qt16(orvik::terminal::kLogColumnTitle)});
+    log->setIconSize(QSize(16, 16));
+    log->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    log->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The selection stays as visible when the focus is elsewhere (on a button of the page).
+    QPalette palette = log->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    }
+    log->setPalette(palette);
+
+    m_ui->commandBox->installEventFilter(this);
+    connect(m_ui->commandBox, &QPlainTextEdit::textChanged, this, &CTabTerminal::UpdateButtons);
+    QAbstractItemModel* rows = log->model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, &CTabTerminal::UpdateButtons);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, &CTabTerminal::UpdateButtons);
+    connect(rows, &QAbstractItemModel::modelReset, this, &CTabTerminal::UpdateButtons);
+    connect(rows, &QAbstractItemModel::dataChanged, this, &CTabTerminal::UpdateButtons);
+    connect(log, &QTreeWidget::itemSelectionChanged, this, &CTabTerminal::UpdateButtons);
+
+    connect(m_ui->sendButton, &QPushButton::clicked, this, &CTabTerminal::SendCommands);
+    connect(m_ui->clearCommandsButton, &QPushButton::clicked, this, [this] {
+        m_ui->commandBox->clear();
+        UpdateButtons();
+    });
+    connect(m_ui->loadFileButton, &QPushButton::clicked, this, &CTabTerminal::LoadCommandFile);
+    connect(m_ui->saveCommandsButton, &QPushButton::clicked, this, &CTabTerminal::SaveCommandFile);
+    connect(m_ui->selectAllButton, &QPushButton::clicked, this, [this] {
+        m_ui->exchangeLog->selectAll();
+        UpdateButtons();
+    });
+    connect(m_ui->deselectAllButton, &QPushButton::clicked, this, [this] {
+        m_ui->exchangeLog->clearSelection();
+        UpdateButtons();
+    });
+    connect(m_ui->clearLogButton, &QPushButton::clicked, this, [this] {
+        m_ui->exchangeLog->DeleteAllRows();
+        UpdateButtons();
+    });
+    connect(m_ui->saveReportButton, &QPushButton::clicked, this, &CTabTerminal::SaveReport);
+
+    UpdateButtons();
+}
+
+CTabTerminal::~CTabTerminal() {
+    // The widgets go after this part of the page, and their last signals must not reach it.
+    const QObject* senders[] = {m_ui->exchangeLog->model(), m_ui->exchangeLog, m_ui->commandBox};
+    for (const QObject* sender : senders) {
+        disconnect(sender, nullptr, this, nullptr);
+    }
+    m_ui->commandBox->removeEventFilter(this);
+}
+
+void CTabTerminal::SetFileDialog(FileDialogFunction dialog) {
+    m_fileDialog = dialog ? std::move(dialog) : FileDialogFunction(AskWithFileDialog);
+}
+
+bool CTabTerminal::eventFilter(QObject* watched, QEvent* event) {
+    // Shift+Enter would break the line only on screen: the two commands would stay one line of
+    // the box and go to the register as one. Commands are typed in capitals, so Shift is often
+    // still down when Enter is pressed: it starts a new line like Enter alone.
+    if (watched == m_ui->commandBox && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::InsertLineSeparator)) {
+        m_ui->commandBox->insertPlainText(QStringLiteral("\n"));
+        return true;
+    }
+    return CUpdatableDialog::eventFilter(watched, event);
+}
+
+bool CTabTerminal::UpdateDialog() {
+    m_ui->exchangeLog->DeleteAllRows();
+    UpdateButtons();
+    return true;
+}
+
+void CTabTerminal::UpdateButtons() {
+    const CAutoSizeListCtrl* log = m_ui->exchangeLog;
+    const QItemSelectionModel* selection = log->selectionModel();
+    const auto buttons = orvik::terminal::EnabledTerminalButtons(
+        Std16(m_ui->commandBox->document()->firstBlock().text()),
+        static_cast<std::size_t>(log->RowCount()),
+        selection ? static_cast<std::size_t>(selection->selectedRows().size()) : 0);
+    m_ui->sendButton->setEnabled(buttons.send);
+    m_ui->clearCommandsButton->setEnabled(buttons.clearCommands);
+    m_ui->loadFileButton->setEnabled(buttons.loadFile);
+    m_ui->saveCommandsButton->setEnabled(buttons.saveCommands);
+    m_ui->selectAllButton->setEnabled(buttons.selectAll);
+    m_ui->deselectAllButton->setEnabled(buttons.deselectAll);
+    m_ui->clearLogButton->setEnabled(buttons.clearLog);
+    m_ui->saveReportButton->setEnabled(buttons.saveReport);
+}
+
+void CTabTerminal::LogLine(const QString& text, bool sent) {
+    CAutoSizeListCtrl* log = m_ui->exchangeLog;
+    for (std::size_t drop =
+             orvik::terminal::EntriesToDropBeforeAppend(static_cast<std::size_t>(log->RowCount()));
+         drop > 0; --drop) {
+        log->DeleteRow(0);
+    }
+    QTreeWidgetItem* item = log->AppendRow({text}, sent ? m_sentIcon : m_receivedIcon);
+    item->setData(0, kDirectionRole,
+                  static_cast<int>(sent ? Direction::Sent : Direction::Received));
+    log->scrollToItem(item);
+}
+
+void CTabTerminal::SendCommands() {
+    CAutoSizeListCtrl* log = m_ui->exchangeLog;
+    const QTextDocument* box = m_ui->commandBox->document();
+    // No user input is taken while the register is busy, so the box keeps its lines.
+    for (int index = 0; index < box->blockCount(); ++index) {
+        COrvikCore* core = m_pDocument ? m_pDocument->m_pCore.get() : nullptr;
+        // Without a register, or with the window waiting to close, no further line goes out.
+        if (!core || m_pDocument->IsCloseRequested()) {
+            break;
+        }
+        const std::u16string line =
+            orvik::terminal::TerminalLineToSend(Std16(box->findBlockByNumber(index).text()));
+        if (line.empty()) {
+            continue;
+        }
+        // Wait cursor, and Connect and Disconnect held off, for this line's exchange.
+        const CDeviceActivity activity(*m_pDocument);
+        LogLine(Qt16(line), true);
+        orvik::ExchangeTerminalLine(
+            *core, line, [this](std::u16string_view reply) { LogLine(Qt16(reply), false); });
+        // A register that answers at once gives the idle repaint no chance: show this line's
+        // entries before the next line goes out.
+        if (log->isVisible()) {
+            log->repaint();
+        }
+    }
+    log->AutoSizeColumns();
+    UpdateButtons();
+}
+
+std::vector<std::u16string> CTabTerminal::CommandLines() const {
+    std::vector<std::u16string> lines;
+    const QTextDocument* box = m_ui->commandBox->document();
+    lines.reserve(static_cast<std::size_t>(box->blockCount()));
+    for (QTextBlock block = box->firstBlock(); block.isValid(); block = block.next()) {
+        lines.push_back(Std16(block.text()));
+    }
+    return lines;
+}
+
+QString CTabTerminal::AskForFile(FileDialogRequest request) {
+    request.nameFilters.append(Qt16(orvik::terminal::kAllFilesFilter));
+    return m_fileDialog(this, request);
+}
+
+void CTabTerminal::ShowFileError(const QString& path, int error) {
+    m_pDocument->Messages().Show(
+        this, IConsoleMessages::Icon::Error,
+        Qt16(orvik::terminal::kFileErrorFormat).arg(path, Qt16(orvik::SystemErrorText(error))));
+}
+
+bool CTabTerminal::AcceptCharacterLoss(const std::vector<std::u16string>& texts) {
+    const bool loses = std::any_of(texts.begin(), texts.end(), [](const std::u16string& text) {
+        return orvik::terminal::LosesCharactersInAnsi(text);
+    });
+    return !loses || m_pDocument->Messages().AskYesNo(
+                         this, Qt16(orvik::terminal::kCharactersLostOnSave), false);
+}
+
+void CTabTerminal::LoadCommandFile() {
+    using orvik::terminal::CommandFileStatus;
+    const QString path = AskForFile({.mode = FileDialogRequest::Mode::Open,
+                                     .title = Qt16(orvik::terminal::kOpenCommandsTitle),
+                                     .nameFilters = {Qt16(orvik::terminal::kCommandFilesFilter)},
+                                     .defaultSuffix = Qt16(orvik::terminal::kCommandFileSuffix)});
+    if (path.isEmpty()) {
+        return;
+    }
+    const orvik::terminal::CommandFileLoad load = orvik::terminal::LoadCommandFile(FilePath(path));
+    // A file that cannot be read changes nothing: the box keeps the commands it has.
+    switch (load.status) {
+        case CommandFileStatus::CannotOpen:
+            return;
+        case CommandFileStatus::ReadError:
+            ShowFileError(path, load.error);
+            return;
+        case CommandFileStatus::Binary:
+            m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Warning,
+                                         Qt16(orvik::terminal::kBinaryCommandFile)
+                                             .arg(path, QString::number(load.lineNumber)));
+            return;
+        case CommandFileStatus::TooManyCommands:
+            m_pDocument->Messages().Show(
+                this, IConsoleMessages::Icon::Warning,
+                Qt16(orvik::terminal::kTooManyCommands)
+                    .arg(path, QString::number(orvik::terminal::kMaxLoadedCommands)));
+            return;
+        case CommandFileStatus::Loaded:
+            break;
+    }
+    QStringList commands;
+    commands.reserve(static_cast<qsizetype>(load.commands.size()));
+    for (const std::u16string& command : load.commands) {
+        commands.append(Qt16(command));
+    }
+    m_ui->commandBox->setPlainText(commands.join(u'\n'));
+    m_ui->commandBox->moveCursor(QTextCursor::End);
+}
+
+void CTabTerminal::SaveCommandFile() {
+    const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
+                                     .title = Qt16(orvik::terminal::kSaveCommandsTitle),
+                                     .nameFilters = {Qt16(orvik::terminal::kCommandFilesFilter)},
+                                     .defaultSuffix = Qt16(orvik::terminal::kCommandFileSuffix)});
+    if (path.isEmpty()) {
+        return;
+    }
+    std::vector<std::u16string> lines = CommandLines();
+    std::vector<std::u16string> saved;
+    saved.reserve(lines.size());
+    for (const std::u16string& line : lines) {
+        saved.push_back(line.substr(0, orvik::terminal::kMaxSavedLineChars));
+    }
+    if (!AcceptCharacterLoss(saved)) {
+        return;
+    }
+    const orvik::FileWriteResult result = orvik::terminal::SaveCommandFile(FilePath(path), lines);
+    if (result.status == orvik::FileWriteStatus::WriteError) {
+        ShowFileError(path, result.error);
+    }
+}
+
+void CTabTerminal::SaveReport() {
+    const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
+                                     .title = Qt16(orvik::terminal::kSaveReportTitle),
+                                     .nameFilters = {Qt16(orvik::terminal::kReportFilesFilter)},
+                                     .defaultSuffix = Qt16(orvik::terminal::kReportFileSuffix)});
+    if (path.isEmpty()) {
+        return;
+    }
+    const CAutoSizeListCtrl* log = m_ui->exchangeLog;
+    std::vector<orvik::terminal::LogEntry> entries;
+    std::vector<std::u16string> texts;
+    entries.reserve(static_cast<std::size_t>(log->RowCount()));
+    for (int row = 0; row < log->RowCount(); ++row) {
+        const QTreeWidgetItem* item = log->topLevelItem(row);
+        const bool sent =
+            item->data(0, kDirectionRole).toInt() == static_cast<int>(Direction::Sent);
+        entries.push_back({Std16(item->text(0)), sent ? Direction::Sent : Direction::Received});
+        texts.push_back(entries.back().text);
+    }
+    if (!AcceptCharacterLoss(texts)) {
+        return;
+    }
+    const orvik::FileWriteResult result = orvik::terminal::SaveReport(FilePath(path), entries);
+    if (result.status == orvik::FileWriteStatus::WriteError) {
+        ShowFileError(path, result.error);
+    }
+}

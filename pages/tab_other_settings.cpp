@@ -1,9 +1,0 @@
-#include "tab_other_settings.h"
-
-CTabOtherSettings::CTabOtherSettings(COrvikServiceDoc* document, QWidget* view)
-    : CUpdatableDialog(document, view) {}
-
-bool CTabOtherSettings::UpdateDialog() {
-    // Nothing of the register is shown here yet beyond its model.
-    return CUpdatableDialog::UpdateDialog();
-}

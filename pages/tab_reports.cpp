@@ -1,9 +1,0 @@
-#include "tab_reports.h"
-
-CTabReports::CTabReports(COrvikServiceDoc* document, QWidget* view)
-    : CUpdatableDialog(document, view) {}
-
-bool CTabReports::UpdateDialog() {
-    // Nothing of the register is shown here yet beyond its model.
-    return CUpdatableDialog::UpdateDialog();
-}

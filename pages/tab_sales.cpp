@@ -1,9 +1,0 @@
-#include "tab_sales.h"
-
-CTabSales::CTabSales(COrvikServiceDoc* document, QWidget* view)
-    : CUpdatableDialog(document, view) {}
-
-bool CTabSales::UpdateDialog() {
-    // Nothing of the register is shown here yet beyond its model.
-    return CUpdatableDialog::UpdateDialog();
-}

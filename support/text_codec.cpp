@@ -1,0 +1,143 @@
+#include "support/text_codec.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace orvik {
+namespace {
+
+struct SingleByteTable {
+    std::array<char16_t, 256> toUnicode{};
+    // (unicode, byte) pairs sorted by unicode, for encoding.
+    std::vector<std::pair<char16_t, std::uint8_t>> fromUnicode;
+};
+
+SingleByteTable BuildTable(const char* iconvName) {
+    SingleByteTable table;
+    iconv_t cd = iconv_open("UTF-16LE", iconvName);
+    for (int b = 0; b < 256; ++b) {
+        char16_t unit = 0xFFFD;
+        if (cd != reinterpret_cast<iconv_t>(-1)) {
+            char in = static_cast<char>(b);
+            unsigned char out[4] = {};
+            char* inPtr = &in;
+            char* outPtr = reinterpret_cast<char*>(out);
+            size_t inLeft = 1;
+            size_t outLeft = sizeof(out);
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1) &&
+                outLeft == 2) {
+                unit = static_cast<char16_t>(out[0] | (out[1] << 8));
+            }
+        }
+        table.toUnicode[b] = unit;
+        if (unit != 0xFFFD) {
+            table.fromUnicode.emplace_back(unit, static_cast<std::uint8_t>(b));
+        }
+    }
+    if (cd != reinterpret_cast<iconv_t>(-1)) {
+        iconv_close(cd);
+    }
+    std::sort(table.fromUnicode.begin(), table.fromUnicode.end());
+    return table;
+}
+
+const SingleByteTable& Table(CodePage page) {
+    static const SingleByteTable oem = BuildTable("CP866");
+    static const SingleByteTable ansi = BuildTable("CP1251");
+    return page == CodePage::Oem866 ? oem : ansi;
+}
+
+}  // namespace
+
+char16_t DecodeByte(CodePage page, std::uint8_t byte) {
+    return Table(page).toUnicode[byte];
+}
+
+std::uint8_t EncodeChar(CodePage page, char16_t ch) {
+    const auto& map = Table(page).fromUnicode;
+    auto it = std::lower_bound(map.begin(), map.end(), std::make_pair(ch, std::uint8_t{0}));
+    if (it != map.end() && it->first == ch) {
+        return it->second;
+    }
+    return kDefaultChar;
+}
+
+std::u16string Decode(CodePage page, std::string_view bytes) {
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (char c : bytes) {
+        text.push_back(DecodeByte(page, static_cast<std::uint8_t>(c)));
+    }
+    return text;
+}
+
+std::string Encode(CodePage page, std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (char16_t ch : text) {
+        bytes.push_back(static_cast<char>(EncodeChar(page, ch)));
+    }
+    return bytes;
+}
+
+namespace {
+
+// Runs iconv over the whole input, replacing what cannot be converted.
+std::string ConvertWithIconv(const char* to, const char* from, const char* input, size_t size,
+                             std::string_view replacement, size_t unitSize) {
+    std::string output;
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        return output;
+    }
+    char* inPtr = const_cast<char*>(input);
+    size_t inLeft = size;
+    std::vector<char> buffer(size * 4 + 16);
+    while (inLeft > 0) {
+        char* outPtr = buffer.data();
+        size_t outLeft = buffer.size();
+        size_t rc = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+        output.append(buffer.data(), buffer.size() - outLeft);
+        if (rc == static_cast<size_t>(-1)) {
+            if (errno == E2BIG) {
+                continue;
+            }
+            // Invalid or incomplete input: replace one unit and go on.
+            output.append(replacement);
+            size_t skip = std::min(unitSize, inLeft);
+            inPtr += skip;
+            inLeft -= skip;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    iconv_close(cd);
+    return output;
+}
+
+}  // namespace
+
+std::string ToUtf8(std::u16string_view text) {
+    return ConvertWithIconv("UTF-8", "UTF-16LE", reinterpret_cast<const char*>(text.data()),
+                            text.size() * sizeof(char16_t), "\xEF\xBF\xBD", sizeof(char16_t));
+}
+
+std::u16string FromUtf8(std::string_view text) {
+    static const char kReplacement[] = {'\xFD', '\xFF'};
+    std::string bytes = ConvertWithIconv("UTF-16LE", "UTF-8", text.data(), text.size(),
+                                         std::string_view(kReplacement, 2), 1);
+    std::u16string result(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < result.size(); ++i) {
+        result[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                          (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    }
+    return result;
+}
+
+}  // namespace orvik

@@ -1,0 +1,137 @@
+#include "support/text_line_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+namespace orvik {
+namespace {
+
+constexpr std::size_t kMaxErrorText = 1023;
+
+}  // namespace
+
+std::ptrdiff_t CMemoryTextSource::Read(std::span<std::uint8_t> buffer, int& /*error*/) {
+    const std::size_t count = std::min(buffer.size(), m_bytes.size());
+    std::memcpy(buffer.data(), m_bytes.data(), count);
+    m_bytes.remove_prefix(count);
+    return static_cast<std::ptrdiff_t>(count);
+}
+
+std::unique_ptr<CFileTextSource> CFileTextSource::Open(const std::filesystem::path& path,
+                                                       int& error) {
+    // Only files are read (a folder opens and fails at its first read). A pipe or a device could
+    // keep the console waiting for bytes that never come, and opening a serial line would stir
+    // its control lines: such a path is not even opened.
+    const auto readable = [](mode_t mode) { return S_ISREG(mode) || S_ISDIR(mode); };
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        error = errno;
+        return nullptr;
+    }
+    if (!readable(info.st_mode)) {
+        error = EINVAL;
+        return nullptr;
+    }
+    // Without waiting, should the path have become something else meanwhile.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        error = errno;
+        return nullptr;
+    }
+    if (::fstat(fd, &info) != 0 || !readable(info.st_mode)) {
+        error = EINVAL;
+        ::close(fd);
+        return nullptr;
+    }
+    return std::unique_ptr<CFileTextSource>(new CFileTextSource(fd));
+}
+
+CFileTextSource::~CFileTextSource() {
+    ::close(m_fd);
+}
+
+std::ptrdiff_t CFileTextSource::Read(std::span<std::uint8_t> buffer, int& error) {
+    for (;;) {
+        const ssize_t count = ::read(m_fd, buffer.data(), buffer.size());
+        if (count >= 0) {
+            return count;
+        }
+        if (errno != EINTR) {
+            error = errno;
+            return -1;
+        }
+    }
+}
+
+bool CTextLineReader::Fill() {
+    if (m_atEnd) {
+        return false;
+    }
+    m_start = 0;
+    m_end = 0;
+    const std::ptrdiff_t count = m_source.Read(m_buffer, m_error);
+    if (count <= 0) {
+        m_atEnd = true;
+        if (count < 0) {
+            return false;
+        }
+        m_error = 0;
+        return false;
+    }
+    m_end = static_cast<std::size_t>(count);
+    return true;
+}
+
+LineStatus CTextLineReader::ReadTextLine(std::u16string& line) {
+    line.clear();
+    std::string bytes;
+    bool lineEnded = false;
+    while (bytes.size() < kMaxLineBytes) {
+        if (m_start == m_end && !Fill()) {
+            if (m_error != 0) {
+                return LineStatus::Error;
+            }
+            break;
+        }
+        const std::size_t room = kMaxLineBytes - bytes.size();
+        const std::size_t available = std::min(m_end - m_start, room);
+        const std::uint8_t* begin = m_buffer + m_start;
+        const std::uint8_t* lf =
+            static_cast<const std::uint8_t*>(std::memchr(begin, '\n', available));
+        const std::size_t take = lf ? static_cast<std::size_t>(lf - begin) + 1 : available;
+        bytes.append(reinterpret_cast<const char*>(begin), take);
+        m_start += take;
+        if (lf) {
+            lineEnded = true;
+            break;
+        }
+    }
+    if (bytes.empty()) {
+        return LineStatus::End;
+    }
+    // A piece that follows a cut piece belongs to the same line.
+    if (!m_previousCut) {
+        ++m_lineNumber;
+    }
+    m_pieceCut = !lineEnded && bytes.size() == kMaxLineBytes;
+    m_previousCut = m_pieceCut;
+    std::erase_if(bytes, [](char c) { return c == '\r' || c == '\n'; });
+    line = Decode(m_page, bytes);
+    return LineStatus::Line;
+}
+
+std::u16string SystemErrorText(int error) {
+    std::string text = std::generic_category().message(error);
+    if (text.size() > kMaxErrorText) {
+        text.resize(kMaxErrorText);
+    }
+    return FromUtf8(text);
+}
+
+}  // namespace orvik
