@@ -17,6 +17,8 @@
 #include "device/orvik_core.h"
 #include "sim/simulator.h"
 
+using namespace orvik::device;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -35,7 +37,7 @@ bool MeasureProfile(const char* profile, int connects) {
     orvik::sim::SimulatorOptions options;
     options.portName = "COM9";
     options.profile = profile;
-    orvik::sim::CSimulator sim(options);
+    orvik::sim::Simulator sim(options);
     std::string error;
     if (!sim.Start(&error)) {
         std::fprintf(stderr, "simulator: %s\n", error.c_str());

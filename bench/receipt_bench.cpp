@@ -22,10 +22,13 @@
 #include "sim/simulator.h"
 #include "support/text_codec.h"
 
+using namespace orvik::device;
+using namespace orvik::console;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
-namespace receipt = orvik::receipt;
+namespace receipt = orvik::console;
 
 // A design whose reads end only after 100 ms of line silence waits that long for every answer.
 constexpr double kSilenceReadFloorMs = 100.0;
@@ -35,12 +38,12 @@ std::vector<receipt::ReceiptRow> Rows(int lines) {
     std::vector<receipt::ReceiptRow> rows;
     for (int i = 0; i < lines; ++i) {
         receipt::ReceiptRow row;
-        row[receipt::kColName] = orvik::FromUtf8("Товар номер " + std::to_string(i + 1));
-        row[receipt::kColArticle] = orvik::FromUtf8(std::to_string(i + 1));
+        row[receipt::kColName] = orvik::support::FromUtf8("Товар номер " + std::to_string(i + 1));
+        row[receipt::kColArticle] = orvik::support::FromUtf8(std::to_string(i + 1));
         const bool weighed = i % 3 == 1;
         row[receipt::kColDivisible] = weighed ? u"1" : u"0";
         row[receipt::kColQuantity] = weighed ? u"0.750" : u"2";
-        row[receipt::kColPrice] = orvik::FromUtf8(std::to_string(i + 1) + ".25");
+        row[receipt::kColPrice] = orvik::support::FromUtf8(std::to_string(i + 1) + ".25");
         row[receipt::kColTax1] = i % 2 == 0 ? u"1" : u"3";
         row[receipt::kColTax2] = u"0";
         row[receipt::kColDiscountKind] = i % 10 == 0 ? u"1" : u"0";
@@ -60,7 +63,7 @@ double Median(std::vector<double> values) {
 // Prints the receipt `runs` times; the seconds each took, or nothing when one failed.
 std::vector<double> Measure(COrvikCore& core, const std::vector<receipt::ReceiptRow>& rows,
                             int runs) {
-    receipt::CCoreReceiptRegister reg(core);
+    receipt::CoreReceiptRegister reg(core);
     const int decimals = core.printerInfo.decimalPointPosition;
     const receipt::CashFields cash =
         receipt::RecalculateCash(receipt::ComputeReceiptTotal(rows, decimals, &reg), {}, decimals);
@@ -74,7 +77,7 @@ std::vector<double> Measure(COrvikCore& core, const std::vector<receipt::Receipt
         seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
         if (outcome.failed) {
             std::fprintf(stderr, "the receipt failed: %s\n",
-                         orvik::ToUtf8(core.lastMessage).c_str());
+                         orvik::support::ToUtf8(core.lastMessage).c_str());
             return {};
         }
     }
@@ -106,7 +109,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     setenv("ORVIK_PORTS_DIR", dir, 1);
-    orvik::sim::CSimulator sim({"COM9", ""});
+    orvik::sim::Simulator sim({"COM9", ""});
     std::string error;
     if (!sim.Start(&error)) {
         std::fprintf(stderr, "simulator: %s\n", error.c_str());
@@ -114,7 +117,8 @@ int main(int argc, char** argv) {
     }
     COrvikCore core;
     if (core.Connect("COM9", u"Касир", u"0000") != S_OK) {
-        std::fprintf(stderr, "cannot connect: %s\n", orvik::ToUtf8(core.lastMessage).c_str());
+        std::fprintf(stderr, "cannot connect: %s\n",
+                     orvik::support::ToUtf8(core.lastMessage).c_str());
         return 1;
     }
     const std::vector<receipt::ReceiptRow> rows = Rows(lines);

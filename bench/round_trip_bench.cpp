@@ -18,6 +18,8 @@
 #include "device/orvik_core.h"
 #include "sim/simulator.h"
 
+using namespace orvik::device;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -57,7 +59,7 @@ int main(int argc, char** argv) {
     }
     setenv("ORVIK_PORTS_DIR", dir, 1);
 
-    orvik::sim::CSimulator sim({"COM9", ""});
+    orvik::sim::Simulator sim({"COM9", ""});
     std::string error;
     if (!sim.Start(&error)) {
         std::fprintf(stderr, "simulator: %s\n", error.c_str());

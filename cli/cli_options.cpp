@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+namespace orvik::cli {
+
 std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
                                           std::string* error) {
     CliOptions options;
@@ -133,3 +135,5 @@ const char* CliUsage() {
            "\n"
            "Exit status: 0 success, 1 the register or the link failed, 2 usage error.\n";
 }
+
+}  // namespace orvik::cli

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace orvik::cli {
+
 // The command line: global options, then a verb and its arguments.
 struct CliOptions {
     std::string port;
@@ -19,3 +21,5 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, 
 
 // The usage text printed by --help and after a usage error.
 const char* CliUsage();
+
+}  // namespace orvik::cli

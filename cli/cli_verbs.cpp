@@ -12,6 +12,8 @@
 #include "device/terminal_exchange.h"
 #include "support/text_codec.h"
 
+namespace orvik::cli {
+
 namespace {
 
 struct Verb {
@@ -19,7 +21,7 @@ struct Verb {
     std::function<std::string(const CliOptions&)> check;
     // Runs the verb on a connected core (or, with --raw, an open port) and returns the exit
     // status. Nullptr for a verb that needs no register.
-    std::function<int(const CliOptions&, COrvikCore&)> run;
+    std::function<int(const CliOptions&, device::COrvikCore&)> run;
     // Runs a verb that needs no register.
     std::function<int(const CliOptions&)> runAlone;
     bool takesRaw = false;
@@ -31,7 +33,7 @@ int UsageError(const std::string& message) {
 }
 
 int ListPorts(const CliOptions&) {
-    for (const std::string& name : orvik::ListExistingPorts()) {
+    for (const std::string& name : orvik::device::ListExistingPorts()) {
         std::printf("%s\n", name.c_str());
     }
     return kExitOk;
@@ -39,25 +41,27 @@ int ListPorts(const CliOptions&) {
 
 // Each text as one line of the terminal page: ">" and the text, then every reply as received.
 // Empty texts are skipped, as the page skips empty lines.
-int SendTexts(const CliOptions& options, COrvikCore& core) {
+int SendTexts(const CliOptions& options, device::COrvikCore& core) {
     bool allReady = true;
     for (const std::string& text : options.arguments) {
         if (text.empty()) {
             continue;
         }
-        const std::u16string line = orvik::FromUtf8(text).substr(0, orvik::kMaxTerminalLine);
-        std::printf(">%s\n", orvik::ToUtf8(line).c_str());
+        const std::u16string line =
+            orvik::support::FromUtf8(text).substr(0, orvik::device::kMaxTerminalLine);
+        std::printf(">%s\n", orvik::support::ToUtf8(line).c_str());
         std::fflush(stdout);
-        const bool ready = orvik::ExchangeTerminalLine(core, line, [](std::u16string_view reply) {
-            std::printf("%s\n", orvik::ToUtf8(reply).c_str());
-            std::fflush(stdout);
-        });
+        const bool ready =
+            orvik::device::ExchangeTerminalLine(core, line, [](std::u16string_view reply) {
+                std::printf("%s\n", orvik::support::ToUtf8(reply).c_str());
+                std::fflush(stdout);
+            });
         allReady = allReady && ready;
     }
     return allReady ? kExitOk : kExitFailed;
 }
 
-int PrintInfo(const CliOptions&, COrvikCore& core) {
+int PrintInfo(const CliOptions&, device::COrvikCore& core) {
     for (const std::string& line : PrinterInfoLines(core)) {
         std::printf("%s\n", line.c_str());
     }
@@ -76,7 +80,7 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
         const cli::CoreVerb prepare = entry.second;
         verbs[entry.first] =
             Verb{[prepare](const CliOptions& o) { return prepare(o.arguments).usageError; },
-                 [prepare](const CliOptions& o, COrvikCore& core) {
+                 [prepare](const CliOptions& o, device::COrvikCore& core) {
                      return prepare(o.arguments).action(core);
                  },
                  nullptr, false};
@@ -113,13 +117,14 @@ const std::map<std::string, Verb>& Verbs() {
 
 // Opens the link (--raw) or connects as the console does. False, with the reason on standard
 // error, when that failed.
-bool Open(const CliOptions& options, COrvikCore& core, const CStderrPrompt& prompt) {
+bool Open(const CliOptions& options, device::COrvikCore& core, const StderrPrompt& prompt) {
     if (options.raw) {
-        return Succeeded(core.OpenLink(options.port));
+        return device::Succeeded(core.OpenLink(options.port));
     }
-    const HRESULT result = core.Connect(options.port, orvik::FromUtf8(options.operatorName),
-                                        orvik::FromUtf8(options.password));
-    if (Succeeded(result)) {
+    const device::HRESULT result =
+        core.Connect(options.port, orvik::support::FromUtf8(options.operatorName),
+                     orvik::support::FromUtf8(options.password));
+    if (device::Succeeded(result)) {
         return true;
     }
     if (!prompt.ShownAny()) {
@@ -150,12 +155,12 @@ int RunVerb(const CliOptions& options) {
     if (options.port.empty()) {
         return UsageError(options.verb + " needs --port COMn");
     }
-    if (!orvik::ParsePortName(options.port)) {
+    if (!orvik::device::ParsePortName(options.port)) {
         return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
     }
 
-    CStderrPrompt prompt;
-    COrvikCore core;
+    StderrPrompt prompt;
+    device::COrvikCore core;
     core.SetPrompt(&prompt);
     if (!Open(options, core, prompt)) {
         return kExitFailed;
@@ -168,3 +173,5 @@ int RunVerb(const CliOptions& options) {
     }
     return status;
 }
+
+}  // namespace orvik::cli

@@ -4,17 +4,17 @@
 
 #include "device/orvik_core.h"
 
-namespace cli {
+namespace orvik::cli {
 
-int ExitStatusFor(HRESULT result) {
-    return Succeeded(result) ? 0 : 1;
+int ExitStatusFor(device::HRESULT result) {
+    return device::Succeeded(result) ? 0 : 1;
 }
 
 void PrintProblem(const std::string& text) {
     std::fprintf(stderr, "orvik-cli: %s\n", text.c_str());
 }
 
-bool RequireModel8(const COrvikCore& core, const std::string& verb) {
+bool RequireModel8(const device::COrvikCore& core, const std::string& verb) {
     if (core.deviceFamily == 1 && core.deviceModel == 8) {
         return true;
     }
@@ -23,4 +23,4 @@ bool RequireModel8(const COrvikCore& core, const std::string& verb) {
     return false;
 }
 
-}  // namespace cli
+}  // namespace orvik::cli

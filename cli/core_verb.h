@@ -7,16 +7,19 @@
 
 #include "device/result_codes.h"
 
+namespace orvik::device {
 class COrvikCore;
+}
+
+namespace orvik::cli {
 
 // The verbs that talk to the register. Each reads its arguments first and returns either a
 // usage error or the action to run; only then does the command line connect, run the action on
 // the connected core and disconnect. So a mistyped argument sends nothing.
-namespace cli {
 
 // Runs on a connected core; returns the exit status. The core's own messages (a refusal of
 // the register, no answer) reach standard error through its prompt.
-using CoreAction = std::function<int(COrvikCore&)>;
+using CoreAction = std::function<int(device::COrvikCore&)>;
 
 struct VerbPlan {
     CoreAction action;       // set when the arguments are right
@@ -41,13 +44,13 @@ void AddSettingsVerbs(CoreVerbTable& table);
 void AddReceiptVerbs(CoreVerbTable& table);
 
 // 0 for a result of 0 or above, 1 otherwise.
-int ExitStatusFor(HRESULT result);
+int ExitStatusFor(device::HRESULT result);
 
 // "orvik-cli: " and the text on standard error.
 void PrintProblem(const std::string& text);
 
 // A verb that runs on family 1 model 8 only: true when the core's register is one, otherwise
 // says so on standard error.
-bool RequireModel8(const COrvikCore& core, const std::string& verb);
+bool RequireModel8(const device::COrvikCore& core, const std::string& verb);
 
-}  // namespace cli
+}  // namespace orvik::cli

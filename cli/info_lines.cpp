@@ -3,27 +3,30 @@
 #include "device/orvik_core.h"
 #include "support/text_codec.h"
 
+namespace orvik::cli {
+
 namespace {
 
 std::string Line(const char* name, std::u16string_view value) {
-    return std::string(name) + ": " + orvik::ToUtf8(value);
+    return std::string(name) + ": " + orvik::support::ToUtf8(value);
 }
 
 std::string Line(const char* name, std::int32_t value) {
     return std::string(name) + ": " + std::to_string(value);
 }
 
-std::string TaxSlotLine(std::size_t index, const TaxSlot& slot) {
-    return "taxSlot" + std::to_string(index + 1) + ": kind=" + orvik::ToUtf8(slot.kind) +
-           " rateDigits=" + orvik::ToUtf8(slot.rateDigits) +
-           " rateText=" + orvik::ToUtf8(slot.rateText) + " date=" + orvik::ToUtf8(slot.date) +
-           " name=" + orvik::ToUtf8(slot.name);
+std::string TaxSlotLine(std::size_t index, const device::TaxSlot& slot) {
+    return "taxSlot" + std::to_string(index + 1) + ": kind=" + orvik::support::ToUtf8(slot.kind) +
+           " rateDigits=" + orvik::support::ToUtf8(slot.rateDigits) +
+           " rateText=" + orvik::support::ToUtf8(slot.rateText) +
+           " date=" + orvik::support::ToUtf8(slot.date) +
+           " name=" + orvik::support::ToUtf8(slot.name);
 }
 
 }  // namespace
 
-std::vector<std::string> PrinterInfoLines(const COrvikCore& core) {
-    const CPrinterInfo& info = core.printerInfo;
+std::vector<std::string> PrinterInfoLines(const device::COrvikCore& core) {
+    const device::CPrinterInfo& info = core.printerInfo;
     std::u16string keyPosition;
     if (info.keyPosition != 0) {
         keyPosition.push_back(info.keyPosition);
@@ -62,3 +65,5 @@ std::vector<std::string> PrinterInfoLines(const COrvikCore& core) {
     }
     return lines;
 }
+
+}  // namespace orvik::cli

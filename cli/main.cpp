@@ -9,14 +9,14 @@
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "help")) {
-        std::fputs(CliUsage(), stdout);
+        std::fputs(orvik::cli::CliUsage(), stdout);
         return 0;
     }
     std::string error;
-    const auto options = ParseCliOptions(args, &error);
+    const auto options = orvik::cli::ParseCliOptions(args, &error);
     if (!options) {
-        std::fprintf(stderr, "orvik-cli: %s\n\n%s", error.c_str(), CliUsage());
-        return kExitUsage;
+        std::fprintf(stderr, "orvik-cli: %s\n\n%s", error.c_str(), orvik::cli::CliUsage());
+        return orvik::cli::kExitUsage;
     }
-    return RunVerb(*options);
+    return orvik::cli::RunVerb(*options);
 }

@@ -17,11 +17,9 @@
 #include "device/orvik_core.h"
 #include "support/text_codec.h"
 
-namespace cli {
+namespace orvik::cli {
 
 namespace {
-
-namespace receipt = orvik::receipt;
 
 // The limits of the receipt page's fields.
 constexpr std::int32_t kMaxCopies = 100;
@@ -30,7 +28,7 @@ constexpr std::size_t kMoneyFieldLength = 10;  // "Наличные: " and "Оп
 constexpr std::size_t kBarcodeLength = 17;
 
 std::string Utf8(std::u16string_view text) {
-    return orvik::ToUtf8(text);
+    return orvik::support::ToUtf8(text);
 }
 
 std::u16string Trimmed(std::u16string_view text) {
@@ -106,8 +104,8 @@ std::string ReadPrintOptions(const std::vector<std::string>& arguments, PrintOpt
             }
             options.number = *number;
         } else if (name == "--cash") {
-            const std::u16string cash = orvik::FromUtf8(value);
-            if (!receipt::ReadDecimal(cash).complete) {
+            const std::u16string cash = orvik::support::FromUtf8(value);
+            if (!console::ReadDecimal(cash).complete) {
                 return verb + ": --cash" + quoted + " is not an amount";
             }
             if (cash.size() > kMoneyFieldLength) {
@@ -152,18 +150,18 @@ std::string ReadPrintOptions(const std::vector<std::string>& arguments, PrintOpt
 }
 
 // The file as "Загрузить чек" reads it; the reason it cannot be printed, or empty.
-std::string LoadForPrinting(const std::string& path, receipt::ReceiptFileLoad& load) {
-    load = receipt::LoadReceiptFile(path);
+std::string LoadForPrinting(const std::string& path, console::ReceiptFileLoad& load) {
+    load = console::LoadReceiptFile(path);
     const std::string where = "print-receipt: " + path;
     switch (load.status) {
-        case receipt::LoadStatus::Loaded:
+        case console::LoadStatus::Loaded:
             break;
-        case receipt::LoadStatus::CannotOpen:
+        case console::LoadStatus::CannotOpen:
             return where + ": cannot open it: " + Utf8(load.error);
-        case receipt::LoadStatus::ReadError:
+        case console::LoadStatus::ReadError:
             // Only part of the receipt was read: printing it would register another receipt.
             return where + ": cannot read it whole: " + Utf8(load.error);
-        case receipt::LoadStatus::NotAReceipt:
+        case console::LoadStatus::NotAReceipt:
             return where + ": not a receipt file: " + Utf8(load.error);
     }
     if (load.rows.empty()) {
@@ -173,7 +171,7 @@ std::string LoadForPrinting(const std::string& path, receipt::ReceiptFileLoad& l
 }
 
 // As the page's refresh: family 1 model 8 tells its tape mode; others print on ordinary tape.
-std::int32_t RegisterTapeMode(COrvikCore& core) {
+std::int32_t RegisterTapeMode(device::COrvikCore& core) {
     if (core.deviceFamily != 1 || core.deviceModel != 8) {
         return 0;
     }
@@ -181,7 +179,8 @@ std::int32_t RegisterTapeMode(COrvikCore& core) {
     return !answer.empty() && answer[0] == u'1' ? 1 : 0;
 }
 
-int PrintFile(const PrintOptions& options, const receipt::ReceiptFileLoad& load, COrvikCore& core) {
+int PrintFile(const PrintOptions& options, const console::ReceiptFileLoad& load,
+              device::COrvikCore& core) {
     for (const std::u16string& warning : load.warnings) {
         PrintProblem(options.path + ": " + Utf8(warning));
     }
@@ -190,11 +189,11 @@ int PrintFile(const PrintOptions& options, const receipt::ReceiptFileLoad& load,
                      std::to_string(load.warningCount - load.warnings.size()) + " more such lines");
     }
     const int decimals = core.printerInfo.decimalPointPosition;
-    receipt::CCoreReceiptRegister reg(core);
-    const std::int64_t total = receipt::ComputeReceiptTotal(load.rows, decimals, &reg);
-    const receipt::CashFields fields = receipt::RecalculateCash(total, load.payments, decimals);
+    console::CoreReceiptRegister reg(core);
+    const std::int64_t total = console::ComputeReceiptTotal(load.rows, decimals, &reg);
+    const console::CashFields fields = console::RecalculateCash(total, load.payments, decimals);
     const std::u16string cash =
-        options.cash ? receipt::NormalizeNumberText(*options.cash, decimals, false) : fields.cash;
+        options.cash ? console::NormalizeNumberText(*options.cash, decimals, false) : fields.cash;
     // What the page would refuse to print: a field longer than it holds.
     const std::array<std::pair<const char*, const std::u16string*>, 4> checked{
         {{"the cash", &cash},
@@ -209,7 +208,7 @@ int PrintFile(const PrintOptions& options, const receipt::ReceiptFileLoad& load,
         }
     }
 
-    receipt::PrintRequest request;
+    console::PrintRequest request;
     request.copies = options.copies;
     request.receiptNumber = options.number;
     request.tapeMode = options.tapeMode ? *options.tapeMode : RegisterTapeMode(core);
@@ -221,11 +220,11 @@ int PrintFile(const PrintOptions& options, const receipt::ReceiptFileLoad& load,
     request.barcodeType = options.barcodeType.value_or(0);
     request.barcode = options.barcode;
     request.moneyDecimals = decimals;
-    std::printf("total: %s\ncash: %s\n", Utf8(receipt::MinorUnitsToMoney(total, decimals)).c_str(),
+    std::printf("total: %s\ncash: %s\n", Utf8(console::MinorUnitsToMoney(total, decimals)).c_str(),
                 Utf8(cash).c_str());
     std::fflush(stdout);
 
-    const receipt::PrintOutcome outcome = receipt::PrintReceipt(reg, load.rows, request);
+    const console::PrintOutcome outcome = console::PrintReceipt(reg, load.rows, request);
     std::printf("copiesPrinted: %d of %d\n", outcome.copiesPrinted, options.copies);
     return outcome.copiesPrinted == options.copies ? 0 : 1;
 }
@@ -235,25 +234,26 @@ VerbPlan PrintReceiptVerb(const std::vector<std::string>& arguments) {
     if (const std::string problem = ReadPrintOptions(arguments, options); !problem.empty()) {
         return Refuse(problem);
     }
-    receipt::ReceiptFileLoad load;
+    console::ReceiptFileLoad load;
     if (const std::string problem = LoadForPrinting(options.path, load); !problem.empty()) {
         return Refuse(problem);
     }
-    return {[options, load](COrvikCore& core) { return PrintFile(options, load, core); }, {}};
+    return {[options, load](device::COrvikCore& core) { return PrintFile(options, load, core); },
+            {}};
 }
 
-int DecimalsOf(const COrvikCore& core) {
+int DecimalsOf(const device::COrvikCore& core) {
     return core.printerInfo.decimalPointPosition;
 }
 
 // The drawer as the cash dialog shows it, "123.45 ГРН"; nothing when the register did not
 // report it (its message has been shown).
-std::optional<std::u16string> DrawerText(COrvikCore& core) {
+std::optional<std::u16string> DrawerText(device::COrvikCore& core) {
     const std::u16string report = core.QueryCash();
     if (report.empty()) {
         return std::nullopt;
     }
-    return receipt::FormatDrawerCash(report, DecimalsOf(core),
+    return console::FormatDrawerCash(report, DecimalsOf(core),
                                      Trimmed(core.printerInfo.currencyName));
 }
 
@@ -261,7 +261,7 @@ VerbPlan CashVerb(const std::vector<std::string>& arguments) {
     if (!arguments.empty()) {
         return Refuse("cash takes no arguments");
     }
-    return {[](COrvikCore& core) {
+    return {[](device::COrvikCore& core) {
                 const auto drawer = DrawerText(core);
                 if (!drawer) {
                     PrintProblem("cash: the register did not report its cash");
@@ -281,14 +281,14 @@ VerbPlan CashMoveVerb(const std::vector<std::string>& arguments, bool cashIn) {
     if (arguments.size() != 1) {
         return Refuse(verb + " needs one AMOUNT");
     }
-    const std::u16string amount = orvik::FromUtf8(arguments[0]);
-    if (!receipt::ReadDecimal(amount).complete) {
+    const std::u16string amount = orvik::support::FromUtf8(arguments[0]);
+    if (!console::ReadDecimal(amount).complete) {
         return Refuse(verb + ": \"" + arguments[0] + "\" is not an amount");
     }
-    return {[verb, amount, cashIn](COrvikCore& core) {
+    return {[verb, amount, cashIn](device::COrvikCore& core) {
                 const int decimals = DecimalsOf(core);
-                const std::int64_t units = receipt::CashDialogUnits(amount, decimals);
-                const std::string shown = Utf8(receipt::MinorUnitsToMoney(units, decimals));
+                const std::int64_t units = console::CashDialogUnits(amount, decimals);
+                const std::string shown = Utf8(console::MinorUnitsToMoney(units, decimals));
                 if (units <= 0) {
                     PrintProblem(verb + ": the amount " + shown + " is not above 0; nothing sent");
                     return 1;
@@ -304,14 +304,15 @@ VerbPlan CashMoveVerb(const std::vector<std::string>& arguments, bool cashIn) {
                         PrintProblem(verb + ": the register did not report its cash; nothing sent");
                         return 1;
                     }
-                    if (!receipt::CashMoveAllowed(amount, true, *drawer, decimals)) {
+                    if (!console::CashMoveAllowed(amount, true, *drawer, decimals)) {
                         PrintProblem(verb + ": the drawer holds " + Utf8(*drawer) + ", less than " +
                                      shown + "; nothing sent");
                         return 1;
                     }
                 }
-                const HRESULT moved = core.MoveCash(cashIn, static_cast<std::int32_t>(units));
-                if (!Succeeded(moved)) {
+                const device::HRESULT moved =
+                    core.MoveCash(cashIn, static_cast<std::int32_t>(units));
+                if (!device::Succeeded(moved)) {
                     return 1;
                 }
                 if (const auto drawer = DrawerText(core)) {
@@ -335,4 +336,4 @@ void AddReceiptVerbs(CoreVerbTable& table) {
     };
 }
 
-}  // namespace cli
+}  // namespace orvik::cli

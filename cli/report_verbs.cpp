@@ -5,7 +5,7 @@
 #include "cli/verb_arguments.h"
 #include "device/orvik_core.h"
 
-namespace cli {
+namespace orvik::cli {
 
 namespace {
 
@@ -14,13 +14,14 @@ constexpr std::int32_t kFirstZReportNumber = 1;
 constexpr std::int32_t kLastZReportNumber = 4000;
 
 // A verb without arguments that runs one report operation.
-CoreVerb Simple(const std::string& verb, HRESULT (COrvikCore::*operation)()) {
+CoreVerb Simple(const std::string& verb, device::HRESULT (device::COrvikCore::*operation)()) {
     return [verb, operation](const std::vector<std::string>& arguments) {
         if (!arguments.empty()) {
             return Refuse(verb + " takes no arguments");
         }
         return VerbPlan{
-            [operation](COrvikCore& core) { return ExitStatusFor((core.*operation)()); }, {}};
+            [operation](device::COrvikCore& core) { return ExitStatusFor((core.*operation)()); },
+            {}};
     };
 }
 
@@ -31,13 +32,13 @@ VerbPlan ZReport(const std::vector<std::string>& arguments, const std::string& v
     if (!arguments.empty()) {
         return Refuse(verb + " takes no arguments");
     }
-    return {[verb, zero](COrvikCore& core) {
+    return {[verb, zero](device::COrvikCore& core) {
                 if (zero && !RequireModel8(core, verb)) {
                     return 1;
                 }
                 core.Queue().BlankTexts();
-                const HRESULT result = zero ? core.PrintZeroZReport() : core.PrintZReport();
-                DocumentCounters counters;
+                const device::HRESULT result = zero ? core.PrintZeroZReport() : core.PrintZReport();
+                device::DocumentCounters counters;
                 if (!core.QueryDocumentCounters(counters).empty()) {
                     std::printf("lastZReportNumber: %d\n",
                                 static_cast<int>(core.printerInfo.lastZReportNumber));
@@ -50,7 +51,7 @@ VerbPlan ZReport(const std::vector<std::string>& arguments, const std::string& v
 // periodic-report --from YYYY-MM-DD --to YYYY-MM-DD [--full]
 // periodic-report --from-number N --to-number M [--full]
 VerbPlan PeriodicReport(const std::vector<std::string>& arguments) {
-    std::optional<orvik::LocalDateTime> fromDate, toDate;
+    std::optional<orvik::support::LocalDateTime> fromDate, toDate;
     std::optional<std::int32_t> fromNumber, toNumber;
     bool full = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -100,12 +101,12 @@ VerbPlan PeriodicReport(const std::vector<std::string>& arguments) {
             "periodic-report needs --from and --to dates or --from-number and --to-number");
     }
     if (byDates) {
-        return {[from = *fromDate, to = *toDate, full](COrvikCore& core) {
+        return {[from = *fromDate, to = *toDate, full](device::COrvikCore& core) {
                     return ExitStatusFor(core.PrintPeriodicReportByDates(from, to, full));
                 },
                 {}};
     }
-    return {[from = *fromNumber, to = *toNumber, full](COrvikCore& core) {
+    return {[from = *fromNumber, to = *toNumber, full](device::COrvikCore& core) {
                 return ExitStatusFor(core.PrintPeriodicReportByNumbers(from, to, full));
             },
             {}};
@@ -114,18 +115,18 @@ VerbPlan PeriodicReport(const std::vector<std::string>& arguments) {
 }  // namespace
 
 void AddReportVerbs(CoreVerbTable& table) {
-    table["x-report"] = Simple("x-report", &COrvikCore::PrintXReport);
+    table["x-report"] = Simple("x-report", &device::COrvikCore::PrintXReport);
     table["z-report"] = [](const std::vector<std::string>& arguments) {
         return ZReport(arguments, "z-report", false);
     };
     table["zero-z-report"] = [](const std::vector<std::string>& arguments) {
         return ZReport(arguments, "zero-z-report", true);
     };
-    table["article-report"] = Simple("article-report", &COrvikCore::PrintArticleReport);
-    table["discount-report"] = Simple("discount-report", &COrvikCore::PrintDiscountReport);
-    table["zero-receipt"] = Simple("zero-receipt", &COrvikCore::PrintZeroReceipt);
-    table["hardware-state"] = Simple("hardware-state", &COrvikCore::PrintHardwareState);
+    table["article-report"] = Simple("article-report", &device::COrvikCore::PrintArticleReport);
+    table["discount-report"] = Simple("discount-report", &device::COrvikCore::PrintDiscountReport);
+    table["zero-receipt"] = Simple("zero-receipt", &device::COrvikCore::PrintZeroReceipt);
+    table["hardware-state"] = Simple("hardware-state", &device::COrvikCore::PrintHardwareState);
     table["periodic-report"] = PeriodicReport;
 }
 
-}  // namespace cli
+}  // namespace orvik::cli

@@ -7,7 +7,7 @@
 #include "device/protocol/settings_commands.h"
 #include "support/text_codec.h"
 
-namespace cli {
+namespace orvik::cli {
 
 namespace {
 
@@ -26,15 +26,15 @@ VerbPlan NoArguments(const std::vector<std::string>& arguments, const std::strin
 }
 
 // Prints the register's clock; false (with a message) when it did not say.
-bool PrintRegisterClock(COrvikCore& core) {
+bool PrintRegisterClock(device::COrvikCore& core) {
     const std::u16string answer = core.QueryDateTime();
     if (answer.empty()) {
         PrintProblem("the register did not tell its clock");
         return false;
     }
-    const auto clock = orvik::ParseRegisterDateTime(answer);
+    const auto clock = orvik::device::ParseRegisterDateTime(answer);
     if (!clock) {
-        PrintProblem("the register's clock reads \"" + orvik::ToUtf8(answer) +
+        PrintProblem("the register's clock reads \"" + orvik::support::ToUtf8(answer) +
                      "\", which is no date and time");
         return false;
     }
@@ -45,7 +45,8 @@ bool PrintRegisterClock(COrvikCore& core) {
 // A verb with one number argument from min to max: `what` names it in the messages, with its
 // article ("an article mode").
 CoreVerb OneNumber(const std::string& verb, const std::string& what, std::int32_t min,
-                   std::int32_t max, std::function<HRESULT(COrvikCore&, std::int32_t)> operation,
+                   std::int32_t max,
+                   std::function<device::HRESULT(device::COrvikCore&, std::int32_t)> operation,
                    bool model8Only = false) {
     return [=](const std::vector<std::string>& arguments) {
         const std::string range = " from " + std::to_string(min) + " to " + std::to_string(max);
@@ -56,7 +57,7 @@ CoreVerb OneNumber(const std::string& verb, const std::string& what, std::int32_
         if (!value) {
             return Refuse(verb + ": \"" + arguments[0] + "\" is not " + what + range);
         }
-        return VerbPlan{[=, value = *value](COrvikCore& core) {
+        return VerbPlan{[=, value = *value](device::COrvikCore& core) {
                             if (model8Only && !RequireModel8(core, verb)) {
                                 return 1;
                             }
@@ -68,7 +69,8 @@ CoreVerb OneNumber(const std::string& verb, const std::string& what, std::int32_
 
 // set-header TEXT and set-footer TEXT: the register prints as many characters as its model
 // has room for, and the rest is left off; the user is told.
-CoreVerb OneLine(const std::string& verb, HRESULT (COrvikCore::*operation)(std::u16string_view)) {
+CoreVerb OneLine(const std::string& verb,
+                 device::HRESULT (device::COrvikCore::*operation)(std::u16string_view)) {
     return [=](const std::vector<std::string>& arguments) {
         if (arguments.size() != 1) {
             return Refuse(verb + " needs one argument: the TEXT of the line");
@@ -77,13 +79,14 @@ CoreVerb OneLine(const std::string& verb, HRESULT (COrvikCore::*operation)(std::
         if (!text) {
             return Refuse(verb + ": the text holds a character the register cannot print");
         }
-        return VerbPlan{[=, text = *text](COrvikCore& core) {
+        return VerbPlan{[=, text = *text](device::COrvikCore& core) {
                             const auto limit =
-                                orvik::HeaderTextLimit(core.deviceFamily, core.deviceModel);
+                                orvik::device::HeaderTextLimit(core.deviceFamily, core.deviceModel);
                             if (limit && text.size() > *limit) {
                                 PrintProblem(verb + ": this register prints " +
                                              std::to_string(*limit) + " characters; \"" +
-                                             orvik::ToUtf8(text.substr(0, *limit)) + "\" is sent");
+                                             orvik::support::ToUtf8(text.substr(0, *limit)) +
+                                             "\" is sent");
                             }
                             return ExitStatusFor((core.*operation)(text));
                         },
@@ -95,18 +98,19 @@ VerbPlan SetClock(const std::vector<std::string>& arguments) {
     if (arguments.size() > 1) {
         return Refuse("set-clock takes at most one argument: the time HH:MM:SS");
     }
-    std::optional<orvik::LocalDateTime> time;
+    std::optional<orvik::support::LocalDateTime> time;
     if (!arguments.empty()) {
         time = ParseTimeOfDay(arguments[0]);
         if (!time) {
             return Refuse("set-clock: \"" + arguments[0] + "\" is not a time HH:MM:SS");
         }
     }
-    return {[time](COrvikCore& core) {
+    return {[time](device::COrvikCore& core) {
                 // "Now" is taken once connected, so that the time spent connecting is not lost.
-                const orvik::LocalDateTime value = time ? *time : orvik::CurrentLocalDateTime();
-                const HRESULT result = core.SetClock(value);
-                if (!Succeeded(result)) {
+                const orvik::support::LocalDateTime value =
+                    time ? *time : orvik::support::CurrentLocalDateTime();
+                const device::HRESULT result = core.SetClock(value);
+                if (!device::Succeeded(result)) {
                     return ExitStatusFor(result);
                 }
                 // As the settings page does: the clock read back shows what the register took.
@@ -130,7 +134,7 @@ VerbPlan SetCutter(const std::vector<std::string>& arguments) {
         values[i] = *value;
     }
     const bool partialGiven = arguments.size() == 3;
-    return {[=](COrvikCore& core) {
+    return {[=](device::COrvikCore& core) {
                 if (core.deviceFamily != 1) {
                     PrintProblem("set-cutter: this register (family " +
                                  std::to_string(core.deviceFamily) +
@@ -156,7 +160,7 @@ VerbPlan SetDepartment(const std::vector<std::string>& arguments) {
     if (text->size() > kMaxDepartmentLength) {
         return Refuse("set-department: the mnemonic has at most 5 characters");
     }
-    return {[text = *text](COrvikCore& core) {
+    return {[text = *text](device::COrvikCore& core) {
                 return ExitStatusFor(core.SetDepartmentMnemonic(text));
             },
             {}};
@@ -166,33 +170,35 @@ VerbPlan SetDepartment(const std::vector<std::string>& arguments) {
 
 void AddSettingsVerbs(CoreVerbTable& table) {
     table["get-clock"] = [](const std::vector<std::string>& arguments) {
-        return NoArguments(arguments, "get-clock",
-                           [](COrvikCore& core) { return PrintRegisterClock(core) ? 0 : 1; });
+        return NoArguments(arguments, "get-clock", [](device::COrvikCore& core) {
+            return PrintRegisterClock(core) ? 0 : 1;
+        });
     };
     table["set-clock"] = SetClock;
     table["set-cutter"] = SetCutter;
-    table["set-header"] = OneLine("set-header", &COrvikCore::SetHeaderText);
-    table["set-footer"] = OneLine("set-footer", &COrvikCore::SetFooterText);
+    table["set-header"] = OneLine("set-header", &device::COrvikCore::SetHeaderText);
+    table["set-footer"] = OneLine("set-footer", &device::COrvikCore::SetFooterText);
     table["set-article-mode"] =
         OneNumber("set-article-mode", "an article mode", 0, 2,
-                  [](COrvikCore& core, std::int32_t v) { return core.SetArticleMode(v); });
-    table["set-tax-calculation"] =
-        OneNumber("set-tax-calculation", "a tax calculation mode", 0, 1,
-                  [](COrvikCore& core, std::int32_t v) { return core.SetTaxCalculationMode(v); });
+                  [](device::COrvikCore& core, std::int32_t v) { return core.SetArticleMode(v); });
+    table["set-tax-calculation"] = OneNumber(
+        "set-tax-calculation", "a tax calculation mode", 0, 1,
+        [](device::COrvikCore& core, std::int32_t v) { return core.SetTaxCalculationMode(v); });
     table["set-tax-print"] =
         OneNumber("set-tax-print", "a tax print mode", 0, 1,
-                  [](COrvikCore& core, std::int32_t v) { return core.SetTaxPrintMode(v); });
+                  [](device::COrvikCore& core, std::int32_t v) { return core.SetTaxPrintMode(v); });
     table["set-message-set"] =
         OneNumber("set-message-set", "a message set", 0, 3,
-                  [](COrvikCore& core, std::int32_t v) { return core.SetMessageSet(v); });
+                  [](device::COrvikCore& core, std::int32_t v) { return core.SetMessageSet(v); });
     table["set-department"] = SetDepartment;
     table["set-discount-print"] = OneNumber(
         "set-discount-print", "a discount print mode", 0, 1,
-        [](COrvikCore& core, std::int32_t v) { return core.SetDiscountPrintMode(v); }, true);
+        [](device::COrvikCore& core, std::int32_t v) { return core.SetDiscountPrintMode(v); },
+        true);
     table["set-line-spacing"] = OneNumber(
         "set-line-spacing", "a line spacing in eighths of a millimetre", kMinLineSpacing,
-        kMaxLineSpacing, [](COrvikCore& core, std::int32_t v) { return core.SetLineSpacing(v); },
-        true);
+        kMaxLineSpacing,
+        [](device::COrvikCore& core, std::int32_t v) { return core.SetLineSpacing(v); }, true);
 }
 
-}  // namespace cli
+}  // namespace orvik::cli

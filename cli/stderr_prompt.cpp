@@ -4,21 +4,25 @@
 
 #include "support/text_codec.h"
 
-void CStderrPrompt::Print(const char* kind, const std::u16string& text) {
+namespace orvik::cli {
+
+void StderrPrompt::Print(const char* kind, const std::u16string& text) {
     ++m_shown;
-    std::fprintf(stderr, "%s%s: %s\n", orvik::ToUtf8(kPromptTitle).c_str(), kind,
-                 orvik::ToUtf8(text).c_str());
+    std::fprintf(stderr, "%s%s: %s\n", orvik::support::ToUtf8(device::kPromptTitle).c_str(), kind,
+                 orvik::support::ToUtf8(text).c_str());
 }
 
-void CStderrPrompt::ShowError(const std::u16string& text) {
+void StderrPrompt::ShowError(const std::u16string& text) {
     Print("", text);
 }
 
-void CStderrPrompt::ShowWarning(const std::u16string& text) {
+void StderrPrompt::ShowWarning(const std::u16string& text) {
     Print(" (warning)", text);
 }
 
-bool CStderrPrompt::AskRetry(const std::u16string& text) {
+bool StderrPrompt::AskRetry(const std::u16string& text) {
     Print("", text);
     return false;
 }
+
+}  // namespace orvik::cli

@@ -2,9 +2,11 @@
 
 #include "device/prompt.h"
 
+namespace orvik::cli {
+
 // The command line shows the core's messages on standard error and answers every Retry/Cancel
 // question with Cancel: a script must not hang on a register that does not answer.
-class CStderrPrompt : public IPrompt {
+class StderrPrompt : public device::IPrompt {
   public:
     void ShowError(const std::u16string& text) override;
     void ShowWarning(const std::u16string& text) override;
@@ -18,3 +20,5 @@ class CStderrPrompt : public IPrompt {
 
     int m_shown = 0;
 };
+
+}  // namespace orvik::cli

@@ -4,7 +4,7 @@
 
 #include "support/text_codec.h"
 
-namespace cli {
+namespace orvik::cli {
 
 namespace {
 
@@ -44,34 +44,35 @@ std::optional<std::int32_t> ParseNumberInRange(std::string_view text, std::int32
     return static_cast<std::int32_t>(value);
 }
 
-std::optional<orvik::LocalDateTime> ParseCalendarDate(std::string_view text) {
+std::optional<orvik::support::LocalDateTime> ParseCalendarDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
         return std::nullopt;
     }
     const auto year = Digits(text, 0, 4);
     const auto month = Digits(text, 5, 2);
     const auto day = Digits(text, 8, 2);
-    if (!year || !month || !day || *year < 1 || !orvik::IsCalendarDate(*year, *month, *day)) {
+    if (!year || !month || !day || *year < 1 ||
+        !orvik::support::IsCalendarDate(*year, *month, *day)) {
         return std::nullopt;
     }
-    orvik::LocalDateTime date;
+    orvik::support::LocalDateTime date;
     date.year = *year;
     date.month = *month;
     date.day = *day;
     return date;
 }
 
-std::optional<orvik::LocalDateTime> ParseTimeOfDay(std::string_view text) {
+std::optional<orvik::support::LocalDateTime> ParseTimeOfDay(std::string_view text) {
     if (text.size() != 8 || text[2] != ':' || text[5] != ':') {
         return std::nullopt;
     }
     const auto hour = Digits(text, 0, 2);
     const auto minute = Digits(text, 3, 2);
     const auto second = Digits(text, 6, 2);
-    if (!hour || !minute || !second || !orvik::IsClockTime(*hour, *minute, *second)) {
+    if (!hour || !minute || !second || !orvik::support::IsClockTime(*hour, *minute, *second)) {
         return std::nullopt;
     }
-    orvik::LocalDateTime time;
+    orvik::support::LocalDateTime time;
     time.hour = *hour;
     time.minute = *minute;
     time.second = *second;
@@ -79,25 +80,26 @@ std::optional<orvik::LocalDateTime> ParseTimeOfDay(std::string_view text) {
 }
 
 std::optional<std::u16string> RegisterText(std::string_view utf8) {
-    std::u16string text = orvik::FromUtf8(utf8);
+    std::u16string text = orvik::support::FromUtf8(utf8);
     for (const char16_t ch : text) {
         // The Ukrainian I travels as the Latin one.
         const bool ukrainianI = ch == u'\u0406' || ch == u'\u0456';
         // Control characters would break the command frame's text.
         if (ch < 0x20 || ch == 0x7F ||
-            (orvik::EncodeChar(orvik::CodePage::Oem866, ch) == orvik::kDefaultChar && ch != u'?' &&
-             !ukrainianI)) {
+            (orvik::support::EncodeChar(orvik::support::CodePage::Oem866, ch) ==
+                 orvik::support::kDefaultChar &&
+             ch != u'?' && !ukrainianI)) {
             return std::nullopt;
         }
     }
     return text;
 }
 
-std::string FormatDateTime(const orvik::LocalDateTime& value) {
+std::string FormatDateTime(const orvik::support::LocalDateTime& value) {
     char text[40];
     std::snprintf(text, sizeof(text), "%04d-%02d-%02d %02d:%02d:%02d", value.year, value.month,
                   value.day, value.hour, value.minute, value.second);
     return text;
 }
 
-}  // namespace cli
+}  // namespace orvik::cli

@@ -4,7 +4,8 @@
 
 #include "support/text_codec.h"
 
-namespace orvik::terminal {
+namespace orvik::console {
+
 namespace {
 
 // The blanks a command may start with: what the C library counts as white space, less the
@@ -37,16 +38,16 @@ std::optional<std::u16string> CommandOfLine(std::u16string_view line) {
     return std::u16string(first, line.end());
 }
 
-CommandFileLoad ReadCommandFile(ITextSource& source) {
+CommandFileLoad ReadCommandFile(support::ITextSource& source) {
     CommandFileLoad load;
-    CTextLineReader reader(source, CodePage::Ansi1251);
+    support::TextLineReader reader(source, support::CodePage::Ansi1251);
     std::u16string line;
     for (;;) {
-        const LineStatus status = reader.ReadTextLine(line);
-        if (status == LineStatus::End) {
+        const support::LineStatus status = reader.ReadTextLine(line);
+        if (status == support::LineStatus::End) {
             return load;
         }
-        if (status == LineStatus::Error) {
+        if (status == support::LineStatus::Error) {
             return Refused(CommandFileStatus::ReadError, 0, reader.ErrorNumber());
         }
         if (IsBinary(line)) {
@@ -63,7 +64,7 @@ CommandFileLoad ReadCommandFile(ITextSource& source) {
 
 CommandFileLoad LoadCommandFile(const std::filesystem::path& path) {
     int error = 0;
-    const auto source = CFileTextSource::Open(path, error);
+    const auto source = support::FileTextSource::Open(path, error);
     if (!source) {
         return Refused(CommandFileStatus::CannotOpen, 0, error);
     }
@@ -78,12 +79,12 @@ std::string FormatCommandFile(std::span<const std::u16string> lines) {
                      [](char16_t c) { return c != u'\r' && c != u'\n'; });
         text += u"\r\n";
     }
-    return Encode(CodePage::Ansi1251, text);
+    return support::Encode(support::CodePage::Ansi1251, text);
 }
 
-FileWriteResult SaveCommandFile(const std::filesystem::path& path,
-                                std::span<const std::u16string> lines) {
-    return WriteFileReplacing(path, FormatCommandFile(lines));
+support::FileWriteResult SaveCommandFile(const std::filesystem::path& path,
+                                         std::span<const std::u16string> lines) {
+    return support::WriteFileReplacing(path, FormatCommandFile(lines));
 }
 
-}  // namespace orvik::terminal
+}  // namespace orvik::console

@@ -11,11 +11,12 @@
 #include "support/atomic_file.h"
 #include "support/text_line_reader.h"
 
+namespace orvik::console {
+
 // Command files of the protocol terminal (extension .cmd): Windows-1251 text, one command per
 // line, CR LF line ends. Reading drops blank lines and comment lines (first character after
 // leading blanks "#" or ";") and the leading blanks of the rest; trailing blanks belong to the
 // command. Writing keeps every line of the command box, empty ones too.
-namespace orvik::terminal {
 
 // A saved line keeps at most this many characters.
 inline constexpr std::size_t kMaxSavedLineChars = 1023;
@@ -41,7 +42,7 @@ struct CommandFileLoad {
     int error = 0;                         // CannotOpen, ReadError: the system's error number
 };
 
-CommandFileLoad ReadCommandFile(ITextSource& source);
+CommandFileLoad ReadCommandFile(support::ITextSource& source);
 CommandFileLoad LoadCommandFile(const std::filesystem::path& path);
 
 // The file's bytes for the lines of the command box: each line at most kMaxSavedLineChars
@@ -49,7 +50,7 @@ CommandFileLoad LoadCommandFile(const std::filesystem::path& path);
 std::string FormatCommandFile(std::span<const std::u16string> lines);
 
 // Writes the command file; the previous file is kept unless the new one was written whole.
-FileWriteResult SaveCommandFile(const std::filesystem::path& path,
-                                std::span<const std::u16string> lines);
+support::FileWriteResult SaveCommandFile(const std::filesystem::path& path,
+                                         std::span<const std::u16string> lines);
 
-}  // namespace orvik::terminal
+}  // namespace orvik::console

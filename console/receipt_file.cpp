@@ -9,7 +9,8 @@
 #include "support/atomic_file.h"
 #include "support/text_codec.h"
 
-namespace orvik::receipt {
+namespace orvik::console {
+
 namespace {
 
 constexpr std::size_t kHeaderFields = 4;
@@ -20,10 +21,10 @@ constexpr std::size_t kRowIntegerFields[] = {0, 2, 3, 6, 7, 8, 11};
 constexpr std::size_t kRowNumberTextFields[] = {4, 5, 10};
 // The longest line that reads back whole: with its CR LF within the reader's byte limit.
 // Every character is one byte in Windows-1251.
-constexpr std::size_t kMaxWrittenLine = CTextLineReader::kMaxLineBytes - 2;
+constexpr std::size_t kMaxWrittenLine = support::TextLineReader::kMaxLineBytes - 2;
 
 std::u16string Number(std::size_t value) {
-    return FromUtf8(std::to_string(value));
+    return support::FromUtf8(std::to_string(value));
 }
 
 // A string-table text with %1, %2 and %3 filled in.
@@ -176,7 +177,8 @@ std::optional<std::u16string> CheckReceiptWritable(const ReceiptFileContent& con
             if (c == u';' || IsControl(c)) {
                 return Message(kStrReceiptTextBreaksFormat, {text});
             }
-            if (c == 0xFFFD || (c != u'?' && EncodeChar(CodePage::Ansi1251, c) == kDefaultChar)) {
+            if (c == 0xFFFD || (c != u'?' && support::EncodeChar(support::CodePage::Ansi1251, c) ==
+                                                 support::kDefaultChar)) {
                 return Message(kStrReceiptTextNotInCodePage, {text});
             }
         }
@@ -225,38 +227,39 @@ std::string FormatReceiptFile(const ReceiptFileContent& content) {
         }
         text += u"\r\n";
     }
-    return Encode(CodePage::Ansi1251, text);
+    return support::Encode(support::CodePage::Ansi1251, text);
 }
 
 SaveResult SaveReceiptFile(const std::filesystem::path& path, const ReceiptFileContent& content) {
     if (auto problem = CheckReceiptWritable(content)) {
         return SaveResult{SaveStatus::Refused, std::move(*problem)};
     }
-    const FileWriteResult written = WriteFileReplacing(path, FormatReceiptFile(content));
+    const support::FileWriteResult written =
+        support::WriteFileReplacing(path, FormatReceiptFile(content));
     switch (written.status) {
-        case FileWriteStatus::Written:
+        case support::FileWriteStatus::Written:
             return SaveResult{};
-        case FileWriteStatus::CannotCreate:
-            return SaveResult{SaveStatus::CannotCreate, SystemErrorText(written.error)};
-        case FileWriteStatus::WriteError:
+        case support::FileWriteStatus::CannotCreate:
+            return SaveResult{SaveStatus::CannotCreate, support::SystemErrorText(written.error)};
+        case support::FileWriteStatus::WriteError:
             break;
     }
-    return SaveResult{SaveStatus::WriteError, SystemErrorText(written.error)};
+    return SaveResult{SaveStatus::WriteError, support::SystemErrorText(written.error)};
 }
 
-ReceiptFileLoad ReadReceipt(ITextSource& source) {
+ReceiptFileLoad ReadReceipt(support::ITextSource& source) {
     ReceiptFileLoad load;
     CLoader loader(load);
-    CTextLineReader reader(source);
+    support::TextLineReader reader(source);
     std::u16string piece;
     for (;;) {
-        const LineStatus status = reader.ReadTextLine(piece);
-        if (status == LineStatus::End) {
+        const support::LineStatus status = reader.ReadTextLine(piece);
+        if (status == support::LineStatus::End) {
             break;
         }
-        if (status == LineStatus::Error) {
+        if (status == support::LineStatus::Error) {
             load.status = LoadStatus::ReadError;
-            load.error = SystemErrorText(reader.ErrorNumber());
+            load.error = support::SystemErrorText(reader.ErrorNumber());
             break;
         }
         const std::u16string lineNumber = Number(reader.LineNumber());
@@ -277,14 +280,15 @@ ReceiptFileLoad ReadReceipt(ITextSource& source) {
 
 ReceiptFileLoad LoadReceiptFile(const std::filesystem::path& path) {
     int error = 0;
-    const std::unique_ptr<CFileTextSource> file = CFileTextSource::Open(path, error);
+    const std::unique_ptr<support::FileTextSource> file =
+        support::FileTextSource::Open(path, error);
     if (!file) {
         ReceiptFileLoad load;
         load.status = LoadStatus::CannotOpen;
-        load.error = SystemErrorText(error);
+        load.error = support::SystemErrorText(error);
         return load;
     }
     return ReadReceipt(*file);
 }
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

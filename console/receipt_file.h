@@ -11,11 +11,12 @@
 #include "console/receipt_row.h"
 #include "support/text_line_reader.h"
 
+namespace orvik::console {
+
 // Receipt files (extension .check): Windows-1251 text with CR LF line ends. The header line
 // holds the page's return flag and the texts of payments 1 to 3; then one line per row: its
 // return flag and its eleven column texts, all separated by ";". Reading skips blank lines and
 // comment lines (first character after white space "#" or ";").
-namespace orvik::receipt {
 
 // Payments 1 to 3 and the rows as the page holds them.
 struct ReceiptFileContent {
@@ -77,7 +78,7 @@ struct ReceiptFileLoad {
 inline constexpr std::size_t kMaxReceiptFileRows = 100'000;
 inline constexpr std::size_t kMaxWarnings = 100;
 
-ReceiptFileLoad ReadReceipt(ITextSource& source);
+ReceiptFileLoad ReadReceipt(support::ITextSource& source);
 ReceiptFileLoad LoadReceiptFile(const std::filesystem::path& path);
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

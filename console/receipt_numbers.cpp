@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
-namespace orvik::receipt {
+namespace orvik::console {
+
 namespace {
 
 constexpr std::int64_t kMillion = 1'000'000;
@@ -212,4 +213,4 @@ bool CashMoveAllowed(std::u16string_view amountText, bool cashOut, std::u16strin
     return amount > 0 && (!cashOut || amount <= drawer);
 }
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

@@ -4,12 +4,13 @@
 #include <string>
 #include <string_view>
 
+namespace orvik::console {
+
 // The numbers of the receipt page and the cash dialog. On the page, money and quantities are
 // texts with a fixed number of decimals; they become whole minor units, thousandths or pieces
 // only when they are handed to the device core. Every conversion reads a comma as a point,
 // ignores white space around the number and reads a text that does not start with a number
 // as 0. Arithmetic is exact decimal: 1.15 with two decimals is 115 minor units, never 114.
-namespace orvik::receipt {
 
 // The most decimals a number is kept with; money and quantities use at most this many.
 inline constexpr int kMaxDecimals = 6;
@@ -75,4 +76,4 @@ std::u16string FormatDrawerCash(std::u16string_view report, int moneyDecimals,
 bool CashMoveAllowed(std::u16string_view amountText, bool cashOut, std::u16string_view drawerText,
                      int moneyDecimals);
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

@@ -6,7 +6,8 @@
 
 #include "console/receipt_numbers.h"
 
-namespace orvik::receipt {
+namespace orvik::console {
+
 namespace {
 
 template <class F, class... Args>
@@ -39,9 +40,9 @@ bool RegisterRows(IReceiptRegister& reg, std::span<const ReceiptRow> rows, int m
             reg.SetCompoundTax(row.line.taxSlot1, row.line.taxSlot2);
         }
         std::int32_t lineTotal = 0;
-        const HRESULT added = reg.AddReceiptLine(row.line, lineTotal);
+        const device::HRESULT added = reg.AddReceiptLine(row.line, lineTotal);
         Notify(progress.rowUnselected, i);
-        if (!Succeeded(added)) {
+        if (!device::Succeeded(added)) {
             return false;
         }
     }
@@ -59,7 +60,7 @@ bool PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows, const Pr
     } catch (...) {
     }
     reg.SetReturnMode(false);
-    if (!Succeeded(reg.OpenReceipt())) {
+    if (!device::Succeeded(reg.OpenReceipt())) {
         return false;
     }
     const bool rowsRegistered = RegisterRows(reg, rows, request.moneyDecimals, progress);
@@ -74,8 +75,8 @@ bool PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows, const Pr
         payments = Payments{Clamp32(reg.CurrentAmountDue()), 0, 0, 0};
     }
     std::int32_t total = 0;
-    return Succeeded(reg.CloseReceipt(payments.cash, payments.payment1, payments.payment2,
-                                      payments.payment3, total));
+    return device::Succeeded(reg.CloseReceipt(payments.cash, payments.payment1, payments.payment2,
+                                              payments.payment3, total));
 }
 
 }  // namespace
@@ -109,4 +110,4 @@ PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> row
     return outcome;
 }
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

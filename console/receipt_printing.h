@@ -9,10 +9,11 @@
 #include "console/receipt_register.h"
 #include "console/receipt_row.h"
 
+namespace orvik::console {
+
 // Printing a composed receipt: the sequence of device-core operations per copy, from the
 // receipt number to the close, and the count-down of the copies still to print. The caller
 // has checked the page's fields; the core shows the register's errors itself.
-namespace orvik::receipt {
 
 // The page's fields that printing reads.
 struct PrintRequest {
@@ -65,4 +66,4 @@ std::u16string BarcodeText(int barcodeType, std::u16string_view barcode);
 PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
                           const PrintRequest& request, const PrintProgress& progress = {});
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

@@ -2,11 +2,11 @@
 
 #include "console/receipt_numbers.h"
 
-namespace orvik::receipt {
+namespace orvik::console {
 
 RowLine ConvertRow(const ReceiptRow& row, int moneyDecimals) {
     RowLine converted;
-    orvik::ReceiptLineRequest& line = converted.line;
+    orvik::device::ReceiptLineRequest& line = converted.line;
     line.divisible = ReadInteger(row[kColDivisible]) != 0;
     line.quantity = QuantityToUnits(row[kColQuantity], line.divisible);
     line.name = row[kColName];
@@ -23,4 +23,4 @@ RowLine ConvertRow(const ReceiptRow& row, int moneyDecimals) {
     return converted;
 }
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

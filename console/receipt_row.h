@@ -7,9 +7,10 @@
 
 #include "device/protocol/receipt_commands.h"
 
+namespace orvik::console {
+
 // A line of the composed receipt, stored as the texts of its eleven list columns: every
 // computation (total, printing, saving) reads the line back from those texts.
-namespace orvik::receipt {
 
 enum ReceiptColumn : std::size_t {
     kColName = 0,          // the item name
@@ -37,7 +38,7 @@ struct ReceiptRow {
 
 // A row as the device core registers it, and whether a compound-tax command precedes it.
 struct RowLine {
-    orvik::ReceiptLineRequest line;
+    orvik::device::ReceiptLineRequest line;
     bool compoundTax = false;
 };
 
@@ -46,4 +47,4 @@ struct RowLine {
 // 0 discount, 1 surcharge).
 RowLine ConvertRow(const ReceiptRow& row, int moneyDecimals);
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

@@ -2,7 +2,7 @@
 
 #include "console/receipt_numbers.h"
 
-namespace orvik::receipt {
+namespace orvik::console {
 
 std::vector<bool> RowsRegisteredAsReturns(std::span<const ReceiptRow> rows) {
     std::vector<bool> returns;
@@ -21,22 +21,22 @@ std::int64_t ComputeReceiptTotal(std::span<const ReceiptRow> rows, int moneyDeci
         return 0;
     }
     const std::vector<bool> returns = RowsRegisteredAsReturns(rows);
-    ReceiptTotals totals;
+    device::ReceiptTotals totals;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const RowLine row = ConvertRow(rows[i], moneyDecimals);
-        LineAmounts amounts;
-        if (!Succeeded(reg->PreviewLineAmounts(row.line, amounts))) {
+        device::LineAmounts amounts;
+        if (!device::Succeeded(reg->PreviewLineAmounts(row.line, amounts))) {
             continue;
         }
         // The sums as the core keeps them while the lines are registered (wrapping as its
         // 32-bit sums do); the taxes follow from the slot turnovers as at the close.
-        orvik::AddSlotTurnover(totals, returns[i], row.line.taxSlot1, row.line.taxSlot2,
-                               amounts.lineSum);
+        orvik::device::AddSlotTurnover(totals, returns[i], row.line.taxSlot1, row.line.taxSlot2,
+                                       amounts.lineSum);
         std::int32_t& sum = returns[i] ? totals.returnsSum : totals.salesSum;
         sum = static_cast<std::int32_t>(static_cast<std::int64_t>(sum) + amounts.lineSum);
     }
-    orvik::RecomputeReceiptTaxes(totals, reg->TaxSlots());
-    return orvik::AmountDue(totals);
+    orvik::device::RecomputeReceiptTaxes(totals, reg->TaxSlots());
+    return orvik::device::AmountDue(totals);
 }
 
 CashFields RecalculateCash(std::int64_t total, const std::array<std::u16string, 3>& payments,
@@ -52,4 +52,4 @@ CashFields RecalculateCash(std::int64_t total, const std::array<std::u16string, 
     return fields;
 }
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

@@ -9,7 +9,7 @@
 #include "console/receipt_register.h"
 #include "console/receipt_row.h"
 
-namespace orvik::receipt {
+namespace orvik::console {
 
 // How the rows are registered when the receipt is printed: from the first return row on,
 // every row is a return, a sale row included.
@@ -32,4 +32,4 @@ struct CashFields {
 CashFields RecalculateCash(std::int64_t total, const std::array<std::u16string, 3>& payments,
                            int moneyDecimals);
 
-}  // namespace orvik::receipt
+}  // namespace orvik::console

@@ -1,6 +1,6 @@
 #include "console/terminal_buttons.h"
 
-namespace orvik::terminal {
+namespace orvik::console {
 
 TerminalButtons EnabledTerminalButtons(std::u16string_view firstCommandLine, std::size_t logEntries,
                                        std::size_t selectedEntries) {
@@ -18,4 +18,4 @@ TerminalButtons EnabledTerminalButtons(std::u16string_view firstCommandLine, std
     };
 }
 
-}  // namespace orvik::terminal
+}  // namespace orvik::console

@@ -3,10 +3,11 @@
 #include <cstddef>
 #include <string_view>
 
+namespace orvik::console {
+
 // Which buttons of the protocol terminal may be pressed. Only the first line of the command
 // box counts: a box whose first line is empty offers nothing to send or save, whatever the
 // lines below hold.
-namespace orvik::terminal {
 
 struct TerminalButtons {
     bool send = false;           // "&Послать в ЭККР"
@@ -24,4 +25,4 @@ struct TerminalButtons {
 TerminalButtons EnabledTerminalButtons(std::u16string_view firstCommandLine, std::size_t logEntries,
                                        std::size_t selectedEntries);
 
-}  // namespace orvik::terminal
+}  // namespace orvik::console

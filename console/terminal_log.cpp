@@ -5,7 +5,8 @@
 #include "device/terminal_exchange.h"
 #include "support/text_codec.h"
 
-namespace orvik::terminal {
+namespace orvik::console {
+
 namespace {
 
 bool IsLineBreak(char16_t c) {
@@ -19,7 +20,7 @@ std::size_t EntriesToDropBeforeAppend(std::size_t count) {
 }
 
 std::u16string TerminalLineToSend(std::u16string_view line) {
-    return std::u16string(line.substr(0, kMaxTerminalLine));
+    return std::u16string(line.substr(0, device::kMaxTerminalLine));
 }
 
 std::u16string ReportLine(const LogEntry& entry) {
@@ -40,17 +41,19 @@ std::string FormatReport(std::span<const LogEntry> entries) {
         text += ReportLine(entry);
         text += u"\r\n";
     }
-    return Encode(CodePage::Ansi1251, text);
+    return support::Encode(support::CodePage::Ansi1251, text);
 }
 
-FileWriteResult SaveReport(const std::filesystem::path& path, std::span<const LogEntry> entries) {
-    return WriteFileReplacing(path, FormatReport(entries));
+support::FileWriteResult SaveReport(const std::filesystem::path& path,
+                                    std::span<const LogEntry> entries) {
+    return support::WriteFileReplacing(path, FormatReport(entries));
 }
 
 bool LosesCharactersInAnsi(std::u16string_view text) {
     return std::any_of(text.begin(), text.end(), [](char16_t c) {
-        return c == 0xFFFD || (c != u'?' && EncodeChar(CodePage::Ansi1251, c) == kDefaultChar);
+        return c == 0xFFFD || (c != u'?' && support::EncodeChar(support::CodePage::Ansi1251, c) ==
+                                                support::kDefaultChar);
     });
 }
 
-}  // namespace orvik::terminal
+}  // namespace orvik::console

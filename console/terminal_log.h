@@ -8,10 +8,11 @@
 
 #include "support/atomic_file.h"
 
+namespace orvik::console {
+
 // The protocol terminal's exchange log without a toolkit: what an entry is, how many the log
 // keeps, and the report file it is saved as (Windows-1251 text with CR LF line ends, a sent
 // command as ">" directly followed by its text, a reply as its text alone).
-namespace orvik::terminal {
 
 // The direction marker an entry carries; its value is what the page stores with the row.
 enum class Direction : int { Received = 0, Sent = 1 };
@@ -39,9 +40,10 @@ std::u16string ReportLine(const LogEntry& entry);
 std::string FormatReport(std::span<const LogEntry> entries);
 
 // Writes the report; the previous file is kept unless the new one was written whole.
-FileWriteResult SaveReport(const std::filesystem::path& path, std::span<const LogEntry> entries);
+support::FileWriteResult SaveReport(const std::filesystem::path& path,
+                                    std::span<const LogEntry> entries);
 
 // Whether a text holds a character that Windows-1251 cannot store.
 bool LosesCharactersInAnsi(std::u16string_view text);
 
-}  // namespace orvik::terminal
+}  // namespace orvik::console

@@ -8,8 +8,10 @@
 #include "device/protocol/status_table.h"
 #include "res/string_table.h"
 
-using orvik::Contains;
-using orvik::HasStatusWord;
+namespace orvik::device {
+
+using orvik::device::Contains;
+using orvik::device::HasStatusWord;
 
 namespace {
 // The data of a reply begin after its four-letter tag.
@@ -17,14 +19,15 @@ constexpr std::size_t kReplyDataStart = 4;
 }  // namespace
 
 HRESULT COrvikCore::ReadConfiguration() {
-    const orvik::LocalDateTime now = localClock ? localClock() : orvik::CurrentLocalDateTime();
+    const orvik::support::LocalDateTime now =
+        localClock ? localClock() : orvik::support::CurrentLocalDateTime();
     std::u16string reply;
 
     SendCommand(u"CONf");
     if (!Succeeded(ReadConfigReply({u"CONf", u"CONF"}, false, false, reply))) {
         return E_FAIL;
     }
-    orvik::ParseConfigurationReply(reply, now, printerInfo);
+    orvik::device::ParseConfigurationReply(reply, now, printerInfo);
     DeriveFamilyAndModel();
     printerInfo.maxArticleNumber = CPrinterInfo::kDefaultMaxArticleNumber;
     QueryDeviceOptions();
@@ -36,7 +39,7 @@ HRESULT COrvikCore::ReadConfiguration() {
         return E_FAIL;
     }
     if (!reply.empty()) {
-        orvik::ParseTaxRecords(reply, now, printerInfo);
+        orvik::device::ParseTaxRecords(reply, now, printerInfo);
     }
     DrainReplies();
 
@@ -48,7 +51,7 @@ HRESULT COrvikCore::ReadConfiguration() {
             return E_FAIL;
         }
         if (Succeeded(names) && !reply.empty()) {
-            orvik::ParseTaxNames(reply, printerInfo);
+            orvik::device::ParseTaxNames(reply, printerInfo);
         }
         DrainReplies();
     }
@@ -57,7 +60,7 @@ HRESULT COrvikCore::ReadConfiguration() {
     if (!Succeeded(ReadConfigReply({u"CRES"}, false, false, reply))) {
         return E_FAIL;
     }
-    orvik::ParseConfigCounters(reply, printerInfo);
+    orvik::device::ParseConfigCounters(reply, printerInfo);
     DrainReplies();
     DeriveFamilyAndModel();
     if (deviceFamily == 1 && (deviceModel == 5 || deviceModel == 6 || deviceModel == 8)) {
@@ -138,12 +141,12 @@ void COrvikCore::QueryDeviceOptions() {
     if (deviceFamily == 1 && deviceModel == 8) {
         answer = QueryValue(u"dset", u"dset");
     }
-    orvik::ApplyDeviceOptions(answer, printerInfo);
+    orvik::device::ApplyDeviceOptions(answer, printerInfo);
 }
 
 std::u16string COrvikCore::QueryDocumentCounters(DocumentCounters& counters) {
     std::u16string answer = QueryValue(u"GLCN", u"GLCN");
-    counters = orvik::ParseDocumentCounters(answer);
+    counters = orvik::device::ParseDocumentCounters(answer);
     // No answer is no news: the article mode and Z-report values the core knows stay, so that
     // later commands keep the register's format.
     if (!answer.empty()) {
@@ -156,13 +159,15 @@ std::u16string COrvikCore::QueryDocumentCounters(DocumentCounters& counters) {
 }
 
 void COrvikCore::DeriveFamilyAndModel() {
-    const orvik::FamilyAndModel derived = orvik::DeriveFamilyAndModel(
+    const orvik::device::FamilyAndModel derived = orvik::device::DeriveFamilyAndModel(
         printerInfo.serialNumber, printerInfo.firmwareName, printerInfo.firmwareDate);
     deviceFamily = derived.family;
     deviceModel = derived.model;
 }
 
 void COrvikCore::ApplyModelLimits() {
-    printerInfo.maxArticleNumber = orvik::ModelArticleLimit(deviceFamily, deviceModel, articleMode,
-                                                            printerInfo.maxArticleNumber);
+    printerInfo.maxArticleNumber = orvik::device::ModelArticleLimit(
+        deviceFamily, deviceModel, articleMode, printerInfo.maxArticleNumber);
 }
+
+}  // namespace orvik::device

@@ -3,8 +3,10 @@
 #include "device/protocol/status_table.h"
 #include "res/string_table.h"
 
+namespace orvik::device {
+
 bool COrvikCore::TranslateStatus(std::u16string_view reply) {
-    const orvik::StatusToken* row = orvik::MatchStatus(reply);
+    const orvik::device::StatusToken* row = orvik::device::MatchStatus(reply);
     if (row && !row->fatal) {
         // Warnings such as "SOFTPAPER" let the command go on and change no message.
         return true;
@@ -50,3 +52,5 @@ bool COrvikCore::AskRetry(const std::u16string& text) {
     // Without messages shown the answer counts as Cancel.
     return showMessages == 1 && m_prompt && m_prompt->AskRetry(text);
 }
+
+}  // namespace orvik::device

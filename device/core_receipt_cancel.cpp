@@ -1,6 +1,8 @@
 // Cancelling the register's open receipt.
 #include "device/orvik_core.h"
 
+namespace orvik::device {
+
 HRESULT COrvikCore::CancelReceipt() {
     if (deviceFamily == 0) {
         // Family 0 registers need a pause before they take "CANC".
@@ -14,3 +16,5 @@ HRESULT COrvikCore::CancelReceipt() {
     receiptOpen = false;
     return S_OK;
 }
+
+}  // namespace orvik::device

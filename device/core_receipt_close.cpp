@@ -3,6 +3,8 @@
 #include "device/protocol/receipt_commands.h"
 #include "res/string_table.h"
 
+namespace orvik::device {
+
 HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
                                  std::int32_t payment3, std::int32_t& total) {
     if (!receiptOpen) {
@@ -13,8 +15,8 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
         CancelReceipt();
         return E_FAIL;
     }
-    const orvik::ClosePlan plan = orvik::PlanReceiptClose(receiptTotals, printerInfo.taxSlots, cash,
-                                                          payment1, payment2, payment3);
+    const orvik::device::ClosePlan plan = orvik::device::PlanReceiptClose(
+        receiptTotals, printerInfo.taxSlots, cash, payment1, payment2, payment3);
     if (plan.paidShort) {
         lastMessage = orvik::LoadString(orvik::kStrPaymentTooSmall);
         if (showMessages == 1) {
@@ -34,5 +36,7 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
 }
 
 std::int64_t COrvikCore::CurrentAmountDue() const {
-    return orvik::AmountDue(receiptTotals);
+    return orvik::device::AmountDue(receiptTotals);
 }
+
+}  // namespace orvik::device

@@ -5,8 +5,10 @@
 #include "device/protocol/receipt_commands.h"
 #include "support/text_codec.h"
 
+namespace orvik::device {
+
 HRESULT COrvikCore::SetReceiptNumber(std::int32_t number) {
-    SendCommand(u"BCHN" + orvik::FromUtf8(std::to_string(number)));
+    SendCommand(u"BCHN" + orvik::support::FromUtf8(std::to_string(number)));
     return WaitForReady(replyTimeout);
 }
 
@@ -14,7 +16,7 @@ HRESULT COrvikCore::SetTapeMode(std::int32_t mode) {
     if (deviceFamily != 1 || deviceModel != 8) {
         return E_FAIL;
     }
-    SendCommand(u"NCDC" + orvik::FormatNumber(mode, 1));
+    SendCommand(u"NCDC" + orvik::device::FormatNumber(mode, 1));
     return WaitForReady(replyTimeout);
 }
 
@@ -23,7 +25,7 @@ HRESULT COrvikCore::SetCompoundTax(int firstSlot, int secondSlot) {
         return E_FAIL;
     }
     const std::u16string command =
-        orvik::BuildCompoundTaxCommand(TaxLetters(), firstSlot, secondSlot);
+        orvik::device::BuildCompoundTaxCommand(TaxLetters(), firstSlot, secondSlot);
     if (command.empty()) {
         return E_FAIL;
     }
@@ -35,15 +37,17 @@ HRESULT COrvikCore::PrintBarcode(std::u16string_view text) {
     if (deviceFamily != 1 || deviceModel != 8) {
         return E_FAIL;
     }
-    SendCommand(orvik::BuildBarcodeCommand(text));
+    SendCommand(orvik::device::BuildBarcodeCommand(text));
     return WaitForReady(replyTimeout);
 }
 
 HRESULT COrvikCore::MoveCash(bool cashIn, std::int32_t amount) {
-    SendCommand(orvik::BuildCashMoveCommand(cashIn, amount));
+    SendCommand(orvik::device::BuildCashMoveCommand(cashIn, amount));
     return WaitForReady(replyTimeout);
 }
 
 std::u16string COrvikCore::QueryCash() {
     return QueryValue(u"CCAS", u"CCAS");
 }
+
+}  // namespace orvik::device

@@ -4,24 +4,26 @@
 #include "device/protocol/status_table.h"
 #include "res/string_table.h"
 
-using orvik::Contains;
-using orvik::HasStatusWord;
+namespace orvik::device {
+
+using orvik::device::Contains;
+using orvik::device::HasStatusWord;
 
 namespace {
 
-orvik::RegisterProfile ProfileOf(const COrvikCore& core) {
-    return orvik::RegisterProfile{core.deviceFamily, core.deviceModel, core.articleMode,
-                                  core.printerInfo.maxArticleNumber};
+orvik::device::RegisterProfile ProfileOf(const COrvikCore& core) {
+    return orvik::device::RegisterProfile{core.deviceFamily, core.deviceModel, core.articleMode,
+                                          core.printerInfo.maxArticleNumber};
 }
 
 }  // namespace
 
 std::u16string COrvikCore::FormatNumber(std::int32_t value, int width) {
-    return width > 0 ? orvik::FormatNumber(value, static_cast<std::size_t>(width)) : u"";
+    return width > 0 ? orvik::device::FormatNumber(value, static_cast<std::size_t>(width)) : u"";
 }
 
 std::u16string COrvikCore::FormatArticleCode(std::int32_t value) {
-    return orvik::FormatArticleCode(value);
+    return orvik::device::FormatArticleCode(value);
 }
 
 std::u16string COrvikCore::TaxLetters() {
@@ -29,7 +31,7 @@ std::u16string COrvikCore::TaxLetters() {
 }
 
 std::int32_t COrvikCore::MaxLineQuantity() const {
-    return orvik::MaxLineQuantity(deviceFamily, deviceModel, articleMode);
+    return orvik::device::MaxLineQuantity(deviceFamily, deviceModel, articleMode);
 }
 
 HRESULT COrvikCore::OpenReceipt() {
@@ -43,7 +45,7 @@ HRESULT COrvikCore::OpenReceipt() {
     if (deviceFamily == 1 && deviceModel == 7) {
         SetAccessLevel(1);
     }
-    SendCommand(orvik::BuildOpenCommand(deviceFamily));
+    SendCommand(orvik::device::BuildOpenCommand(deviceFamily));
     if (deviceFamily == 0) {
         // Family 0 registers print the receipt's head before they answer anything else.
         Pause(openReceiptPause);
@@ -74,19 +76,19 @@ HRESULT COrvikCore::AddReceiptLine(std::int32_t quantity, std::u16string_view na
         CancelReceipt();
         return E_FAIL;
     }
-    const orvik::ReceiptLineRequest request{quantity,
-                                            std::u16string(name),
-                                            price,
-                                            divisible,
-                                            taxSlot1,
-                                            taxSlot2,
-                                            article,
-                                            discountKind,
-                                            std::u16string(discountName),
-                                            discountAmount};
-    const orvik::PreparedLine line = orvik::PrepareReceiptLine(
+    const orvik::device::ReceiptLineRequest request{quantity,
+                                                    std::u16string(name),
+                                                    price,
+                                                    divisible,
+                                                    taxSlot1,
+                                                    taxSlot2,
+                                                    article,
+                                                    discountKind,
+                                                    std::u16string(discountName),
+                                                    discountAmount};
+    const orvik::device::PreparedLine line = orvik::device::PrepareReceiptLine(
         ProfileOf(*this), printerInfo.taxSlots, TaxLetters(), returnMode, request);
-    if (!orvik::LineFitsCommand(price, line.lineSum, line.discount)) {
+    if (!orvik::device::LineFitsCommand(price, line.lineSum, line.discount)) {
         // The command's nine-digit fields would cut the number: the register would be sent
         // another price or sum than the receipt holds.
         ReportMessage(orvik::kStrLineAmountOutOfRange);
@@ -99,9 +101,9 @@ HRESULT COrvikCore::AddReceiptLine(std::int32_t quantity, std::u16string_view na
     if (!Succeeded(AwaitLineReply(deviceAmount))) {
         return E_FAIL;
     }
-    lineTotal =
-        orvik::RegisterLineInTotals(receiptTotals, printerInfo.taxSlots, returnMode, taxSlot1,
-                                    taxSlot2, line.SumAfterDiscount(), deviceAmount);
+    lineTotal = orvik::device::RegisterLineInTotals(receiptTotals, printerInfo.taxSlots, returnMode,
+                                                    taxSlot1, taxSlot2, line.SumAfterDiscount(),
+                                                    deviceAmount);
     return S_OK;
 }
 
@@ -124,7 +126,7 @@ HRESULT COrvikCore::AwaitLineReply(std::int64_t& deviceAmount) {
                 return E_FAIL;
             }
         } else if (Contains(reply, u"FISC")) {
-            deviceAmount = orvik::ReadReplyAmount(reply);
+            deviceAmount = orvik::device::ReadReplyAmount(reply);
         } else if (Contains(reply, u"READY")) {
             DrainReplies();
             return S_OK;
@@ -140,13 +142,16 @@ HRESULT COrvikCore::PreviewLineAmounts(std::int32_t quantity, std::int32_t price
         ReportMessage(orvik::kStrLineQuantityTooLarge);
         return E_FAIL;
     }
-    const std::int64_t lineSum = orvik::LineSum(quantity, price, divisible);
-    if (!orvik::LineFitsCommand(price, lineSum,
-                                orvik::EffectiveDiscount(discountKind, discountAmount, lineSum))) {
+    const std::int64_t lineSum = orvik::device::LineSum(quantity, price, divisible);
+    if (!orvik::device::LineFitsCommand(
+            price, lineSum,
+            orvik::device::EffectiveDiscount(discountKind, discountAmount, lineSum))) {
         ReportMessage(orvik::kStrLineAmountOutOfRange);
         return E_FAIL;
     }
-    amounts = orvik::PreviewLine(printerInfo.taxSlots, quantity, price, divisible, taxSlot1,
-                                 taxSlot2, discountKind, discountAmount);
+    amounts = orvik::device::PreviewLine(printerInfo.taxSlots, quantity, price, divisible, taxSlot1,
+                                         taxSlot2, discountKind, discountAmount);
     return S_OK;
 }
+
+}  // namespace orvik::device

@@ -2,6 +2,8 @@
 #include "device/orvik_core.h"
 #include "device/protocol/report_commands.h"
 
+namespace orvik::device {
+
 namespace {
 
 enum class CancelFirst { No, Yes };
@@ -68,15 +70,17 @@ HRESULT COrvikCore::PrintHardwareState() {
     return RunCommand(*this, u"HDZV");
 }
 
-HRESULT COrvikCore::PrintPeriodicReportByDates(const orvik::LocalDateTime& from,
-                                               const orvik::LocalDateTime& to, bool full) {
+HRESULT COrvikCore::PrintPeriodicReportByDates(const orvik::support::LocalDateTime& from,
+                                               const orvik::support::LocalDateTime& to, bool full) {
     // The register would read a day that does not exist as some other range.
-    if (!orvik::IsReportDate(from) || !orvik::IsReportDate(to)) {
+    if (!orvik::device::IsReportDate(from) || !orvik::device::IsReportDate(to)) {
         return E_INVALIDARG;
     }
-    return RunCommand(*this, orvik::BuildPeriodicReportByDatesCommand(from, to, full));
+    return RunCommand(*this, orvik::device::BuildPeriodicReportByDatesCommand(from, to, full));
 }
 
 HRESULT COrvikCore::PrintPeriodicReportByNumbers(std::int32_t from, std::int32_t to, bool full) {
-    return RunCommand(*this, orvik::BuildPeriodicReportByNumbersCommand(from, to, full));
+    return RunCommand(*this, orvik::device::BuildPeriodicReportByNumbersCommand(from, to, full));
 }
+
+}  // namespace orvik::device

@@ -6,7 +6,9 @@
 #include "device/protocol/status_table.h"
 #include "res/string_table.h"
 
-using orvik::Contains;
+namespace orvik::device {
+
+using orvik::device::Contains;
 
 namespace {
 
@@ -27,7 +29,8 @@ HRESULT COrvikCore::Connect(const std::string& portName, std::u16string_view ope
     if (IsPortOpen()) {
         Disconnect();
     }
-    const orvik::Credentials credentials = orvik::TruncateCredentials(operatorName, password);
+    const orvik::device::Credentials credentials =
+        orvik::device::TruncateCredentials(operatorName, password);
     if (!Succeeded(OpenLink(portName))) {
         return E_FAIL;
     }
@@ -75,7 +78,8 @@ HRESULT COrvikCore::Login(std::u16string_view operatorName, std::u16string_view 
     serviceSession = false;
     int waitCounter = 1;
     int silentCycles = kSilentWakeCycles;
-    const orvik::LoginCommand command = orvik::BuildLoginCommand(operatorName, password);
+    const orvik::device::LoginCommand command =
+        orvik::device::BuildLoginCommand(operatorName, password);
     for (;;) {
         while (!WakeRegister()) {
             // Dropping DTR for the pause resets the line on the register's side.
@@ -180,7 +184,7 @@ HRESULT COrvikCore::SetAccessLevel(int level) {
     if (deviceFamily != 1 || deviceModel != 7) {
         return S_OK;
     }
-    SendCommand(orvik::BuildAccessLevelCommand(level, accessCodes));
+    SendCommand(orvik::device::BuildAccessLevelCommand(level, accessCodes));
     return WaitForReady(replyTimeout);
 }
 
@@ -194,6 +198,8 @@ void COrvikCore::Pause(int ms) {
         return;
     }
     // An event nobody sets: the wait lasts the whole pause and keeps the idle hook running.
-    orvik::CManualResetEvent never;
+    orvik::device::ManualResetEvent never;
     never.Wait(ms, IdleHook());
 }
+
+}  // namespace orvik::device

@@ -2,6 +2,8 @@
 #include "device/orvik_core.h"
 #include "device/protocol/settings_commands.h"
 
+namespace orvik::device {
+
 namespace {
 
 bool IsModel8(const COrvikCore& core) {
@@ -20,12 +22,12 @@ HRESULT RunModel8Command(COrvikCore& core, std::u16string_view command) {
 
 }  // namespace
 
-HRESULT COrvikCore::SetClock(const orvik::LocalDateTime& time) {
+HRESULT COrvikCore::SetClock(const orvik::support::LocalDateTime& time) {
     // Two digits a field: an hour of 123 would otherwise set the clock to 12 o'clock.
-    if (!orvik::IsClockTime(time.hour, time.minute, time.second)) {
+    if (!orvik::support::IsClockTime(time.hour, time.minute, time.second)) {
         return E_INVALIDARG;
     }
-    return RunCommand(*this, orvik::BuildClockCommand(time));
+    return RunCommand(*this, orvik::device::BuildClockCommand(time));
 }
 
 std::u16string COrvikCore::QueryDateTime() {
@@ -46,11 +48,11 @@ HRESULT COrvikCore::SetCutterAndBeeper(std::int32_t cutter, std::int32_t beeper,
     }
     const std::optional<std::int32_t> partial =
         IsModel8(*this) ? std::optional<std::int32_t>(partialCut) : std::nullopt;
-    return RunCommand(*this, orvik::BuildCutterCommand(cutter, beeper, partial));
+    return RunCommand(*this, orvik::device::BuildCutterCommand(cutter, beeper, partial));
 }
 
 HRESULT COrvikCore::SetArticleMode(std::int32_t mode) {
-    const HRESULT result = RunCommand(*this, orvik::BuildArticleModeCommand(mode));
+    const HRESULT result = RunCommand(*this, orvik::device::BuildArticleModeCommand(mode));
     if (Succeeded(result)) {
         // The register's own answer decides the mode the line commands are then built for.
         DocumentCounters counters;
@@ -60,37 +62,39 @@ HRESULT COrvikCore::SetArticleMode(std::int32_t mode) {
 }
 
 HRESULT COrvikCore::SetHeaderText(std::u16string_view text) {
-    const std::optional<std::size_t> limit = orvik::HeaderTextLimit(deviceFamily, deviceModel);
+    const std::optional<std::size_t> limit =
+        orvik::device::HeaderTextLimit(deviceFamily, deviceModel);
     if (!limit) {
         // An empty line would erase the register's header.
         return E_FAIL;
     }
-    return RunCommand(*this, orvik::BuildHeaderTextCommand(text, *limit));
+    return RunCommand(*this, orvik::device::BuildHeaderTextCommand(text, *limit));
 }
 
 HRESULT COrvikCore::SetFooterText(std::u16string_view text) {
-    const std::optional<std::size_t> limit = orvik::HeaderTextLimit(deviceFamily, deviceModel);
+    const std::optional<std::size_t> limit =
+        orvik::device::HeaderTextLimit(deviceFamily, deviceModel);
     if (!limit) {
         return E_FAIL;
     }
-    return RunCommand(*this, orvik::BuildFooterTextCommand(text, *limit));
+    return RunCommand(*this, orvik::device::BuildFooterTextCommand(text, *limit));
 }
 
 HRESULT COrvikCore::SetTaxCalculationMode(std::int32_t perItem) {
-    return RunCommand(*this, orvik::BuildTaxCalculationCommand(perItem));
+    return RunCommand(*this, orvik::device::BuildTaxCalculationCommand(perItem));
 }
 
 HRESULT COrvikCore::SetTaxPrintMode(std::int32_t onTotal) {
-    return RunCommand(*this, orvik::BuildTaxPrintCommand(onTotal));
+    return RunCommand(*this, orvik::device::BuildTaxPrintCommand(onTotal));
 }
 
 HRESULT COrvikCore::SetMessageSet(std::int32_t set) {
-    return RunCommand(*this, orvik::BuildMessageSetCommand(set));
+    return RunCommand(*this, orvik::device::BuildMessageSetCommand(set));
 }
 
 HRESULT COrvikCore::SetDepartmentMnemonic(std::u16string_view text) {
-    const std::u16string command = orvik::BuildDepartmentCommand(text);
-    if (command.size() > orvik::kMaxSentCommandText) {
+    const std::u16string command = orvik::device::BuildDepartmentCommand(text);
+    if (command.size() > orvik::device::kMaxSentCommandText) {
         // Its frame's length byte would wrap; the register would not read the command whole.
         return E_INVALIDARG;
     }
@@ -98,17 +102,19 @@ HRESULT COrvikCore::SetDepartmentMnemonic(std::u16string_view text) {
 }
 
 HRESULT COrvikCore::SetDiscountPrintMode(std::int32_t mode) {
-    return RunModel8Command(*this, orvik::BuildDiscountPrintCommand(mode));
+    return RunModel8Command(*this, orvik::device::BuildDiscountPrintCommand(mode));
 }
 
 HRESULT COrvikCore::LoadLogoLine(std::int32_t lineIndex, std::u16string_view hexText) {
-    return RunModel8Command(*this, orvik::BuildLogoLineCommand(lineIndex, hexText));
+    return RunModel8Command(*this, orvik::device::BuildLogoLineCommand(lineIndex, hexText));
 }
 
 HRESULT COrvikCore::SetLogoHeight(std::int32_t lines) {
-    return RunModel8Command(*this, orvik::BuildLogoHeightCommand(lines));
+    return RunModel8Command(*this, orvik::device::BuildLogoHeightCommand(lines));
 }
 
 HRESULT COrvikCore::SetLineSpacing(std::int32_t value) {
-    return RunModel8Command(*this, orvik::BuildLineSpacingCommand(value));
+    return RunModel8Command(*this, orvik::device::BuildLineSpacingCommand(value));
 }
+
+}  // namespace orvik::device

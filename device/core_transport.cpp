@@ -8,8 +8,10 @@
 #include "res/string_table.h"
 #include "support/text_codec.h"
 
-using orvik::Contains;
-using orvik::HasStatusWord;
+namespace orvik::device {
+
+using orvik::device::Contains;
+using orvik::device::HasStatusWord;
 
 COrvikCore::COrvikCore() : m_queue(std::make_unique<CMessageContainer>()) {}
 
@@ -34,9 +36,9 @@ bool COrvikCore::StartReceiver() {
 HRESULT COrvikCore::OpenLink(const std::string& portName) {
     if (!OpenPort(portName)) {
         std::u16string text =
-            orvik::LoadString(orvik::kStrPortOpenFailed) + orvik::FromUtf8(portName);
+            orvik::LoadString(orvik::kStrPortOpenFailed) + orvik::support::FromUtf8(portName);
         if (!m_openFailureReason.empty()) {
-            text += u"\n" + orvik::FromUtf8(m_openFailureReason);
+            text += u"\n" + orvik::support::FromUtf8(m_openFailureReason);
         }
         ReportText(std::move(text));
         return E_FAIL;
@@ -59,14 +61,14 @@ int COrvikCore::StopReceiverAndClosePort() {
 }
 
 int COrvikCore::SendCommand(std::u16string_view text) {
-    std::array<std::uint8_t, orvik::kCommandFrameCapacity> frame;
-    const std::size_t length = orvik::BuildCommandFrame(text, frame);
+    std::array<std::uint8_t, orvik::device::kCommandFrameCapacity> frame;
+    const std::size_t length = orvik::device::BuildCommandFrame(text, frame);
     m_port.Write(std::span<const std::uint8_t>(frame.data(), length));
     return 1;
 }
 
 void COrvikCore::SendWakeByte() {
-    const std::uint8_t wake = orvik::kWakeByte;
+    const std::uint8_t wake = orvik::device::kWakeByte;
     m_port.Write(std::span<const std::uint8_t>(&wake, 1));
 }
 
@@ -183,3 +185,5 @@ HRESULT COrvikCore::WaitForTaggedReply(std::initializer_list<std::u16string_view
         }
     }
 }
+
+}  // namespace orvik::device

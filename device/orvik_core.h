@@ -18,6 +18,8 @@
 #include "device/result_codes.h"
 #include "support/local_time.h"
 
+namespace orvik::device {
+
 // The device core: one object per connection. It owns the serial port, the receiver thread and
 // the reply queue, runs every command transaction on the caller's (user-interface) thread and
 // shows the register's messages through the prompt it is given. Links no user-interface
@@ -138,13 +140,13 @@ class COrvikCore {
     // The fiscal report for a range of days (date parts only) or of Z-report numbers, short or
     // full; a reversed range is put in order. A date the calendar does not have is refused with
     // E_INVALIDARG, nothing sent.
-    HRESULT PrintPeriodicReportByDates(const orvik::LocalDateTime& from,
-                                       const orvik::LocalDateTime& to, bool full);
+    HRESULT PrintPeriodicReportByDates(const orvik::support::LocalDateTime& from,
+                                       const orvik::support::LocalDateTime& to, bool full);
     HRESULT PrintPeriodicReportByNumbers(std::int32_t from, std::int32_t to, bool full);
 
     // Sets the register's time of day; the date is not sent. A time the clock does not have is
     // refused with E_INVALIDARG, nothing sent.
-    HRESULT SetClock(const orvik::LocalDateTime& time);
+    HRESULT SetClock(const orvik::support::LocalDateTime& time);
     // The register's date and time as fourteen digits YYYYMMDDhhmmss; empty without an answer.
     std::u16string QueryDateTime();
     // Cutter, beeper and partial-cut digits; family 1 model 8 only, empty without sending on
@@ -238,7 +240,8 @@ class COrvikCore {
     CPrinterInfo printerInfo;
     bool receiptOpen = false;  // a fiscal receipt is open on the register
     // Today's date and the present time, for dates and times the register reports wrongly.
-    std::function<orvik::LocalDateTime()> localClock = orvik::CurrentLocalDateTime;
+    std::function<orvik::support::LocalDateTime()> localClock =
+        orvik::support::CurrentLocalDateTime;
 
     // --- Fields ------------------------------------------------------------------------------
     std::int32_t replyTimeout = 3000;         // ms, commands and the receiver's start
@@ -250,7 +253,7 @@ class COrvikCore {
     int showMessages = 1;
 
     CMessageContainer& Queue() { return *m_queue; }
-    orvik::CSerialPort& Port() { return m_port; }
+    orvik::device::SerialPort& Port() { return m_port; }
     bool ReceiverHungUp() const { return m_receiver.HungUp(); }
 
   protected:
@@ -279,10 +282,12 @@ class COrvikCore {
     // After a data reply: consumes the rest of the register's answer up to its "READY".
     HRESULT FinishAnswer(bool judgeStatus);
 
-    orvik::CSerialPort m_port;
-    orvik::CReceiverThread m_receiver;
+    orvik::device::SerialPort m_port;
+    orvik::device::ReceiverThread m_receiver;
     std::unique_ptr<CMessageContainer> m_queue;
     IPrompt* m_prompt = nullptr;
     std::function<void()> m_idle;
     std::string m_openFailureReason;
 };
+
+}  // namespace orvik::device

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace orvik::device {
+
 // How the device core shows its own messages. The console supplies message boxes titled
 // "Орвик-683", the command-line front end prints to standard error and answers Cancel, and
 // tests record what would have been shown.
@@ -18,3 +20,5 @@ class IPrompt {
 
 // The title of every box the core shows.
 inline constexpr char16_t kPromptTitle[] = u"Орвик-683";
+
+}  // namespace orvik::device

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace orvik::device {
+
 // Result codes of the device core's operations, with the platform's values. Success is any
 // value of 0 or above, read as a signed 32-bit number.
 using HRESULT = std::int32_t;
@@ -15,3 +17,5 @@ inline constexpr HRESULT E_INVALIDARG = static_cast<HRESULT>(0x80070057u);
 inline constexpr bool Succeeded(HRESULT hr) {
     return hr >= 0;
 }
+
+}  // namespace orvik::device

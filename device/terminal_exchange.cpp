@@ -2,7 +2,7 @@
 
 #include "device/orvik_core.h"
 
-namespace orvik {
+namespace orvik::device {
 
 bool ExchangeTerminalLine(COrvikCore& core, std::u16string_view line,
                           const std::function<void(std::u16string_view)>& onReply) {
@@ -19,4 +19,4 @@ bool ExchangeTerminalLine(COrvikCore& core, std::u16string_view line,
     }
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -3,12 +3,13 @@
 #include <functional>
 #include <string_view>
 
+namespace orvik::device {
+
 class COrvikCore;
 
 // One line of the protocol terminal: the text goes out exactly as typed, and every reply is
 // handed on as received until one is exactly "READY" or the register falls silent for
 // replyTimeout. Replies left over from earlier commands come first.
-namespace orvik {
 
 // The longest line the terminal sends; longer ones are cut.
 inline constexpr std::size_t kMaxTerminalLine = 254;
@@ -17,4 +18,4 @@ inline constexpr std::size_t kMaxTerminalLine = 254;
 bool ExchangeTerminalLine(COrvikCore& core, std::u16string_view line,
                           const std::function<void(std::u16string_view)>& onReply);
 
-}  // namespace orvik
+}  // namespace orvik::device

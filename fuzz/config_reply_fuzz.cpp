@@ -16,6 +16,8 @@
 #include "support/local_time.h"
 #include "support/text_codec.h"
 
+using namespace orvik::device;
+
 namespace {
 
 void Check(bool condition) {
@@ -45,12 +47,12 @@ void CheckDate(std::u16string_view date) {
     const int day = TwoDigits(date, 3);
     TwoDigits(date, 6);
     Check(month >= 1 && month <= 12 && day >= 1 && day <= 31);
-    Check(orvik::IsCalendarDate(2000, month, day));
+    Check(orvik::support::IsCalendarDate(2000, month, day));
 }
 
 void CheckTime(std::u16string_view time) {
     Check(time.size() == 8 && time[2] == u':' && time[5] == u':');
-    Check(orvik::IsClockTime(TwoDigits(time, 0), TwoDigits(time, 3), TwoDigits(time, 6)));
+    Check(orvik::support::IsClockTime(TwoDigits(time, 0), TwoDigits(time, 3), TwoDigits(time, 6)));
 }
 
 void CheckConfiguration(const CPrinterInfo& info) {
@@ -91,8 +93,8 @@ void CheckTaxSlots(const CPrinterInfo& info) {
 }
 
 void CheckDerivation(const CPrinterInfo& info, std::int32_t articleMode) {
-    const orvik::FamilyAndModel derived =
-        orvik::DeriveFamilyAndModel(info.serialNumber, info.firmwareName, info.firmwareDate);
+    const orvik::device::FamilyAndModel derived = orvik::device::DeriveFamilyAndModel(
+        info.serialNumber, info.firmwareName, info.firmwareDate);
     Check(derived.family == 0 || derived.family == 1);
     if (derived.family == 0) {
         Check(derived.model == 0 || derived.model == 1);
@@ -100,8 +102,8 @@ void CheckDerivation(const CPrinterInfo& info, std::int32_t articleMode) {
         // Model 5 is never derived.
         Check(derived.model >= 2 && derived.model <= 8 && derived.model != 5);
     }
-    const std::int32_t limit = orvik::ModelArticleLimit(derived.family, derived.model, articleMode,
-                                                        CPrinterInfo::kDefaultMaxArticleNumber);
+    const std::int32_t limit = orvik::device::ModelArticleLimit(
+        derived.family, derived.model, articleMode, CPrinterInfo::kDefaultMaxArticleNumber);
     bool known = false;
     for (const std::int32_t value : {1999, 4999, 9999, 20688, 999999999}) {
         known = known || limit == value;
@@ -112,9 +114,10 @@ void CheckDerivation(const CPrinterInfo& info, std::int32_t articleMode) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::u16string reply = orvik::Decode(
-        orvik::CodePage::Oem866, std::string_view(reinterpret_cast<const char*>(data), size));
-    orvik::LocalDateTime now;
+    const std::u16string reply =
+        orvik::support::Decode(orvik::support::CodePage::Oem866,
+                               std::string_view(reinterpret_cast<const char*>(data), size));
+    orvik::support::LocalDateTime now;
     now.year = 2024;
     now.month = 2;
     now.day = 29;
@@ -124,22 +127,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // In the order of the configuration reading, all on one record.
     CPrinterInfo info;
-    orvik::ParseConfigurationReply(reply, now, info);
+    orvik::device::ParseConfigurationReply(reply, now, info);
     CheckConfiguration(info);
-    orvik::ParseTaxRecords(reply, now, info);
-    orvik::ParseTaxNames(reply, info);
+    orvik::device::ParseTaxRecords(reply, now, info);
+    orvik::device::ParseTaxNames(reply, info);
     CheckTaxSlots(info);
-    orvik::ParseConfigCounters(reply, info);
+    orvik::device::ParseConfigCounters(reply, info);
     for (const std::int32_t value : info.configCounters) {
         Check(value >= 0);
     }
-    orvik::ApplyDeviceOptions(reply, info);
+    orvik::device::ApplyDeviceOptions(reply, info);
     Check(info.optionDigit1 >= 0 && info.optionDigit1 <= 9);
     Check(info.optionDigit2 >= 0 && info.optionDigit2 <= 9);
 
     // The document counters come without their tag.
-    const DocumentCounters counters =
-        orvik::ParseDocumentCounters(std::u16string_view(reply).substr(reply.size() > 4 ? 4 : 0));
+    const DocumentCounters counters = orvik::device::ParseDocumentCounters(
+        std::u16string_view(reply).substr(reply.size() > 4 ? 4 : 0));
     Check(counters.lastReceiptNumber >= 0 && counters.lastDocumentNumber >= 0 &&
           counters.lastServiceDocumentNumber >= 0 && counters.lastZReportNumber >= 0);
     Check(counters.articleMode >= 0 && counters.articleMode <= 9);
@@ -150,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A second reading of the same reply gives the same record.
     CPrinterInfo again;
-    orvik::ParseConfigurationReply(reply, now, again);
+    orvik::device::ParseConfigurationReply(reply, now, again);
     Check(again.serialNumber == info.serialNumber && again.deviceDate == info.deviceDate &&
           again.firmwareDate == info.firmwareDate && again.keyPosition == info.keyPosition);
     return 0;

@@ -16,6 +16,8 @@
 #include "support/text_codec.h"
 #include "tests/support/reference_frame_cutter.h"
 
+using namespace orvik::device;
+
 namespace {
 
 void Check(bool condition) {
@@ -42,16 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned popEvery = 1 + data[2] % 4;
     const std::span<const std::uint8_t> stream(data + 3, size - 3);
 
-    auto cutter = std::make_unique<orvik::CFrameCutter>();
+    auto cutter = std::make_unique<orvik::device::FrameCutter>();
     auto queue = std::make_unique<CMessageContainer>();
-    CReferenceFrameCutter reference;
+    ReferenceFrameCutter reference;
     std::deque<std::u16string> queued;  // what the queue should hold, oldest first
 
     std::size_t offset = 0;
     unsigned readNumber = 0;
     while (offset < stream.size()) {
         const auto space = cutter->FreeSpace();
-        Check(!space.empty() && space.size() <= orvik::CFrameCutter::kBufferSize);
+        Check(!space.empty() && space.size() <= orvik::device::FrameCutter::kBufferSize);
         const std::size_t wanted = (readNumber % 2 == 0) ? smallRead : largeRead;
         const std::size_t count = std::min({wanted, space.size(), stream.size() - offset});
         std::memcpy(space.data(), stream.data() + offset, count);
@@ -64,13 +66,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto& want = expected[replyNumber++];
             Check(bytes.size() == want.size() &&
                   std::equal(bytes.begin(), bytes.end(), want.begin()));
-            Check(bytes.size() <= orvik::CFrameCutter::kBufferSize - 2);
+            Check(bytes.size() <= orvik::device::FrameCutter::kBufferSize - 2);
 
             // As the receiver does: decode at most a slot's worth and push.
             const std::size_t length = std::min(bytes.size(), CMessageContainer::kMaxTextLength);
             std::u16string text(length, u'\0');
             for (std::size_t i = 0; i < length; ++i) {
-                text[i] = orvik::DecodeByte(orvik::CodePage::Oem866, bytes[i]);
+                text[i] = orvik::support::DecodeByte(orvik::support::CodePage::Oem866, bytes[i]);
             }
             const int before = queue->Count();
             const bool accepted = queue->Push(text);
@@ -83,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         });
         Check(replyNumber == expected.size());
         Check(cutter->HeldBytes() == reference.HeldBytes());
-        Check(cutter->HeldBytes() < orvik::CFrameCutter::kBufferSize);
+        Check(cutter->HeldBytes() < orvik::device::FrameCutter::kBufferSize);
 
         if (++readNumber % popEvery == 0) {
             // Take up to two replies, checking each against what was pushed.

@@ -11,9 +11,11 @@
 #include "console/receipt_row.h"
 #include "support/text_line_reader.h"
 
+using namespace orvik::console;
+
 namespace {
 
-using namespace orvik::receipt;
+using namespace orvik::console;
 
 void Check(bool condition) {
     if (!condition) {
@@ -22,7 +24,7 @@ void Check(bool condition) {
 }
 
 ReceiptFileLoad Read(std::string_view bytes) {
-    orvik::CMemoryTextSource source(bytes);
+    orvik::support::MemoryTextSource source(bytes);
     return ReadReceipt(source);
 }
 

@@ -20,7 +20,7 @@ struct Activity {
     bool hungUp = false;                   // the line is hung up (since the last start)
 };
 
-class CActivityRecord {
+class ActivityRecord {
   public:
     void AddCommand(std::u16string text);
     void AddWakeByte();

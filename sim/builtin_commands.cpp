@@ -3,10 +3,10 @@
 
 namespace orvik::sim {
 
-void RegisterBuiltinCommands(CCommandRegistry& registry) {
+void RegisterBuiltinCommands(CommandRegistry& registry) {
     // The no-op: the register only confirms that it is there.
     registry.Register(u"NULL",
-                      [](std::u16string_view, CRegisterState&) { return Replies{u"READY"}; });
+                      [](std::u16string_view, RegisterState&) { return Replies{u"READY"}; });
 }
 
 }  // namespace orvik::sim

@@ -22,7 +22,7 @@ constexpr std::size_t kCashReportFieldWidth = 11;
 
 // "CAIO", "I" (cash in) or "O" (cash out) and the amount in ten digits; a cash out above what
 // the drawer holds is refused. Prints a service document.
-Replies MoveCash(std::u16string_view text, CRegisterState& state) {
+Replies MoveCash(std::u16string_view text, RegisterState& state) {
     const std::u16string_view argument = Argument(text);
     const auto amount = DigitsAt(argument, 1, kCashAmountWidth);
     if (argument.size() != 1 + kCashAmountWidth || (argument[0] != u'I' && argument[0] != u'O') ||
@@ -54,7 +54,7 @@ Replies MoveCash(std::u16string_view text, CRegisterState& state) {
 
 // "CCAS": the day's cash by receipts (taken by sales, paid back on returns), put in, taken
 // out, paid by the other forms, and the drawer, eleven digits each; the drawer at 55.
-Replies CashReport(std::u16string_view, CRegisterState& state) {
+Replies CashReport(std::u16string_view, RegisterState& state) {
     FollowDay(state);
     const DayCash& day = state.receipt.dayCash;
     std::u16string report = u"CCAS";

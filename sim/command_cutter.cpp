@@ -17,21 +17,21 @@ std::string Hex(std::uint8_t byte) {
 
 }  // namespace
 
-void CCommandCutter::Feed(std::span<const std::uint8_t> bytes, std::vector<LineEvent>& out) {
+void CommandCutter::Feed(std::span<const std::uint8_t> bytes, std::vector<LineEvent>& out) {
     for (const std::uint8_t byte : bytes) {
         switch (m_state) {
             case State::Idle:
-                if (byte == kFrameStart) {
+                if (byte == device::kFrameStart) {
                     m_frame.assign(1, byte);
                     m_state = State::InFrame;
-                } else if (byte == kWakeByte) {
+                } else if (byte == device::kWakeByte) {
                     out.push_back({LineEvent::Kind::WakeByte, {}, {}});
                 }
                 break;
             case State::Resync:
                 // After an overlong run the line is noise until the next frame start: a 0x55
                 // in it is not answered, or its READY would complete the console's next command.
-                if (byte == kFrameStart) {
+                if (byte == device::kFrameStart) {
                     m_frame.assign(1, byte);
                     m_state = State::InFrame;
                 }
@@ -39,7 +39,7 @@ void CCommandCutter::Feed(std::span<const std::uint8_t> bytes, std::vector<LineE
             case State::InFrame:
                 m_frame.push_back(byte);
                 if (byte == 0x00 && m_frame.size() >= 3 &&
-                    m_frame[m_frame.size() - 2] == kFrameEnd) {
+                    m_frame[m_frame.size() - 2] == device::kFrameEnd) {
                     m_state = State::AwaitChecksum;
                 } else if (m_frame.size() > kMaxFrameBytes) {
                     out.push_back(
@@ -57,7 +57,7 @@ void CCommandCutter::Feed(std::span<const std::uint8_t> bytes, std::vector<LineE
     }
 }
 
-void CCommandCutter::FinishFrame(std::uint8_t checksum, std::vector<LineEvent>& out) {
+void CommandCutter::FinishFrame(std::uint8_t checksum, std::vector<LineEvent>& out) {
     // m_frame: 0xFD, text, length byte, 0xFE, 0x00.
     std::vector<std::uint8_t> frame = std::move(m_frame);
     m_frame.clear();
@@ -76,7 +76,7 @@ void CCommandCutter::FinishFrame(std::uint8_t checksum, std::vector<LineEvent>& 
         return;
     }
     const auto expectedChecksum = static_cast<std::uint8_t>(
-        FrameChecksum(std::span<const std::uint8_t>(frame.data(), textLength + 3)) & 0xFFu);
+        device::FrameChecksum(std::span<const std::uint8_t>(frame.data(), textLength + 3)) & 0xFFu);
     if (checksum != expectedChecksum) {
         std::string problem = "checksum " + Hex(checksum) + ", expected " + Hex(expectedChecksum);
         out.push_back({LineEvent::Kind::BadFrame, std::move(frame), std::move(problem)});

@@ -22,7 +22,7 @@ struct LineEvent {
     std::string problem;
 };
 
-class CCommandCutter {
+class CommandCutter {
   public:
     // No command frame is longer than this; a longer run of bytes after 0xFD is noise.
     static constexpr std::size_t kMaxFrameBytes = 1024 + 16;

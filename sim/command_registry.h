@@ -15,14 +15,14 @@
 namespace orvik::sim {
 
 using Replies = std::vector<std::u16string>;
-using CommandHandler = std::function<Replies(std::u16string_view text, CRegisterState& state)>;
+using CommandHandler = std::function<Replies(std::u16string_view text, RegisterState& state)>;
 
 inline constexpr std::size_t kCommandNameLength = 4;
 
 // The name of a command text: its first four characters (fewer when the text is shorter).
 std::u16string_view CommandName(std::u16string_view text);
 
-class CCommandRegistry {
+class CommandRegistry {
   public:
     // Adds or replaces the handler of a command name.
     void Register(std::u16string name, CommandHandler handler);
@@ -39,16 +39,16 @@ class CCommandRegistry {
 };
 
 // The commands every simulated register answers.
-void RegisterBuiltinCommands(CCommandRegistry& registry);
+void RegisterBuiltinCommands(CommandRegistry& registry);
 // The wake-up byte, the log-in, the configuration queries and the preparing commands
 // (session_commands.cpp).
-void RegisterSessionCommands(CCommandRegistry& registry);
+void RegisterSessionCommands(CommandRegistry& registry);
 // The reports and test documents (report_commands.cpp) and the programmable settings with
 // their queries (settings_commands.cpp). Registered after the session commands.
-void RegisterReportCommands(CCommandRegistry& registry);
-void RegisterSettingsCommands(CCommandRegistry& registry);
+void RegisterReportCommands(CommandRegistry& registry);
+void RegisterSettingsCommands(CommandRegistry& registry);
 // The receipts and the cash drawer (receipt_commands.cpp, receipt_close.cpp,
 // cash_commands.cpp).
-void RegisterReceiptCommands(CCommandRegistry& registry);
+void RegisterReceiptCommands(CommandRegistry& registry);
 
 }  // namespace orvik::sim

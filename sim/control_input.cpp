@@ -70,9 +70,9 @@ bool IsTokenText(std::string_view word) {
     return true;
 }
 
-std::string StateLine(CSimulator& simulator) {
-    return simulator.WithState([](CRegisterState& state) {
-        const LocalDateTime now = state.clock.Now();
+std::string StateLine(Simulator& simulator) {
+    return simulator.WithState([](RegisterState& state) {
+        const support::LocalDateTime now = state.clock.Now();
         char clock[32];
         std::snprintf(clock, sizeof(clock), "%04d-%02d-%02d %02d:%02d:%02d", now.year, now.month,
                       now.day, now.hour, now.minute, now.second);
@@ -83,12 +83,12 @@ std::string StateLine(CSimulator& simulator) {
     });
 }
 
-ControlOutcome Key(CSimulator& simulator, const std::vector<std::string_view>& words) {
+ControlOutcome Key(Simulator& simulator, const std::vector<std::string_view>& words) {
     if (words.size() != 2) {
         return NotUnderstood("key needs one of R, X, Z, P, O or service");
     }
     if (words[1] == "service" || words[1] == "SERVICE") {
-        simulator.WithState([](CRegisterState& state) { LeaveKeyUnchecked(state); });
+        simulator.WithState([](RegisterState& state) { LeaveKeyUnchecked(state); });
         return Done("key: service mode, no command checks the key");
     }
     const std::optional<KeyPosition> key = KeyFromLetter(words[1]);
@@ -96,18 +96,18 @@ ControlOutcome Key(CSimulator& simulator, const std::vector<std::string_view>& w
         return NotUnderstood("\"" + std::string(words[1]) +
                              "\" is no key position (R, X, Z, P, O or service)");
     }
-    return Done("key: " + simulator.WithState([&](CRegisterState& state) {
+    return Done("key: " + simulator.WithState([&](RegisterState& state) {
         TurnKey(state, *key);
         return DescribeKey(state);
     }));
 }
 
-ControlOutcome Level(CSimulator& simulator, const std::vector<std::string_view>& words) {
+ControlOutcome Level(Simulator& simulator, const std::vector<std::string_view>& words) {
     if (words.size() != 2 || words[1].size() != 1 || words[1][0] < '0' || words[1][0] > '3') {
         return NotUnderstood("level needs one of 0, 1, 2, 3");
     }
     const int level = words[1][0] - '0';
-    const bool done = simulator.WithState([level](CRegisterState& state) {
+    const bool done = simulator.WithState([level](RegisterState& state) {
         if (state.identity.family != 1 || state.identity.model != 7) {
             return false;
         }
@@ -122,7 +122,7 @@ ControlOutcome Level(CSimulator& simulator, const std::vector<std::string_view>&
 }
 
 // "paper low|full" and "paper ends N": the roll running low, or running out mid-receipt.
-ControlOutcome PaperRoll(CSimulator& simulator, const std::vector<std::string_view>& words) {
+ControlOutcome PaperRoll(Simulator& simulator, const std::vector<std::string_view>& words) {
     if (words[1] == "ends") {
         constexpr int kMostLines = 100000;
         int line = 0;
@@ -134,16 +134,16 @@ ControlOutcome PaperRoll(CSimulator& simulator, const std::vector<std::string_vi
             return NotUnderstood("paper ends needs the number of a receipt line, 1 to 100000");
         }
         simulator.WithState(
-            [line](CRegisterState& state) { state.receipt.paperRunsOutAtLine = line; });
+            [line](RegisterState& state) { state.receipt.paperRunsOutAtLine = line; });
         return Done("paper: runs out at receipt line " + std::to_string(line) + " from now");
     }
     const bool low = words[1] == "low";
-    simulator.WithState([low](CRegisterState& state) { state.receipt.paperLow = low; });
+    simulator.WithState([low](RegisterState& state) { state.receipt.paperLow = low; });
     return Done(low ? "paper: running low, printing is warned of with SOFTPAPER"
                     : "paper: a full roll");
 }
 
-ControlOutcome Paper(CSimulator& simulator, const std::vector<std::string_view>& words) {
+ControlOutcome Paper(Simulator& simulator, const std::vector<std::string_view>& words) {
     if (words.size() >= 2 && (words[1] == "low" || words[1] == "full" || words[1] == "ends")) {
         if (words[1] != "ends" && words.size() != 2) {
             return NotUnderstood("paper needs out, in, low, full or ends N");
@@ -154,13 +154,13 @@ ControlOutcome Paper(CSimulator& simulator, const std::vector<std::string_view>&
         return NotUnderstood("paper needs out, in, low, full or ends N");
     }
     const bool out = words[1] == "out";
-    simulator.WithState([out](CRegisterState& state) { state.paperOut = out; });
+    simulator.WithState([out](RegisterState& state) { state.paperOut = out; });
     return Done(out ? "paper: out, printing commands are answered HARDPAPER" : "paper: in");
 }
 
-ControlOutcome Silent(CSimulator& simulator, const std::vector<std::string_view>& words) {
+ControlOutcome Silent(Simulator& simulator, const std::vector<std::string_view>& words) {
     if (words.size() == 3 && words[1] == "after") {
-        const std::u16string name = FromUtf8(words[2]);
+        const std::u16string name = support::FromUtf8(words[2]);
         if (name.size() != 4) {
             return NotUnderstood("a command name has four characters, as \"FISC\"");
         }
@@ -179,18 +179,18 @@ ControlOutcome Silent(CSimulator& simulator, const std::vector<std::string_view>
     return Done("silent: off, the register answers again");
 }
 
-ControlOutcome Status(CSimulator& simulator, const std::vector<std::string_view>& words) {
+ControlOutcome Status(Simulator& simulator, const std::vector<std::string_view>& words) {
     if (words.size() < 2 || words.size() > 3 || !IsTokenText(words[1])) {
         return NotUnderstood("status needs a TOKEN of letters and digits, and may name a command");
     }
     std::u16string name;
     if (words.size() == 3) {
-        name = FromUtf8(words[2]);
+        name = support::FromUtf8(words[2]);
         if (name.size() != 4) {
             return NotUnderstood("a command name has four characters, as \"NREP\"");
         }
     }
-    simulator.Faults().InjectStatus(name, FromUtf8(words[1]), 1);
+    simulator.Faults().InjectStatus(name, support::FromUtf8(words[1]), 1);
     return Done("status: the next " +
                 (name.empty() ? std::string("command") : "\"" + std::string(words[2]) + "\"") +
                 " is answered " + std::string(words[1]));
@@ -198,7 +198,7 @@ ControlOutcome Status(CSimulator& simulator, const std::vector<std::string_view>
 
 }  // namespace
 
-ControlOutcome ApplyControlLine(CSimulator& simulator, std::string_view line) {
+ControlOutcome ApplyControlLine(Simulator& simulator, std::string_view line) {
     const std::vector<std::string_view> words = Words(line);
     if (words.empty() || words[0][0] == '#') {
         return Info({});
@@ -244,22 +244,22 @@ std::string ControlLinesHelp() {
            "  help              list the control lines\n";
 }
 
-CControlInput::CControlInput(CSimulator& simulator, int inputFd, std::FILE* replies,
-                             std::FILE* problems)
+ControlInput::ControlInput(Simulator& simulator, int inputFd, std::FILE* replies,
+                           std::FILE* problems)
     : m_simulator(simulator), m_input(inputFd), m_replies(replies), m_problems(problems) {}
 
-CControlInput::~CControlInput() {
+ControlInput::~ControlInput() {
     Stop();
 }
 
-bool CControlInput::Start(std::string* error) {
+bool ControlInput::Start(std::string* error) {
     m_stopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_stopFd < 0) {
         *error = "cannot create the control input's stop event";
         return false;
     }
     try {
-        m_thread = std::thread(&CControlInput::Run, this);
+        m_thread = std::thread(&ControlInput::Run, this);
     } catch (const std::system_error& e) {
         *error = std::string("cannot start the control input's thread: ") + e.what();
         return false;
@@ -267,7 +267,7 @@ bool CControlInput::Start(std::string* error) {
     return true;
 }
 
-void CControlInput::Stop() {
+void ControlInput::Stop() {
     if (m_thread.joinable()) {
         const std::uint64_t one = 1;
         while (::write(m_stopFd, &one, sizeof(one)) < 0 && errno == EINTR) {
@@ -280,7 +280,7 @@ void CControlInput::Stop() {
     }
 }
 
-bool CControlInput::WaitForStop(int milliseconds) const {
+bool ControlInput::WaitForStop(int milliseconds) const {
     pollfd stop{m_stopFd, POLLIN, 0};
     int ready;
     do {
@@ -289,7 +289,7 @@ bool CControlInput::WaitForStop(int milliseconds) const {
     return ready != 0;
 }
 
-void CControlInput::Run() {
+void ControlInput::Run() {
     for (;;) {
         std::array<pollfd, 2> fds{{{m_stopFd, POLLIN, 0}, {m_input, POLLIN, 0}}};
         const int ready = ::poll(fds.data(), fds.size(), -1);
@@ -312,7 +312,7 @@ void CControlInput::Run() {
     }
 }
 
-bool CControlInput::ReadSome() {
+bool ControlInput::ReadSome() {
     char buffer[1024];
     const ssize_t n = ::read(m_input, buffer, sizeof(buffer));
     if (n < 0) {
@@ -356,7 +356,7 @@ bool CControlInput::ReadSome() {
     return true;
 }
 
-void CControlInput::TakeLine(std::string_view line) {
+void ControlInput::TakeLine(std::string_view line) {
     const ControlOutcome outcome = ApplyControlLine(m_simulator, line);
     if (outcome.reply.empty()) {
         return;

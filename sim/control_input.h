@@ -29,7 +29,7 @@
 // understood is answered on standard error.
 namespace orvik::sim {
 
-class CSimulator;
+class Simulator;
 
 struct ControlOutcome {
     bool understood = true;
@@ -38,7 +38,7 @@ struct ControlOutcome {
 };
 
 // Carries out one control line on the simulator.
-ControlOutcome ApplyControlLine(CSimulator& simulator, std::string_view line);
+ControlOutcome ApplyControlLine(Simulator& simulator, std::string_view line);
 
 // The control lines, for --help and the "help" line.
 std::string ControlLinesHelp();
@@ -47,12 +47,12 @@ std::string ControlLinesHelp();
 // on a stop event and so never spins. At the end of the input it stops reading; the simulator
 // runs on. A terminal that refuses a background process its input (EIO) is tried again once a
 // second, so that the lines are read again after the program is brought to the foreground.
-class CControlInput {
+class ControlInput {
   public:
-    CControlInput(CSimulator& simulator, int inputFd, std::FILE* replies, std::FILE* problems);
-    ~CControlInput();
-    CControlInput(const CControlInput&) = delete;
-    CControlInput& operator=(const CControlInput&) = delete;
+    ControlInput(Simulator& simulator, int inputFd, std::FILE* replies, std::FILE* problems);
+    ~ControlInput();
+    ControlInput(const ControlInput&) = delete;
+    ControlInput& operator=(const ControlInput&) = delete;
 
     // False with the reason in *error when the thread or its stop event cannot be made.
     bool Start(std::string* error);
@@ -65,7 +65,7 @@ class CControlInput {
     void TakeLine(std::string_view line);
     bool WaitForStop(int milliseconds) const;
 
-    CSimulator& m_simulator;
+    Simulator& m_simulator;
     int m_input;
     std::FILE* m_replies;
     std::FILE* m_problems;

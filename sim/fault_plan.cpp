@@ -6,7 +6,7 @@
 
 namespace orvik::sim {
 
-void CFaultPlan::Silence(std::u16string_view name, int times) {
+void FaultPlan::Silence(std::u16string_view name, int times) {
     if (times == 0) {
         return;
     }
@@ -16,8 +16,8 @@ void CFaultPlan::Silence(std::u16string_view name, int times) {
                        times < 0 ? kAlways : times});
 }
 
-void CFaultPlan::InjectStatus(std::u16string_view name, std::u16string token, int times,
-                              bool thenReady) {
+void FaultPlan::InjectStatus(std::u16string_view name, std::u16string token, int times,
+                             bool thenReady) {
     if (times == 0) {
         return;
     }
@@ -27,12 +27,12 @@ void CFaultPlan::InjectStatus(std::u16string_view name, std::u16string token, in
                        times < 0 ? kAlways : times});
 }
 
-void CFaultPlan::HangUpOn(std::u16string_view name) {
+void FaultPlan::HangUpOn(std::u16string_view name) {
     std::lock_guard lock(m_mutex);
     m_rules.push_back({{FaultDecision::Kind::HangUp, {}, false}, std::u16string(name), 1});
 }
 
-void CFaultPlan::FallSilentAfter(std::u16string_view name, int occurrence) {
+void FaultPlan::FallSilentAfter(std::u16string_view name, int occurrence) {
     if (occurrence < 1) {
         return;
     }
@@ -42,13 +42,13 @@ void CFaultPlan::FallSilentAfter(std::u16string_view name, int occurrence) {
     m_rules.push_back({decision, std::u16string(name), 1, occurrence - 1});
 }
 
-void CFaultPlan::ClearAnswerFaults() {
+void FaultPlan::ClearAnswerFaults() {
     std::lock_guard lock(m_mutex);
     m_rules.clear();
 }
 
-bool CFaultPlan::SetShape(ReplyShape shape) {
-    if (shape.garbage.find(static_cast<char>(kFrameStart)) != std::string::npos) {
+bool FaultPlan::SetShape(ReplyShape shape) {
+    if (shape.garbage.find(static_cast<char>(device::kFrameStart)) != std::string::npos) {
         return false;
     }
     std::lock_guard lock(m_mutex);
@@ -56,12 +56,12 @@ bool CFaultPlan::SetShape(ReplyShape shape) {
     return true;
 }
 
-ReplyShape CFaultPlan::Shape() const {
+ReplyShape FaultPlan::Shape() const {
     std::lock_guard lock(m_mutex);
     return m_shape;
 }
 
-FaultDecision CFaultPlan::ForCommand(std::u16string_view name) {
+FaultDecision FaultPlan::ForCommand(std::u16string_view name) {
     std::lock_guard lock(m_mutex);
     for (auto rule = m_rules.begin(); rule != m_rules.end(); ++rule) {
         if (!rule->name.empty() && rule->name != name) {
@@ -77,7 +77,7 @@ FaultDecision CFaultPlan::ForCommand(std::u16string_view name) {
     return FaultDecision{};
 }
 
-bool CFaultPlan::SilencesEverything() {
+bool FaultPlan::SilencesEverything() {
     std::lock_guard lock(m_mutex);
     const auto rule = std::find_if(m_rules.begin(), m_rules.end(), [](const Rule& r) {
         return r.name.empty() && r.decision.kind == FaultDecision::Kind::Silence;
@@ -89,7 +89,7 @@ bool CFaultPlan::SilencesEverything() {
     return true;
 }
 
-FaultDecision CFaultPlan::UseRule(std::vector<Rule>::iterator rule) {
+FaultDecision FaultPlan::UseRule(std::vector<Rule>::iterator rule) {
     FaultDecision decision = rule->decision;
     if (rule->remaining != kAlways && --rule->remaining == 0) {
         m_rules.erase(rule);

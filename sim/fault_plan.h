@@ -42,7 +42,7 @@ struct FaultDecision {
     bool thenSilent = false;
 };
 
-class CFaultPlan {
+class FaultPlan {
   public:
     // No answer to the next `times` commands of that name. An empty name silences everything:
     // every command, the wake-up byte and broken frames.

@@ -19,7 +19,7 @@ std::optional<std::int64_t> DigitsAt(std::u16string_view text, std::size_t posit
     return value;
 }
 
-std::u16string PrintRefusal(const CRegisterState& state, KeyNeed need) {
+std::u16string PrintRefusal(const RegisterState& state, KeyNeed need) {
     std::u16string refusal = KeyRefusal(state, need);
     if (refusal.empty() && state.paperOut) {
         refusal = u"HARDPAPER";
@@ -27,7 +27,7 @@ std::u16string PrintRefusal(const CRegisterState& state, KeyNeed need) {
     return refusal;
 }
 
-void Note(const CRegisterState& state, std::u16string_view text) {
+void Note(const RegisterState& state, std::u16string_view text) {
     if (state.tape) {
         state.tape->Note(u"-- " + std::u16string(text));
     }

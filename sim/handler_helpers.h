@@ -20,11 +20,11 @@ inline Replies Token(std::u16string token) {
     return {std::move(token)};
 }
 
-inline bool IsModel(const CRegisterState& state, int family, int model) {
+inline bool IsModel(const RegisterState& state, int family, int model) {
     return state.identity.family == family && state.identity.model == model;
 }
 
-inline bool IsModel8(const CRegisterState& state) {
+inline bool IsModel8(const RegisterState& state) {
     return IsModel(state, 1, 8);
 }
 
@@ -41,9 +41,9 @@ inline std::u16string_view Argument(std::u16string_view text) {
 
 // The token that refuses a command that prints: the key first, then the paper. Empty when it
 // may print.
-std::u16string PrintRefusal(const CRegisterState& state, KeyNeed need);
+std::u16string PrintRefusal(const RegisterState& state, KeyNeed need);
 
 // A line of the simulator's own record on the tape: "-- " and the text.
-void Note(const CRegisterState& state, std::u16string_view text);
+void Note(const RegisterState& state, std::u16string_view text);
 
 }  // namespace orvik::sim::handlers

@@ -4,7 +4,7 @@ namespace orvik::sim {
 
 namespace {
 
-bool HasAccessLevels(const CRegisterState& state) {
+bool HasAccessLevels(const RegisterState& state) {
     return state.identity.family == 1 && state.identity.model == 7;
 }
 
@@ -66,7 +66,7 @@ int AccessLevelFor(KeyPosition key) {
 
 }  // namespace
 
-std::u16string KeyRefusal(const CRegisterState& state, KeyNeed need) {
+std::u16string KeyRefusal(const RegisterState& state, KeyNeed need) {
     if (!state.keyChecked) {
         return {};
     }
@@ -120,7 +120,7 @@ char KeyLetter(KeyPosition key) {
     return 'O';
 }
 
-void TurnKey(CRegisterState& state, KeyPosition key) {
+void TurnKey(RegisterState& state, KeyPosition key) {
     state.keyChecked = true;
     state.key = key;
     if (HasAccessLevels(state)) {
@@ -128,11 +128,11 @@ void TurnKey(CRegisterState& state, KeyPosition key) {
     }
 }
 
-void LeaveKeyUnchecked(CRegisterState& state) {
+void LeaveKeyUnchecked(RegisterState& state) {
     state.keyChecked = false;
 }
 
-std::string DescribeKey(const CRegisterState& state) {
+std::string DescribeKey(const RegisterState& state) {
     if (!state.keyChecked) {
         return "not checked (service mode)";
     }

@@ -37,11 +37,11 @@ enum class KeyNeed {
 
 // The status token that refuses a command with this need in the register's present key
 // position (or access level), or the empty text when the command may run.
-std::u16string KeyRefusal(const CRegisterState& state, KeyNeed need);
+std::u16string KeyRefusal(const RegisterState& state, KeyNeed need);
 
 // For the receipt commands: "SOFTSLWORK" outside registration, empty when a receipt may be
 // printed.
-inline std::u16string RegistrationRefusal(const CRegisterState& state) {
+inline std::u16string RegistrationRefusal(const RegisterState& state) {
     return KeyRefusal(state, KeyNeed::Registration);
 }
 
@@ -51,12 +51,12 @@ char KeyLetter(KeyPosition key);
 
 // Turns the key and puts the key checks in force. On family 1 model 7 the access level is set
 // instead: 0 for O, 1 for R, 2 for X and Z, 3 for P.
-void TurnKey(CRegisterState& state, KeyPosition key);
+void TurnKey(RegisterState& state, KeyPosition key);
 // Back to service mode: no command checks the key.
-void LeaveKeyUnchecked(CRegisterState& state);
+void LeaveKeyUnchecked(RegisterState& state);
 
 // "R", "X", "Z", "P" or "O" and whether it is checked, for a person; on family 1 model 7 the
 // access level.
-std::string DescribeKey(const CRegisterState& state);
+std::string DescribeKey(const RegisterState& state);
 
 }  // namespace orvik::sim

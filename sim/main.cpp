@@ -50,12 +50,12 @@ int main(int argc, char** argv) {
     simulatorOptions.portName = options.port;
     simulatorOptions.tapePath = options.tape;
     simulatorOptions.profile = options.profile;
-    simulatorOptions.password = orvik::FromUtf8(options.password);
+    simulatorOptions.password = orvik::support::FromUtf8(options.password);
     simulatorOptions.wakeOnlyAt57600 = options.wakeOnlyAt57600;
     simulatorOptions.answersTaxNames = options.answersTaxNames;
-    CSimulator simulator(simulatorOptions);
+    Simulator simulator(simulatorOptions);
     if (const auto key = KeyFromLetter(options.key)) {
-        simulator.WithState([&](CRegisterState& state) { TurnKey(state, *key); });
+        simulator.WithState([&](RegisterState& state) { TurnKey(state, *key); });
     }
     if (!simulator.Start(&error)) {
         std::fprintf(stderr, "orvik-sim: %s\n", error.c_str());
@@ -69,13 +69,13 @@ int main(int argc, char** argv) {
 
     // Control lines on the standard input turn the key, take the paper out and the like. They
     // are read from before the line that invites them.
-    CControlInput control(simulator, STDIN_FILENO, stdout, stderr);
+    ControlInput control(simulator, STDIN_FILENO, stdout, stderr);
     if (!control.Start(&error)) {
         std::fprintf(stderr, "orvik-sim: %s; control lines are not read\n", error.c_str());
     }
     std::printf(
         "orvik-sim: key: %s; control lines on standard input (help lists them)\n",
-        simulator.WithState([](CRegisterState& state) { return DescribeKey(state); }).c_str());
+        simulator.WithState([](RegisterState& state) { return DescribeKey(state); }).c_str());
     std::fflush(stdout);
 
     int received = 0;

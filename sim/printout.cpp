@@ -11,8 +11,8 @@ namespace {
 // The narrowest tape the register has.
 constexpr std::size_t kNarrowestTape = 18;
 
-std::size_t TapeWidth(const CRegisterState& state) {
-    const auto limit = HeaderTextLimit(state.identity.family, state.identity.model);
+std::size_t TapeWidth(const RegisterState& state) {
+    const auto limit = device::HeaderTextLimit(state.identity.family, state.identity.model);
     return limit && *limit >= kNarrowestTape ? *limit : kNarrowestTape;
 }
 
@@ -32,7 +32,7 @@ std::u16string Trimmed(std::u16string_view text) {
 
 }  // namespace
 
-CPrintout::CPrintout(const CRegisterState& state) : m_width(TapeWidth(state)) {
+Printout::Printout(const RegisterState& state) : m_width(TapeWidth(state)) {
     Rule(u'=');
     for (const std::u16string_view line :
          {std::u16string_view(state.header), std::u16string_view(state.identity.ownerLine1),
@@ -44,12 +44,12 @@ CPrintout::CPrintout(const CRegisterState& state) : m_width(TapeWidth(state)) {
     }
 }
 
-void CPrintout::Centered(std::u16string_view text) {
+void Printout::Centered(std::u16string_view text) {
     text = text.substr(0, m_width);
     m_lines.push_back(std::u16string((m_width - text.size()) / 2, u' ') + std::u16string(text));
 }
 
-void CPrintout::Row(std::u16string_view label, std::u16string_view value) {
+void Printout::Row(std::u16string_view label, std::u16string_view value) {
     value = value.substr(0, m_width);
     // At least one blank between the two.
     const std::size_t room = m_width > value.size() ? m_width - value.size() - 1 : 0;
@@ -60,22 +60,22 @@ void CPrintout::Row(std::u16string_view label, std::u16string_view value) {
     m_lines.push_back(std::move(line));
 }
 
-void CPrintout::Row(std::u16string_view label, std::int64_t number) {
+void Printout::Row(std::u16string_view label, std::int64_t number) {
     Row(label, Number(number));
 }
 
-void CPrintout::Line(std::u16string_view text) {
+void Printout::Line(std::u16string_view text) {
     m_lines.emplace_back(text.substr(0, m_width));
 }
 
-void CPrintout::Rule(char16_t ch) {
+void Printout::Rule(char16_t ch) {
     m_lines.emplace_back(m_width, ch);
 }
 
-void CPrintout::PrintOn(const CRegisterState& state) {
+void Printout::PrintOn(const RegisterState& state) {
     Rule();
     Row(u"ЗН " + state.identity.serialNumber, u"ФН " + state.identity.fiscalNumber);
-    const LocalDateTime now = state.clock.Now();
+    const support::LocalDateTime now = state.clock.Now();
     Row(DateText(now), TimeText(now));
     Rule(u'=');
     if (state.tape) {
@@ -98,12 +98,12 @@ std::u16string Amount(std::int64_t minor, int decimalPoint) {
     return negative ? u"-" + digits : digits;
 }
 
-std::u16string DateText(const LocalDateTime& when) {
+std::u16string DateText(const support::LocalDateTime& when) {
     return TwoDigits(when.day) + u"." + TwoDigits(when.month) + u"." +
-           FromUtf8(std::to_string(when.year));
+           support::FromUtf8(std::to_string(when.year));
 }
 
-std::u16string TimeText(const LocalDateTime& when) {
+std::u16string TimeText(const support::LocalDateTime& when) {
     return TwoDigits(when.hour) + u":" + TwoDigits(when.minute) + u":" + TwoDigits(when.second);
 }
 
@@ -116,7 +116,7 @@ std::u16string DateText(std::u16string_view digits) {
 }
 
 std::u16string Number(std::int64_t value) {
-    return FromUtf8(std::to_string(value));
+    return support::FromUtf8(std::to_string(value));
 }
 
 }  // namespace orvik::sim

@@ -15,10 +15,10 @@
 // the register would print it.
 namespace orvik::sim {
 
-class CPrintout {
+class Printout {
   public:
     // Starts a document of the register: a rule, then its header line and owner lines.
-    explicit CPrintout(const CRegisterState& state);
+    explicit Printout(const RegisterState& state);
 
     std::size_t Width() const { return m_width; }
 
@@ -31,7 +31,7 @@ class CPrintout {
 
     // Ends the document: the serial and fiscal numbers, the register's date and time, and a
     // rule; then prints every line on the register's tape.
-    void PrintOn(const CRegisterState& state);
+    void PrintOn(const RegisterState& state);
 
     const std::vector<std::u16string>& Lines() const { return m_lines; }
 
@@ -43,8 +43,8 @@ class CPrintout {
 // An amount of minor units with the currency's decimal point: 12345 with 2 gives "123.45".
 std::u16string Amount(std::int64_t minor, int decimalPoint);
 // "05.03.2009" and "14:07:09".
-std::u16string DateText(const LocalDateTime& when);
-std::u16string TimeText(const LocalDateTime& when);
+std::u16string DateText(const support::LocalDateTime& when);
+std::u16string TimeText(const support::LocalDateTime& when);
 // A date kept as YYYYMMDD written as DD.MM.YYYY.
 std::u16string DateText(std::u16string_view digits);
 std::u16string Number(std::int64_t value);

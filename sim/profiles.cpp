@@ -12,8 +12,8 @@ TaxRate Tax(std::u16string date, char16_t kind, std::u16string rate, std::u16str
 
 // What every simulated register shares: the owner, the currency, a tax table and counters.
 // Each profile then sets what makes it that register.
-CRegisterState CommonState() {
-    CRegisterState state;
+RegisterState CommonState() {
+    RegisterState state;
     state.identity.fiscalNumber = u"3100123456";
     state.identity.ownerLine1 = u"ООО \"Ромашка\"";
     state.identity.ownerLine2 = u"Киев, Садовая 1";
@@ -95,12 +95,12 @@ const RegisterProfile* FindProfile(std::string_view name) {
 std::string DescribeProfile(const RegisterProfile& profile) {
     const RegisterIdentity& id = profile.state.identity;
     const Software& software = id.softwareUpdate ? *id.softwareUpdate : id.software;
-    const std::string date = ToUtf8(software.date);
+    const std::string date = support::ToUtf8(software.date);
     std::string line = profile.name;
     line.resize(9, ' ');
     line += "family " + std::to_string(id.family) + " model " + std::to_string(id.model);
-    line += "  serial " + ToUtf8(id.serialNumber);
-    line += "  software " + ToUtf8(software.name) + " " + date.substr(0, 4) + "-" +
+    line += "  serial " + support::ToUtf8(id.serialNumber);
+    line += "  software " + support::ToUtf8(software.name) + " " + date.substr(0, 4) + "-" +
             date.substr(4, 2) + "-" + date.substr(6, 2);
     return line;
 }

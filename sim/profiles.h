@@ -12,8 +12,8 @@
 namespace orvik::sim {
 
 struct RegisterProfile {
-    std::string name;      // as --profile takes it, for example "f1m8"
-    CRegisterState state;  // the register as it is switched on
+    std::string name;     // as --profile takes it, for example "f1m8"
+    RegisterState state;  // the register as it is switched on
 };
 
 // The profile a simulator is unless told otherwise: family 1 model 8, the register that

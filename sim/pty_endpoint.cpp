@@ -31,17 +31,17 @@ void CloseFd(int& fd) {
 
 }  // namespace
 
-CPtyEndpoint::~CPtyEndpoint() {
+PtyEndpoint::~PtyEndpoint() {
     Close();
 }
 
-bool CPtyEndpoint::Open(const std::string& comName, std::string* error) {
+bool PtyEndpoint::Open(const std::string& comName, std::string* error) {
     Close();
-    if (!ParsePortName(comName)) {
+    if (!device::ParsePortName(comName)) {
         *error = "\"" + comName + "\" is not a port name (COM1 to COM24)";
         return false;
     }
-    const std::string dir = PortsDirectory();
+    const std::string dir = device::PortsDirectory();
     std::error_code ec;
     if (std::filesystem::create_directories(dir, ec)) {
         // A folder of links to devices is nobody else's business.
@@ -57,7 +57,7 @@ bool CPtyEndpoint::Open(const std::string& comName, std::string* error) {
     return true;
 }
 
-bool CPtyEndpoint::CreatePty(std::string* error) {
+bool PtyEndpoint::CreatePty(std::string* error) {
     m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (m_master < 0) {
         *error = SystemError("cannot create a pseudo-terminal");
@@ -90,8 +90,7 @@ bool CPtyEndpoint::CreatePty(std::string* error) {
     return true;
 }
 
-bool CPtyEndpoint::LockName(const std::string& dir, const std::string& comName,
-                            std::string* error) {
+bool PtyEndpoint::LockName(const std::string& dir, const std::string& comName, std::string* error) {
     const std::string lockPath = dir + "/." + comName + ".lock";
     m_lock = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (m_lock < 0) {
@@ -108,7 +107,7 @@ bool CPtyEndpoint::LockName(const std::string& dir, const std::string& comName,
     return true;
 }
 
-bool CPtyEndpoint::Link(const std::string& dir, const std::string& comName, std::string* error) {
+bool PtyEndpoint::Link(const std::string& dir, const std::string& comName, std::string* error) {
     const std::string linkPath = dir + "/" + comName;
     struct stat st {};
     if (::lstat(linkPath.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
@@ -131,7 +130,7 @@ bool CPtyEndpoint::Link(const std::string& dir, const std::string& comName, std:
     return true;
 }
 
-void CPtyEndpoint::Unlink() {
+void PtyEndpoint::Unlink() {
     if (m_linkPath.empty()) {
         return;
     }
@@ -144,11 +143,11 @@ void CPtyEndpoint::Unlink() {
     m_linkPath.clear();
 }
 
-void CPtyEndpoint::HangUp() {
+void PtyEndpoint::HangUp() {
     CloseFd(m_master);
 }
 
-void CPtyEndpoint::Close() {
+void PtyEndpoint::Close() {
     Unlink();
     CloseFd(m_master);
     CloseFd(m_slave);
@@ -156,12 +155,12 @@ void CPtyEndpoint::Close() {
     m_slavePath.clear();
 }
 
-int CPtyEndpoint::LineBaud() const {
+int PtyEndpoint::LineBaud() const {
     termios tio{};
     if (m_slave < 0 || ::tcgetattr(m_slave, &tio) != 0) {
         return 0;
     }
-    return BaudFromSpeed(::cfgetospeed(&tio));
+    return device::BaudFromSpeed(::cfgetospeed(&tio));
 }
 
 }  // namespace orvik::sim

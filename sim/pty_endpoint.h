@@ -10,12 +10,12 @@
 // by both ends and left alone here.
 namespace orvik::sim {
 
-class CPtyEndpoint {
+class PtyEndpoint {
   public:
-    CPtyEndpoint() = default;
-    ~CPtyEndpoint();
-    CPtyEndpoint(const CPtyEndpoint&) = delete;
-    CPtyEndpoint& operator=(const CPtyEndpoint&) = delete;
+    PtyEndpoint() = default;
+    ~PtyEndpoint();
+    PtyEndpoint(const PtyEndpoint&) = delete;
+    PtyEndpoint& operator=(const PtyEndpoint&) = delete;
 
     // Creates the pseudo-terminal and links it as comName ("COM1" to "COM24") in the ports
     // folder, which is created with its parents if missing. A stale link of that name is

@@ -23,7 +23,7 @@ constexpr std::size_t kCloseFieldCount = 6;
 
 // The payments and the drawer at the close. An empty text when the register takes them,
 // otherwise the token refusing the close; closed gets the payments and the cash handed back.
-std::u16string TakePayments(CRegisterState& state, ClosedReceipt& closed) {
+std::u16string TakePayments(RegisterState& state, ClosedReceipt& closed) {
     const std::int64_t others = closed.payments[0] + closed.payments[1] + closed.payments[2];
     const std::int64_t paid = closed.cash + others;
     DayCash& day = state.receipt.dayCash;
@@ -60,7 +60,7 @@ std::u16string TakePayments(CRegisterState& state, ClosedReceipt& closed) {
 }
 
 // What a closed receipt adds to the day: the reports print it.
-void CountInDay(CRegisterState& state, const ReceiptInProgress& receipt) {
+void CountInDay(RegisterState& state, const ReceiptInProgress& receipt) {
     DayTotals& day = state.day;
     ++day.receipts;
     day.sales += receipt.salesSum;
@@ -91,7 +91,7 @@ void CountInDay(CRegisterState& state, const ReceiptInProgress& receipt) {
 // and the cash handed back.
 }  // namespace
 
-Replies CloseReceipt(std::u16string_view text, CRegisterState& state) {
+Replies CloseReceipt(std::u16string_view text, RegisterState& state) {
     if (const std::u16string refusal = PrintingRefusal(state); !refusal.empty()) {
         return Token(refusal);
     }

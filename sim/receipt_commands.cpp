@@ -41,7 +41,7 @@ constexpr std::size_t kBarcodeMinLength = 4;
 constexpr std::size_t kBarcodeMaxLength = 17;
 
 // Whether the paper runs out at this line command (it then stays out until put back).
-bool PaperRunsOutNow(CRegisterState& state) {
+bool PaperRunsOutNow(RegisterState& state) {
     std::optional<int>& countdown = state.receipt.paperRunsOutAtLine;
     if (!countdown) {
         return false;
@@ -68,7 +68,7 @@ bool SameGoods(const KnownArticle& a, const KnownArticle& b) {
 
 // In article modes 0 and 1 an article stands for one kind of goods: mode 0 comes to know it at
 // its first use, mode 1 takes only articles it knows.
-std::u16string ArticleRefusal(const CRegisterState& state, const LineCommand& line) {
+std::u16string ArticleRefusal(const RegisterState& state, const LineCommand& line) {
     if (line.article == 0 || state.counters.articleMode == 2) {
         return {};
     }
@@ -80,7 +80,7 @@ std::u16string ArticleRefusal(const CRegisterState& state, const LineCommand& li
                                                                                 : u"SOFTDIFART";
 }
 
-const TaxRate& TaxOf(const CRegisterState& state, int slot) {
+const TaxRate& TaxOf(const RegisterState& state, int slot) {
     return state.taxes[static_cast<std::size_t>(slot - 1)];
 }
 
@@ -91,7 +91,7 @@ void AddTaxes(TaxFigures& to, const TaxFigures& more) {
 }
 
 // The line's sum after its discount, its taxes and what it adds to the slots' turnovers.
-RegisteredLine Compute(const CRegisterState& state, const LineCommand& command,
+RegisteredLine Compute(const RegisterState& state, const LineCommand& command,
                        const std::optional<std::array<int, 2>>& compound, SlotAmounts& bases) {
     RegisteredLine line;
     line.isReturn = command.isReturn;
@@ -140,7 +140,7 @@ RegisteredLine Compute(const CRegisterState& state, const LineCommand& command,
 
 // "FISC", "BFIS", "FICD" or "BFCD": one line of the open receipt. Answered with "FISC" and
 // the line's added tax (and tax on winnings) as the register computed it.
-Replies ReceiptLine(std::u16string_view text, CRegisterState& state) {
+Replies ReceiptLine(std::u16string_view text, RegisterState& state) {
     const std::u16string_view name = CommandName(text);
     if ((name == u"FICD" || name == u"BFCD") && !KnowsAccountingCodes(state)) {
         return Token(u"SOFTCOMMAN");
@@ -206,7 +206,7 @@ Replies ReceiptLine(std::u16string_view text, CRegisterState& state) {
 }
 
 // "PREP" and the department: opens a receipt and prints its head.
-Replies OpenReceipt(std::u16string_view text, CRegisterState& state) {
+Replies OpenReceipt(std::u16string_view text, RegisterState& state) {
     if (const std::u16string refusal = PrintingRefusal(state); !refusal.empty()) {
         return Token(refusal);
     }
@@ -233,7 +233,7 @@ Replies OpenReceipt(std::u16string_view text, CRegisterState& state) {
 }
 
 // "CANC": cancels the open receipt; with none open there is nothing to do.
-Replies CancelReceipt(std::u16string_view, CRegisterState& state) {
+Replies CancelReceipt(std::u16string_view, RegisterState& state) {
     ReceiptState& kept = state.receipt;
     if (!kept.open) {
         return Ready();
@@ -249,7 +249,7 @@ Replies CancelReceipt(std::u16string_view, CRegisterState& state) {
 }
 
 // "BCHN" and the shop's own number for the next receipt (digits, 0 for none).
-Replies ShopNumber(std::u16string_view text, CRegisterState& state) {
+Replies ShopNumber(std::u16string_view text, RegisterState& state) {
     const std::u16string_view argument = Argument(text);
     const auto number = DigitsAt(argument, 0, argument.size());
     if (argument.empty() || argument.size() > kShopNumberDigits || !number) {
@@ -264,7 +264,7 @@ Replies ShopNumber(std::u16string_view text, CRegisterState& state) {
 
 // "NLPR" and the letters of two slots 1 to 6: the next line's second slot taxes its first
 // slot's tax as well. Family 1 model 8.
-Replies CompoundTax(std::u16string_view text, CRegisterState& state) {
+Replies CompoundTax(std::u16string_view text, RegisterState& state) {
     if (!IsModel8(state)) {
         return Token(u"SOFTCOMMAN");
     }
@@ -306,7 +306,7 @@ bool IsBarcodeText(char16_t codeSet, std::u16string_view code) {
 
 // "PCOD", three option digits, then the code set letter ('g' A, 'h' B, 'i' C) and the code,
 // padded in front with "0" to at least 4 characters. Family 1 model 8.
-Replies Barcode(std::u16string_view text, CRegisterState& state) {
+Replies Barcode(std::u16string_view text, RegisterState& state) {
     if (!IsModel8(state)) {
         return Token(u"SOFTCOMMAN");
     }
@@ -337,7 +337,7 @@ Replies Barcode(std::u16string_view text, CRegisterState& state) {
 
 }  // namespace
 
-void RegisterReceiptCommands(CCommandRegistry& registry) {
+void RegisterReceiptCommands(CommandRegistry& registry) {
     registry.Register(u"PREP", OpenReceipt);
     registry.Register(u"FISC", ReceiptLine);
     registry.Register(u"BFIS", ReceiptLine);

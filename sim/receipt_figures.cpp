@@ -17,7 +17,7 @@ const std::u16string& Letters() {
     return kLetters;
 }
 
-bool IsModel(const CRegisterState& state, std::initializer_list<int> models) {
+bool IsModel(const RegisterState& state, std::initializer_list<int> models) {
     if (state.identity.family != 1) {
         return false;
     }
@@ -29,7 +29,7 @@ bool IsModel(const CRegisterState& state, std::initializer_list<int> models) {
     return false;
 }
 
-TaxFigures SideTaxes(const CRegisterState& state, const SlotAmounts& turnovers) {
+TaxFigures SideTaxes(const RegisterState& state, const SlotAmounts& turnovers) {
     TaxFigures total;
     for (std::size_t i = 0; i < kTaxSlotCount; ++i) {
         if (turnovers[i] == 0 || !IsProgrammed(state.taxes[i])) {
@@ -128,22 +128,22 @@ TaxFigures SlotTaxOf(const TaxRate& tax, std::int64_t turnover) {
     return figures;
 }
 
-TaxFigures SalesTaxes(const CRegisterState& state, const ReceiptInProgress& receipt) {
+TaxFigures SalesTaxes(const RegisterState& state, const ReceiptInProgress& receipt) {
     return SideTaxes(state, receipt.salesBySlot);
 }
 
-TaxFigures ReturnsTaxes(const CRegisterState& state, const ReceiptInProgress& receipt) {
+TaxFigures ReturnsTaxes(const RegisterState& state, const ReceiptInProgress& receipt) {
     return SideTaxes(state, receipt.returnsBySlot);
 }
 
-std::int64_t AmountDue(const CRegisterState& state, const ReceiptInProgress& receipt) {
+std::int64_t AmountDue(const RegisterState& state, const ReceiptInProgress& receipt) {
     const TaxFigures sales = SalesTaxes(state, receipt);
     const TaxFigures returns = ReturnsTaxes(state, receipt);
     return receipt.salesSum + sales.added - sales.winnings - receipt.returnsSum - returns.added +
            returns.winnings;
 }
 
-std::int64_t ArticleLimit(const CRegisterState& state) {
+std::int64_t ArticleLimit(const RegisterState& state) {
     const int model = state.identity.model;
     if (state.identity.family != 1) {
         return kDefaultArticleLimit;
@@ -164,11 +164,11 @@ std::int64_t ArticleLimit(const CRegisterState& state) {
     }
 }
 
-bool KnowsAccountingCodes(const CRegisterState& state) {
+bool KnowsAccountingCodes(const RegisterState& state) {
     return IsModel(state, {5, 6, 8});
 }
 
-bool UsesAccountingCodes(const CRegisterState& state) {
+bool UsesAccountingCodes(const RegisterState& state) {
     return KnowsAccountingCodes(state) && state.counters.articleMode == 2;
 }
 

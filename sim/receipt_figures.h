@@ -34,20 +34,20 @@ TaxFigures LineTaxOf(const TaxRate& tax, std::int64_t base);
 TaxFigures SlotTaxOf(const TaxRate& tax, std::int64_t turnover);
 
 // The receipt's taxes of either side, computed slot by slot on the turnovers.
-TaxFigures SalesTaxes(const CRegisterState& state, const ReceiptInProgress& receipt);
-TaxFigures ReturnsTaxes(const CRegisterState& state, const ReceiptInProgress& receipt);
+TaxFigures SalesTaxes(const RegisterState& state, const ReceiptInProgress& receipt);
+TaxFigures ReturnsTaxes(const RegisterState& state, const ReceiptInProgress& receipt);
 
 // What the customer pays: the sales with their added tax less their tax on winnings, less
 // the returns with the opposite signs. Below 0 when the register owes the customer.
-std::int64_t AmountDue(const CRegisterState& state, const ReceiptInProgress& receipt);
+std::int64_t AmountDue(const RegisterState& state, const ReceiptInProgress& receipt);
 
 // The highest article number the line command takes on this register and article mode.
-std::int64_t ArticleLimit(const CRegisterState& state);
+std::int64_t ArticleLimit(const RegisterState& state);
 
 // Whether the register takes "FICD"/"BFCD" lines: family 1 models 5, 6 and 8 in article
 // mode 2, which registers goods by nine-digit accounting codes.
-bool UsesAccountingCodes(const CRegisterState& state);
+bool UsesAccountingCodes(const RegisterState& state);
 // Whether the register knows the coded line commands at all.
-bool KnowsAccountingCodes(const CRegisterState& state);
+bool KnowsAccountingCodes(const RegisterState& state);
 
 }  // namespace orvik::sim

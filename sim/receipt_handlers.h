@@ -14,7 +14,7 @@ namespace orvik::sim::receipts {
 inline constexpr std::int64_t kLargestSum = 9'999'999'999;
 
 // The articles and the day's cash figures belong to the day: a Z report starts them anew.
-inline void FollowDay(CRegisterState& state) {
+inline void FollowDay(RegisterState& state) {
     ReceiptState& receipts = state.receipt;
     if (receipts.dayOfZReport != state.counters.lastZReportNumber) {
         receipts.dayOfZReport = state.counters.lastZReportNumber;
@@ -24,7 +24,7 @@ inline void FollowDay(CRegisterState& state) {
 }
 
 // A command that prints warns first while the paper is running low.
-inline Replies Printed(const CRegisterState& state, Replies replies) {
+inline Replies Printed(const RegisterState& state, Replies replies) {
     if (state.receipt.paperLow) {
         replies.insert(replies.begin(), u"SOFTPAPER");
     }
@@ -32,14 +32,14 @@ inline Replies Printed(const CRegisterState& state, Replies replies) {
 }
 
 // What refuses a command that prints: the key away from registration, then the paper.
-inline std::u16string PrintingRefusal(const CRegisterState& state) {
+inline std::u16string PrintingRefusal(const RegisterState& state) {
     return handlers::PrintRefusal(state, KeyNeed::Registration);
 }
 
 // "COMP" (receipt_close.cpp).
-Replies CloseReceipt(std::u16string_view text, CRegisterState& state);
+Replies CloseReceipt(std::u16string_view text, RegisterState& state);
 // "CAIO" and "CCAS" (cash_commands.cpp).
-Replies MoveCash(std::u16string_view text, CRegisterState& state);
-Replies CashReport(std::u16string_view text, CRegisterState& state);
+Replies MoveCash(std::u16string_view text, RegisterState& state);
+Replies CashReport(std::u16string_view text, RegisterState& state);
 
 }  // namespace orvik::sim::receipts

@@ -68,7 +68,7 @@ bool AddSlot(std::array<int, 2>& slots, int slot) {
 }
 
 // Eight groups of six: the slot's letter, kind and rate, as the register has them, or zeros.
-std::u16string ReadTaxGroups(std::u16string_view field, const CRegisterState& state,
+std::u16string ReadTaxGroups(std::u16string_view field, const RegisterState& state,
                              std::array<int, 2>& slots) {
     for (int slot = 1; slot <= static_cast<int>(kTaxSlotCount); ++slot) {
         const std::u16string_view group =
@@ -90,7 +90,7 @@ std::u16string ReadTaxGroups(std::u16string_view field, const CRegisterState& st
 }
 
 // Two letters naming the slots, "0" for none.
-std::u16string ReadTaxLetters(std::u16string_view field, const CRegisterState& state,
+std::u16string ReadTaxLetters(std::u16string_view field, const RegisterState& state,
                               std::array<int, 2>& slots) {
     for (const char16_t letter : field) {
         if (letter == u'0') {
@@ -105,7 +105,7 @@ std::u16string ReadTaxLetters(std::u16string_view field, const CRegisterState& s
     return {};
 }
 
-std::size_t ContinuationLimit(const CRegisterState& state) {
+std::size_t ContinuationLimit(const RegisterState& state) {
     const int model = state.identity.model;
     if (model < 3 || model > 8) {
         return 24;
@@ -114,7 +114,7 @@ std::size_t ContinuationLimit(const CRegisterState& state) {
 }
 
 // The discount block and the continuation after the article.
-std::u16string ReadTail(std::u16string_view rest, const CRegisterState& state, LineCommand& line) {
+std::u16string ReadTail(std::u16string_view rest, const RegisterState& state, LineCommand& line) {
     if (rest.empty()) {
         return {};
     }
@@ -161,7 +161,7 @@ std::optional<std::int64_t> ReadArticleCode(std::u16string_view code) {
     return (kFirstLetterThousands + static_cast<std::int64_t>(thousands)) * 1000 + *rest;
 }
 
-LineReading ReadLineCommand(std::u16string_view text, const CRegisterState& state) {
+LineReading ReadLineCommand(std::u16string_view text, const RegisterState& state) {
     const std::u16string_view command = text.substr(0, 4);
     const bool coded = command == u"FICD" || command == u"BFCD";
     if (coded && !KnowsAccountingCodes(state)) {

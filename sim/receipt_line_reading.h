@@ -58,7 +58,7 @@ struct LineReading {
     std::u16string refusal;
 };
 
-LineReading ReadLineCommand(std::u16string_view text, const CRegisterState& state);
+LineReading ReadLineCommand(std::u16string_view text, const RegisterState& state);
 
 // The article a four-character code names, or nothing when it is no code.
 std::optional<std::int64_t> ReadArticleCode(std::u16string_view code);

@@ -11,7 +11,7 @@
 // What the simulated register keeps about receipts: the receipt in progress with its lines
 // and sums, the receipt number asked for the next one, the articles it has come to know, the
 // day's cash movements for its cash report, and the state of its paper roll. A member of
-// CRegisterState (register_state.h); the receipt commands (receipt_commands.cpp) change it.
+// RegisterState (register_state.h); the receipt commands (receipt_commands.cpp) change it.
 // Money is in minor units of the register's currency.
 namespace orvik::sim {
 

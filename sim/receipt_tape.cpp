@@ -10,15 +10,15 @@ namespace orvik::sim {
 
 namespace {
 
-// A piece of a receipt: laid out as wide as the register's paper (CPrintout gives the width
+// A piece of a receipt: laid out as wide as the register's paper (Printout gives the width
 // and the rows) and printed at once. Without the head, the document's header lines are left
 // off: they were printed when the receipt was opened.
 class CReceiptPiece {
   public:
-    CReceiptPiece(const CRegisterState& state, bool withHead)
+    CReceiptPiece(const RegisterState& state, bool withHead)
         : m_state(state), m_out(state), m_from(withHead ? 0 : m_out.Lines().size()) {}
 
-    CPrintout* operator->() { return &m_out; }
+    Printout* operator->() { return &m_out; }
 
     // A row whose label and value do not fit side by side takes two lines.
     void FittedRow(std::u16string_view label, std::u16string_view value) {
@@ -40,7 +40,7 @@ class CReceiptPiece {
     // The register's numbers, date and time at the foot of a document.
     void Foot() {
         FittedRow(u"ЗН " + m_state.identity.serialNumber, u"ФН " + m_state.identity.fiscalNumber);
-        const LocalDateTime now = m_state.clock.Now();
+        const support::LocalDateTime now = m_state.clock.Now();
         FittedRow(DateText(now), TimeText(now));
         m_out.Rule(u'=');
     }
@@ -55,8 +55,8 @@ class CReceiptPiece {
     }
 
   private:
-    const CRegisterState& m_state;
-    CPrintout m_out;
+    const RegisterState& m_state;
+    Printout m_out;
     std::size_t m_from;
 };
 
@@ -98,7 +98,7 @@ std::int64_t TaxAmount(const TaxFigures& figures) {
     return figures.included + figures.added + figures.winnings;
 }
 
-void PrintSlotTaxes(CReceiptPiece& piece, const CRegisterState& state, const SlotAmounts& turnovers,
+void PrintSlotTaxes(CReceiptPiece& piece, const RegisterState& state, const SlotAmounts& turnovers,
                     std::u16string_view prefix) {
     for (std::size_t i = 0; i < kTaxSlotCount; ++i) {
         const TaxRate& tax = state.taxes[i];
@@ -113,7 +113,7 @@ void PrintSlotTaxes(CReceiptPiece& piece, const CRegisterState& state, const Slo
 
 }  // namespace
 
-std::u16string MoneyText(const CRegisterState& state, std::int64_t minor) {
+std::u16string MoneyText(const RegisterState& state, std::int64_t minor) {
     return Amount(minor, state.currency.decimalPoint);
 }
 
@@ -121,7 +121,7 @@ std::u16string QuantityText(std::int64_t quantity, bool divisible) {
     return divisible ? Amount(quantity, 3) : Number(quantity);
 }
 
-void PrintReceiptHead(const CRegisterState& state, const ReceiptInProgress& receipt) {
+void PrintReceiptHead(const RegisterState& state, const ReceiptInProgress& receipt) {
     CReceiptPiece piece(state, true);
     if (!Trimmed(receipt.department).empty()) {
         piece->Centered(Trimmed(receipt.department));
@@ -137,7 +137,7 @@ void PrintReceiptHead(const CRegisterState& state, const ReceiptInProgress& rece
     piece.Print();
 }
 
-void PrintReceiptLine(const CRegisterState& state, const RegisteredLine& line, bool firstReturn) {
+void PrintReceiptLine(const RegisterState& state, const RegisteredLine& line, bool firstReturn) {
     CReceiptPiece piece(state, false);
     if (firstReturn) {
         piece->Centered(u"ВОЗВРАТ");
@@ -170,7 +170,7 @@ void PrintReceiptLine(const CRegisterState& state, const RegisteredLine& line, b
     piece.Print();
 }
 
-void PrintReceiptBarcode(const CRegisterState& state, char16_t codeSet, std::u16string_view code) {
+void PrintReceiptBarcode(const RegisterState& state, char16_t codeSet, std::u16string_view code) {
     CReceiptPiece piece(state, false);
     const std::u16string setName = codeSet == u'g'   ? u"CODEA"
                                    : codeSet == u'h' ? u"CODEB"
@@ -180,7 +180,7 @@ void PrintReceiptBarcode(const CRegisterState& state, char16_t codeSet, std::u16
     piece.Print();
 }
 
-void PrintReceiptEnd(const CRegisterState& state, const ReceiptInProgress& receipt,
+void PrintReceiptEnd(const RegisterState& state, const ReceiptInProgress& receipt,
                      const ClosedReceipt& closed) {
     CReceiptPiece piece(state, false);
     piece->Rule();
@@ -216,7 +216,7 @@ void PrintReceiptEnd(const CRegisterState& state, const ReceiptInProgress& recei
     piece.Print();
 }
 
-void PrintReceiptCancelled(const CRegisterState& state) {
+void PrintReceiptCancelled(const RegisterState& state) {
     CReceiptPiece piece(state, false);
     piece->Rule();
     piece->Centered(u"ЧЕК АННУЛИРОВАН");
@@ -224,7 +224,7 @@ void PrintReceiptCancelled(const CRegisterState& state) {
     piece.Print();
 }
 
-void PrintCashMove(const CRegisterState& state, bool cashIn, std::int64_t amount) {
+void PrintCashMove(const RegisterState& state, bool cashIn, std::int64_t amount) {
     CReceiptPiece piece(state, true);
     piece->Centered(cashIn ? u"СЛУЖЕБНОЕ ВНЕСЕНИЕ" : u"СЛУЖЕБНАЯ ВЫДАЧА");
     piece->Row(u"ДОКУМЕНТ №", state.counters.lastDocumentNumber);

@@ -20,18 +20,18 @@
 // and the cash documents of "CAIO". Lines are as wide as the register's paper.
 namespace orvik::sim {
 
-void PrintReceiptHead(const CRegisterState& state, const ReceiptInProgress& receipt);
+void PrintReceiptHead(const RegisterState& state, const ReceiptInProgress& receipt);
 // firstReturn: the receipt turns to returns with this line.
-void PrintReceiptLine(const CRegisterState& state, const RegisteredLine& line, bool firstReturn);
+void PrintReceiptLine(const RegisterState& state, const RegisteredLine& line, bool firstReturn);
 // codeSet 'g', 'h' or 'i' (code sets A, B and C).
-void PrintReceiptBarcode(const CRegisterState& state, char16_t codeSet, std::u16string_view code);
-void PrintReceiptEnd(const CRegisterState& state, const ReceiptInProgress& receipt,
+void PrintReceiptBarcode(const RegisterState& state, char16_t codeSet, std::u16string_view code);
+void PrintReceiptEnd(const RegisterState& state, const ReceiptInProgress& receipt,
                      const ClosedReceipt& closed);
-void PrintReceiptCancelled(const CRegisterState& state);
-void PrintCashMove(const CRegisterState& state, bool cashIn, std::int64_t amount);
+void PrintReceiptCancelled(const RegisterState& state);
+void PrintCashMove(const RegisterState& state, bool cashIn, std::int64_t amount);
 
 // Money with the currency's decimals, "123.45".
-std::u16string MoneyText(const CRegisterState& state, std::int64_t minor);
+std::u16string MoneyText(const RegisterState& state, std::int64_t minor);
 // A quantity as the line gives it: "2", or "1.500" for thousandths of a divisible good.
 std::u16string QuantityText(std::int64_t quantity, bool divisible);
 

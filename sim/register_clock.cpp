@@ -4,13 +4,14 @@
 
 namespace orvik::sim {
 
-LocalDateTime CRegisterClock::Now() const {
-    return LocalDateTimeAt(std::time(nullptr) + static_cast<std::time_t>(m_offsetSeconds));
+support::LocalDateTime RegisterClock::Now() const {
+    return support::LocalDateTimeAt(std::time(nullptr) + static_cast<std::time_t>(m_offsetSeconds));
 }
 
-bool CRegisterClock::Set(const LocalDateTime& when) {
-    if (when.year < 1970 || when.year > 9999 || !IsCalendarDate(when.year, when.month, when.day) ||
-        !IsClockTime(when.hour, when.minute, when.second)) {
+bool RegisterClock::Set(const support::LocalDateTime& when) {
+    if (when.year < 1970 || when.year > 9999 ||
+        !support::IsCalendarDate(when.year, when.month, when.day) ||
+        !support::IsClockTime(when.hour, when.minute, when.second)) {
         return false;
     }
     std::tm parts{};
@@ -30,8 +31,8 @@ bool CRegisterClock::Set(const LocalDateTime& when) {
     return true;
 }
 
-bool CRegisterClock::SetTimeOfDay(int hour, int minute, int second) {
-    LocalDateTime when = Now();
+bool RegisterClock::SetTimeOfDay(int hour, int minute, int second) {
+    support::LocalDateTime when = Now();
     when.hour = hour;
     when.minute = minute;
     when.second = second;

@@ -9,13 +9,13 @@
 // computer's.
 namespace orvik::sim {
 
-class CRegisterClock {
+class RegisterClock {
   public:
     // The register's present date and time.
-    LocalDateTime Now() const;
+    support::LocalDateTime Now() const;
     // Sets the clock; it runs on from there. A date or time the calendar does not have is
     // refused (false, the clock unchanged).
-    bool Set(const LocalDateTime& when);
+    bool Set(const support::LocalDateTime& when);
     // Sets the time of day and keeps the register's date.
     bool SetTimeOfDay(int hour, int minute, int second);
 

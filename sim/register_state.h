@@ -11,12 +11,12 @@
 
 // What the simulated register knows about itself. A profile (profiles.h) gives a register its
 // starting state; the command handlers read and change it. The simulator's thread changes it
-// only while it holds the state lock; tests reach it through CSimulator::WithState.
+// only while it holds the state lock; tests reach it through Simulator::WithState.
 //
 // Dates the register keeps are texts of eight digits YYYYMMDD, as it reports them.
 namespace orvik::sim {
 
-class CTape;
+class PaperTape;
 
 // The key switch on the register's front.
 enum class KeyPosition { Off, Registration, XReport, ZReport, Programming };
@@ -86,15 +86,15 @@ struct SessionState {
     bool tableMode = false;  // "TABL" received
 };
 
-struct CRegisterState {
+struct RegisterState {
     // Where the register prints; always set while a command handler runs.
-    CTape* tape = nullptr;
+    PaperTape* tape = nullptr;
     // The line rate the console has set on the port, read just before each command.
     int lineBaud = 0;
 
     RegisterIdentity identity;
     SessionState session;
-    CRegisterClock clock;
+    RegisterClock clock;
     KeyPosition key = KeyPosition::Registration;
     // Whether commands check the key (key_position.h); off in the simulator's service mode.
     bool keyChecked = false;

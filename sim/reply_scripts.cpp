@@ -2,7 +2,7 @@
 
 namespace orvik::sim {
 
-void CReplyScripts::Add(std::u16string_view name, Replies replies, int times) {
+void ReplyScripts::Add(std::u16string_view name, Replies replies, int times) {
     if (times == 0) {
         return;
     }
@@ -10,19 +10,19 @@ void CReplyScripts::Add(std::u16string_view name, Replies replies, int times) {
     m_scripts[std::u16string(name)].push_back({std::move(replies), times < 0 ? kAlways : times});
 }
 
-void CReplyScripts::Clear(std::u16string_view name) {
+void ReplyScripts::Clear(std::u16string_view name) {
     std::lock_guard lock(m_mutex);
     if (const auto it = m_scripts.find(name); it != m_scripts.end()) {
         m_scripts.erase(it);
     }
 }
 
-void CReplyScripts::ClearAll() {
+void ReplyScripts::ClearAll() {
     std::lock_guard lock(m_mutex);
     m_scripts.clear();
 }
 
-std::optional<Replies> CReplyScripts::Take(std::u16string_view name) {
+std::optional<Replies> ReplyScripts::Take(std::u16string_view name) {
     std::lock_guard lock(m_mutex);
     const auto it = m_scripts.find(name);
     if (it == m_scripts.end() || it->second.empty()) {

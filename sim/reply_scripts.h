@@ -17,7 +17,7 @@ namespace orvik::sim {
 // A count meaning "until cleared".
 inline constexpr int kAlways = -1;
 
-class CReplyScripts {
+class ReplyScripts {
   public:
     // Queues a script: the replies to send, in order, for the next `times` commands with this
     // name (kAlways: until cleared). Any text may be a reply: data, status tokens, "READY",

@@ -66,8 +66,8 @@ WriteOutcome WriteWhole(int fd, int stopFd, const std::uint8_t* data, std::size_
 }  // namespace
 
 std::vector<std::uint8_t> BuildReplyFrame(std::u16string_view text) {
-    std::array<std::uint8_t, kCommandFrameCapacity> frame;
-    const std::size_t length = BuildCommandFrame(text, frame);
+    std::array<std::uint8_t, device::kCommandFrameCapacity> frame;
+    const std::size_t length = device::BuildCommandFrame(text, frame);
     return {frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(length)};
 }
 

@@ -23,16 +23,16 @@ Replies BadParameter() {
     return Token(u"SOFTPARAM");
 }
 
-int DecimalPoint(const CRegisterState& state) {
+int DecimalPoint(const RegisterState& state) {
     return state.currency.decimalPoint;
 }
 
-std::u16string Money(const CRegisterState& state, std::int64_t minor) {
+std::u16string Money(const RegisterState& state, std::int64_t minor) {
     return Amount(minor, DecimalPoint(state));
 }
 
 // The date the given number of days before `when`, as YYYYMMDD.
-std::u16string DaysBefore(const LocalDateTime& when, int days) {
+std::u16string DaysBefore(const support::LocalDateTime& when, int days) {
     std::tm parts{};
     parts.tm_year = when.year - 1900;
     parts.tm_mon = when.month - 1;
@@ -41,7 +41,7 @@ std::u16string DaysBefore(const LocalDateTime& when, int days) {
     const std::time_t moment = timegm(&parts);
     std::tm day{};
     gmtime_r(&moment, &day);
-    LocalDateTime date;
+    support::LocalDateTime date;
     date.year = day.tm_year + 1900;
     date.month = day.tm_mon + 1;
     date.day = day.tm_mday;
@@ -51,14 +51,14 @@ std::u16string DaysBefore(const LocalDateTime& when, int days) {
 // The Z reports a profile counts but that were made before the simulator was switched on are
 // kept as empty days, one a day up to yesterday, so that the fiscal memory reports find them.
 // This is done once, when the fiscal memory is first needed.
-void FillFiscalMemory(CRegisterState& state) {
+void FillFiscalMemory(RegisterState& state) {
     const std::int64_t last = state.counters.lastZReportNumber;
     if (!state.fiscalMemory.empty() || last <= 0) {
         return;
     }
     // A memory cannot hold more than its capacity, whatever the counter says.
     const std::int64_t first = std::max<std::int64_t>(1, last - kFiscalMemoryCapacity + 1);
-    const LocalDateTime now = state.clock.Now();
+    const support::LocalDateTime now = state.clock.Now();
     for (std::int64_t number = first; number <= last; ++number) {
         ZReportRecord record;
         record.number = number;
@@ -74,7 +74,7 @@ std::u16string TaxLetter(std::size_t slot) {
 }
 
 // The figures of the day so far, as the X and Z reports print them.
-void PrintDayFigures(const CRegisterState& state, CPrintout& out) {
+void PrintDayFigures(const RegisterState& state, Printout& out) {
     const DayTotals& day = state.day;
     out.Row(u"ЧЕКОВ", day.receipts);
     out.Row(u"ПРОДАЖИ", Money(state, day.sales));
@@ -95,12 +95,12 @@ void PrintDayFigures(const CRegisterState& state, CPrintout& out) {
 }
 
 // Every printed document gets the next document number.
-void CountDocument(CRegisterState& state) {
+void CountDocument(RegisterState& state) {
     ++state.counters.lastDocumentNumber;
 }
 
 // "ZREP1" (or "ZREP"): the X report, which prints the day without closing it.
-Replies XReport(std::u16string_view text, CRegisterState& state) {
+Replies XReport(std::u16string_view text, RegisterState& state) {
     if (text != u"ZREP1" && text != u"ZREP") {
         return BadParameter();
     }
@@ -108,7 +108,7 @@ Replies XReport(std::u16string_view text, CRegisterState& state) {
         return Token(refusal);
     }
     CountDocument(state);
-    CPrintout out(state);
+    Printout out(state);
     out.Centered(u"X-ОТЧЕТ");
     out.Row(u"ДОКУМЕНТ №", state.counters.lastDocumentNumber);
     out.Rule();
@@ -119,12 +119,12 @@ Replies XReport(std::u16string_view text, CRegisterState& state) {
 
 // Writes a Z report to the fiscal memory and starts a new day. zero: the zero Z report of a
 // day without receipts.
-Replies CloseDay(CRegisterState& state, bool zero) {
+Replies CloseDay(RegisterState& state, bool zero) {
     FillFiscalMemory(state);
     if (state.counters.lastZReportNumber >= kFiscalMemoryCapacity) {
         return Token(u"SOFTFMFULL");
     }
-    const LocalDateTime now = state.clock.Now();
+    const support::LocalDateTime now = state.clock.Now();
     const std::u16string today = DateDigits(now);
     if (!state.fiscalMemory.empty() && today < state.fiscalMemory.back().date) {
         // The clock has gone back behind the last Z report.
@@ -133,7 +133,7 @@ Replies CloseDay(CRegisterState& state, bool zero) {
 
     const std::int64_t number = state.counters.lastZReportNumber + 1;
     CountDocument(state);
-    CPrintout out(state);
+    Printout out(state);
     out.Centered((zero ? u"НУЛЕВОЙ Z-ОТЧЕТ № " : u"Z-ОТЧЕТ № ") + Digits(number, 4));
     out.Row(u"ДОКУМЕНТ №", state.counters.lastDocumentNumber);
     out.Rule();
@@ -158,7 +158,7 @@ Replies CloseDay(CRegisterState& state, bool zero) {
 }
 
 // "NREP": the Z report.
-Replies ZReport(std::u16string_view text, CRegisterState& state) {
+Replies ZReport(std::u16string_view text, RegisterState& state) {
     if (text != u"NREP") {
         return BadParameter();
     }
@@ -170,7 +170,7 @@ Replies ZReport(std::u16string_view text, CRegisterState& state) {
 
 // "nrep": the zero Z report of family 1 model 8, for a day on which nothing has been
 // registered since the last Z report. After a receipt a full Z report is due first.
-Replies ZeroZReport(std::u16string_view text, CRegisterState& state) {
+Replies ZeroZReport(std::u16string_view text, RegisterState& state) {
     if (!handlers::IsModel8(state)) {
         return Token(u"SOFTCOMMAN");
     }
@@ -187,7 +187,7 @@ Replies ZeroZReport(std::u16string_view text, CRegisterState& state) {
 }
 
 // "ARTZ": the day's sales by article.
-Replies ArticleReport(std::u16string_view text, CRegisterState& state) {
+Replies ArticleReport(std::u16string_view text, RegisterState& state) {
     if (text != u"ARTZ") {
         return BadParameter();
     }
@@ -195,7 +195,7 @@ Replies ArticleReport(std::u16string_view text, CRegisterState& state) {
         return Token(refusal);
     }
     CountDocument(state);
-    CPrintout out(state);
+    Printout out(state);
     out.Centered(u"РЕАЛИЗАЦИЯ ПО АРТИКУЛАМ");
     out.Rule();
     std::int64_t total = 0;
@@ -213,7 +213,7 @@ Replies ArticleReport(std::u16string_view text, CRegisterState& state) {
 }
 
 // "DIZV": the day's discounts and surcharges.
-Replies DiscountReport(std::u16string_view text, CRegisterState& state) {
+Replies DiscountReport(std::u16string_view text, RegisterState& state) {
     if (text != u"DIZV") {
         return BadParameter();
     }
@@ -221,7 +221,7 @@ Replies DiscountReport(std::u16string_view text, CRegisterState& state) {
         return Token(refusal);
     }
     CountDocument(state);
-    CPrintout out(state);
+    Printout out(state);
     out.Centered(u"СКИДКИ И НАДБАВКИ");
     out.Rule();
     out.Row(u"СКИДКИ", Money(state, state.day.discounts));
@@ -233,7 +233,7 @@ Replies DiscountReport(std::u16string_view text, CRegisterState& state) {
 // "NULL": a fiscal receipt without lines. The register reads nothing after the name, so
 // "NULL" followed by anything is the same command (the console also sends it to see that the
 // register is there).
-Replies ZeroReceipt(std::u16string_view, CRegisterState& state) {
+Replies ZeroReceipt(std::u16string_view, RegisterState& state) {
     if (const std::u16string refusal = PrintRefusal(state, KeyNeed::Registration);
         !refusal.empty()) {
         return Token(refusal);
@@ -242,7 +242,7 @@ Replies ZeroReceipt(std::u16string_view, CRegisterState& state) {
     CountDocument(state);
     ++state.day.receipts;
     state.counters.zReportMade = false;
-    CPrintout out(state);
+    Printout out(state);
     out.Row(u"ЧЕК №", state.counters.lastReceiptNumber);
     out.Centered(u"НУЛЕВОЙ ЧЕК");
     out.Row(u"СУММА", Money(state, 0));
@@ -258,7 +258,7 @@ std::u16string OnOff(bool on) {
 }
 
 // "HDZV": the state of the register's hardware.
-Replies HardwareState(std::u16string_view text, CRegisterState& state) {
+Replies HardwareState(std::u16string_view text, RegisterState& state) {
     if (text != u"HDZV") {
         return BadParameter();
     }
@@ -268,7 +268,7 @@ Replies HardwareState(std::u16string_view text, CRegisterState& state) {
     }
     FillFiscalMemory(state);
     CountDocument(state);
-    CPrintout out(state);
+    Printout out(state);
     out.Centered(u"СОСТОЯНИЕ АППАРАТУРЫ");
     out.Rule();
     out.Row(u"ПРИНТЕР", u"НОРМА");
@@ -287,10 +287,10 @@ Replies HardwareState(std::u16string_view text, CRegisterState& state) {
 }
 
 // The fiscal memory report over the Z reports selected; full: one entry per Z report.
-void PrintPeriodic(CRegisterState& state, std::u16string_view range, bool full,
+void PrintPeriodic(RegisterState& state, std::u16string_view range, bool full,
                    const std::vector<const ZReportRecord*>& records) {
     CountDocument(state);
-    CPrintout out(state);
+    Printout out(state);
     out.Centered(u"ПЕРИОДИЧЕСКИЙ ОТЧЕТ");
     out.Centered(full ? u"ПОЛНЫЙ" : u"СОКРАЩЕННЫЙ");
     out.Centered(range);
@@ -328,12 +328,12 @@ bool IsDateDigits(std::u16string_view digits) {
     const auto month = DigitsAt(digits, 4, 2);
     const auto day = DigitsAt(digits, 6, 2);
     return digits.size() == 8 && year && month && day && *year >= 1 &&
-           IsCalendarDate(static_cast<int>(*year), static_cast<int>(*month),
-                          static_cast<int>(*day));
+           support::IsCalendarDate(static_cast<int>(*year), static_cast<int>(*month),
+                                   static_cast<int>(*day));
 }
 
 // "IREP" (short) or "FIRP" (full) and two dates YYYYMMDD, the earlier first.
-Replies PeriodicByDates(std::u16string_view text, CRegisterState& state) {
+Replies PeriodicByDates(std::u16string_view text, RegisterState& state) {
     const std::u16string_view argument = handlers::Argument(text);
     if (argument.size() != 16) {
         return BadParameter();
@@ -361,7 +361,7 @@ Replies PeriodicByDates(std::u16string_view text, CRegisterState& state) {
 
 // "IREN" (short) or "FIRN" (full) and two Z-report numbers of four digits, the smaller first.
 // A range that begins after the last Z report holds nothing the register could report.
-Replies PeriodicByNumbers(std::u16string_view text, CRegisterState& state) {
+Replies PeriodicByNumbers(std::u16string_view text, RegisterState& state) {
     const std::u16string_view argument = handlers::Argument(text);
     const auto from = DigitsAt(argument, 0, 4);
     const auto to = DigitsAt(argument, 4, 4);
@@ -387,7 +387,7 @@ Replies PeriodicByNumbers(std::u16string_view text, CRegisterState& state) {
 
 }  // namespace
 
-void RegisterReportCommands(CCommandRegistry& registry) {
+void RegisterReportCommands(CommandRegistry& registry) {
     registry.Register(u"ZREP", XReport);
     registry.Register(u"NREP", ZReport);
     registry.Register(u"nrep", ZeroZReport);

@@ -8,7 +8,7 @@
 #include <vector>
 
 // The parts of the simulated register's state that its reports print and its programmable
-// settings keep. They are members of CRegisterState (register_state.h).
+// settings keep. They are members of RegisterState (register_state.h).
 namespace orvik::sim {
 
 // Sales of one article since the last Z report, for the article report.

@@ -35,21 +35,21 @@ Replies BadParameter() {
     return {u"SOFTPARAM"};
 }
 
-bool IsFamily1(const CRegisterState& state) {
+bool IsFamily1(const RegisterState& state) {
     return state.identity.family == 1;
 }
 
-bool IsModel(const CRegisterState& state, int family, int model) {
+bool IsModel(const RegisterState& state, int family, int model) {
     return state.identity.family == family && state.identity.model == model;
 }
 
-void Note(CRegisterState& state, const std::u16string& text) {
+void Note(RegisterState& state, const std::u16string& text) {
     state.tape->Note(u"-- " + text);
 }
 
 // "UPAS", the password padded with blanks to 10 and the operator's name; or "SPAS" and the
 // padded password for the service engineer.
-Replies LogIn(std::u16string_view text, CRegisterState& state, bool service) {
+Replies LogIn(std::u16string_view text, RegisterState& state, bool service) {
     SessionState& session = state.session;
     const bool accepted =
         text.size() >= kLoginHeader &&
@@ -73,7 +73,7 @@ Replies LogIn(std::u16string_view text, CRegisterState& state, bool service) {
 }
 
 // "SVSL0", or "SVSL" with the level 1 to 3 and that level's access code.
-Replies SetAccessLevel(std::u16string_view text, CRegisterState& state) {
+Replies SetAccessLevel(std::u16string_view text, RegisterState& state) {
     if (!IsModel(state, 1, 7)) {
         return Unknown();
     }
@@ -95,7 +95,7 @@ Replies SetAccessLevel(std::u16string_view text, CRegisterState& state) {
 }
 
 // "CNAL" asks for the tax table; "CNAL1", on family 1, for the tax names.
-Replies TaxQuery(std::u16string_view text, CRegisterState& state) {
+Replies TaxQuery(std::u16string_view text, RegisterState& state) {
     if (text == u"CNAL") {
         return DataThenReady(TaxTableReply(state));
     }
@@ -115,24 +115,24 @@ Replies TaxQuery(std::u16string_view text, CRegisterState& state) {
 
 }  // namespace
 
-void RegisterSessionCommands(CCommandRegistry& registry) {
-    registry.SetWakeHandler([](std::u16string_view, CRegisterState& state) {
+void RegisterSessionCommands(CommandRegistry& registry) {
+    registry.SetWakeHandler([](std::u16string_view, RegisterState& state) {
         if (state.session.wakeOnlyAt57600 && state.lineBaud != kFallbackBaud) {
-            Note(state, u"not heard at " + FromUtf8(std::to_string(state.lineBaud)) +
+            Note(state, u"not heard at " + support::FromUtf8(std::to_string(state.lineBaud)) +
                             u" baud (this register listens at 57600 only)");
             return Replies{};
         }
         return Ready();
     });
 
-    registry.Register(u"UPAS", [](std::u16string_view text, CRegisterState& state) {
+    registry.Register(u"UPAS", [](std::u16string_view text, RegisterState& state) {
         return LogIn(text, state, false);
     });
-    registry.Register(u"SPAS", [](std::u16string_view text, CRegisterState& state) {
+    registry.Register(u"SPAS", [](std::u16string_view text, RegisterState& state) {
         return LogIn(text, state, true);
     });
     registry.Register(u"SVSL", SetAccessLevel);
-    registry.Register(u"TABL", [](std::u16string_view, CRegisterState& state) {
+    registry.Register(u"TABL", [](std::u16string_view, RegisterState& state) {
         if (!IsFamily1(state)) {
             return Unknown();
         }
@@ -141,20 +141,20 @@ void RegisterSessionCommands(CCommandRegistry& registry) {
     });
 
     // Some registers tag the reply "CONF"; the command is "CONf" on all of them.
-    registry.Register(u"CONf", [](std::u16string_view, CRegisterState& state) {
+    registry.Register(u"CONf", [](std::u16string_view, RegisterState& state) {
         return DataThenReady(ConfigurationReply(state));
     });
     registry.Register(u"CNAL", TaxQuery);
-    registry.Register(u"CRES", [](std::u16string_view, CRegisterState& state) {
+    registry.Register(u"CRES", [](std::u16string_view, RegisterState& state) {
         return DataThenReady(ConfigCountersReply(state));
     });
-    registry.Register(u"GLCN", [](std::u16string_view, CRegisterState& state) {
+    registry.Register(u"GLCN", [](std::u16string_view, RegisterState& state) {
         return DataThenReady(DocumentCountersReply(state));
     });
-    registry.Register(u"GETD", [](std::u16string_view, CRegisterState& state) {
+    registry.Register(u"GETD", [](std::u16string_view, RegisterState& state) {
         return DataThenReady(ClockReply(state));
     });
-    registry.Register(u"dset", [](std::u16string_view, CRegisterState& state) {
+    registry.Register(u"dset", [](std::u16string_view, RegisterState& state) {
         if (!IsModel(state, 1, 8)) {
             return Unknown();
         }

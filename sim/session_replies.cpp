@@ -48,14 +48,14 @@ std::u16string Digits(std::int64_t value, std::size_t width) {
     return std::u16string(width - digits.size(), u'0') + digits;
 }
 
-std::u16string DateDigits(const LocalDateTime& when) {
+std::u16string DateDigits(const support::LocalDateTime& when) {
     std::u16string out = Digits(when.year, 4);
     AppendTwo(out, when.month);
     AppendTwo(out, when.day);
     return out;
 }
 
-std::u16string TimeDigits(const LocalDateTime& when) {
+std::u16string TimeDigits(const support::LocalDateTime& when) {
     std::u16string out;
     AppendTwo(out, when.hour);
     AppendTwo(out, when.minute);
@@ -79,9 +79,9 @@ char16_t KeyCode(KeyPosition key) {
     return u'0';
 }
 
-std::u16string ConfigurationReply(const CRegisterState& state) {
+std::u16string ConfigurationReply(const RegisterState& state) {
     const RegisterIdentity& id = state.identity;
-    const LocalDateTime now = state.clock.Now();
+    const support::LocalDateTime now = state.clock.Now();
     std::u16string reply = Padded(id.configTag, 4);
     reply += Padded(id.serialNumber, kSerialWidth);
     reply += Padded(id.fiscalNumber, kSerialWidth);
@@ -108,7 +108,7 @@ std::u16string ConfigurationReply(const CRegisterState& state) {
     return reply;
 }
 
-std::u16string TaxTableReply(const CRegisterState& state) {
+std::u16string TaxTableReply(const RegisterState& state) {
     std::u16string reply = u"CNAL";
     for (const TaxRate& tax : state.taxes) {
         if (tax.date.empty()) {
@@ -124,7 +124,7 @@ std::u16string TaxTableReply(const CRegisterState& state) {
     return reply;
 }
 
-std::u16string TaxNamesReply(const CRegisterState& state) {
+std::u16string TaxNamesReply(const RegisterState& state) {
     std::u16string reply = u"CNAM";
     for (const TaxRate& tax : state.taxes) {
         reply += Padded(tax.date.empty() ? std::u16string_view() : tax.name, kTaxNameWidth);
@@ -132,7 +132,7 @@ std::u16string TaxNamesReply(const CRegisterState& state) {
     return reply;
 }
 
-std::u16string ConfigCountersReply(const CRegisterState& state) {
+std::u16string ConfigCountersReply(const RegisterState& state) {
     std::u16string reply = u"CRES";
     for (const std::int64_t value : state.configCounters) {
         reply += Digits(value, kCounterWidth);
@@ -140,7 +140,7 @@ std::u16string ConfigCountersReply(const CRegisterState& state) {
     return reply;
 }
 
-std::u16string DocumentCountersReply(const CRegisterState& state) {
+std::u16string DocumentCountersReply(const RegisterState& state) {
     const RegisterCounters& c = state.counters;
     std::u16string reply = u"GLCN";
     reply += Digits(c.lastReceiptNumber, kCounterWidth);
@@ -153,12 +153,12 @@ std::u16string DocumentCountersReply(const CRegisterState& state) {
     return reply;
 }
 
-std::u16string ClockReply(const CRegisterState& state) {
-    const LocalDateTime now = state.clock.Now();
+std::u16string ClockReply(const RegisterState& state) {
+    const support::LocalDateTime now = state.clock.Now();
     return u"GETD" + DateDigits(now) + TimeDigits(now);
 }
 
-std::u16string DeviceOptionsReply(const CRegisterState& state) {
+std::u16string DeviceOptionsReply(const RegisterState& state) {
     return u"dset" + state.deviceOptions;
 }
 

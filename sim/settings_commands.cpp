@@ -43,7 +43,7 @@ std::u16string Quoted(std::u16string_view text) {
 
 // Runs a change once the key allows it: records it on the tape and answers READY.
 template <class Change>
-Replies Program(CRegisterState& state, KeyNeed need, Change&& change) {
+Replies Program(RegisterState& state, KeyNeed need, Change&& change) {
     if (const std::u16string refusal = KeyRefusal(state, need); !refusal.empty()) {
         return Token(refusal);
     }
@@ -65,14 +65,14 @@ std::u16string Flag(bool value) {
 }
 
 // "CTIM" and the time of day HHMMSS; the register's date stays.
-Replies SetClock(std::u16string_view text, CRegisterState& state) {
+Replies SetClock(std::u16string_view text, RegisterState& state) {
     const std::u16string_view argument = Argument(text);
     const auto hour = DigitsAt(argument, 0, 2);
     const auto minute = DigitsAt(argument, 2, 2);
     const auto second = DigitsAt(argument, 4, 2);
     if (argument.size() != 6 || !hour || !minute || !second ||
-        !IsClockTime(static_cast<int>(*hour), static_cast<int>(*minute),
-                     static_cast<int>(*second))) {
+        !support::IsClockTime(static_cast<int>(*hour), static_cast<int>(*minute),
+                              static_cast<int>(*second))) {
         return BadParameter();
     }
     return Program(state, KeyNeed::Programming, [&] {
@@ -84,7 +84,7 @@ Replies SetClock(std::u16string_view text, CRegisterState& state) {
 
 // "CUTR" alone asks model 8 for its cutter, beeper and partial-cut digits. "CUTR" with the
 // cutter and beeper flags sets them; model 8 takes the partial-cut digit after them.
-Replies Cutter(std::u16string_view text, CRegisterState& state) {
+Replies Cutter(std::u16string_view text, RegisterState& state) {
     if (state.identity.family != 1) {
         return Unknown();
     }
@@ -121,12 +121,12 @@ Replies Cutter(std::u16string_view text, CRegisterState& state) {
 }
 
 // The longest header or footer line the register prints.
-std::size_t LineLimit(const CRegisterState& state) {
-    return HeaderTextLimit(state.identity.family, state.identity.model).value_or(0);
+std::size_t LineLimit(const RegisterState& state) {
+    return device::HeaderTextLimit(state.identity.family, state.identity.model).value_or(0);
 }
 
 // "HEAD" and the receipt header line; "BOTM" and the footer line.
-Replies HeaderOrFooter(std::u16string_view text, CRegisterState& state) {
+Replies HeaderOrFooter(std::u16string_view text, RegisterState& state) {
     const std::u16string_view line = Argument(text);
     if (line.size() > LineLimit(state)) {
         return BadParameter();
@@ -141,7 +141,7 @@ Replies HeaderOrFooter(std::u16string_view text, CRegisterState& state) {
 // The multi-line footer, service session only: "BOTm" erases it, "BOTm" and a line number 0
 // to 9 erases that line, and with the journal flag, the format digit and the text after the
 // number sets it.
-Replies FooterLines(std::u16string_view text, CRegisterState& state) {
+Replies FooterLines(std::u16string_view text, RegisterState& state) {
     if (!state.session.serviceSession) {
         return Token(u"SOFTPROTOC");
     }
@@ -180,7 +180,7 @@ Replies FooterLines(std::u16string_view text, CRegisterState& state) {
 }
 
 // "ARMO" and the article mode 0 to 2.
-Replies ArticleMode(std::u16string_view text, CRegisterState& state) {
+Replies ArticleMode(std::u16string_view text, RegisterState& state) {
     const auto mode = OneDigit(Argument(text), 2);
     if (!mode) {
         return BadParameter();
@@ -193,7 +193,7 @@ Replies ArticleMode(std::u16string_view text, CRegisterState& state) {
 
 // "PPMD": added taxes on the receipt total; "PPMD1": on each item. Family 0 is sent "PPMD1"
 // at every connection as part of preparing it for work, so there it does not ask for the key.
-Replies TaxCalculation(std::u16string_view text, CRegisterState& state) {
+Replies TaxCalculation(std::u16string_view text, RegisterState& state) {
     if (text != u"PPMD" && text != u"PPMD1") {
         return BadParameter();
     }
@@ -208,7 +208,7 @@ Replies TaxCalculation(std::u16string_view text, CRegisterState& state) {
 }
 
 // "PPOD": added taxes printed on the receipt's total turnover; "PPOD1": after each line.
-Replies TaxPrint(std::u16string_view text, CRegisterState& state) {
+Replies TaxPrint(std::u16string_view text, RegisterState& state) {
     if (text != u"PPOD" && text != u"PPOD1") {
         return BadParameter();
     }
@@ -221,7 +221,7 @@ Replies TaxPrint(std::u16string_view text, CRegisterState& state) {
 }
 
 // "TMOD" and the message set 0 to 3.
-Replies MessageSet(std::u16string_view text, CRegisterState& state) {
+Replies MessageSet(std::u16string_view text, RegisterState& state) {
     const auto set = OneDigit(Argument(text), 3);
     if (!set) {
         return BadParameter();
@@ -233,7 +233,7 @@ Replies MessageSet(std::u16string_view text, CRegisterState& state) {
 }
 
 // "DEPT" and the department mnemonic.
-Replies Department(std::u16string_view text, CRegisterState& state) {
+Replies Department(std::u16string_view text, RegisterState& state) {
     const std::u16string_view mnemonic = Argument(text);
     if (mnemonic.size() > kDepartmentLength) {
         return BadParameter();
@@ -246,7 +246,7 @@ Replies Department(std::u16string_view text, CRegisterState& state) {
 
 // A setting of model 8 that "NAME" alone asks for and "NAME" with `width` digits sets.
 template <class Read, class Write>
-Replies Model8Setting(std::u16string_view text, CRegisterState& state, std::size_t width,
+Replies Model8Setting(std::u16string_view text, RegisterState& state, std::size_t width,
                       std::int64_t min, std::int64_t max, KeyNeed need, Read read, Write write) {
     if (!IsModel8(state)) {
         return Unknown();
@@ -263,7 +263,7 @@ Replies Model8Setting(std::u16string_view text, CRegisterState& state, std::size
     return Program(state, need, [&] { return write(static_cast<int>(*value)); });
 }
 
-Replies DiscountPrint(std::u16string_view text, CRegisterState& state) {
+Replies DiscountPrint(std::u16string_view text, RegisterState& state) {
     int& mode = state.settings.discountPrintMode;
     return Model8Setting(
         text, state, 1, 0, 1, KeyNeed::Programming, [&] { return mode; },
@@ -274,7 +274,7 @@ Replies DiscountPrint(std::u16string_view text, CRegisterState& state) {
         });
 }
 
-Replies LineSpacing(std::u16string_view text, CRegisterState& state) {
+Replies LineSpacing(std::u16string_view text, RegisterState& state) {
     int& spacing = state.settings.lineSpacing;
     return Model8Setting(
         text, state, 2, kMinLineSpacing, kMaxLineSpacing, KeyNeed::Programming,
@@ -286,7 +286,7 @@ Replies LineSpacing(std::u16string_view text, CRegisterState& state) {
 }
 
 // The tape mode is set just before a receipt, in registration.
-Replies TapeMode(std::u16string_view text, CRegisterState& state) {
+Replies TapeMode(std::u16string_view text, RegisterState& state) {
     int& mode = state.settings.tapeMode;
     return Model8Setting(
         text, state, 1, 0, 1, KeyNeed::Registration, [&] { return mode; },
@@ -308,7 +308,7 @@ bool IsHexText(std::u16string_view text) {
 }
 
 // "LUPC", the row number 001 to 192 and up to 108 hexadecimal digits of dots.
-Replies LogoRow(std::u16string_view text, CRegisterState& state) {
+Replies LogoRow(std::u16string_view text, RegisterState& state) {
     if (!IsModel8(state)) {
         return Unknown();
     }
@@ -316,7 +316,7 @@ Replies LogoRow(std::u16string_view text, CRegisterState& state) {
     const auto row = DigitsAt(argument, 0, 3);
     const std::u16string_view dots = argument.size() > 3 ? argument.substr(3) : u"";
     if (!row || *row < 1 || *row > static_cast<std::int64_t>(kLogoLineCount) ||
-        dots.size() > kLogoLineHexCharacters || !IsHexText(dots)) {
+        dots.size() > device::kLogoLineHexCharacters || !IsHexText(dots)) {
         return BadParameter();
     }
     return Program(state, KeyNeed::Programming, [&] {
@@ -326,7 +326,7 @@ Replies LogoRow(std::u16string_view text, CRegisterState& state) {
 }
 
 // "AUPC" and how many logo rows are printed, 000 to 192; 000 switches the logo off.
-Replies LogoHeight(std::u16string_view text, CRegisterState& state) {
+Replies LogoHeight(std::u16string_view text, RegisterState& state) {
     if (!IsModel8(state)) {
         return Unknown();
     }
@@ -344,7 +344,7 @@ Replies LogoHeight(std::u16string_view text, CRegisterState& state) {
 
 }  // namespace
 
-void RegisterSettingsCommands(CCommandRegistry& registry) {
+void RegisterSettingsCommands(CommandRegistry& registry) {
     registry.Register(u"CTIM", SetClock);
     registry.Register(u"CUTR", Cutter);
     registry.Register(u"HEAD", HeaderOrFooter);

@@ -60,7 +60,7 @@ ParseOutcome ParseProgramOptions(std::span<const char* const> args, ProgramOptio
             if (!once("--port") || !TakeValue(args, i, "--port", &options->port, error)) {
                 return ParseOutcome::UsageError;
             }
-            if (!ParsePortName(options->port)) {
+            if (!device::ParsePortName(options->port)) {
                 *error = "\"" + options->port + "\" is not a port name (COM1 to COM24)";
                 return ParseOutcome::UsageError;
             }
@@ -82,7 +82,7 @@ ParseOutcome ParseProgramOptions(std::span<const char* const> args, ProgramOptio
                 !TakeValue(args, i, "--password", &options->password, error, true)) {
                 return ParseOutcome::UsageError;
             }
-            if (FromUtf8(options->password).size() > kMaxPasswordLength) {
+            if (support::FromUtf8(options->password).size() > kMaxPasswordLength) {
                 *error = "--password takes at most 10 characters";
                 return ParseOutcome::UsageError;
             }

@@ -54,7 +54,7 @@ std::string HexDump(const std::vector<std::uint8_t>& bytes) {
 
 }  // namespace
 
-CSimulator::CSimulator(SimulatorOptions options) : m_options(std::move(options)) {
+Simulator::Simulator(SimulatorOptions options) : m_options(std::move(options)) {
     RegisterBuiltinCommands(m_registry);
     RegisterSessionCommands(m_registry);
     RegisterReportCommands(m_registry);
@@ -70,11 +70,11 @@ CSimulator::CSimulator(SimulatorOptions options) : m_options(std::move(options))
     SetAnswersTaxNames(m_options.answersTaxNames);
 }
 
-CSimulator::~CSimulator() {
+Simulator::~Simulator() {
     Stop();
 }
 
-bool CSimulator::Start(std::string* error) {
+bool Simulator::Start(std::string* error) {
     std::string ignored;
     if (!error) {
         error = &ignored;
@@ -101,22 +101,22 @@ bool CSimulator::Start(std::string* error) {
         Stop();
         return false;
     }
-    m_cutter = CCommandCutter();
+    m_cutter = CommandCutter();
     m_lineUp = true;
     m_activity.SetHungUp(false);
     m_hangUpRequested.store(false);
     // The first record names the line and the register.
-    WithState([this](const CRegisterState& state) {
+    WithState([this](const RegisterState& state) {
         const RegisterIdentity& id = state.identity;
         const Software& software = id.softwareUpdate ? *id.softwareUpdate : id.software;
-        m_tape.Note(FromUtf8("-- switched on: " + m_options.portName + " is " +
-                             m_endpoint.LinkPath() + " -> " + m_endpoint.SlavePath() +
-                             "; register family " + std::to_string(id.family) + " model " +
-                             std::to_string(id.model) + ", serial ") +
+        m_tape.Note(support::FromUtf8("-- switched on: " + m_options.portName + " is " +
+                                      m_endpoint.LinkPath() + " -> " + m_endpoint.SlavePath() +
+                                      "; register family " + std::to_string(id.family) + " model " +
+                                      std::to_string(id.model) + ", serial ") +
                     id.serialNumber + u", software " + software.name + u" " + software.date);
     });
     try {
-        m_thread = std::thread(&CSimulator::Run, this);
+        m_thread = std::thread(&Simulator::Run, this);
     } catch (const std::system_error& e) {
         *error = std::string("cannot start the simulator's thread: ") + e.what();
         Stop();
@@ -125,7 +125,7 @@ bool CSimulator::Start(std::string* error) {
     return true;
 }
 
-void CSimulator::Stop() {
+void Simulator::Stop() {
     if (m_thread.joinable()) {
         Signal(m_stopFd);
         m_thread.join();
@@ -141,12 +141,12 @@ void CSimulator::Stop() {
     m_tape.Close();
 }
 
-void CSimulator::RegisterCommand(std::u16string name, CommandHandler handler) {
+void Simulator::RegisterCommand(std::u16string name, CommandHandler handler) {
     std::lock_guard lock(m_stateMutex);
     m_registry.Register(std::move(name), std::move(handler));
 }
 
-void CSimulator::LoadProfile(const RegisterProfile& profile) {
+void Simulator::LoadProfile(const RegisterProfile& profile) {
     std::lock_guard lock(m_stateMutex);
     const SessionState session = m_state.session;
     m_state = profile.state;
@@ -156,19 +156,19 @@ void CSimulator::LoadProfile(const RegisterProfile& profile) {
     m_state.session.answersTaxNames = session.answersTaxNames;
 }
 
-void CSimulator::SetPassword(std::u16string password) {
-    WithState([&](CRegisterState& state) { state.session.password = std::move(password); });
+void Simulator::SetPassword(std::u16string password) {
+    WithState([&](RegisterState& state) { state.session.password = std::move(password); });
 }
 
-void CSimulator::SetWakeOnlyAt57600(bool only) {
-    WithState([only](CRegisterState& state) { state.session.wakeOnlyAt57600 = only; });
+void Simulator::SetWakeOnlyAt57600(bool only) {
+    WithState([only](RegisterState& state) { state.session.wakeOnlyAt57600 = only; });
 }
 
-void CSimulator::SetAnswersTaxNames(bool answers) {
-    WithState([answers](CRegisterState& state) { state.session.answersTaxNames = answers; });
+void Simulator::SetAnswersTaxNames(bool answers) {
+    WithState([answers](RegisterState& state) { state.session.answersTaxNames = answers; });
 }
 
-void CSimulator::HangUp() {
+void Simulator::HangUp() {
     if (!IsRunning()) {
         if (m_lineUp) {
             HangUpLine("hang-up");
@@ -180,7 +180,7 @@ void CSimulator::HangUp() {
     m_activity.WaitUntil([](const sim::Activity& a) { return a.hungUp; }, kRequestBound);
 }
 
-void CSimulator::Run() {
+void Simulator::Run() {
     for (;;) {
         // Once the line is hung up only the events are watched (poll skips a negative fd).
         std::array<pollfd, 3> fds{{{m_stopFd, POLLIN, 0},
@@ -217,7 +217,7 @@ void CSimulator::Run() {
     }
 }
 
-bool CSimulator::ReadLine() {
+bool Simulator::ReadLine() {
     std::array<std::uint8_t, 4096> buffer;
     ssize_t n;
     do {
@@ -253,7 +253,7 @@ bool CSimulator::ReadLine() {
     return true;
 }
 
-void CSimulator::Handle(const LineEvent& event) {
+void Simulator::Handle(const LineEvent& event) {
     switch (event.kind) {
         case LineEvent::Kind::Command:
             OnCommand(event.bytes);
@@ -267,10 +267,10 @@ void CSimulator::Handle(const LineEvent& event) {
     }
 }
 
-void CSimulator::OnCommand(const std::vector<std::uint8_t>& bytes) {
-    std::u16string text =
-        Decode(CodePage::Oem866,
-               std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+void Simulator::OnCommand(const std::vector<std::uint8_t>& bytes) {
+    std::u16string text = support::Decode(
+        support::CodePage::Oem866,
+        std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     m_tape.Note(u"<< " + text);
     m_activity.AddCommand(text);
     const FaultDecision fault = m_faults.ForCommand(CommandName(text));
@@ -300,7 +300,7 @@ void CSimulator::OnCommand(const std::vector<std::uint8_t>& bytes) {
     }
 }
 
-Replies CSimulator::Execute(std::u16string_view text) {
+Replies Simulator::Execute(std::u16string_view text) {
     const std::u16string_view name = CommandName(text);
     if (std::optional<Replies> scripted = m_scripts.Take(name)) {
         return std::move(*scripted);
@@ -314,7 +314,7 @@ Replies CSimulator::Execute(std::u16string_view text) {
     return (*handler)(text, m_state);
 }
 
-void CSimulator::OnWakeByte() {
+void Simulator::OnWakeByte() {
     m_tape.Note("<< wake-up byte 55");
     m_activity.AddWakeByte();
     if (m_faults.SilencesEverything()) {
@@ -334,7 +334,7 @@ void CSimulator::OnWakeByte() {
     }
 }
 
-void CSimulator::OnBadFrame(const LineEvent& event) {
+void Simulator::OnBadFrame(const LineEvent& event) {
     m_tape.Note("<< broken frame (" + event.problem + "): " + HexDump(event.bytes));
     m_activity.AddBadFrame();
     if (m_faults.SilencesEverything()) {
@@ -344,7 +344,7 @@ void CSimulator::OnBadFrame(const LineEvent& event) {
     Answer({u"SOFTBLOCK"});
 }
 
-void CSimulator::Answer(const Replies& replies) {
+void Simulator::Answer(const Replies& replies) {
     for (const std::u16string& reply : replies) {
         m_tape.Note(u">> " + reply);
     }
@@ -366,7 +366,7 @@ void CSimulator::Answer(const Replies& replies) {
     }
 }
 
-void CSimulator::HangUpLine(const char* why) {
+void Simulator::HangUpLine(const char* why) {
     m_endpoint.HangUp();
     m_lineUp = false;
     m_tape.Note(std::string("-- line hung up (") + why + ")");

@@ -39,12 +39,12 @@ struct SimulatorOptions {
     bool answersTaxNames = true;
 };
 
-class CSimulator {
+class Simulator {
   public:
-    explicit CSimulator(SimulatorOptions options);
-    ~CSimulator();
-    CSimulator(const CSimulator&) = delete;
-    CSimulator& operator=(const CSimulator&) = delete;
+    explicit Simulator(SimulatorOptions options);
+    ~Simulator();
+    Simulator(const Simulator&) = delete;
+    Simulator& operator=(const Simulator&) = delete;
 
     // Opens the tape, creates and links the pseudo-terminal and starts the thread. False with
     // the reason in *error.
@@ -77,10 +77,10 @@ class CSimulator {
         return std::forward<F>(f)(m_state);
     }
 
-    CReplyScripts& Scripts() { return m_scripts; }
-    CFaultPlan& Faults() { return m_faults; }
-    const CActivityRecord& Activity() const { return m_activity; }
-    CTape& Tape() { return m_tape; }
+    ReplyScripts& Scripts() { return m_scripts; }
+    FaultPlan& Faults() { return m_faults; }
+    const ActivityRecord& Activity() const { return m_activity; }
+    PaperTape& Tape() { return m_tape; }
 
     // Hangs up the line now (the console's side sees POLLHUP and reads fail) and returns once
     // that is done. The register then stays quiet until it is stopped.
@@ -99,18 +99,18 @@ class CSimulator {
 
     SimulatorOptions m_options;
     bool m_profileKnown = false;
-    CPtyEndpoint m_endpoint;
-    CTape m_tape;
-    CReplyScripts m_scripts;
-    CFaultPlan m_faults;
-    CActivityRecord m_activity;
+    PtyEndpoint m_endpoint;
+    PaperTape m_tape;
+    ReplyScripts m_scripts;
+    FaultPlan m_faults;
+    ActivityRecord m_activity;
 
     std::mutex m_stateMutex;  // guards m_registry and m_state
-    CCommandRegistry m_registry;
-    CRegisterState m_state;
+    CommandRegistry m_registry;
+    RegisterState m_state;
 
     // The thread's own.
-    CCommandCutter m_cutter;
+    CommandCutter m_cutter;
     bool m_lineUp = false;
 
     int m_stopFd = -1;     // eventfd: the thread ends

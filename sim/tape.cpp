@@ -41,14 +41,14 @@ std::string EscapeForTape(std::u16string_view text) {
             clean.push_back(ch);
         }
     }
-    return ToUtf8(clean);
+    return support::ToUtf8(clean);
 }
 
-CTape::~CTape() {
+PaperTape::~PaperTape() {
     Close();
 }
 
-bool CTape::Open(const std::string& path, std::string* error) {
+bool PaperTape::Open(const std::string& path, std::string* error) {
     std::lock_guard lock(m_mutex);
     if (m_file) {
         std::fclose(m_file);
@@ -63,7 +63,7 @@ bool CTape::Open(const std::string& path, std::string* error) {
     return true;
 }
 
-void CTape::Close() {
+void PaperTape::Close() {
     std::lock_guard lock(m_mutex);
     if (m_file) {
         std::fclose(m_file);
@@ -71,24 +71,24 @@ void CTape::Close() {
     }
 }
 
-bool CTape::IsOpen() const {
+bool PaperTape::IsOpen() const {
     std::lock_guard lock(m_mutex);
     return m_file != nullptr;
 }
 
-void CTape::Note(std::u16string_view text) {
+void PaperTape::Note(std::u16string_view text) {
     WriteLine(Timestamp() + "  " + EscapeForTape(text));
 }
 
-void CTape::Note(std::string_view utf8) {
-    Note(FromUtf8(utf8));
+void PaperTape::Note(std::string_view utf8) {
+    Note(support::FromUtf8(utf8));
 }
 
-void CTape::Print(std::u16string_view line) {
+void PaperTape::Print(std::u16string_view line) {
     WriteLine(EscapeForTape(line));
 }
 
-void CTape::WriteLine(const std::string& line) {
+void PaperTape::WriteLine(const std::string& line) {
     std::lock_guard lock(m_mutex);
     if (!m_file) {
         return;

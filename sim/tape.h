@@ -12,12 +12,12 @@
 // Safe to use from several threads.
 namespace orvik::sim {
 
-class CTape {
+class PaperTape {
   public:
-    CTape() = default;
-    ~CTape();
-    CTape(const CTape&) = delete;
-    CTape& operator=(const CTape&) = delete;
+    PaperTape() = default;
+    ~PaperTape();
+    PaperTape(const PaperTape&) = delete;
+    PaperTape& operator=(const PaperTape&) = delete;
 
     // Opens (creating or appending to) the file. False with the system's reason in *error.
     bool Open(const std::string& path, std::string* error);

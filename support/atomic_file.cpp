@@ -9,7 +9,8 @@
 #include <string>
 #include <system_error>
 
-namespace orvik {
+namespace orvik::support {
+
 namespace {
 
 constexpr int kTemporaryNameAttempts = 100;
@@ -109,4 +110,4 @@ FileWriteResult WriteFileReplacing(const std::filesystem::path& path, std::strin
     return FileWriteResult{};
 }
 
-}  // namespace orvik
+}  // namespace orvik::support

@@ -3,9 +3,10 @@
 #include <filesystem>
 #include <string_view>
 
+namespace orvik::support {
+
 // Saving a file so that a failure never destroys what was there: the bytes go to a temporary
 // file beside the target, which replaces the target only once it is written whole.
-namespace orvik {
 
 enum class FileWriteStatus {
     Written,
@@ -25,4 +26,4 @@ struct FileWriteResult {
 // but may not be written, or is no regular file, counts as one that cannot be created.
 FileWriteResult WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes);
 
-}  // namespace orvik
+}  // namespace orvik::support

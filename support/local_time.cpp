@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-namespace orvik {
+namespace orvik::support {
 
 LocalDateTime CurrentLocalDateTime() {
     return LocalDateTimeAt(std::time(nullptr));
@@ -35,4 +35,4 @@ bool IsClockTime(int hour, int minute, int second) {
     return hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
 }
 
-}  // namespace orvik
+}  // namespace orvik::support

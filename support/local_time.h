@@ -2,9 +2,10 @@
 
 #include <ctime>
 
+namespace orvik::support {
+
 // The local calendar date and time, as the register's configuration replies need them: an
 // invalid date or time the register reports is replaced by the present one.
-namespace orvik {
 
 struct LocalDateTime {
     int year = 2000;  // four digits
@@ -27,4 +28,4 @@ bool IsCalendarDate(int year, int month, int day);
 // Whether hours, minutes and seconds make a time of a 24-hour clock.
 bool IsClockTime(int hour, int minute, int second);
 
-}  // namespace orvik
+}  // namespace orvik::support

@@ -9,7 +9,8 @@
 #include <utility>
 #include <vector>
 
-namespace orvik {
+namespace orvik::support {
+
 namespace {
 
 struct SingleByteTable {
@@ -140,4 +141,4 @@ std::u16string FromUtf8(std::string_view text) {
     return result;
 }
 
-}  // namespace orvik
+}  // namespace orvik::support

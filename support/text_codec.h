@@ -5,10 +5,11 @@
 #include <string>
 #include <string_view>
 
+namespace orvik::support {
+
 // Conversions between the program's UTF-16 texts and the byte encodings it meets: CP866 on
 // the serial line, CP1251 in the console's own files, UTF-8 on the terminal. The single-byte
 // tables are read once from iconv, so converting allocates nothing and is thread-safe.
-namespace orvik {
 
 // The byte that stands for a character the code page lacks.
 inline constexpr std::uint8_t kDefaultChar = '?';
@@ -29,4 +30,4 @@ std::string Encode(CodePage page, std::u16string_view text);
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);
 
-}  // namespace orvik
+}  // namespace orvik::support

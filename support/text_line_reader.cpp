@@ -9,22 +9,23 @@
 #include <cstring>
 #include <system_error>
 
-namespace orvik {
+namespace orvik::support {
+
 namespace {
 
 constexpr std::size_t kMaxErrorText = 1023;
 
 }  // namespace
 
-std::ptrdiff_t CMemoryTextSource::Read(std::span<std::uint8_t> buffer, int& /*error*/) {
+std::ptrdiff_t MemoryTextSource::Read(std::span<std::uint8_t> buffer, int& /*error*/) {
     const std::size_t count = std::min(buffer.size(), m_bytes.size());
     std::memcpy(buffer.data(), m_bytes.data(), count);
     m_bytes.remove_prefix(count);
     return static_cast<std::ptrdiff_t>(count);
 }
 
-std::unique_ptr<CFileTextSource> CFileTextSource::Open(const std::filesystem::path& path,
-                                                       int& error) {
+std::unique_ptr<FileTextSource> FileTextSource::Open(const std::filesystem::path& path,
+                                                     int& error) {
     // Only files are read (a folder opens and fails at its first read). A pipe or a device could
     // keep the console waiting for bytes that never come, and opening a serial line would stir
     // its control lines: such a path is not even opened.
@@ -49,14 +50,14 @@ std::unique_ptr<CFileTextSource> CFileTextSource::Open(const std::filesystem::pa
         ::close(fd);
         return nullptr;
     }
-    return std::unique_ptr<CFileTextSource>(new CFileTextSource(fd));
+    return std::unique_ptr<FileTextSource>(new FileTextSource(fd));
 }
 
-CFileTextSource::~CFileTextSource() {
+FileTextSource::~FileTextSource() {
     ::close(m_fd);
 }
 
-std::ptrdiff_t CFileTextSource::Read(std::span<std::uint8_t> buffer, int& error) {
+std::ptrdiff_t FileTextSource::Read(std::span<std::uint8_t> buffer, int& error) {
     for (;;) {
         const ssize_t count = ::read(m_fd, buffer.data(), buffer.size());
         if (count >= 0) {
@@ -69,7 +70,7 @@ std::ptrdiff_t CFileTextSource::Read(std::span<std::uint8_t> buffer, int& error)
     }
 }
 
-bool CTextLineReader::Fill() {
+bool TextLineReader::Fill() {
     if (m_atEnd) {
         return false;
     }
@@ -88,7 +89,7 @@ bool CTextLineReader::Fill() {
     return true;
 }
 
-LineStatus CTextLineReader::ReadTextLine(std::u16string& line) {
+LineStatus TextLineReader::ReadTextLine(std::u16string& line) {
     line.clear();
     std::string bytes;
     bool lineEnded = false;
@@ -134,4 +135,4 @@ std::u16string SystemErrorText(int error) {
     return FromUtf8(text);
 }
 
-}  // namespace orvik
+}  // namespace orvik::support

@@ -10,8 +10,9 @@
 
 #include "support/text_codec.h"
 
+namespace orvik::support {
+
 // Reading the console's text files (receipt files, command files) line by line.
-namespace orvik {
 
 // Where the bytes come from: a file, or memory in tests and fuzzing.
 class ITextSource {
@@ -22,9 +23,9 @@ class ITextSource {
     virtual std::ptrdiff_t Read(std::span<std::uint8_t> buffer, int& error) = 0;
 };
 
-class CMemoryTextSource final : public ITextSource {
+class MemoryTextSource final : public ITextSource {
   public:
-    explicit CMemoryTextSource(std::string_view bytes) : m_bytes(bytes) {}
+    explicit MemoryTextSource(std::string_view bytes) : m_bytes(bytes) {}
     std::ptrdiff_t Read(std::span<std::uint8_t> buffer, int& error) override;
 
   private:
@@ -32,29 +33,29 @@ class CMemoryTextSource final : public ITextSource {
 };
 
 // A file opened for reading; closed with the object.
-class CFileTextSource final : public ITextSource {
+class FileTextSource final : public ITextSource {
   public:
     // Nothing, with the system's error number in error, when the file cannot be opened or is a
     // pipe, a device or a socket rather than a file (EINVAL).
-    static std::unique_ptr<CFileTextSource> Open(const std::filesystem::path& path, int& error);
-    ~CFileTextSource() override;
-    CFileTextSource(const CFileTextSource&) = delete;
-    CFileTextSource& operator=(const CFileTextSource&) = delete;
+    static std::unique_ptr<FileTextSource> Open(const std::filesystem::path& path, int& error);
+    ~FileTextSource() override;
+    FileTextSource(const FileTextSource&) = delete;
+    FileTextSource& operator=(const FileTextSource&) = delete;
     std::ptrdiff_t Read(std::span<std::uint8_t> buffer, int& error) override;
 
   private:
-    explicit CFileTextSource(int fd) : m_fd(fd) {}
+    explicit FileTextSource(int fd) : m_fd(fd) {}
     int m_fd;
 };
 
 enum class LineStatus { Line, End, Error };
 
-class CTextLineReader {
+class TextLineReader {
   public:
     // A line longer than this many bytes comes in several pieces.
     static constexpr std::size_t kMaxLineBytes = 4095;
 
-    explicit CTextLineReader(ITextSource& source, CodePage page = CodePage::Ansi1251)
+    explicit TextLineReader(ITextSource& source, CodePage page = CodePage::Ansi1251)
         : m_source(source), m_page(page) {}
 
     // The next piece of text: the bytes up to and including the next LF or the end of the
@@ -87,4 +88,4 @@ class CTextLineReader {
 // The system's description of an error number, at most 1023 characters.
 std::u16string SystemErrorText(int error);
 
-}  // namespace orvik
+}  // namespace orvik::support

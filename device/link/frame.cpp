@@ -4,7 +4,7 @@
 
 #include "support/text_codec.h"
 
-namespace orvik {
+namespace orvik::device {
 
 std::uint32_t FrameChecksum(std::span<const std::uint8_t> bytes) {
     std::uint32_t h = 0;
@@ -33,7 +33,7 @@ std::size_t BuildCommandFrame(std::u16string_view text, std::span<std::uint8_t> 
         } else if (ch == u'\u0456') {
             byte = 'i';
         } else {
-            byte = EncodeChar(CodePage::Oem866, ch);
+            byte = support::EncodeChar(support::CodePage::Oem866, ch);
         }
         out[1 + i] = byte;
     }
@@ -44,4 +44,4 @@ std::size_t BuildCommandFrame(std::u16string_view text, std::span<std::uint8_t> 
     return n + 5;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

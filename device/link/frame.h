@@ -5,10 +5,11 @@
 #include <span>
 #include <string_view>
 
+namespace orvik::device {
+
 // The register's wire format. A command frame is 0xFD, the text in CP866, a length byte
 // (text length + 1, modulo 256), 0xFE, 0x00 and a checksum byte. Reply frames are 0xFD, text,
 // length byte, 0xFE and trailer bytes; their length byte, trailer and checksum are not checked.
-namespace orvik {
 
 inline constexpr std::uint8_t kFrameStart = 0xFD;
 inline constexpr std::uint8_t kFrameEnd = 0xFE;
@@ -28,4 +29,4 @@ std::uint32_t FrameChecksum(std::span<const std::uint8_t> bytes);
 // A text longer than kMaxCommandText is cut to that length rather than overrun the buffer.
 std::size_t BuildCommandFrame(std::u16string_view text, std::span<std::uint8_t> out);
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -5,9 +5,9 @@
 
 #include "device/link/frame.h"
 
-namespace orvik {
+namespace orvik::device {
 
-bool CFrameCutter::AlignToFrameStart() {
+bool FrameCutter::AlignToFrameStart() {
     const auto begin = m_buffer.begin();
     const auto it = std::find(begin, begin + static_cast<std::ptrdiff_t>(m_fill), kFrameStart);
     const auto offset = static_cast<std::size_t>(it - begin);
@@ -19,14 +19,14 @@ bool CFrameCutter::AlignToFrameStart() {
     return true;
 }
 
-std::size_t CFrameCutter::FindFrameEnd() const {
+std::size_t FrameCutter::FindFrameEnd() const {
     const auto begin = m_buffer.begin();
     const auto end = begin + static_cast<std::ptrdiff_t>(m_fill);
     const auto it = std::find(begin, end, kFrameEnd);
     return it == end ? kNotFound : static_cast<std::size_t>(it - begin);
 }
 
-void CFrameCutter::Consume(std::size_t count) {
+void FrameCutter::Consume(std::size_t count) {
     if (count == 0) {
         return;
     }
@@ -34,4 +34,4 @@ void CFrameCutter::Consume(std::size_t count) {
     m_fill -= count;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -5,12 +5,13 @@
 #include <cstdint>
 #include <span>
 
+namespace orvik::device {
+
 // Cuts reply frames out of the bytes read from the serial line. Bytes before a frame start are
 // discarded; a frame that is still arriving is kept until its end byte comes; the length byte,
 // trailer and checksum of a reply are not checked. Works in one fixed buffer, allocating nothing.
-namespace orvik {
 
-class CFrameCutter {
+class FrameCutter {
   public:
     static constexpr std::size_t kBufferSize = 4096;
 
@@ -56,4 +57,4 @@ class CFrameCutter {
     std::size_t m_fill = 0;
 };
 
-}  // namespace orvik
+}  // namespace orvik::device

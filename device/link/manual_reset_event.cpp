@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-namespace orvik {
+namespace orvik::device {
 
 namespace {
 // How often a waiting core hands control to its idle hook.
 constexpr std::chrono::milliseconds kIdleSlice{20};
 }  // namespace
 
-void CManualResetEvent::Set() {
+void ManualResetEvent::Set() {
     {
         std::lock_guard lock(m_mutex);
         m_set = true;
@@ -17,17 +17,17 @@ void CManualResetEvent::Set() {
     m_changed.notify_all();
 }
 
-void CManualResetEvent::Reset() {
+void ManualResetEvent::Reset() {
     std::lock_guard lock(m_mutex);
     m_set = false;
 }
 
-bool CManualResetEvent::IsSet() const {
+bool ManualResetEvent::IsSet() const {
     std::lock_guard lock(m_mutex);
     return m_set;
 }
 
-bool CManualResetEvent::Wait(int timeoutMs, const std::function<void()>* idle) {
+bool ManualResetEvent::Wait(int timeoutMs, const std::function<void()>* idle) {
     using Clock = std::chrono::steady_clock;
     const bool forever = timeoutMs < 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
@@ -54,4 +54,4 @@ bool CManualResetEvent::Wait(int timeoutMs, const std::function<void()>* idle) {
     return true;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -5,10 +5,11 @@
 #include <functional>
 #include <mutex>
 
-// A manual-reset event: once set it stays set, waking every waiter, until it is reset.
-namespace orvik {
+namespace orvik::device {
 
-class CManualResetEvent {
+// A manual-reset event: once set it stays set, waking every waiter, until it is reset.
+
+class ManualResetEvent {
   public:
     void Set();
     void Reset();
@@ -25,4 +26,4 @@ class CManualResetEvent {
     bool m_set = false;
 };
 
-}  // namespace orvik
+}  // namespace orvik::device

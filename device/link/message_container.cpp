@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstring>
 
+namespace orvik::device {
+
 CMessageContainer::CMessageContainer() {
     std::memset(m_slots.data(), 0, sizeof(m_slots));
 }
@@ -95,3 +97,5 @@ void CMessageContainer::BlankTexts() {
         std::fill_n(slot.text, 149, u'\0');
     }
 }
+
+}  // namespace orvik::device

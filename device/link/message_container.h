@@ -8,6 +8,8 @@
 
 #include "device/link/manual_reset_event.h"
 
+namespace orvik::device {
+
 // The reply queue: a ring of 64 fixed slots (63 usable) between the receiver thread, the only
 // producer, and the user-interface thread, the only consumer. The producer fills a slot before
 // it publishes the new tail; the consumer reads a slot before it publishes the new head. A
@@ -56,8 +58,10 @@ class CMessageContainer {
 
     static int Next(int index) { return (index + 1) % kCapacity; }
 
-    orvik::CManualResetEvent m_notEmpty;
+    orvik::device::ManualResetEvent m_notEmpty;
     std::atomic<std::int16_t> m_head{0};  // written by the consumer only
     std::atomic<std::int16_t> m_tail{0};  // written by the producer only
     std::array<Slot, kCapacity> m_slots;
 };
+
+}  // namespace orvik::device

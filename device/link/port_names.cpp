@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-namespace orvik {
+namespace orvik::device {
 
 std::string PortsDirectory() {
     if (const char* dir = std::getenv("ORVIK_PORTS_DIR"); dir && *dir) {
@@ -99,4 +99,4 @@ std::vector<std::string> ListExistingPorts() {
     return ports;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
+namespace orvik::device {
+
 // COM names ("COM1" to "COM24") and the device paths behind them. An entry COMn in the ports
 // folder (a symbolic link to the real device) wins; otherwise COM1-COM4 are /dev/ttyS0-3,
 // COM5-COM14 /dev/ttyUSB0-9 and COM15-COM24 /dev/ttyACM0-9.
-namespace orvik {
 
 inline constexpr int kFirstPortNumber = 1;
 inline constexpr int kLastPortNumber = 24;
@@ -28,4 +29,4 @@ bool PortExists(const std::string& name);
 // The COM names that exist, in ascending order.
 std::vector<std::string> ListExistingPorts();
 
-}  // namespace orvik
+}  // namespace orvik::device

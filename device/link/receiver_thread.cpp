@@ -11,13 +11,13 @@
 
 #include "support/text_codec.h"
 
-namespace orvik {
+namespace orvik::device {
 
-CReceiverThread::~CReceiverThread() {
+ReceiverThread::~ReceiverThread() {
     Stop();
 }
 
-bool CReceiverThread::Start(int portFd, CMessageContainer& queue, int timeoutMs) {
+bool ReceiverThread::Start(int portFd, CMessageContainer& queue, int timeoutMs) {
     Stop();
     m_stopFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_stopFd < 0) {
@@ -28,9 +28,9 @@ bool CReceiverThread::Start(int portFd, CMessageContainer& queue, int timeoutMs)
     m_stopFlag.store(false, std::memory_order_release);
     m_hungUp.store(false, std::memory_order_release);
     m_started.Reset();
-    m_cutter = CFrameCutter();
+    m_cutter = FrameCutter();
     try {
-        m_thread = std::thread(&CReceiverThread::Run, this);
+        m_thread = std::thread(&ReceiverThread::Run, this);
     } catch (const std::system_error&) {
         ::close(m_stopFd);
         m_stopFd = -1;
@@ -43,7 +43,7 @@ bool CReceiverThread::Start(int portFd, CMessageContainer& queue, int timeoutMs)
     return true;
 }
 
-void CReceiverThread::Stop() {
+void ReceiverThread::Stop() {
     if (m_thread.joinable()) {
         m_stopFlag.store(true, std::memory_order_release);
         const std::uint64_t one = 1;
@@ -60,7 +60,7 @@ void CReceiverThread::Stop() {
     m_portFd = -1;
 }
 
-void CReceiverThread::Run() {
+void ReceiverThread::Run() {
     m_started.Set();
     while (!m_stopFlag.load(std::memory_order_acquire)) {
         pollfd fds[2] = {{m_stopFd, POLLIN, 0}, {m_portFd, POLLIN, 0}};
@@ -88,22 +88,22 @@ void CReceiverThread::Run() {
     }
 }
 
-bool CReceiverThread::ReadAvailable() {
+bool ReceiverThread::ReadAvailable() {
     for (;;) {
         const auto space = m_cutter.FreeSpace();
         const ssize_t n = ::read(m_portFd, space.data(), space.size());
         if (n > 0) {
-            m_cutter.Commit(static_cast<std::size_t>(n),
-                            [this](std::span<const std::uint8_t> bytes) {
-                                // A slot keeps no more than this anyway; the rest of a long reply
-                                // is dropped.
-                                char16_t text[CMessageContainer::kMaxTextLength];
-                                const std::size_t length = std::min(bytes.size(), std::size(text));
-                                for (std::size_t i = 0; i < length; ++i) {
-                                    text[i] = DecodeByte(CodePage::Oem866, bytes[i]);
-                                }
-                                m_queue->Push(std::u16string_view(text, length));
-                            });
+            m_cutter.Commit(
+                static_cast<std::size_t>(n), [this](std::span<const std::uint8_t> bytes) {
+                    // A slot keeps no more than this anyway; the rest of a long reply
+                    // is dropped.
+                    char16_t text[CMessageContainer::kMaxTextLength];
+                    const std::size_t length = std::min(bytes.size(), std::size(text));
+                    for (std::size_t i = 0; i < length; ++i) {
+                        text[i] = support::DecodeByte(support::CodePage::Oem866, bytes[i]);
+                    }
+                    m_queue->Push(std::u16string_view(text, length));
+                });
             return true;
         }
         if (n < 0 && errno == EINTR) {
@@ -117,10 +117,10 @@ bool CReceiverThread::ReadAvailable() {
     }
 }
 
-void CReceiverThread::WaitForStop() const {
+void ReceiverThread::WaitForStop() const {
     pollfd stop{m_stopFd, POLLIN, 0};
     while (::poll(&stop, 1, -1) < 0 && errno == EINTR) {
     }
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -7,17 +7,18 @@
 #include "device/link/manual_reset_event.h"
 #include "device/link/message_container.h"
 
+namespace orvik::device {
+
 // The receiver: one thread that waits in poll on the port and a stop eventfd, reads what has
 // arrived, cuts reply frames and pushes their texts into the reply queue. When the line hangs
 // up it stops reading and waits only for its stop event, so it never spins.
-namespace orvik {
 
-class CReceiverThread {
+class ReceiverThread {
   public:
-    CReceiverThread() = default;
-    ~CReceiverThread();
-    CReceiverThread(const CReceiverThread&) = delete;
-    CReceiverThread& operator=(const CReceiverThread&) = delete;
+    ReceiverThread() = default;
+    ~ReceiverThread();
+    ReceiverThread(const ReceiverThread&) = delete;
+    ReceiverThread& operator=(const ReceiverThread&) = delete;
 
     // Starts reading portFd into queue and waits up to timeoutMs for the thread to report that
     // it runs. False when the thread could not be created or did not report in time.
@@ -39,9 +40,9 @@ class CReceiverThread {
     CMessageContainer* m_queue = nullptr;
     std::atomic<bool> m_stopFlag{false};  // set by Stop, read by the thread between reads
     std::atomic<bool> m_hungUp{false};
-    CManualResetEvent m_started;
-    CFrameCutter m_cutter;  // the thread's own
+    ManualResetEvent m_started;
+    FrameCutter m_cutter;  // the thread's own
     std::thread m_thread;
 };
 
-}  // namespace orvik
+}  // namespace orvik::device

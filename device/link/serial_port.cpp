@@ -12,7 +12,8 @@
 
 #include "device/link/port_names.h"
 
-namespace orvik {
+namespace orvik::device {
+
 namespace {
 
 constexpr int kDefaultBaud = 115200;
@@ -91,11 +92,11 @@ int BaudFromSpeed(speed_t speed) {
     }
 }
 
-CSerialPort::~CSerialPort() {
+SerialPort::~SerialPort() {
     Close();
 }
 
-bool CSerialPort::Open(const std::string& comName, std::string* reason) {
+bool SerialPort::Open(const std::string& comName, std::string* reason) {
     Close();
     const std::string path = ResolvePortPath(comName);
     if (path.empty()) {
@@ -141,7 +142,7 @@ bool CSerialPort::Open(const std::string& comName, std::string* reason) {
     return true;
 }
 
-void CSerialPort::SetBaudRate(int baud) {
+void SerialPort::SetBaudRate(int baud) {
     if (m_fd < 0) {
         return;
     }
@@ -154,7 +155,7 @@ void CSerialPort::SetBaudRate(int baud) {
     tcsetattr(m_fd, TCSANOW, &tio);
 }
 
-void CSerialPort::SetDtr(bool on) {
+void SerialPort::SetDtr(bool on) {
     if (m_fd < 0) {
         return;
     }
@@ -162,13 +163,13 @@ void CSerialPort::SetDtr(bool on) {
     ioctl(m_fd, on ? TIOCMBIS : TIOCMBIC, &dtr);
 }
 
-void CSerialPort::Purge() {
+void SerialPort::Purge() {
     if (m_fd >= 0) {
         tcflush(m_fd, TCIOFLUSH);
     }
 }
 
-bool CSerialPort::Write(std::span<const std::uint8_t> bytes) {
+bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
     if (m_fd < 0) {
         return false;
     }
@@ -198,7 +199,7 @@ bool CSerialPort::Write(std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-void CSerialPort::Close() {
+void SerialPort::Close() {
     if (m_fd < 0) {
         return;
     }
@@ -211,4 +212,4 @@ void CSerialPort::Close() {
     m_fd = -1;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -7,16 +7,17 @@
 #include <span>
 #include <string>
 
+namespace orvik::device {
+
 // The register's serial port: opened exclusively, raw, 115200 baud 8E2 with parity checking,
 // no flow control, DTR and RTS raised. All termios handling of the program lives here.
-namespace orvik {
 
-class CSerialPort {
+class SerialPort {
   public:
-    CSerialPort() = default;
-    ~CSerialPort();
-    CSerialPort(const CSerialPort&) = delete;
-    CSerialPort& operator=(const CSerialPort&) = delete;
+    SerialPort() = default;
+    ~SerialPort();
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
 
     // Opens the COM name's device and configures the line. On failure returns false and puts
     // the system's reason (with the remedy for a missing permission) into *reason.
@@ -44,4 +45,4 @@ class CSerialPort {
 // Maps a termios rate constant to baud and back (0 where unknown).
 int BaudFromSpeed(speed_t speed);
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -3,7 +3,8 @@
 #include <limits>
 #include <optional>
 
-namespace orvik {
+namespace orvik::device {
+
 namespace {
 
 constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
@@ -122,7 +123,7 @@ std::int32_t ReadNumber(std::u16string_view field) {
     return static_cast<std::int32_t>(value);
 }
 
-std::u16string RewriteDate(std::u16string_view field, const LocalDateTime& now) {
+std::u16string RewriteDate(std::u16string_view field, const support::LocalDateTime& now) {
     const std::optional<int> fullYear = ReadWholeNumber(ReplyField(field, 0, 4));
     std::optional<int> year = fullYear;
     if (fullYear && *fullYear < 2000) {
@@ -132,17 +133,17 @@ std::u16string RewriteDate(std::u16string_view field, const LocalDateTime& now) 
     }
     const std::optional<int> month = ReadWholeNumber(ReplyField(field, 4, 2));
     const std::optional<int> day = ReadWholeNumber(ReplyField(field, 6, 2));
-    if (!year || !month || !day || *year < 1900 || !IsCalendarDate(*year, *month, *day)) {
+    if (!year || !month || !day || *year < 1900 || !support::IsCalendarDate(*year, *month, *day)) {
         return FormatDate(now.year, now.month, now.day);
     }
     return FormatDate(*year, *month, *day);
 }
 
-std::u16string RewriteTime(std::u16string_view field, const LocalDateTime& now) {
+std::u16string RewriteTime(std::u16string_view field, const support::LocalDateTime& now) {
     const std::optional<int> hour = ReadWholeNumber(ReplyField(field, 0, 2));
     const std::optional<int> minute = ReadWholeNumber(ReplyField(field, 2, 2));
     const std::optional<int> second = ReadWholeNumber(ReplyField(field, 4, 2));
-    if (!hour || !minute || !second || !IsClockTime(*hour, *minute, *second)) {
+    if (!hour || !minute || !second || !support::IsClockTime(*hour, *minute, *second)) {
         return FormatTime(now.hour, now.minute, now.second);
     }
     return FormatTime(*hour, *minute, *second);
@@ -170,7 +171,7 @@ char16_t KeyPositionFromCode(std::u16string_view code) {
     }
 }
 
-void ParseConfigurationReply(std::u16string_view reply, const LocalDateTime& now,
+void ParseConfigurationReply(std::u16string_view reply, const support::LocalDateTime& now,
                              CPrinterInfo& info) {
     info.serialNumber = ReplyField(reply, kSerialPos, kSerialWidth);
     info.fiscalNumber = ReplyField(reply, kFiscalPos, kFiscalWidth);
@@ -199,7 +200,8 @@ void ParseConfigurationReply(std::u16string_view reply, const LocalDateTime& now
     info.currencyName = ReplyField(reply, kCurrencyNamePos, kCurrencyNameWidth);
 }
 
-void ParseTaxRecords(std::u16string_view reply, const LocalDateTime& now, CPrinterInfo& info) {
+void ParseTaxRecords(std::u16string_view reply, const support::LocalDateTime& now,
+                     CPrinterInfo& info) {
     for (std::size_t i = 0; i < info.taxSlots.size(); ++i) {
         const std::u16string_view record =
             ReplyField(reply, kDataStart + i * kTaxRecordWidth, kTaxRecordWidth);
@@ -250,4 +252,4 @@ void ApplyDeviceOptions(std::u16string_view answer, CPrinterInfo& info) {
     }
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -2,7 +2,8 @@
 
 #include <initializer_list>
 
-namespace orvik {
+namespace orvik::device {
+
 namespace {
 
 bool IsOneOf(std::u16string_view value, std::initializer_list<std::u16string_view> choices) {
@@ -85,4 +86,4 @@ std::int32_t ModelArticleLimit(std::int32_t family, std::int32_t model, std::int
     }
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -3,9 +3,10 @@
 #include <cstdint>
 #include <string_view>
 
+namespace orvik::device {
+
 // Which register the console talks to, told from its serial number and software, and the
 // article limit that follows from it.
-namespace orvik {
 
 struct FamilyAndModel {
     std::int32_t family = 1;
@@ -27,4 +28,4 @@ FamilyAndModel DeriveFamilyAndModel(std::u16string_view serialNumber,
 std::int32_t ModelArticleLimit(std::int32_t family, std::int32_t model, std::int32_t articleMode,
                                std::int32_t current);
 
-}  // namespace orvik
+}  // namespace orvik::device

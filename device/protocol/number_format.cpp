@@ -1,6 +1,6 @@
 #include "device/protocol/number_format.h"
 
-namespace orvik {
+namespace orvik::device {
 
 std::u16string FormatNumber(std::int32_t value, std::size_t width) {
     std::uint32_t rest = static_cast<std::uint32_t>(value);
@@ -16,4 +16,4 @@ std::u16string FormatNumber(std::int32_t value, std::size_t width) {
     return digits;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -1,3 +1,7 @@
 #include "device/protocol/printer_info.h"
 
+namespace orvik::device {
+
 CPrinterInfo::~CPrinterInfo() = default;
+
+}  // namespace orvik::device

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+namespace orvik::device {
+
 // A slot of the register's tax table. Slot n (1 to 8) is taxSlots[n - 1] and is named by the
 // n-th letter of the tax letters.
 struct TaxSlot {
@@ -58,3 +60,5 @@ class CPrinterInfo {
     std::array<TaxSlot, kTaxSlotCount> taxSlots{};
     std::array<std::int32_t, 4> configCounters{};  // the four "CRES" numbers, kept as read
 };
+
+}  // namespace orvik::device

@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
-namespace orvik {
+namespace orvik::device {
+
 namespace {
 
 constexpr int kShortNameWidth = 12;
@@ -268,4 +269,4 @@ std::u16string BuildCashMoveCommand(bool cashIn, std::int32_t amount) {
     return std::u16string(u"CAIO") + (cashIn ? u'I' : u'O') + FormatNumber(amount, 10);
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -6,8 +6,9 @@
 
 #include "device/protocol/receipt_math.h"
 
+namespace orvik::device {
+
 // The command texts of the receipt operations, built without a port.
-namespace orvik {
 
 // What of the register decides the layout of a line command.
 struct RegisterProfile {
@@ -96,4 +97,4 @@ std::u16string BuildCompoundTaxCommand(std::u16string_view taxLetters, int first
 // "CAIO", "I" for cash in or "O" for cash out, and the amount in ten digits.
 std::u16string BuildCashMoveCommand(bool cashIn, std::int32_t amount);
 
-}  // namespace orvik
+}  // namespace orvik::device

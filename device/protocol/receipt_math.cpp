@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace orvik {
+namespace orvik::device {
+
 namespace {
 
 constexpr std::int64_t kHundredthsPerUnit = 10000;  // a rate of 100.00 % in hundredths
@@ -235,4 +236,4 @@ bool LineFitsCommand(std::int32_t price, std::int64_t lineSum, const LineDiscoun
            discount.amount <= kMaxLineFieldValue;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -8,6 +8,8 @@
 #include "device/protocol/number_format.h"
 #include "device/protocol/printer_info.h"
 
+namespace orvik::device {
+
 // The running sums of an open receipt, kept by the device core from one OpenReceipt to the
 // next. Money is in minor units of the register's currency; sums wrap like the register's
 // 32-bit counters.
@@ -36,7 +38,6 @@ struct LineAmounts {
 using TaxTable = std::array<TaxSlot, CPrinterInfo::kTaxSlotCount>;
 
 // The arithmetic of receipts, without a port: line sums, discounts, taxes and the amount due.
-namespace orvik {
 
 // Discount kinds of a receipt line.
 inline constexpr int kNoDiscount = -1;
@@ -116,4 +117,4 @@ LineAmounts PreviewLine(const TaxTable& slots, std::int32_t quantity, std::int32
 // line command (a negative price does not).
 bool LineFitsCommand(std::int32_t price, std::int64_t lineSum, const LineDiscount& discount);
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -5,32 +5,32 @@
 
 #include "device/protocol/number_format.h"
 
-namespace orvik {
+namespace orvik::device {
 
 namespace {
 
 constexpr int kLastWritableYear = 9999;
 
-std::u16string FormatReportDate(const LocalDateTime& date) {
+std::u16string FormatReportDate(const support::LocalDateTime& date) {
     return FormatNumber(date.year, 4) + FormatNumber(date.month, 2) + FormatNumber(date.day, 2);
 }
 
-bool IsEarlierDate(const LocalDateTime& a, const LocalDateTime& b) {
+bool IsEarlierDate(const support::LocalDateTime& a, const support::LocalDateTime& b) {
     return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
 }
 
 }  // namespace
 
-bool IsReportDate(const LocalDateTime& date) {
+bool IsReportDate(const support::LocalDateTime& date) {
     return date.year >= 1 && date.year <= kLastWritableYear &&
-           IsCalendarDate(date.year, date.month, date.day);
+           support::IsCalendarDate(date.year, date.month, date.day);
 }
 
-std::u16string BuildPeriodicReportByDatesCommand(const LocalDateTime& from, const LocalDateTime& to,
-                                                 bool full) {
+std::u16string BuildPeriodicReportByDatesCommand(const support::LocalDateTime& from,
+                                                 const support::LocalDateTime& to, bool full) {
     const bool swap = IsEarlierDate(to, from);
-    const LocalDateTime& first = swap ? to : from;
-    const LocalDateTime& last = swap ? from : to;
+    const support::LocalDateTime& first = swap ? to : from;
+    const support::LocalDateTime& last = swap ? from : to;
     return (full ? u"FIRP" : u"IREP") + FormatReportDate(first) + FormatReportDate(last);
 }
 
@@ -41,4 +41,4 @@ std::u16string BuildPeriodicReportByNumbersCommand(std::int32_t from, std::int32
     return (full ? u"FIRN" : u"IREN") + FormatNumber(from, 4) + FormatNumber(to, 4);
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

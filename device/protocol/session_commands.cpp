@@ -1,6 +1,6 @@
 #include "device/protocol/session_commands.h"
 
-namespace orvik {
+namespace orvik::device {
 
 Credentials TruncateCredentials(std::u16string_view operatorName, std::u16string_view password) {
     return {std::u16string(operatorName.substr(0, kMaxOperatorNameLength)),
@@ -28,4 +28,4 @@ std::u16string BuildAccessLevelCommand(int level, const std::array<std::u16strin
     return text;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -4,8 +4,9 @@
 #include <string>
 #include <string_view>
 
+namespace orvik::device {
+
 // The command texts of the connection session, built without a port.
-namespace orvik {
 
 // The register takes an operator name of at most 9 characters and a password of at most 10.
 inline constexpr std::size_t kMaxOperatorNameLength = 9;
@@ -35,4 +36,4 @@ LoginCommand BuildLoginCommand(std::u16string_view operatorName, std::u16string_
 // every other level "SVSL1" with the level-1 code.
 std::u16string BuildAccessLevelCommand(int level, const std::array<std::u16string_view, 3>& codes);
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -5,7 +5,7 @@
 #include "device/protocol/config_replies.h"
 #include "device/protocol/number_format.h"
 
-namespace orvik {
+namespace orvik::device {
 
 namespace {
 
@@ -49,7 +49,7 @@ std::optional<std::size_t> HeaderTextLimit(std::int32_t family, std::int32_t mod
     return std::nullopt;
 }
 
-std::u16string BuildClockCommand(const LocalDateTime& time) {
+std::u16string BuildClockCommand(const support::LocalDateTime& time) {
     return u"CTIM" + FormatNumber(time.hour, 2) + FormatNumber(time.minute, 2) +
            FormatNumber(time.second, 2);
 }
@@ -112,7 +112,7 @@ std::u16string BuildLineSpacingCommand(std::int32_t value) {
     return u"BLFI" + FormatNumber(value, 2);
 }
 
-std::optional<LocalDateTime> ParseRegisterDateTime(std::u16string_view answer) {
+std::optional<support::LocalDateTime> ParseRegisterDateTime(std::u16string_view answer) {
     if (answer.size() < kDateTimeDigits) {
         return std::nullopt;
     }
@@ -121,15 +121,16 @@ std::optional<LocalDateTime> ParseRegisterDateTime(std::u16string_view answer) {
                      [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
         return std::nullopt;
     }
-    LocalDateTime clock;
+    support::LocalDateTime clock;
     clock.year = DigitsAt(digits, 0, 4);
     clock.month = DigitsAt(digits, 4, 2);
     clock.day = DigitsAt(digits, 6, 2);
     clock.hour = DigitsAt(digits, 8, 2);
     clock.minute = DigitsAt(digits, 10, 2);
     clock.second = DigitsAt(digits, 12, 2);
-    if (clock.year < kFirstClockYear || !IsCalendarDate(clock.year, clock.month, clock.day) ||
-        !IsClockTime(clock.hour, clock.minute, clock.second)) {
+    if (clock.year < kFirstClockYear ||
+        !support::IsCalendarDate(clock.year, clock.month, clock.day) ||
+        !support::IsClockTime(clock.hour, clock.minute, clock.second)) {
         return std::nullopt;
     }
     return clock;
@@ -146,4 +147,4 @@ std::optional<CutterOptions> ParseCutterOptions(std::u16string_view answer) {
     return options;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -8,9 +8,10 @@
 
 #include "support/local_time.h"
 
+namespace orvik::device {
+
 // The command texts of the register's programmable settings, and the readers of the settings
 // queries' answers, built without a port.
-namespace orvik {
 
 // The longest command text the console sends: with it the frame's length byte is 255, and one
 // character more would wrap it to 0.
@@ -26,7 +27,7 @@ inline constexpr std::size_t kLogoLineHexCharacters = 108;
 std::optional<std::size_t> HeaderTextLimit(std::int32_t family, std::int32_t model);
 
 // "CTIM" and the time of day as HHMMSS; the date is not sent. The time must pass IsClockTime.
-std::u16string BuildClockCommand(const LocalDateTime& time);
+std::u16string BuildClockCommand(const support::LocalDateTime& time);
 
 // "CUTR", then 1 or 0 for the cutter and for the beeper (any non-zero value is 1), then the
 // partial-cut digit when the register takes one.
@@ -69,7 +70,7 @@ std::u16string BuildLineSpacingCommand(std::int32_t value);
 // The register's clock from its "GETD" answer (the reply without its tag): fourteen digits
 // YYYYMMDDhhmmss. Nothing when the answer is shorter, holds anything but digits there, or
 // names no real date and time (years before 1900 included).
-std::optional<LocalDateTime> ParseRegisterDateTime(std::u16string_view answer);
+std::optional<support::LocalDateTime> ParseRegisterDateTime(std::u16string_view answer);
 
 struct CutterOptions {
     std::int32_t cutter = 0;
@@ -82,4 +83,4 @@ struct CutterOptions {
 // register did not answer.
 std::optional<CutterOptions> ParseCutterOptions(std::u16string_view answer);
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -2,7 +2,8 @@
 
 #include <iterator>
 
-namespace orvik {
+namespace orvik::device {
+
 namespace {
 
 constexpr StatusToken kTable[] = {
@@ -42,4 +43,4 @@ bool HasStatusWord(std::u16string_view reply) {
     return Contains(reply, u"SOFT") || Contains(reply, u"HARD") || Contains(reply, u"SHUTDOWN");
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -3,10 +3,11 @@
 #include <span>
 #include <string_view>
 
+namespace orvik::device {
+
 // The register's status tokens, in the order they are searched: the first token contained in
 // a reply decides. Fatal tokens carry the id of their message; the three tokens that only warn
 // carry 0.
-namespace orvik {
 
 struct StatusToken {
     std::u16string_view token;
@@ -26,4 +27,4 @@ inline bool Contains(std::u16string_view text, std::u16string_view part) {
     return text.find(part) != std::u16string_view::npos;
 }
 
-}  // namespace orvik
+}  // namespace orvik::device

@@ -8,6 +8,8 @@ static void RegisterConsoleResources() {
     Q_INIT_RESOURCE(console);
 }
 
+namespace orvik::gui {
+
 void InitConsoleResources() {
     static const bool registered = [] {
         RegisterConsoleResources();
@@ -15,3 +17,5 @@ void InitConsoleResources() {
     }();
     (void)registered;
 }
+
+}  // namespace orvik::gui

@@ -6,6 +6,8 @@
 #include "device/orvik_core.h"
 #include "gui/document/console_texts.h"
 
+namespace orvik::gui {
+
 namespace {
 
 QString Qt16(std::u16string_view text) {
@@ -14,9 +16,8 @@ QString Qt16(std::u16string_view text) {
 
 }  // namespace
 
-CConsoleStatusBar::CConsoleStatusBar(QWidget* parent)
+ConsoleStatusBar::ConsoleStatusBar(QWidget* parent)
     : QStatusBar(parent), m_message(new QLabel(this)) {
-    using namespace orvik::console;
     // The window keeps the size of its view: a grip in the corner would promise otherwise.
     setSizeGripEnabled(false);
     m_message->setObjectName(QStringLiteral("messagePane"));
@@ -37,7 +38,7 @@ CConsoleStatusBar::CConsoleStatusBar(QWidget* parent)
     ShowKeyboardLocks({});
 }
 
-QLabel* CConsoleStatusBar::AddPane(const QStringList& possibleTexts) {
+QLabel* ConsoleStatusBar::AddPane(const QStringList& possibleTexts) {
     auto* pane = new QLabel(this);
     // Measured once, with the pane's own font, so that every text the pane shows fits whole; a
     // longer serial number still widens it.
@@ -52,31 +53,32 @@ QLabel* CConsoleStatusBar::AddPane(const QStringList& possibleTexts) {
     return pane;
 }
 
-void CConsoleStatusBar::ShowConnection(const COrvikCore* core) {
-    using namespace orvik::console;
+void ConsoleStatusBar::ShowConnection(const device::COrvikCore* core) {
     m_state->setText(Qt16(StatePaneText(core != nullptr)));
     m_serial->setText(Qt16(SerialPaneText(
         core ? std::optional<std::u16string>(core->printerInfo.serialNumber) : std::nullopt)));
 }
 
-void CConsoleStatusBar::ShowActivity(const QString& status) {
-    m_message->setText(status.isEmpty() ? Qt16(orvik::console::kIdleText) : status);
+void ConsoleStatusBar::ShowActivity(const QString& status) {
+    m_message->setText(status.isEmpty() ? Qt16(kIdleText) : status);
 }
 
-void CConsoleStatusBar::ShowKeyboardLocks(orvik::console::KeyboardLocks locks) {
+void ConsoleStatusBar::ShowKeyboardLocks(KeyboardLocks locks) {
     // Like a keyboard's own lights: the indicator's name while the lock is on, blank when off.
-    m_numLock->setText(locks.numLock ? Qt16(orvik::console::kNumLockIndicator) : QString());
-    m_capsLock->setText(locks.capsLock ? Qt16(orvik::console::kCapsLockIndicator) : QString());
+    m_numLock->setText(locks.numLock ? Qt16(kNumLockIndicator) : QString());
+    m_capsLock->setText(locks.capsLock ? Qt16(kCapsLockIndicator) : QString());
 }
 
-QString CConsoleStatusBar::MessageText() const {
+QString ConsoleStatusBar::MessageText() const {
     return currentMessage().isEmpty() ? m_message->text() : currentMessage();
 }
 
-QString CConsoleStatusBar::StateText() const {
+QString ConsoleStatusBar::StateText() const {
     return m_state->text();
 }
 
-QString CConsoleStatusBar::SerialText() const {
+QString ConsoleStatusBar::SerialText() const {
     return m_serial->text();
 }
+
+}  // namespace orvik::gui

@@ -4,23 +4,28 @@
 
 #include "gui/document/connection_rules.h"
 
-class COrvikCore;
 class QLabel;
+
+namespace orvik::device {
+class COrvikCore;
+}
+
+namespace orvik::gui {
 
 // The main window's status bar: the message pane (the idle text, a menu item's prompt while it
 // is highlighted, the running device operation), the connection state, the register's serial
 // number and the Num Lock and Caps Lock indicators.
-class CConsoleStatusBar : public QStatusBar {
+class ConsoleStatusBar : public QStatusBar {
     Q_OBJECT
 
   public:
-    explicit CConsoleStatusBar(QWidget* parent = nullptr);
+    explicit ConsoleStatusBar(QWidget* parent = nullptr);
 
     // The state and serial panes for the connected core, or for no connection.
-    void ShowConnection(const COrvikCore* core);
+    void ShowConnection(const device::COrvikCore* core);
     // The text of the running device operation, or the idle text when none runs.
     void ShowActivity(const QString& status);
-    void ShowKeyboardLocks(orvik::console::KeyboardLocks locks);
+    void ShowKeyboardLocks(KeyboardLocks locks);
 
     QString MessageText() const;
     QString StateText() const;
@@ -39,3 +44,5 @@ class CConsoleStatusBar : public QStatusBar {
     QLabel* m_numLock;
     QLabel* m_capsLock;
 };
+
+}  // namespace orvik::gui

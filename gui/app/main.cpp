@@ -3,13 +3,13 @@
 #include "gui/app/smoke_run.h"
 
 int main(int argc, char** argv) {
-    COrvikServiceApp app(argc, argv);
+    orvik::gui::COrvikServiceApp app(argc, argv);
     if (!app.InitInstance()) {
         return 1;
     }
     // Only for the build's own smoke test; see smoke_run.h.
-    if (const auto smoke = orvik::console::SmokeRunFromEnvironment()) {
-        return orvik::console::RunSmoke(app, *smoke);
+    if (const auto smoke = orvik::gui::SmokeRunFromEnvironment()) {
+        return orvik::gui::RunSmoke(app, *smoke);
     }
-    return COrvikServiceApp::exec();
+    return orvik::gui::COrvikServiceApp::exec();
 }

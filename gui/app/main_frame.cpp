@@ -15,6 +15,8 @@
 #include "gui/document/console_texts.h"
 #include "gui/document/orvik_service_doc.h"
 
+namespace orvik::gui {
+
 namespace {
 
 QString Qt16(std::u16string_view text) {
@@ -37,11 +39,11 @@ CMainFrame::CMainFrame(COrvikServiceDoc* document, std::vector<PageEntry> pages,
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(Qt16(orvik::console::kTitle));
+    setWindowTitle(Qt16(kTitle));
     m_pDocument->SetMainWindow(this);
 
     // In this order: status bar, tool strip, connection bar.
-    m_statusBar = new CConsoleStatusBar(this);
+    m_statusBar = new ConsoleStatusBar(this);
     setStatusBar(m_statusBar);
     CreateActions();
     CreateToolStrip();
@@ -66,8 +68,8 @@ void CMainFrame::CreateActions() {
     m_connectAction = new QAction(QIcon(QStringLiteral(":/icons/connect.png")),
                                   QStringLiteral("&Подключение ЭККР\tEnter"), this);
     m_connectAction->setIconText(QStringLiteral("Подключить"));
-    m_connectAction->setToolTip(Qt16(orvik::console::kConnectPrompt));
-    m_connectAction->setStatusTip(Qt16(orvik::console::kConnectPrompt));
+    m_connectAction->setToolTip(Qt16(kConnectPrompt));
+    m_connectAction->setStatusTip(Qt16(kConnectPrompt));
     // Enter connects from anywhere in the window, the password field included; the shortcut
     // goes with the action's enabling, so while connected Enter reaches the pages.
     m_connectAction->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
@@ -77,8 +79,8 @@ void CMainFrame::CreateActions() {
     m_disconnectAction = new QAction(QIcon(QStringLiteral(":/icons/disconnect.png")),
                                      QStringLiteral("&Отключение ЭККР"), this);
     m_disconnectAction->setIconText(QStringLiteral("Отключить"));
-    m_disconnectAction->setToolTip(Qt16(orvik::console::kDisconnectPrompt));
-    m_disconnectAction->setStatusTip(Qt16(orvik::console::kDisconnectPrompt));
+    m_disconnectAction->setToolTip(Qt16(kDisconnectPrompt));
+    m_disconnectAction->setStatusTip(Qt16(kDisconnectPrompt));
     connect(m_disconnectAction, &QAction::triggered, this, &CMainFrame::OnDisconnect);
 
     m_exitAction = new QAction(QStringLiteral("В&ыход"), this);
@@ -156,7 +158,7 @@ void CMainFrame::OnDisconnect() {
 }
 
 void CMainFrame::UpdateCommandUI() {
-    const auto enabling = orvik::console::EnablingFor(m_pDocument->IsConnected());
+    const auto enabling = EnablingFor(m_pDocument->IsConnected());
     m_connectAction->setEnabled(enabling.connect);
     m_disconnectAction->setEnabled(enabling.disconnect);
 }
@@ -196,8 +198,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        m_statusBar->ShowKeyboardLocks(
-            orvik::console::LocksFromModifierMask(key->nativeModifiers()));
+        m_statusBar->ShowKeyboardLocks(LocksFromModifierMask(key->nativeModifiers()));
     }
     return QMainWindow::eventFilter(watched, event);
 }
+
+}  // namespace orvik::gui

@@ -7,11 +7,14 @@
 #include "gui/app/main_frame_dlg_bar.h"
 #include "gui/pages/console_pages.h"
 
-class CConsoleStatusBar;
-class COrvikServiceDoc;
-class COrvikServiceView;
 class QAction;
 class QToolBar;
+
+namespace orvik::gui {
+
+class ConsoleStatusBar;
+class COrvikServiceDoc;
+class COrvikServiceView;
 
 // The console's one window: the menu, the tool strip with Connect and Disconnect, the
 // connection bar, the main view and the status bar. The window has a fixed size, fitted to the
@@ -37,7 +40,7 @@ class CMainFrame : public QMainWindow {
     QAction* DisconnectAction() const { return m_disconnectAction; }
     QToolBar* ToolStrip() const { return m_toolStrip; }
     CMainFrameDlgBar* ConnectionBar() const { return m_pDlgBar; }
-    CConsoleStatusBar* StatusPanes() const { return m_statusBar; }
+    ConsoleStatusBar* StatusPanes() const { return m_statusBar; }
     COrvikServiceView* View() const { return m_view; }
 
   protected:
@@ -56,7 +59,7 @@ class CMainFrame : public QMainWindow {
     void OnAbout();
 
     COrvikServiceDoc* m_pDocument;
-    CConsoleStatusBar* m_statusBar = nullptr;
+    ConsoleStatusBar* m_statusBar = nullptr;
     QToolBar* m_toolStrip = nullptr;
     CMainFrameDlgBar* m_pDlgBar = nullptr;
     COrvikServiceView* m_view = nullptr;
@@ -68,3 +71,5 @@ class CMainFrame : public QMainWindow {
     // The window was asked to close while the register was busy; it closes once it is done.
     bool m_closePending = false;
 };
+
+}  // namespace orvik::gui

@@ -6,16 +6,18 @@
 #include "gui/document/console_texts.h"
 #include "ui_connection_bar.h"
 
+namespace orvik::gui {
+
 CMainFrameDlgBar::CMainFrameDlgBar(QWidget* parent, PortProbe probe)
     : QWidget(parent), m_ui(new Ui::ConnectionBar), m_probe(std::move(probe)) {
     m_ui->setupUi(this);
     if (!m_probe) {
-        m_probe = [](const std::string& name) { return orvik::PortExists(name); };
+        m_probe = [](const std::string& name) { return orvik::device::PortExists(name); };
     }
-    m_ui->operatorNameEdit->setMaxLength(orvik::console::kMaxOperatorNameLength);
-    m_ui->passwordEdit->setMaxLength(orvik::console::kMaxPasswordLength);
+    m_ui->operatorNameEdit->setMaxLength(kMaxOperatorNameLength);
+    m_ui->passwordEdit->setMaxLength(kMaxPasswordLength);
     FillPortList();
-    m_strOperatorName = QString::fromUtf16(orvik::console::kDefaultOperatorName);
+    m_strOperatorName = QString::fromUtf16(kDefaultOperatorName);
     m_strOperatorPassword.clear();
     WriteControls();
 }
@@ -27,7 +29,8 @@ CMainFrameDlgBar::~CMainFrameDlgBar() {
 int CMainFrameDlgBar::FillPortList() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     int added = 0;
-    for (int number = orvik::kFirstPortNumber; number <= orvik::kLastPortNumber; ++number) {
+    for (int number = orvik::device::kFirstPortNumber; number <= orvik::device::kLastPortNumber;
+         ++number) {
         const QString name = QStringLiteral("COM%1").arg(number);
         if (!m_probe(name.toStdString())) {
             continue;
@@ -60,10 +63,12 @@ void CMainFrameDlgBar::FocusPassword() {
     m_ui->passwordEdit->setFocus();
 }
 
-orvik::console::ConnectionValues CMainFrameDlgBar::Values() const {
-    return orvik::console::ConnectionValues{
+ConnectionValues CMainFrameDlgBar::Values() const {
+    return ConnectionValues{
         .port = m_strPort.toStdString(),
         .operatorName = m_strOperatorName.toStdU16String(),
         .password = m_strOperatorPassword.toStdU16String(),
     };
 }
+
+}  // namespace orvik::gui

@@ -12,6 +12,8 @@ namespace Ui {
 class ConnectionBar;
 }
 
+namespace orvik::gui {
+
 // The connection bar under the tool strip: the serial port, the operator's name and the
 // operator's password. Nothing of it is kept between runs: each start offers the first port
 // found, "Касир" and an empty password.
@@ -42,7 +44,7 @@ class CMainFrameDlgBar : public QWidget {
     void FocusPassword();
 
     // The three fields as the document takes them.
-    orvik::console::ConnectionValues Values() const;
+    ConnectionValues Values() const;
 
     QString m_strPort;
     QString m_strOperatorName;
@@ -52,3 +54,5 @@ class CMainFrameDlgBar : public QWidget {
     Ui::ConnectionBar* m_ui;
     PortProbe m_probe;
 };
+
+}  // namespace orvik::gui

@@ -7,6 +7,8 @@
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/console_pages.h"
 
+namespace orvik::gui {
+
 namespace {
 
 QIcon ApplicationIcon() {
@@ -41,3 +43,5 @@ bool COrvikServiceApp::InitInstance() {
     m_mainFrame->show();
     return true;
 }
+
+}  // namespace orvik::gui

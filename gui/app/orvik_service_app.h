@@ -4,6 +4,8 @@
 
 #include <memory>
 
+namespace orvik::gui {
+
 class CMainFrame;
 class COrvikServiceDoc;
 
@@ -33,3 +35,5 @@ class COrvikServiceApp : public QApplication {
     std::unique_ptr<COrvikServiceDoc> m_document;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };
+
+}  // namespace orvik::gui

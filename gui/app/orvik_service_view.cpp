@@ -9,6 +9,8 @@
 #include "gui/pages/updatable_dialog.h"
 #include "ui_contact_panel.h"
 
+namespace orvik::gui {
+
 namespace {
 
 // Painting of a widget stays off while the object lives, even if a page throws.
@@ -89,3 +91,5 @@ void COrvikServiceView::OnUpdate() {
         page->UpdateDialog();
     }
 }
+
+}  // namespace orvik::gui

@@ -6,14 +6,17 @@
 
 #include "gui/pages/console_pages.h"
 
-class COrvikServiceDoc;
-class CUpdatableDialog;
-class QStackedLayout;
-class QTabWidget;
-
 namespace Ui {
 class ContactPanel;
 }
+
+class QStackedLayout;
+class QTabWidget;
+
+namespace orvik::gui {
+
+class COrvikServiceDoc;
+class CUpdatableDialog;
 
 // The main window's client area. Disconnected it shows the contact panel (a picture, the
 // supplier's address and telephones, a mail and a web link); connected it shows the tab control
@@ -54,3 +57,5 @@ class COrvikServiceView : public QWidget {
     QStackedLayout* m_faces;
     std::vector<CUpdatableDialog*> m_pages;  // owned by the tab control; index = tab index
 };
+
+}  // namespace orvik::gui

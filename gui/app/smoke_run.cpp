@@ -15,7 +15,8 @@
 #include "gui/app/startup_figures.h"
 #include "gui/document/orvik_service_doc.h"
 
-namespace orvik::console {
+namespace orvik::gui {
+
 namespace {
 
 void Print(const char* what, const QString& text) {
@@ -23,7 +24,7 @@ void Print(const char* what, const QString& text) {
 }
 
 // The register's messages on standard error; questions are cancelled.
-class CStderrPrompt : public IPrompt {
+class StderrPrompt : public device::IPrompt {
   public:
     void ShowError(const std::u16string& text) override {
         Print("error: ", QString::fromStdU16String(text));
@@ -113,7 +114,7 @@ std::optional<SmokeRun> SmokeRunFromEnvironment() {
 }
 
 int RunSmoke(COrvikServiceApp& app, const SmokeRun& run) {
-    CStderrPrompt prompt;
+    StderrPrompt prompt;
     CStderrMessages messages;
     COrvikServiceDoc& document = *app.Document();
     document.SetPrompt(&prompt);
@@ -138,4 +139,4 @@ int RunSmoke(COrvikServiceApp& app, const SmokeRun& run) {
     return status;
 }
 
-}  // namespace orvik::console
+}  // namespace orvik::gui

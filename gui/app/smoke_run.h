@@ -4,6 +4,8 @@
 
 #include <optional>
 
+namespace orvik::gui {
+
 class COrvikServiceApp;
 
 // The build's smoke test starts the real program under a virtual X server against the
@@ -32,7 +34,6 @@ class COrvikServiceApp;
 //                                     the peak and current resident memory (T is -1
 //                                     when no paint came within 10 s; see
 //                                     startup_figures.h and bench/startup_memory.sh).
-namespace orvik::console {
 
 struct SmokeRun {
     QString port;
@@ -51,4 +52,4 @@ std::optional<SmokeRun> SmokeRunFromEnvironment();
 // Drives the shown main window as above and answers the exit status.
 int RunSmoke(COrvikServiceApp& app, const SmokeRun& run);
 
-}  // namespace orvik::console
+}  // namespace orvik::gui

@@ -8,10 +8,12 @@
 #include "gui/controls/program_version.h"
 #include "ui_about_dialog.h"
 
+namespace orvik::gui {
+
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_ui(new Ui::AboutDialog) {
     m_ui->setupUi(this);
     // The layout holds a placeholder; the box shows the version this program was built as.
-    m_ui->versionLabel->setText(orvik::FormatVersionLine(orvik::BuildProgramVersion()));
+    m_ui->versionLabel->setText(orvik::gui::FormatVersionLine(orvik::gui::BuildProgramVersion()));
     ShowApplicationIcon();
     connect(m_ui->buttonBox, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -29,3 +31,5 @@ void CAboutDlg::ShowApplicationIcon() {
     const int side = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     m_ui->iconLabel->setPixmap(icon.pixmap(side, side));
 }
+
+}  // namespace orvik::gui

@@ -6,6 +6,8 @@ namespace Ui {
 class AboutDialog;
 }
 
+namespace orvik::gui {
+
 // The About box: the console's name and version and the supplier's links. Opened modally from
 // the help menu, closed by OK.
 class CAboutDlg : public QDialog {
@@ -22,3 +24,5 @@ class CAboutDlg : public QDialog {
 
     Ui::AboutDialog* m_ui;
 };
+
+}  // namespace orvik::gui

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace orvik {
+namespace orvik::gui {
 
 namespace {
 // The width used when the font tells nothing about its characters.
@@ -31,8 +31,6 @@ int WantedColumnWidth(int charWidth, int chars) {
     const int base = charWidth * chars;
     return base + base / 2;
 }
-
-}  // namespace orvik
 
 CAutoSizeListCtrl::CAutoSizeListCtrl(QWidget* parent) : QTreeWidget(parent) {
     // Report style: flat rows, no expand decorations, several rows selectable at once, and no
@@ -108,7 +106,7 @@ void CAutoSizeListCtrl::AutoSizeColumns() {
         const int longest = LongestTextInColumn(column);
         // Qt fits the column to the wider of its contents and its header text.
         resizeColumnToContents(column);
-        const int wanted = orvik::WantedColumnWidth(charWidth, longest);
+        const int wanted = orvik::gui::WantedColumnWidth(charWidth, longest);
         if (columnWidth(column) < wanted) {
             setColumnWidth(column, wanted);
         }
@@ -140,8 +138,8 @@ void CAutoSizeListCtrl::OnRowsChanged() {
 
 int CAutoSizeListCtrl::EnsureCharacterWidth() {
     if (m_nCharWidth < 0) {
-        m_nCharWidth = orvik::CharacterWidthFor(m_fontMeasureSource ? m_fontMeasureSource()
-                                                                    : MeasureOwnFont());
+        m_nCharWidth = orvik::gui::CharacterWidthFor(m_fontMeasureSource ? m_fontMeasureSource()
+                                                                         : MeasureOwnFont());
     }
     return m_nCharWidth;
 }
@@ -154,12 +152,12 @@ int CAutoSizeListCtrl::LongestTextInColumn(int column) const {
     return static_cast<int>(longest);
 }
 
-std::optional<orvik::FontMeasure> CAutoSizeListCtrl::MeasureOwnFont() const {
+std::optional<orvik::gui::FontMeasure> CAutoSizeListCtrl::MeasureOwnFont() const {
     const QFont& listFont = font();
     // The pixel size Qt actually uses is the character height a Windows font reports as a
     // negative height.
-    return orvik::FontMeasure{QFontMetrics(listFont).averageCharWidth(),
-                              -QFontInfo(listFont).pixelSize()};
+    return orvik::gui::FontMeasure{QFontMetrics(listFont).averageCharWidth(),
+                                   -QFontInfo(listFont).pixelSize()};
 }
 
 CAutoSizeListCtrl::BatchUpdate::BatchUpdate(CAutoSizeListCtrl& list) : m_list(list) {
@@ -172,3 +170,5 @@ CAutoSizeListCtrl::BatchUpdate::~BatchUpdate() {
         m_list.AutoSizeColumns();
     }
 }
+
+}  // namespace orvik::gui

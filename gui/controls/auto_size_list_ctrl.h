@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-namespace orvik {
+namespace orvik::gui {
 
 // What the list reads of its font to size its columns: the average character width, and the
 // font height in the Windows sense, where a negative height is the height of the characters
@@ -26,8 +26,6 @@ int CharacterWidthFor(const std::optional<FontMeasure>& font);
 // widths per character.
 int WantedColumnWidth(int charWidth, int chars);
 
-}  // namespace orvik
-
 // A list in report style (columns, a header, several rows selectable, an icon per row) that
 // widens its columns to their contents after every insertion and deletion of rows.
 //
@@ -39,7 +37,7 @@ class CAutoSizeListCtrl : public QTreeWidget {
 
   public:
     // Reads the font measure; nullopt when the font cannot be read.
-    using FontMeasureSource = std::function<std::optional<orvik::FontMeasure>()>;
+    using FontMeasureSource = std::function<std::optional<orvik::gui::FontMeasure>()>;
 
     explicit CAutoSizeListCtrl(QWidget* parent = nullptr);
     ~CAutoSizeListCtrl() override;
@@ -86,10 +84,12 @@ class CAutoSizeListCtrl : public QTreeWidget {
     void OnRowsChanged();
     int EnsureCharacterWidth();
     int LongestTextInColumn(int column) const;
-    std::optional<orvik::FontMeasure> MeasureOwnFont() const;
+    std::optional<orvik::gui::FontMeasure> MeasureOwnFont() const;
 
     int m_nCharWidth = -1;
     FontMeasureSource m_fontMeasureSource;
     int m_nBatchDepth = 0;
     bool m_bSizingPending = false;
 };
+
+}  // namespace orvik::gui

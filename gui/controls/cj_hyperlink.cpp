@@ -9,6 +9,8 @@
 
 #include "gui/controls/label_fit.h"
 
+namespace orvik::gui {
+
 namespace {
 
 // The program's boxes carry the main window's title: the title of the outermost window the
@@ -111,7 +113,7 @@ void CCJHyperLink::SetUp() {
     setToolTip(m_strURL);
 }
 
-void CCJHyperLink::SetOpener(orvik::UrlOpener opener) {
+void CCJHyperLink::SetOpener(orvik::gui::UrlOpener opener) {
     m_opener = std::move(opener);
 }
 
@@ -120,12 +122,12 @@ void CCJHyperLink::SetFailurePresenter(FailurePresenter presenter) {
 }
 
 int CCJHyperLink::Open() {
-    const int status = orvik::OpenURL(m_strURL, m_opener);
-    if (orvik::OpenSucceeded(status)) {
+    const int status = orvik::gui::OpenURL(m_strURL, m_opener);
+    if (orvik::gui::OpenSucceeded(status)) {
         SetVisited(true);
     } else {
         QApplication::beep();
-        m_failurePresenter(this, orvik::HyperlinkFailureText(status));
+        m_failurePresenter(this, orvik::gui::HyperlinkFailureText(status));
     }
     return status;
 }
@@ -213,6 +215,8 @@ void CCJHyperLink::ReFit() {
     const QSize textSize =
         QFontMetrics(font()).size(0, text()) +
         QSize(margins.left() + margins.right() + extra, margins.top() + margins.bottom() + extra);
-    setGeometry(orvik::FitRectToText(geometry(), textSize, alignment()));
+    setGeometry(orvik::gui::FitRectToText(geometry(), textSize, alignment()));
     updateGeometry();
 }
+
+}  // namespace orvik::gui

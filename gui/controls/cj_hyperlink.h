@@ -10,6 +10,8 @@
 
 class QEnterEvent;
 
+namespace orvik::gui {
+
 // A text label that behaves as a hyperlink: underlined, coloured as a link (another colour
 // while the mouse is over it, a third once its target was opened), a hand cursor and a tooltip
 // with the target, and a click that opens the target with the desktop's handler.
@@ -51,7 +53,7 @@ class CCJHyperLink : public QLabel {
     bool IsSetUp() const { return m_bSetUp; }
 
     // What opens the target; by default the desktop. Only web and mail targets reach it.
-    void SetOpener(orvik::UrlOpener opener);
+    void SetOpener(orvik::gui::UrlOpener opener);
     // What shows a failed open; by default a warning box.
     void SetFailurePresenter(FailurePresenter presenter);
 
@@ -83,6 +85,8 @@ class CCJHyperLink : public QLabel {
     bool m_bSetUp = false;
     bool m_bPressed = false;
     QString m_strURL;
-    orvik::UrlOpener m_opener;
+    orvik::gui::UrlOpener m_opener;
     FailurePresenter m_failurePresenter;
 };
+
+}  // namespace orvik::gui

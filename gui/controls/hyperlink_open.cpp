@@ -2,7 +2,7 @@
 
 #include <QDesktopServices>
 
-namespace orvik {
+namespace orvik::gui {
 
 bool IsOpenableTarget(const QUrl& target) {
     if (!target.isValid()) {
@@ -76,4 +76,4 @@ QString HyperlinkFailureText(int status) {
     return QStringLiteral("Unable to open hyperlink:\n\n") + HyperlinkErrorDescription(status);
 }
 
-}  // namespace orvik
+}  // namespace orvik::gui

@@ -5,10 +5,11 @@
 
 #include <functional>
 
+namespace orvik::gui {
+
 // Opening a hyperlink's target with the desktop's default handler. The outcome is a status
 // number in the manner of the Windows shell: above 32 means the target was opened, 32 or below
 // is one of the failure codes whose descriptions the error box shows.
-namespace orvik {
 
 // The target was handed to its handler.
 inline constexpr int kOpenSucceeded = 33;
@@ -41,4 +42,4 @@ QString HyperlinkErrorDescription(int status);
 // The whole text of the error box for a failure status.
 QString HyperlinkFailureText(int status);
 
-}  // namespace orvik
+}  // namespace orvik::gui

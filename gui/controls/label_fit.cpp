@@ -1,6 +1,6 @@
 #include "gui/controls/label_fit.h"
 
-namespace orvik {
+namespace orvik::gui {
 
 QRect FitRectToText(const QRect& current, const QSize& text, Qt::Alignment alignment) {
     int left = current.x();
@@ -19,4 +19,4 @@ QRect FitRectToText(const QRect& current, const QSize& text, Qt::Alignment align
     return QRect(left, top, text.width(), text.height());
 }
 
-}  // namespace orvik
+}  // namespace orvik::gui

@@ -4,7 +4,7 @@
 #include <QSize>
 #include <Qt>
 
-namespace orvik {
+namespace orvik::gui {
 
 // The rectangle of a label that fits its text, from its current rectangle (in its parent's
 // coordinates) and its alignment:
@@ -14,4 +14,4 @@ namespace orvik {
 //   right-aligned one keeps its right edge, a left-aligned one keeps its left edge.
 QRect FitRectToText(const QRect& current, const QSize& text, Qt::Alignment alignment);
 
-}  // namespace orvik
+}  // namespace orvik::gui

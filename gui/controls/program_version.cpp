@@ -1,12 +1,12 @@
 #include "gui/controls/program_version.h"
 
+namespace orvik::gui {
+
 // The build passes the project's version in.
 #if !defined(ORVIK_VERSION_MAJOR) || !defined(ORVIK_VERSION_MINOR) || \
     !defined(ORVIK_VERSION_PATCH) || !defined(ORVIK_VERSION_TWEAK)
 #error "The build must define ORVIK_VERSION_MAJOR, _MINOR, _PATCH and _TWEAK"
 #endif
-
-namespace orvik {
 
 ProgramVersion BuildProgramVersion() {
     return ProgramVersion{ORVIK_VERSION_MAJOR, ORVIK_VERSION_MINOR, ORVIK_VERSION_PATCH,
@@ -21,4 +21,4 @@ QString FormatVersionLine(const ProgramVersion& version) {
         .arg(version.revisionNumber);
 }
 
-}  // namespace orvik
+}  // namespace orvik::gui

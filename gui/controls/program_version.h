@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace orvik {
+namespace orvik::gui {
 
 // The four numbers of the program's version: major, minor, build, revision.
 struct ProgramVersion {
@@ -18,4 +18,4 @@ ProgramVersion BuildProgramVersion();
 // "Версия: " followed by the four numbers joined by commas, e.g. "Версия: 3,0,0,22".
 QString FormatVersionLine(const ProgramVersion& version);
 
-}  // namespace orvik
+}  // namespace orvik::gui

@@ -2,7 +2,7 @@
 
 #include "gui/document/console_texts.h"
 
-namespace orvik::console {
+namespace orvik::gui {
 
 std::optional<std::u16string_view> FirstConnectionProblem(const ConnectionValues& values) {
     if (values.port.empty()) {
@@ -45,4 +45,4 @@ KeyboardLocks LocksFromModifierMask(std::uint32_t mask) {
                          .capsLock = (mask & kLockMask) != 0};
 }
 
-}  // namespace orvik::console
+}  // namespace orvik::gui

@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
+namespace orvik::gui {
+
 // The rules of the connection bar and the connection commands, free of any widget so that
 // they can be checked without a window.
-namespace orvik::console {
 
 // What the connection bar holds when Connect is chosen.
 struct ConnectionValues {
@@ -51,4 +52,4 @@ struct KeyboardLocks {
 };
 KeyboardLocks LocksFromModifierMask(std::uint32_t mask);
 
-}  // namespace orvik::console
+}  // namespace orvik::gui

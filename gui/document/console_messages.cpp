@@ -5,6 +5,8 @@
 #include "gui/document/console_texts.h"
 #include "gui/document/normal_cursor_scope.h"
 
+namespace orvik::gui {
+
 namespace {
 
 QMessageBox::Icon BoxIcon(IConsoleMessages::Icon icon) {
@@ -21,19 +23,21 @@ QMessageBox::Icon BoxIcon(IConsoleMessages::Icon icon) {
 
 }  // namespace
 
-void CMessageBoxMessages::Show(QWidget* parent, Icon icon, const QString& text) {
-    const orvik::console::NormalCursorScope cursor;
-    QMessageBox box(BoxIcon(icon), QString::fromStdU16String(orvik::console::kTitle), text,
-                    QMessageBox::Ok, parent);
+void MessageBoxMessages::Show(QWidget* parent, Icon icon, const QString& text) {
+    const NormalCursorScope cursor;
+    QMessageBox box(BoxIcon(icon), QString::fromStdU16String(kTitle), text, QMessageBox::Ok,
+                    parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
-bool CMessageBoxMessages::AskYesNo(QWidget* parent, const QString& text, bool yesIsDefault) {
-    const orvik::console::NormalCursorScope cursor;
-    QMessageBox box(QMessageBox::Question, QString::fromStdU16String(orvik::console::kTitle), text,
+bool MessageBoxMessages::AskYesNo(QWidget* parent, const QString& text, bool yesIsDefault) {
+    const NormalCursorScope cursor;
+    QMessageBox box(QMessageBox::Question, QString::fromStdU16String(kTitle), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes;
 }
+
+}  // namespace orvik::gui

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace orvik::gui {
+
 // How the console's own windows (the main frame and the pages) show their message boxes. The
 // console shows modal boxes captioned with its title; tests put a recorder in its place so that
 // no test ever waits on a box.
@@ -19,8 +21,10 @@ class IConsoleMessages {
 };
 
 // The console's boxes: QMessageBox, application-modal, captioned with the console title.
-class CMessageBoxMessages : public IConsoleMessages {
+class MessageBoxMessages : public IConsoleMessages {
   public:
     void Show(QWidget* parent, Icon icon, const QString& text) override;
     bool AskYesNo(QWidget* parent, const QString& text, bool yesIsDefault) override;
 };
+
+}  // namespace orvik::gui

@@ -1,8 +1,9 @@
 #pragma once
 
+namespace orvik::gui {
+
 // The console's own texts: its title, the connection bar's warnings and the status bar. The
 // device core's messages live in the string table under res/.
-namespace orvik::console {
 
 // The application name, the window title and the caption of the console's own message boxes.
 inline constexpr char16_t kTitle[] = u"Административная консоль для ЭККР \"Орвик\"";
@@ -33,4 +34,4 @@ inline constexpr char16_t kCapsLockIndicator[] = u"CAP";
 inline constexpr char16_t kConnectPrompt[] = u"Подключение ЭККР";
 inline constexpr char16_t kDisconnectPrompt[] = u"Отключение ЭККР";
 
-}  // namespace orvik::console
+}  // namespace orvik::gui

@@ -5,28 +5,32 @@
 
 #include "gui/document/normal_cursor_scope.h"
 
+namespace orvik::gui {
+
 namespace {
 
 QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const std::u16string& text,
                                 QMessageBox::StandardButtons buttons) {
-    const orvik::console::NormalCursorScope cursor;
-    QMessageBox box(icon, QString::fromStdU16String(kPromptTitle), QString::fromStdU16String(text),
-                    buttons, QApplication::activeWindow());
+    const NormalCursorScope cursor;
+    QMessageBox box(icon, QString::fromStdU16String(device::kPromptTitle),
+                    QString::fromStdU16String(text), buttons, QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 }  // namespace
 
-void CMessageBoxPrompt::ShowError(const std::u16string& text) {
+void MessageBoxPrompt::ShowError(const std::u16string& text) {
     Ask(QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
-void CMessageBoxPrompt::ShowWarning(const std::u16string& text) {
+void MessageBoxPrompt::ShowWarning(const std::u16string& text) {
     Ask(QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
-bool CMessageBoxPrompt::AskRetry(const std::u16string& text) {
+bool MessageBoxPrompt::AskRetry(const std::u16string& text) {
     return Ask(QMessageBox::Critical, text, QMessageBox::Retry | QMessageBox::Cancel) ==
            QMessageBox::Retry;
 }
+
+}  // namespace orvik::gui

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-namespace orvik::console {
+namespace orvik::gui {
 
 // While a message box waits for the operator, the arrow shows even when a device operation
 // has set the wait cursor; the wait cursor comes back when the box closes.
@@ -25,4 +25,4 @@ class NormalCursorScope {
     bool m_active;
 };
 
-}  // namespace orvik::console
+}  // namespace orvik::gui

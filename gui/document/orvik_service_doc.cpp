@@ -9,6 +9,8 @@
 #include "gui/document/console_texts.h"
 #include "gui/document/message_box_prompt.h"
 
+namespace orvik::gui {
+
 namespace {
 
 QString Qt16(std::u16string_view text) {
@@ -19,7 +21,7 @@ QString Qt16(std::u16string_view text) {
 
 COrvikServiceDoc::COrvikServiceDoc(QObject* parent)
     : QObject(parent),
-      m_ownPrompt(std::make_unique<CMessageBoxPrompt>()),
+      m_ownPrompt(std::make_unique<MessageBoxPrompt>()),
       m_prompt(m_ownPrompt.get()),
       m_messages(&m_ownMessages) {}
 
@@ -32,7 +34,7 @@ void COrvikServiceDoc::SetCoreFactory(CoreFactory factory) {
     m_coreFactory = std::move(factory);
 }
 
-void COrvikServiceDoc::SetPrompt(IPrompt* prompt) {
+void COrvikServiceDoc::SetPrompt(device::IPrompt* prompt) {
     m_prompt = prompt ? prompt : m_ownPrompt.get();
     if (m_pCore) {
         m_pCore->SetPrompt(m_prompt);
@@ -47,8 +49,8 @@ void COrvikServiceDoc::SetEventPump(EventPump pump) {
     m_eventPump = std::move(pump);
 }
 
-std::unique_ptr<COrvikCore> COrvikServiceDoc::CreateCore() {
-    auto core = m_coreFactory ? m_coreFactory() : std::make_unique<COrvikCore>();
+std::unique_ptr<device::COrvikCore> COrvikServiceDoc::CreateCore() {
+    auto core = m_coreFactory ? m_coreFactory() : std::make_unique<device::COrvikCore>();
     if (core) {
         core->SetPrompt(m_prompt);
         core->SetIdleHook([this] { PumpEvents(); });
@@ -56,13 +58,13 @@ std::unique_ptr<COrvikCore> COrvikServiceDoc::CreateCore() {
     return core;
 }
 
-void COrvikServiceDoc::OnConnect(const orvik::console::ConnectionValues& values) {
+void COrvikServiceDoc::OnConnect(const ConnectionValues& values) {
     // Refused while connected (the command is disabled then) and while the register is busy:
     // a connect must never start inside another device operation's wait.
     if (IsBusy() || m_pCore) {
         return;
     }
-    if (const auto problem = orvik::console::FirstConnectionProblem(values)) {
+    if (const auto problem = FirstConnectionProblem(values)) {
         // Nothing is attempted; the operator's entries stay in the bar.
         m_messages->Show(m_mainWindow, IConsoleMessages::Icon::Warning, Qt16(*problem));
         emit ConnectionStateChanged();
@@ -70,14 +72,14 @@ void COrvikServiceDoc::OnConnect(const orvik::console::ConnectionValues& values)
         return;
     }
     // The connection and the pages' first refresh from the register are one operation.
-    const CDeviceActivity activity(*this, Qt16(orvik::console::kConnectPrompt));
+    const DeviceActivity activity(*this, Qt16(kConnectPrompt));
     ConnectNewCore(values);
     emit ConnectionStateChanged();
     UpdateAllViews();
 }
 
-void COrvikServiceDoc::ConnectNewCore(const orvik::console::ConnectionValues& values) {
-    std::unique_ptr<COrvikCore> core;
+void COrvikServiceDoc::ConnectNewCore(const ConnectionValues& values) {
+    std::unique_ptr<device::COrvikCore> core;
     try {
         core = CreateCore();
         if (core && core->Connect(values.port, values.operatorName, values.password) >= 0) {
@@ -96,10 +98,10 @@ void COrvikServiceDoc::OnDisconnect() {
         return;
     }
     if (m_pCore) {
-        const CDeviceActivity activity(*this, Qt16(orvik::console::kDisconnectPrompt));
+        const DeviceActivity activity(*this, Qt16(kDisconnectPrompt));
         // The document stops being connected before the register is told, so nothing started
         // from a repaint meanwhile can reach a core that is going away.
-        std::unique_ptr<COrvikCore> core = std::move(m_pCore);
+        std::unique_ptr<device::COrvikCore> core = std::move(m_pCore);
         core->Disconnect();
         core.reset();
     }
@@ -147,11 +149,13 @@ void COrvikServiceDoc::PumpEvents() {
     }
 }
 
-CDeviceActivity::CDeviceActivity(COrvikServiceDoc& document, const QString& status)
+DeviceActivity::DeviceActivity(COrvikServiceDoc& document, const QString& status)
     : m_document(document) {
     m_document.BeginActivity(status);
 }
 
-CDeviceActivity::~CDeviceActivity() {
+DeviceActivity::~DeviceActivity() {
     m_document.EndActivity();
 }
+
+}  // namespace orvik::gui

@@ -12,6 +12,8 @@
 #include "gui/document/connection_rules.h"
 #include "gui/document/console_messages.h"
 
+namespace orvik::gui {
+
 // The one document of the console. It owns the device core while a connection is
 // established and nothing otherwise: m_pCore is the program's single connection state, read
 // afresh by the menu, the status bar, the view and every page action.
@@ -24,7 +26,7 @@ class COrvikServiceDoc : public QObject {
     Q_OBJECT
 
   public:
-    using CoreFactory = std::function<std::unique_ptr<COrvikCore>()>;
+    using CoreFactory = std::function<std::unique_ptr<device::COrvikCore>()>;
     using EventPump = std::function<void()>;
 
     explicit COrvikServiceDoc(QObject* parent = nullptr);
@@ -33,14 +35,14 @@ class COrvikServiceDoc : public QObject {
     COrvikServiceDoc& operator=(const COrvikServiceDoc&) = delete;
 
     // Non-null exactly while a register is connected.
-    std::unique_ptr<COrvikCore> m_pCore;
+    std::unique_ptr<device::COrvikCore> m_pCore;
 
     bool IsConnected() const { return m_pCore != nullptr; }
 
     // The Connect command: checks the connection bar's values (the first problem is shown as a
     // warning and nothing is attempted), then connects a new core. A failed connection leaves
     // no core; the core has shown its own message. The views are told in every case.
-    void OnConnect(const orvik::console::ConnectionValues& values);
+    void OnConnect(const ConnectionValues& values);
     // The Disconnect command: disconnects and destroys the core, then tells the views.
     void OnDisconnect();
     // The main window closes: the core, if any, disconnects and goes.
@@ -60,8 +62,8 @@ class COrvikServiceDoc : public QObject {
     // Makes each new core; by default a plain COrvikCore.
     void SetCoreFactory(CoreFactory factory);
     // Where the core's messages go; by default message boxes titled "Орвик-683".
-    void SetPrompt(IPrompt* prompt);
-    IPrompt& Prompt() const { return *m_prompt; }
+    void SetPrompt(device::IPrompt* prompt);
+    device::IPrompt& Prompt() const { return *m_prompt; }
     // Where the console's own boxes go; by default message boxes titled with the console title.
     void SetMessages(IConsoleMessages* messages);
     IConsoleMessages& Messages() const { return *m_messages; }
@@ -80,18 +82,18 @@ class COrvikServiceDoc : public QObject {
     void ActivityChanged(bool busy, const QString& status);
 
   private:
-    friend class CDeviceActivity;
+    friend class DeviceActivity;
     void BeginActivity(const QString& status);
     void EndActivity();
     // Called by the core while it waits.
     void PumpEvents();
-    std::unique_ptr<COrvikCore> CreateCore();
-    void ConnectNewCore(const orvik::console::ConnectionValues& values);
+    std::unique_ptr<device::COrvikCore> CreateCore();
+    void ConnectNewCore(const ConnectionValues& values);
 
     CoreFactory m_coreFactory;
-    std::unique_ptr<IPrompt> m_ownPrompt;
-    IPrompt* m_prompt;
-    CMessageBoxMessages m_ownMessages;
+    std::unique_ptr<device::IPrompt> m_ownPrompt;
+    device::IPrompt* m_prompt;
+    MessageBoxMessages m_ownMessages;
     IConsoleMessages* m_messages;
     EventPump m_eventPump;
     QPointer<QWidget> m_mainWindow;
@@ -103,13 +105,15 @@ class COrvikServiceDoc : public QObject {
 // Marks a device operation for its lifetime: the wait cursor shows, the status text (if any)
 // replaces the idle text, and Connect and Disconnect wait until it ends. Pages put one around
 // every call into the core.
-class CDeviceActivity {
+class DeviceActivity {
   public:
-    explicit CDeviceActivity(COrvikServiceDoc& document, const QString& status = QString());
-    ~CDeviceActivity();
-    CDeviceActivity(const CDeviceActivity&) = delete;
-    CDeviceActivity& operator=(const CDeviceActivity&) = delete;
+    explicit DeviceActivity(COrvikServiceDoc& document, const QString& status = QString());
+    ~DeviceActivity();
+    DeviceActivity(const DeviceActivity&) = delete;
+    DeviceActivity& operator=(const DeviceActivity&) = delete;
 
   private:
     COrvikServiceDoc& m_document;
 };
+
+}  // namespace orvik::gui

@@ -6,6 +6,8 @@
 #include "gui/pages/tab_service_settings2.h"
 #include "gui/pages/tab_terminal.h"
 
+namespace orvik::gui {
+
 namespace {
 
 template <class Page>
@@ -26,3 +28,5 @@ std::vector<PageEntry> ConsolePages() {
         Entry<CTabTerminal>(u"Терминал"),
     };
 }
+
+}  // namespace orvik::gui

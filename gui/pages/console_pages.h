@@ -5,9 +5,12 @@
 #include <functional>
 #include <vector>
 
+class QWidget;
+
+namespace orvik::gui {
+
 class COrvikServiceDoc;
 class CUpdatableDialog;
-class QWidget;
 
 // A tab page as the main view creates it: the tab's title and how the page is made.
 struct PageEntry {
@@ -17,3 +20,5 @@ struct PageEntry {
 
 // The console's five pages in tab order. The set is fixed for the whole run.
 std::vector<PageEntry> ConsolePages();
+
+}  // namespace orvik::gui

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+namespace orvik::gui {
+
 QString AskWithFileDialog(QWidget* parent, const FileDialogRequest& request) {
     QFileDialog dialog(parent, request.title);
     const bool save = request.mode == FileDialogRequest::Mode::Save;
@@ -15,3 +17,5 @@ QString AskWithFileDialog(QWidget* parent, const FileDialogRequest& request) {
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.constFirst();
 }
+
+}  // namespace orvik::gui

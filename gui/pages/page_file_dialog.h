@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace orvik::gui {
+
 // How a page asks for a file name. The console shows the standard open or save dialog; tests
 // put a function in its place so that no test ever waits on a modal dialog.
 struct FileDialogRequest {
@@ -27,3 +29,5 @@ using FileDialogFunction =
 // The standard dialog, modal to the parent's window. Saving asks before an existing file is
 // overwritten.
 QString AskWithFileDialog(QWidget* parent, const FileDialogRequest& request);
+
+}  // namespace orvik::gui

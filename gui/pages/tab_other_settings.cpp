@@ -1,5 +1,7 @@
 #include "gui/pages/tab_other_settings.h"
 
+namespace orvik::gui {
+
 CTabOtherSettings::CTabOtherSettings(COrvikServiceDoc* document, QWidget* view)
     : CUpdatableDialog(document, view) {}
 
@@ -7,3 +9,5 @@ bool CTabOtherSettings::UpdateDialog() {
     // Nothing of the register is shown here yet beyond its model.
     return CUpdatableDialog::UpdateDialog();
 }
+
+}  // namespace orvik::gui

@@ -2,6 +2,8 @@
 
 #include "gui/pages/updatable_dialog.h"
 
+namespace orvik::gui {
+
 // The "Установки ЭККР" page: the register's clock and options.
 class CTabOtherSettings : public CUpdatableDialog {
     Q_OBJECT
@@ -11,3 +13,5 @@ class CTabOtherSettings : public CUpdatableDialog {
 
     bool UpdateDialog() override;
 };
+
+}  // namespace orvik::gui

@@ -2,6 +2,8 @@
 
 #include "gui/pages/updatable_dialog.h"
 
+namespace orvik::gui {
+
 // The "Отчеты" page: X, Z and periodic reports.
 class CTabReports : public CUpdatableDialog {
     Q_OBJECT
@@ -11,3 +13,5 @@ class CTabReports : public CUpdatableDialog {
 
     bool UpdateDialog() override;
 };
+
+}  // namespace orvik::gui

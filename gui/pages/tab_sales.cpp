@@ -1,5 +1,7 @@
 #include "gui/pages/tab_sales.h"
 
+namespace orvik::gui {
+
 CTabSales::CTabSales(COrvikServiceDoc* document, QWidget* view)
     : CUpdatableDialog(document, view) {}
 
@@ -7,3 +9,5 @@ bool CTabSales::UpdateDialog() {
     // Nothing of the register is shown here yet beyond its model.
     return CUpdatableDialog::UpdateDialog();
 }
+
+}  // namespace orvik::gui

@@ -2,6 +2,8 @@
 
 #include "gui/pages/updatable_dialog.h"
 
+namespace orvik::gui {
+
 // The "Печать чеков" page: composing and printing receipts, cash in and out.
 class CTabSales : public CUpdatableDialog {
     Q_OBJECT
@@ -11,3 +13,5 @@ class CTabSales : public CUpdatableDialog {
 
     bool UpdateDialog() override;
 };
+
+}  // namespace orvik::gui

@@ -2,6 +2,8 @@
 
 #include "gui/pages/updatable_dialog.h"
 
+namespace orvik::gui {
+
 // The "Установки ЭККР 2" page: the receipt logo, footer, line spacing and discount printing.
 class CTabServiceSettings2 : public CUpdatableDialog {
     Q_OBJECT
@@ -11,3 +13,5 @@ class CTabServiceSettings2 : public CUpdatableDialog {
 
     bool UpdateDialog() override;
 };
+
+}  // namespace orvik::gui

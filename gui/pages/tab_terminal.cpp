@@ -19,9 +19,11 @@
 #include "support/text_line_reader.h"
 #include "ui_tab_terminal.h"
 
+namespace orvik::gui {
+
 namespace {
 
-using orvik::terminal::Direction;
+using orvik::console::Direction;
 
 // The row's direction marker: 1 for a sent command, 0 for a reply.
 constexpr int kDirectionRole = Qt::UserRole;
@@ -49,7 +51,7 @@ CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
     m_ui->setupUi(this);
 
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
-    log->SetColumns({Qt16(orvik::terminal::kLogColumnTitle)});
+    log->SetColumns({Qt16(kLogColumnTitle)});
     log->setIconSize(QSize(16, 16));
     log->setSelectionMode(QAbstractItemView::ExtendedSelection);
     log->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -127,7 +129,7 @@ bool CTabTerminal::UpdateDialog() {
 void CTabTerminal::UpdateButtons() {
     const CAutoSizeListCtrl* log = m_ui->exchangeLog;
     const QItemSelectionModel* selection = log->selectionModel();
-    const auto buttons = orvik::terminal::EnabledTerminalButtons(
+    const auto buttons = orvik::console::EnabledTerminalButtons(
         Std16(m_ui->commandBox->document()->firstBlock().text()),
         static_cast<std::size_t>(log->RowCount()),
         selection ? static_cast<std::size_t>(selection->selectedRows().size()) : 0);
@@ -144,13 +146,13 @@ void CTabTerminal::UpdateButtons() {
 void CTabTerminal::LogLine(const QString& text, bool sent) {
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
     for (std::size_t drop =
-             orvik::terminal::EntriesToDropBeforeAppend(static_cast<std::size_t>(log->RowCount()));
+             orvik::console::EntriesToDropBeforeAppend(static_cast<std::size_t>(log->RowCount()));
          drop > 0; --drop) {
         log->DeleteRow(0);
     }
     QTreeWidgetItem* item = log->AppendRow({text}, sent ? m_sentIcon : m_receivedIcon);
     item->setData(0, kDirectionRole,
-                  static_cast<int>(sent ? Direction::Sent : Direction::Received));
+                  static_cast<int>(sent ? console::Direction::Sent : console::Direction::Received));
     log->scrollToItem(item);
 }
 
@@ -159,20 +161,20 @@ void CTabTerminal::SendCommands() {
     const QTextDocument* box = m_ui->commandBox->document();
     // No user input is taken while the register is busy, so the box keeps its lines.
     for (int index = 0; index < box->blockCount(); ++index) {
-        COrvikCore* core = m_pDocument ? m_pDocument->m_pCore.get() : nullptr;
+        device::COrvikCore* core = m_pDocument ? m_pDocument->m_pCore.get() : nullptr;
         // Without a register, or with the window waiting to close, no further line goes out.
         if (!core || m_pDocument->IsCloseRequested()) {
             break;
         }
         const std::u16string line =
-            orvik::terminal::TerminalLineToSend(Std16(box->findBlockByNumber(index).text()));
+            orvik::console::TerminalLineToSend(Std16(box->findBlockByNumber(index).text()));
         if (line.empty()) {
             continue;
         }
         // Wait cursor, and Connect and Disconnect held off, for this line's exchange.
-        const CDeviceActivity activity(*m_pDocument);
+        const DeviceActivity activity(*m_pDocument);
         LogLine(Qt16(line), true);
-        orvik::ExchangeTerminalLine(
+        orvik::device::ExchangeTerminalLine(
             *core, line, [this](std::u16string_view reply) { LogLine(Qt16(reply), false); });
         // A register that answers at once gives the idle repaint no chance: show this line's
         // entries before the next line goes out.
@@ -195,53 +197,52 @@ std::vector<std::u16string> CTabTerminal::CommandLines() const {
 }
 
 QString CTabTerminal::AskForFile(FileDialogRequest request) {
-    request.nameFilters.append(Qt16(orvik::terminal::kAllFilesFilter));
+    request.nameFilters.append(Qt16(kAllFilesFilter));
     return m_fileDialog(this, request);
 }
 
 void CTabTerminal::ShowFileError(const QString& path, int error) {
     m_pDocument->Messages().Show(
         this, IConsoleMessages::Icon::Error,
-        Qt16(orvik::terminal::kFileErrorFormat).arg(path, Qt16(orvik::SystemErrorText(error))));
+        Qt16(kFileErrorFormat).arg(path, Qt16(orvik::support::SystemErrorText(error))));
 }
 
 bool CTabTerminal::AcceptCharacterLoss(const std::vector<std::u16string>& texts) {
     const bool loses = std::any_of(texts.begin(), texts.end(), [](const std::u16string& text) {
-        return orvik::terminal::LosesCharactersInAnsi(text);
+        return orvik::console::LosesCharactersInAnsi(text);
     });
-    return !loses || m_pDocument->Messages().AskYesNo(
-                         this, Qt16(orvik::terminal::kCharactersLostOnSave), false);
+    return !loses || m_pDocument->Messages().AskYesNo(this, Qt16(kCharactersLostOnSave), false);
 }
 
 void CTabTerminal::LoadCommandFile() {
-    using orvik::terminal::CommandFileStatus;
+    using orvik::console::CommandFileStatus;
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Open,
-                                     .title = Qt16(orvik::terminal::kOpenCommandsTitle),
-                                     .nameFilters = {Qt16(orvik::terminal::kCommandFilesFilter)},
-                                     .defaultSuffix = Qt16(orvik::terminal::kCommandFileSuffix)});
+                                     .title = Qt16(kOpenCommandsTitle),
+                                     .nameFilters = {Qt16(kCommandFilesFilter)},
+                                     .defaultSuffix = Qt16(kCommandFileSuffix)});
     if (path.isEmpty()) {
         return;
     }
-    const orvik::terminal::CommandFileLoad load = orvik::terminal::LoadCommandFile(FilePath(path));
+    const orvik::console::CommandFileLoad load = console::LoadCommandFile(FilePath(path));
     // A file that cannot be read changes nothing: the box keeps the commands it has.
     switch (load.status) {
-        case CommandFileStatus::CannotOpen:
+        case console::CommandFileStatus::CannotOpen:
             return;
-        case CommandFileStatus::ReadError:
+        case console::CommandFileStatus::ReadError:
             ShowFileError(path, load.error);
             return;
-        case CommandFileStatus::Binary:
-            m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Warning,
-                                         Qt16(orvik::terminal::kBinaryCommandFile)
-                                             .arg(path, QString::number(load.lineNumber)));
-            return;
-        case CommandFileStatus::TooManyCommands:
+        case console::CommandFileStatus::Binary:
             m_pDocument->Messages().Show(
                 this, IConsoleMessages::Icon::Warning,
-                Qt16(orvik::terminal::kTooManyCommands)
-                    .arg(path, QString::number(orvik::terminal::kMaxLoadedCommands)));
+                Qt16(kBinaryCommandFile).arg(path, QString::number(load.lineNumber)));
             return;
-        case CommandFileStatus::Loaded:
+        case console::CommandFileStatus::TooManyCommands:
+            m_pDocument->Messages().Show(
+                this, IConsoleMessages::Icon::Warning,
+                Qt16(kTooManyCommands)
+                    .arg(path, QString::number(orvik::console::kMaxLoadedCommands)));
+            return;
+        case console::CommandFileStatus::Loaded:
             break;
     }
     QStringList commands;
@@ -255,9 +256,9 @@ void CTabTerminal::LoadCommandFile() {
 
 void CTabTerminal::SaveCommandFile() {
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
-                                     .title = Qt16(orvik::terminal::kSaveCommandsTitle),
-                                     .nameFilters = {Qt16(orvik::terminal::kCommandFilesFilter)},
-                                     .defaultSuffix = Qt16(orvik::terminal::kCommandFileSuffix)});
+                                     .title = Qt16(kSaveCommandsTitle),
+                                     .nameFilters = {Qt16(kCommandFilesFilter)},
+                                     .defaultSuffix = Qt16(kCommandFileSuffix)});
     if (path.isEmpty()) {
         return;
     }
@@ -265,41 +266,44 @@ void CTabTerminal::SaveCommandFile() {
     std::vector<std::u16string> saved;
     saved.reserve(lines.size());
     for (const std::u16string& line : lines) {
-        saved.push_back(line.substr(0, orvik::terminal::kMaxSavedLineChars));
+        saved.push_back(line.substr(0, orvik::console::kMaxSavedLineChars));
     }
     if (!AcceptCharacterLoss(saved)) {
         return;
     }
-    const orvik::FileWriteResult result = orvik::terminal::SaveCommandFile(FilePath(path), lines);
-    if (result.status == orvik::FileWriteStatus::WriteError) {
+    const orvik::support::FileWriteResult result = console::SaveCommandFile(FilePath(path), lines);
+    if (result.status == support::FileWriteStatus::WriteError) {
         ShowFileError(path, result.error);
     }
 }
 
 void CTabTerminal::SaveReport() {
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
-                                     .title = Qt16(orvik::terminal::kSaveReportTitle),
-                                     .nameFilters = {Qt16(orvik::terminal::kReportFilesFilter)},
-                                     .defaultSuffix = Qt16(orvik::terminal::kReportFileSuffix)});
+                                     .title = Qt16(kSaveReportTitle),
+                                     .nameFilters = {Qt16(kReportFilesFilter)},
+                                     .defaultSuffix = Qt16(kReportFileSuffix)});
     if (path.isEmpty()) {
         return;
     }
     const CAutoSizeListCtrl* log = m_ui->exchangeLog;
-    std::vector<orvik::terminal::LogEntry> entries;
+    std::vector<orvik::console::LogEntry> entries;
     std::vector<std::u16string> texts;
     entries.reserve(static_cast<std::size_t>(log->RowCount()));
     for (int row = 0; row < log->RowCount(); ++row) {
         const QTreeWidgetItem* item = log->topLevelItem(row);
         const bool sent =
-            item->data(0, kDirectionRole).toInt() == static_cast<int>(Direction::Sent);
-        entries.push_back({Std16(item->text(0)), sent ? Direction::Sent : Direction::Received});
+            item->data(0, kDirectionRole).toInt() == static_cast<int>(console::Direction::Sent);
+        entries.push_back(
+            {Std16(item->text(0)), sent ? console::Direction::Sent : console::Direction::Received});
         texts.push_back(entries.back().text);
     }
     if (!AcceptCharacterLoss(texts)) {
         return;
     }
-    const orvik::FileWriteResult result = orvik::terminal::SaveReport(FilePath(path), entries);
-    if (result.status == orvik::FileWriteStatus::WriteError) {
+    const orvik::support::FileWriteResult result = console::SaveReport(FilePath(path), entries);
+    if (result.status == support::FileWriteStatus::WriteError) {
         ShowFileError(path, result.error);
     }
 }
+
+}  // namespace orvik::gui

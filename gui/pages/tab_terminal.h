@@ -13,6 +13,8 @@ namespace Ui {
 class TabTerminal;
 }
 
+namespace orvik::gui {
+
 // The "Терминал" page: protocol commands typed or loaded into the command box are sent to the
 // register one line at a time, and every command and reply is kept in the exchange log, which
 // can be saved as a report. The page neither checks the commands nor interprets the replies:
@@ -61,3 +63,5 @@ class CTabTerminal : public CUpdatableDialog {
     QIcon m_receivedIcon;
     FileDialogFunction m_fileDialog;
 };
+
+}  // namespace orvik::gui

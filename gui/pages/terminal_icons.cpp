@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+namespace orvik::gui {
+
 namespace {
 
 // A horizontal arrow on a 16-unit grid, pointing right or left, in the given colour.
@@ -49,3 +51,5 @@ QIcon SentCommandIcon() {
 QIcon ReceivedReplyIcon() {
     return ArrowIcon(false, QColor(0x2e, 0x9e, 0x44));
 }
+
+}  // namespace orvik::gui

@@ -1,8 +1,9 @@
 #pragma once
 
+namespace orvik::gui {
+
 // The protocol terminal page's own texts. Its labels and button captions are in its layout
 // (res/tab_terminal.ui).
-namespace orvik::terminal {
 
 inline constexpr char16_t kLogColumnTitle[] = u"Команды и ответы ЭККР уровня протокола";
 
@@ -33,4 +34,4 @@ inline constexpr char16_t kCharactersLostOnSave[] =
     u"Некоторые символы нельзя записать в кодировке Windows-1251: в файле они будут заменены "
     u"знаком \"?\". Сохранить файл?";
 
-}  // namespace orvik::terminal
+}  // namespace orvik::gui

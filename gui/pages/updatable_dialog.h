@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace orvik::gui {
+
 class COrvikServiceDoc;
 
 // The base of every tab page. A page reaches the register only through the document's m_pCore,
@@ -26,3 +28,5 @@ class CUpdatableDialog : public QWidget {
     // compound-tax, barcode and discount-print commands.
     bool m_bModel8 = false;
 };
+
+}  // namespace orvik::gui

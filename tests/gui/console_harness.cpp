@@ -6,11 +6,15 @@
 #include <QToolBar>
 #include <QToolButton>
 
+using namespace orvik::gui;
+
+using namespace orvik::device;
+
 namespace {
 
 orvik::sim::SimulatorOptions SimulatorFor(const ConsoleRegister& kind) {
     orvik::sim::SimulatorOptions options;
-    options.portName = CConsoleHarness::kPort;
+    options.portName = ConsoleHarness::kPort;
     options.profile = kind.profile;
     options.password = kind.password;
     return options;
@@ -18,19 +22,19 @@ orvik::sim::SimulatorOptions SimulatorFor(const ConsoleRegister& kind) {
 
 }  // namespace
 
-CConsoleHarness::CConsoleHarness(ConsoleRegister kind, std::vector<PageEntry> pages)
+ConsoleHarness::ConsoleHarness(ConsoleRegister kind, std::vector<PageEntry> pages)
     : m_password(kind.password), m_simulator(SimulatorFor(kind)), m_pages(std::move(pages)) {
     m_document.SetPrompt(&prompt);
     m_document.SetMessages(&messages);
 }
 
-CConsoleHarness::~CConsoleHarness() {
+ConsoleHarness::~ConsoleHarness() {
     m_frame.reset();
     m_document.OnCloseDocument();
     m_simulator.Stop();
 }
 
-bool CConsoleHarness::Start(QString* error, CMainFrameDlgBar::PortProbe probe) {
+bool ConsoleHarness::Start(QString* error, CMainFrameDlgBar::PortProbe probe) {
     std::string why;
     if (!m_simulator.Start(&why)) {
         *error = QString::fromStdString(why);
@@ -46,7 +50,7 @@ bool CConsoleHarness::Start(QString* error, CMainFrameDlgBar::PortProbe probe) {
     return true;
 }
 
-void CConsoleHarness::UseShortTimeouts() {
+void ConsoleHarness::UseShortTimeouts() {
     m_document.SetCoreFactory([] {
         auto core = std::make_unique<COrvikCore>();
         core->replyTimeout = 300;
@@ -58,7 +62,7 @@ void CConsoleHarness::UseShortTimeouts() {
     });
 }
 
-bool CConsoleHarness::ConnectWithEnter() {
+bool ConsoleHarness::ConnectWithEnter() {
     Password()->setFocus();
     Password()->clear();
     QTest::keyClicks(Password(), QString::fromStdU16String(m_password));
@@ -66,12 +70,12 @@ bool CConsoleHarness::ConnectWithEnter() {
     return m_document.IsConnected();
 }
 
-std::u16string CConsoleHarness::RegisterSerialNumber() {
+std::u16string ConsoleHarness::RegisterSerialNumber() {
     return m_simulator.WithState(
-        [](const orvik::sim::CRegisterState& state) { return state.identity.serialNumber; });
+        [](const orvik::sim::RegisterState& state) { return state.identity.serialNumber; });
 }
 
-int CConsoleHarness::LoginCount() const {
+int ConsoleHarness::LoginCount() const {
     int count = 0;
     for (const auto& command : m_simulator.Activity().Commands()) {
         count += command.starts_with(u"UPAS") ? 1 : 0;
@@ -79,18 +83,18 @@ int CConsoleHarness::LoginCount() const {
     return count;
 }
 
-QComboBox* CConsoleHarness::PortList() const {
+QComboBox* ConsoleHarness::PortList() const {
     return m_frame->ConnectionBar()->findChild<QComboBox*>(QStringLiteral("portList"));
 }
 
-QLineEdit* CConsoleHarness::OperatorName() const {
+QLineEdit* ConsoleHarness::OperatorName() const {
     return m_frame->ConnectionBar()->findChild<QLineEdit*>(QStringLiteral("operatorNameEdit"));
 }
 
-QLineEdit* CConsoleHarness::Password() const {
+QLineEdit* ConsoleHarness::Password() const {
     return m_frame->ConnectionBar()->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
 }
 
-QToolButton* CConsoleHarness::ToolButton(QAction* action) const {
+QToolButton* ConsoleHarness::ToolButton(QAction* action) const {
     return qobject_cast<QToolButton*>(m_frame->ToolStrip()->widgetForAction(action));
 }

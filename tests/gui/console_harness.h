@@ -19,7 +19,7 @@ class QLineEdit;
 class QToolButton;
 
 // Records the console's own boxes instead of showing them.
-class CRecordingMessages : public IConsoleMessages {
+class RecordingMessages : public orvik::gui::IConsoleMessages {
   public:
     struct Entry {
         Icon icon;
@@ -48,19 +48,20 @@ inline ConsoleRegister Model8Register() {
 
 // The whole window against a simulated register on COM1 of a ports folder of its own. The
 // register's messages and the console's boxes are recorded, never shown.
-class CConsoleHarness {
+class ConsoleHarness {
   public:
     static constexpr const char* kPort = "COM1";
 
-    explicit CConsoleHarness(ConsoleRegister kind = ConsoleRegister(),
-                             std::vector<PageEntry> pages = ConsolePages());
-    ~CConsoleHarness();
-    CConsoleHarness(const CConsoleHarness&) = delete;
-    CConsoleHarness& operator=(const CConsoleHarness&) = delete;
+    explicit ConsoleHarness(ConsoleRegister kind = ConsoleRegister(),
+                            std::vector<orvik::gui::PageEntry> pages = orvik::gui::ConsolePages());
+    ~ConsoleHarness();
+    ConsoleHarness(const ConsoleHarness&) = delete;
+    ConsoleHarness& operator=(const ConsoleHarness&) = delete;
 
     // Starts the register and opens the window (shown and active). probe: how the connection
     // bar finds its ports; the real ports when empty.
-    bool Start(QString* error, CMainFrameDlgBar::PortProbe probe = CMainFrameDlgBar::PortProbe());
+    bool Start(QString* error, orvik::gui::CMainFrameDlgBar::PortProbe probe =
+                                   orvik::gui::CMainFrameDlgBar::PortProbe());
 
     // Cores with short time-outs, for the cases that must fail without an answer.
     void UseShortTimeouts();
@@ -68,9 +69,9 @@ class CConsoleHarness {
     // Connects as an operator does: the register's password into its field, then Enter there.
     bool ConnectWithEnter();
 
-    CMainFrame& Frame() const { return *m_frame; }
-    COrvikServiceDoc& Document() { return m_document; }
-    orvik::sim::CSimulator& Register() { return m_simulator; }
+    orvik::gui::CMainFrame& Frame() const { return *m_frame; }
+    orvik::gui::COrvikServiceDoc& Document() { return m_document; }
+    orvik::sim::Simulator& Register() { return m_simulator; }
     // The operator password the register accepts and the serial number it reports.
     const std::u16string& RegisterPassword() const { return m_password; }
     std::u16string RegisterSerialNumber();
@@ -82,14 +83,14 @@ class CConsoleHarness {
     QLineEdit* Password() const;
     QToolButton* ToolButton(QAction* action) const;
 
-    CRecordingPrompt prompt;
-    CRecordingMessages messages;
+    RecordingPrompt prompt;
+    RecordingMessages messages;
 
   private:
-    CTempPortsDir m_ports;  // first: the register links its port in it
+    TempPortsDir m_ports;  // first: the register links its port in it
     std::u16string m_password;
-    orvik::sim::CSimulator m_simulator;
-    COrvikServiceDoc m_document;
-    std::vector<PageEntry> m_pages;
-    std::unique_ptr<CMainFrame> m_frame;
+    orvik::sim::Simulator m_simulator;
+    orvik::gui::COrvikServiceDoc m_document;
+    std::vector<orvik::gui::PageEntry> m_pages;
+    std::unique_ptr<orvik::gui::CMainFrame> m_frame;
 };

@@ -8,6 +8,8 @@
 #include "gui/controls/hyperlink_open.h"
 #include "gui/controls/program_version.h"
 
+using namespace orvik::gui;
+
 class TestAboutDlg : public QObject {
     Q_OBJECT
 
@@ -38,7 +40,7 @@ void TestAboutDlg::versionLine() {
     QFETCH(uint, buildNumber);
     QFETCH(uint, revisionNumber);
     QFETCH(QString, line);
-    QCOMPARE(orvik::FormatVersionLine({majorNumber, minorNumber, buildNumber, revisionNumber}),
+    QCOMPARE(orvik::gui::FormatVersionLine({majorNumber, minorNumber, buildNumber, revisionNumber}),
              line);
 }
 
@@ -77,7 +79,7 @@ void TestAboutDlg::linksOpenTheSuppliersWebAndMailTargets() {
         QVERIFY(link->IsSetUp());
         QVERIFY(link->isVisible());
         QVERIFY(!link->text().isEmpty());
-        QVERIFY2(orvik::IsOpenableTarget(QUrl(link->URL())), qPrintable(link->URL()));
+        QVERIFY2(orvik::gui::IsOpenableTarget(QUrl(link->URL())), qPrintable(link->URL()));
         schemes.append(QUrl(link->URL()).scheme());
         if (contacts->isAncestorOf(link)) {
             ++insideFrame;
@@ -86,7 +88,7 @@ void TestAboutDlg::linksOpenTheSuppliersWebAndMailTargets() {
         QList<QUrl> opened;
         link->SetOpener([&opened](const QUrl& url) {
             opened.append(url);
-            return orvik::kOpenSucceeded;
+            return orvik::gui::kOpenSucceeded;
         });
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         QCOMPARE(opened, QList<QUrl>{QUrl(link->URL())});

@@ -5,7 +5,9 @@
 
 #include "gui/controls/auto_size_list_ctrl.h"
 
-using orvik::FontMeasure;
+using namespace orvik::gui;
+
+using orvik::gui::FontMeasure;
 
 namespace {
 
@@ -59,7 +61,7 @@ void TestAutoSizeListCtrl::characterWidth() {
 
     const std::optional<FontMeasure> font =
         readable ? std::optional<FontMeasure>(FontMeasure{averageWidth, height}) : std::nullopt;
-    QCOMPARE(orvik::CharacterWidthFor(font), expected);
+    QCOMPARE(orvik::gui::CharacterWidthFor(font), expected);
 }
 
 void TestAutoSizeListCtrl::emptyListSizesColumnsToHeadersOnly() {

@@ -10,6 +10,8 @@
 #include "gui/controls/hyperlink_open.h"
 #include "gui/controls/label_fit.h"
 
+using namespace orvik::gui;
+
 namespace {
 
 const QColor kLinkColour(0, 0, 238);
@@ -35,9 +37,9 @@ struct LinkWindow {
 // Records every target the label asks to open and answers a fixed status.
 struct RecordingOpener {
     QList<QUrl> opened;
-    int status = orvik::kOpenSucceeded;
+    int status = orvik::gui::kOpenSucceeded;
 
-    orvik::UrlOpener Opener() {
+    orvik::gui::UrlOpener Opener() {
         return [this](const QUrl& url) {
             opened.append(url);
             return status;
@@ -119,11 +121,11 @@ void TestHyperLink::errorDescription_data() {
 void TestHyperLink::errorDescription() {
     QFETCH(int, status);
     QFETCH(QString, description);
-    QCOMPARE(orvik::HyperlinkErrorDescription(status), description);
+    QCOMPARE(orvik::gui::HyperlinkErrorDescription(status), description);
 }
 
 void TestHyperLink::failureTextLeadsWithTheHeading() {
-    QCOMPARE(orvik::HyperlinkFailureText(26),
+    QCOMPARE(orvik::gui::HyperlinkFailureText(26),
              QStringLiteral("Unable to open hyperlink:\n\nA sharing violation occurred. "));
 }
 
@@ -131,20 +133,20 @@ void TestHyperLink::openOnlyWebAndMailTargets_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<int>("status");
 
-    QTest::newRow("https") << "https://orvik.example/" << orvik::kOpenSucceeded;
-    QTest::newRow("http with path") << "http://orvik.example/a?b=1" << orvik::kOpenSucceeded;
-    QTest::newRow("scheme in capitals") << "HTTPS://ORVIK.EXAMPLE" << orvik::kOpenSucceeded;
-    QTest::newRow("mail") << "mailto:support@orvik.example" << orvik::kOpenSucceeded;
-    QTest::newRow("blanks around") << "  https://orvik.example  " << orvik::kOpenSucceeded;
-    QTest::newRow("empty") << "" << orvik::kOpenNoTarget;
-    QTest::newRow("blank") << "   " << orvik::kOpenNoTarget;
-    QTest::newRow("local file") << "file:///etc/passwd" << orvik::kOpenRefused;
-    QTest::newRow("bare path") << "/etc/passwd" << orvik::kOpenRefused;
-    QTest::newRow("script") << "javascript:alert(1)" << orvik::kOpenRefused;
-    QTest::newRow("ftp") << "ftp://orvik.example/" << orvik::kOpenRefused;
-    QTest::newRow("web without host") << "http://" << orvik::kOpenRefused;
-    QTest::newRow("mail without address") << "mailto:" << orvik::kOpenRefused;
-    QTest::newRow("no scheme") << "orvik.example" << orvik::kOpenRefused;
+    QTest::newRow("https") << "https://orvik.example/" << orvik::gui::kOpenSucceeded;
+    QTest::newRow("http with path") << "http://orvik.example/a?b=1" << orvik::gui::kOpenSucceeded;
+    QTest::newRow("scheme in capitals") << "HTTPS://ORVIK.EXAMPLE" << orvik::gui::kOpenSucceeded;
+    QTest::newRow("mail") << "mailto:support@orvik.example" << orvik::gui::kOpenSucceeded;
+    QTest::newRow("blanks around") << "  https://orvik.example  " << orvik::gui::kOpenSucceeded;
+    QTest::newRow("empty") << "" << orvik::gui::kOpenNoTarget;
+    QTest::newRow("blank") << "   " << orvik::gui::kOpenNoTarget;
+    QTest::newRow("local file") << "file:///etc/passwd" << orvik::gui::kOpenRefused;
+    QTest::newRow("bare path") << "/etc/passwd" << orvik::gui::kOpenRefused;
+    QTest::newRow("script") << "javascript:alert(1)" << orvik::gui::kOpenRefused;
+    QTest::newRow("ftp") << "ftp://orvik.example/" << orvik::gui::kOpenRefused;
+    QTest::newRow("web without host") << "http://" << orvik::gui::kOpenRefused;
+    QTest::newRow("mail without address") << "mailto:" << orvik::gui::kOpenRefused;
+    QTest::newRow("no scheme") << "orvik.example" << orvik::gui::kOpenRefused;
 }
 
 void TestHyperLink::openOnlyWebAndMailTargets() {
@@ -152,8 +154,8 @@ void TestHyperLink::openOnlyWebAndMailTargets() {
     QFETCH(int, status);
 
     RecordingOpener opener;
-    QCOMPARE(orvik::OpenURL(target, opener.Opener()), status);
-    const bool shouldOpen = orvik::OpenSucceeded(status);
+    QCOMPARE(orvik::gui::OpenURL(target, opener.Opener()), status);
+    const bool shouldOpen = orvik::gui::OpenSucceeded(status);
     QCOMPARE(opener.opened.size(), shouldOpen ? 1 : 0);
     if (shouldOpen) {
         QCOMPARE(opener.opened.front(), QUrl(target.trimmed()));
@@ -186,7 +188,7 @@ void TestHyperLink::fitRectToText() {
     QFETCH(QRect, current);
     QFETCH(QSize, text);
     QFETCH(QRect, expected);
-    QCOMPARE(orvik::FitRectToText(current, text, Qt::Alignment(alignment)), expected);
+    QCOMPARE(orvik::gui::FitRectToText(current, text, Qt::Alignment(alignment)), expected);
 }
 
 void TestHyperLink::setUpShowsUrlWhenTextIsEmpty() {
@@ -317,11 +319,11 @@ void TestHyperLink::localFileTargetIsRefusedWithoutOpening() {
         [&shown](QWidget*, const QString& text) { shown.append(text); });
     QVERIFY(fixture.Show());
 
-    QCOMPARE(fixture.link->Open(), orvik::kOpenRefused);
+    QCOMPARE(fixture.link->Open(), orvik::gui::kOpenRefused);
     QTest::mouseClick(fixture.link, Qt::LeftButton, {}, fixture.link->rect().center());
     QVERIFY(opener.opened.isEmpty());
     QCOMPARE(shown.size(), 2);
-    QCOMPARE(shown.back(), orvik::HyperlinkFailureText(orvik::kOpenRefused));
+    QCOMPARE(shown.back(), orvik::gui::HyperlinkFailureText(orvik::gui::kOpenRefused));
     QVERIFY(!fixture.link->IsVisited());
 }
 
@@ -334,7 +336,7 @@ void TestHyperLink::failureBoxIsCaptionedWithTheMainWindowsTitle() {
     auto* link = new CCJHyperLink(QStringLiteral("www.orvik.example"), &about);
     link->SetURL(QStringLiteral("https://orvik.example/"));
     RecordingOpener opener;
-    opener.status = orvik::kOpenNoHandler;
+    opener.status = orvik::gui::kOpenNoHandler;
     link->SetOpener(opener.Opener());
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -352,10 +354,10 @@ void TestHyperLink::failureBoxIsCaptionedWithTheMainWindowsTitle() {
         }
     });
     closer.start();
-    QCOMPARE(link->Open(), orvik::kOpenNoHandler);
+    QCOMPARE(link->Open(), orvik::gui::kOpenNoHandler);
     closer.stop();
 
-    QCOMPARE(text, orvik::HyperlinkFailureText(orvik::kOpenNoHandler));
+    QCOMPARE(text, orvik::gui::HyperlinkFailureText(orvik::gui::kOpenNoHandler));
     QCOMPARE(caption, mainWindow.windowTitle());
 }
 

@@ -4,7 +4,9 @@
 #include "gui/document/connection_rules.h"
 #include "gui/document/console_texts.h"
 
-using orvik::console::ConnectionValues;
+using namespace orvik::gui;
+
+using orvik::gui::ConnectionValues;
 
 class TestConnectionRules : public QObject {
     Q_OBJECT
@@ -22,9 +24,9 @@ void TestConnectionRules::firstProblemIsReportedInOrder_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("problem");  // empty: none
 
-    const QString port = QString::fromUtf16(orvik::console::kNoPortMessage);
-    const QString name = QString::fromUtf16(orvik::console::kNoOperatorNameMessage);
-    const QString password = QString::fromUtf16(orvik::console::kNoPasswordMessage);
+    const QString port = QString::fromUtf16(orvik::gui::kNoPortMessage);
+    const QString name = QString::fromUtf16(orvik::gui::kNoOperatorNameMessage);
+    const QString password = QString::fromUtf16(orvik::gui::kNoPasswordMessage);
     QTest::newRow("all empty") << ""
                                << ""
                                << "" << port;
@@ -66,7 +68,7 @@ void TestConnectionRules::firstProblemIsReportedInOrder() {
 
     const ConnectionValues values{port.toStdString(), name.toStdU16String(),
                                   password.toStdU16String()};
-    const auto found = orvik::console::FirstConnectionProblem(values);
+    const auto found = orvik::gui::FirstConnectionProblem(values);
     QCOMPARE(found ? QString::fromUtf16(found->data(), static_cast<qsizetype>(found->size()))
                    : QString(),
              problem);
@@ -89,7 +91,7 @@ void TestConnectionRules::locksComeFromTheModifierMask() {
     QFETCH(quint32, mask);
     QFETCH(bool, numLock);
     QFETCH(bool, capsLock);
-    const auto locks = orvik::console::LocksFromModifierMask(mask);
+    const auto locks = orvik::gui::LocksFromModifierMask(mask);
     QCOMPARE(locks.numLock, numLock);
     QCOMPARE(locks.capsLock, capsLock);
 }

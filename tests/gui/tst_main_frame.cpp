@@ -20,6 +20,9 @@
 #include "res/string_table.h"
 #include "tests/gui/console_harness.h"
 
+using namespace orvik::gui;
+using namespace orvik::device;
+
 namespace {
 
 using Icon = IConsoleMessages::Icon;
@@ -33,7 +36,7 @@ const QString kStateConnected = QStringLiteral("Состояние: ПОДКЛЮ
 const QString kSerialDisconnected = QStringLiteral("ЗН ЭККР: НЕ ПОДКЛЮЧЕН");
 
 // The three ways to a command agree: menu item, tool strip button and (for Connect) Enter.
-void VerifyEnabling(CConsoleHarness& console, bool connected) {
+void VerifyEnabling(ConsoleHarness& console, bool connected) {
     CMainFrame& frame = console.Frame();
     QCOMPARE(frame.ConnectAction()->isEnabled(), !connected);
     QCOMPARE(frame.DisconnectAction()->isEnabled(), connected);
@@ -41,7 +44,7 @@ void VerifyEnabling(CConsoleHarness& console, bool connected) {
     QCOMPARE(console.ToolButton(frame.DisconnectAction())->isEnabled(), connected);
 }
 
-void VerifyDisconnectedFace(CConsoleHarness& console) {
+void VerifyDisconnectedFace(ConsoleHarness& console) {
     CMainFrame& frame = console.Frame();
     QVERIFY(!console.Document().IsConnected());
     QCOMPARE(frame.StatusPanes()->StateText(), kStateDisconnected);
@@ -51,7 +54,7 @@ void VerifyDisconnectedFace(CConsoleHarness& console) {
     VerifyEnabling(console, false);
 }
 
-void VerifyConnectedFace(CConsoleHarness& console) {
+void VerifyConnectedFace(ConsoleHarness& console) {
     CMainFrame& frame = console.Frame();
     QVERIFY(console.Document().IsConnected());
     QCOMPARE(frame.StatusPanes()->StateText(), kStateConnected);
@@ -83,12 +86,12 @@ class TestMainFrame : public QObject {
 };
 
 void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     CMainFrame& frame = console.Frame();
 
-    QCOMPARE(frame.windowTitle(), Qt16(orvik::console::kTitle));
+    QCOMPARE(frame.windowTitle(), Qt16(orvik::gui::kTitle));
     QVERIFY(!(frame.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(frame.minimumSize(), frame.maximumSize());
     // Nor a grip in the status bar's corner that promises a resize the window refuses.
@@ -97,7 +100,7 @@ void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
     VerifyDisconnectedFace(console);
     QCOMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
 
-    QCOMPARE(console.PortList()->currentText(), QString::fromLatin1(CConsoleHarness::kPort));
+    QCOMPARE(console.PortList()->currentText(), QString::fromLatin1(ConsoleHarness::kPort));
     QVERIFY(!console.PortList()->isEditable());
     QCOMPARE(console.OperatorName()->text(), QStringLiteral("Касир"));
     QCOMPARE(console.OperatorName()->maxLength(), 9);
@@ -116,7 +119,7 @@ void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
 }
 
 void TestMainFrame::probesComOneToTwentyFourAndPreselectsTheFirstFound() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     QStringList asked;
     QString error;
     QVERIFY2(console.Start(&error,
@@ -143,7 +146,7 @@ void TestMainFrame::probesComOneToTwentyFourAndPreselectsTheFirstFound() {
 }
 
 void TestMainFrame::enterInThePasswordFieldConnectsOnlyWhileDisconnected() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
 
@@ -169,7 +172,7 @@ void TestMainFrame::enterInThePasswordFieldConnectsOnlyWhileDisconnected() {
 }
 
 void TestMainFrame::menuItemAndToolButtonConnectAndDisconnect() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     CMainFrame& frame = console.Frame();
@@ -207,9 +210,9 @@ void TestMainFrame::connectionBarIsCheckedInOrder_data() {
     QTest::addColumn<QString>("warning");  // empty: the bar lets the connection go ahead
     QTest::addColumn<bool>("connected");
 
-    const QString noPort = Qt16(orvik::console::kNoPortMessage);
-    const QString noName = Qt16(orvik::console::kNoOperatorNameMessage);
-    const QString noPassword = Qt16(orvik::console::kNoPasswordMessage);
+    const QString noPort = Qt16(orvik::gui::kNoPortMessage);
+    const QString noName = Qt16(orvik::gui::kNoOperatorNameMessage);
+    const QString noPassword = Qt16(orvik::gui::kNoPasswordMessage);
     QTest::newRow("no port found") << false << "Касир"
                                    << "12345" << noPort << false;
     QTest::newRow("no port, no name, no password") << false << ""
@@ -230,7 +233,7 @@ void TestMainFrame::connectionBarIsCheckedInOrder() {
     QFETCH(QString, warning);
     QFETCH(bool, connected);
 
-    CConsoleHarness console;  // the register accepts "12345"
+    ConsoleHarness console;  // the register accepts "12345"
     QString error;
     CMainFrameDlgBar::PortProbe probe;
     if (!portFound) {
@@ -262,7 +265,7 @@ void TestMainFrame::connectionBarIsCheckedInOrder() {
 }
 
 void TestMainFrame::refusedPasswordLeavesTheConsoleDisconnected() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     // One character passes the bar; the register refuses it.
@@ -271,7 +274,7 @@ void TestMainFrame::refusedPasswordLeavesTheConsoleDisconnected() {
 
     QVERIFY(console.messages.entries.empty());
     QCOMPARE(console.prompt.entries.size(), std::size_t{1});
-    QCOMPARE(console.prompt.entries[0].kind, CRecordingPrompt::Kind::Warning);
+    QCOMPARE(console.prompt.entries[0].kind, RecordingPrompt::Kind::Warning);
     QCOMPARE(console.prompt.entries[0].text, orvik::LoadString(orvik::kStrPasswordRefused));
     VerifyDisconnectedFace(console);
     QCOMPARE(console.Frame().StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
@@ -282,7 +285,7 @@ void TestMainFrame::refusedPasswordLeavesTheConsoleDisconnected() {
 }
 
 void TestMainFrame::silentRegisterFailsOnceTheOperatorCancels() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     console.UseShortTimeouts();
     console.Register().Faults().Silence(u"UPAS");
     QString error;
@@ -290,7 +293,7 @@ void TestMainFrame::silentRegisterFailsOnceTheOperatorCancels() {
 
     // The recorder cancels the Retry/Cancel question the silence leads to.
     QVERIFY(!console.ConnectWithEnter());
-    QCOMPARE(console.prompt.Count(CRecordingPrompt::Kind::Question), 1);
+    QCOMPARE(console.prompt.Count(RecordingPrompt::Kind::Question), 1);
     QCOMPARE(console.prompt.entries.back().text, orvik::LoadString(orvik::kStrNoAnswer));
     VerifyDisconnectedFace(console);
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
@@ -304,7 +307,7 @@ void TestMainFrame::silentRegisterFailsOnceTheOperatorCancels() {
 }
 
 void TestMainFrame::busyConsoleRefusesCommandsAndClosesWhenDone() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     // A register that takes its time, so that the console waits and keeps repainting.
     orvik::sim::ReplyShape slow;
     slow.answerDelay = std::chrono::milliseconds(60);
@@ -336,7 +339,7 @@ void TestMainFrame::busyConsoleRefusesCommandsAndClosesWhenDone() {
 
     QVERIFY(looked);
     QVERIFY(waitCursor);
-    QCOMPARE(message, Qt16(orvik::console::kConnectPrompt));
+    QCOMPARE(message, Qt16(orvik::gui::kConnectPrompt));
     // Until the register has answered everything, the console is not connected.
     QVERIFY(!connectedMeanwhile);
     // No second connection was tried (it would have found the port taken and said so).
@@ -350,7 +353,7 @@ void TestMainFrame::busyConsoleRefusesCommandsAndClosesWhenDone() {
 }
 
 void TestMainFrame::closingWhileConnectedEndsTheConnection() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     QVERIFY(console.ConnectWithEnter());
@@ -359,14 +362,14 @@ void TestMainFrame::closingWhileConnectedEndsTheConnection() {
     QVERIFY(!console.Document().IsConnected());
     // The port is free again: the console let go of it (it is opened for exclusive use).
     COrvikCore probe;
-    QCOMPARE(probe.OpenPort(CConsoleHarness::kPort), 1);
+    QCOMPARE(probe.OpenPort(ConsoleHarness::kPort), 1);
 }
 
 void TestMainFrame::statusPanesFitEveryTextTheyShow() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
-    CConsoleStatusBar* panes = console.Frame().StatusPanes();
+    ConsoleStatusBar* panes = console.Frame().StatusPanes();
     const QFontMetrics metrics(panes->StatePane()->font());
     const int stateWidth = panes->StatePane()->width();
     const int serialWidth = panes->SerialPane()->width();
@@ -381,7 +384,7 @@ void TestMainFrame::statusPanesFitEveryTextTheyShow() {
 }
 
 void TestMainFrame::menuPromptsShowInTheMessagePane() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     CMainFrame& frame = console.Frame();

@@ -14,6 +14,8 @@
 #include "gui/pages/tab_terminal.h"
 #include "tests/gui/console_harness.h"
 
+using namespace orvik::gui;
+
 namespace {
 
 // What the recording pages saw.
@@ -84,7 +86,7 @@ class TestMainView : public QObject {
 };
 
 void TestMainView::createsTheFivePagesInTabOrderBehindTheContactPanel() {
-    CConsoleHarness console;
+    ConsoleHarness console;
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     COrvikServiceView& view = *console.Frame().View();
@@ -127,7 +129,7 @@ void TestMainView::createsTheFivePagesInTabOrderBehindTheContactPanel() {
 
 void TestMainView::connectRefreshesEveryPageInTabOrderWithPaintingSuspended() {
     RefreshLog log;
-    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    ConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     COrvikServiceView& view = *console.Frame().View();
@@ -144,7 +146,7 @@ void TestMainView::connectRefreshesEveryPageInTabOrderWithPaintingSuspended() {
 
 void TestMainView::selectedTabSurvivesAReconnect() {
     RefreshLog log;
-    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    ConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     COrvikServiceView& view = *console.Frame().View();
@@ -167,7 +169,7 @@ void TestMainView::selectedTabSurvivesAReconnect() {
 
 void TestMainView::switchingTabsHidesOnlyTheOldPageAndShowsTheNew() {
     RefreshLog log;
-    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    ConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     COrvikServiceView& view = *console.Frame().View();
@@ -184,7 +186,7 @@ void TestMainView::switchingTabsHidesOnlyTheOldPageAndShowsTheNew() {
 
 void TestMainView::failedConnectCallsNoPage() {
     RefreshLog log;
-    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    ConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     COrvikServiceView& view = *console.Frame().View();
@@ -199,7 +201,7 @@ void TestMainView::failedConnectCallsNoPage() {
 
 void TestMainView::updateWhileConnectedRefreshesEveryPageAgain() {
     RefreshLog log;
-    CConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
+    ConsoleHarness console(ConsoleRegister(), RecordingPages(&log));
     QString error;
     QVERIFY2(console.Start(&error), qPrintable(error));
     QVERIFY(console.ConnectWithEnter());
@@ -214,7 +216,7 @@ void TestMainView::updateWhileConnectedRefreshesEveryPageAgain() {
 
 void TestMainView::pagesLearnTheRegistersModel() {
     for (const bool model8 : {false, true}) {
-        CConsoleHarness console(model8 ? Model8Register() : ConsoleRegister());
+        ConsoleHarness console(model8 ? Model8Register() : ConsoleRegister());
         QString error;
         QVERIFY2(console.Start(&error), qPrintable(error));
         const auto& pages = console.Frame().View()->Pages();

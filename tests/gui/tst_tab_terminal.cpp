@@ -25,6 +25,8 @@
 #include "support/text_codec.h"
 #include "tests/gui/console_harness.h"
 
+using namespace orvik::gui;
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -52,7 +54,8 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 QByteArray Cp1251(std::u16string_view text) {
-    return QByteArray::fromStdString(orvik::Encode(orvik::CodePage::Ansi1251, text));
+    return QByteArray::fromStdString(
+        orvik::support::Encode(orvik::support::CodePage::Ansi1251, text));
 }
 
 // Answers every file dialog with a path set beforehand and keeps the requests.
@@ -69,10 +72,10 @@ struct FakeFileDialog {
 };
 
 // Answers "Yes" to every question.
-class CAgreeingMessages : public CRecordingMessages {
+class CAgreeingMessages : public RecordingMessages {
   public:
     bool AskYesNo(QWidget* parent, const QString& text, bool yes) override {
-        CRecordingMessages::AskYesNo(parent, text, yes);
+        RecordingMessages::AskYesNo(parent, text, yes);
         return true;
     }
 };
@@ -152,7 +155,7 @@ class CTerminalFixture {
         console.Register().Scripts().Add(name, std::move(replies));
     }
 
-    CConsoleHarness console;
+    ConsoleHarness console;
     FakeFileDialog files;
     CTabTerminal* page = nullptr;
     QPlainTextEdit* box = nullptr;

@@ -24,9 +24,9 @@ namespace sim_test {
 // A program run as a child process, as a script or a person runs it: its standard output and
 // error are read through pipes, and its standard input is either empty or a pipe the test
 // writes lines to. Every wait is bounded; a child still running at the end is killed.
-class CChildProgram {
+class ChildProgram {
   public:
-    CChildProgram(const char* path, std::vector<std::string> args, bool inputPipe = false) {
+    ChildProgram(const char* path, std::vector<std::string> args, bool inputPipe = false) {
         int in[2] = {-1, -1};
         int out[2];
         int err[2];
@@ -62,7 +62,7 @@ class CChildProgram {
         m_fds = {out[0], err[0]};
     }
 
-    ~CChildProgram() {
+    ~ChildProgram() {
         CloseInput();
         if (m_pid > 0 && !m_exited) {
             kill(m_pid, SIGKILL);
@@ -75,8 +75,8 @@ class CChildProgram {
         }
     }
 
-    CChildProgram(const CChildProgram&) = delete;
-    CChildProgram& operator=(const CChildProgram&) = delete;
+    ChildProgram(const ChildProgram&) = delete;
+    ChildProgram& operator=(const ChildProgram&) = delete;
 
     bool Started() const { return m_pid > 0; }
     pid_t Pid() const { return m_pid; }

@@ -18,7 +18,7 @@ struct CliRun {
 };
 
 CliRun RunCli(std::vector<std::string> args) {
-    CChildProgram cli(ORVIK_CLI_PROGRAM, std::move(args));
+    ChildProgram cli(ORVIK_CLI_PROGRAM, std::move(args));
     CliRun run;
     run.status = cli.Finish();
     run.out = cli.Output();
@@ -30,7 +30,7 @@ class CliProgramTest : public SessionTest {
   protected:
     void SetUp() override {
         SessionTest::SetUp();
-        orvik::LocalDateTime noon;
+        orvik::support::LocalDateTime noon;
         noon.year = 2024;
         noon.month = 2;
         noon.day = 29;

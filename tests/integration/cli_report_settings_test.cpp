@@ -16,7 +16,7 @@ class CliReportSettingsTest : public SimRegisterTest {
   protected:
     CliResult Cli(std::vector<std::string> args) {
         args.insert(args.begin(), {"--port", kPort, "--password", "0000"});
-        CChildProgram cli(ORVIK_CLI_PROGRAM, args);
+        ChildProgram cli(ORVIK_CLI_PROGRAM, args);
         CliResult result;
         result.status = cli.Finish();
         result.out = cli.Output();
@@ -25,13 +25,13 @@ class CliReportSettingsTest : public SimRegisterTest {
     }
 
     void SetClock(int year, int month, int day, int hour, int minute) {
-        orvik::LocalDateTime when;
+        orvik::support::LocalDateTime when;
         when.year = year;
         when.month = month;
         when.day = day;
         when.hour = hour;
         when.minute = minute;
-        ASSERT_TRUE(State([&](CRegisterState& s) { return s.clock.Set(when); }));
+        ASSERT_TRUE(State([&](RegisterState& s) { return s.clock.Set(when); }));
     }
 };
 
@@ -41,7 +41,7 @@ TEST_F(CliReportSettingsTest, ZReportPrintsTheNewNumberAndGetClockTheRegistersCl
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "lastZReportNumber: 42\n");
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(State([](CRegisterState& s) { return s.counters.lastZReportNumber; }), 42);
+    EXPECT_EQ(State([](RegisterState& s) { return s.counters.lastZReportNumber; }), 42);
     EXPECT_TRUE(TapeHasLine("              Z-ОТЧЕТ № 0042"));
 
     run = Cli({"get-clock"});
@@ -86,7 +86,7 @@ TEST_F(CliReportSettingsTest, EveryReportAndSettingRunsOnModel8AndReachesTheRegi
         const Texts received = TakeReceived();
         EXPECT_NE(std::find(received.begin(), received.end(), command), received.end()) << args[0];
     }
-    State([](CRegisterState& s) {
+    State([](RegisterState& s) {
         EXPECT_EQ(Utf8(s.header), "Магазин");
         EXPECT_EQ(s.counters.articleMode, 1);
         EXPECT_EQ(s.settings.lineSpacing, 12);

@@ -7,6 +7,8 @@
 #include "res/string_table.h"
 #include "tests/integration/sim_link_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -93,7 +95,7 @@ TEST_F(CommandTransactionTest, NoAnswerEndsWithTheNoAnswerMessageOnceAfterTheTim
 }
 
 TEST_F(CommandTransactionTest, CommandNamesAreCaseSensitiveAndHandlersSeeTheWholeText) {
-    sim.RegisterCommand(u"CONf", [](std::u16string_view text, orvik::sim::CRegisterState&) {
+    sim.RegisterCommand(u"CONf", [](std::u16string_view text, orvik::sim::RegisterState&) {
         return orvik::sim::Replies{u"CONf" + std::u16string(text.substr(4)), u"READY"};
     });
     std::u16string reply;

@@ -11,6 +11,8 @@
 #include "res/string_table.h"
 #include "tests/integration/sim_link_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -73,8 +75,8 @@ TEST_F(LineFaultTest, NoiseHoldingTheFrameStartIsRefused) {
 
 // A well-formed command frame for text, to be broken by the cases below.
 std::vector<std::uint8_t> Frame(std::u16string_view text) {
-    std::array<std::uint8_t, orvik::kCommandFrameCapacity> buffer;
-    const std::size_t length = orvik::BuildCommandFrame(text, buffer);
+    std::array<std::uint8_t, orvik::device::kCommandFrameCapacity> buffer;
+    const std::size_t length = orvik::device::BuildCommandFrame(text, buffer);
     return {buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length)};
 }
 

@@ -15,6 +15,8 @@
 #include "res/string_table.h"
 #include "tests/integration/sim_link_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -27,10 +29,10 @@ std::string LinkTarget(const std::string& path) {
 }
 
 TEST(PortOpenTest, ComNameWithoutLinkOrDeviceFailsWithTheReasonInTheMessage) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     // COM24 stands for /dev/ttyACM9 when the ports folder has no link of that name.
-    ASSERT_FALSE(fs::exists(orvik::ResolvePortPath("COM24")));
-    CRecordingPrompt prompt;
+    ASSERT_FALSE(fs::exists(orvik::device::ResolvePortPath("COM24")));
+    RecordingPrompt prompt;
     COrvikCore core;
     core.SetPrompt(&prompt);
     EXPECT_EQ(core.OpenPort("COM24"), 0);
@@ -46,47 +48,47 @@ TEST(PortOpenTest, ComNameWithoutLinkOrDeviceFailsWithTheReasonInTheMessage) {
 }
 
 TEST(SimulatorLinkTest, LinksItsPortWhileRunningAndReplacesOnlyStaleLinks) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::string link = ports.Path() + "/COM5";
     // A link left behind by a simulator that was killed.
     ASSERT_EQ(symlink("/dev/pts/does-not-exist", link.c_str()), 0);
 
-    orvik::sim::CSimulator first({"COM5", ""});
+    orvik::sim::Simulator first({"COM5", ""});
     std::string error;
     ASSERT_TRUE(first.Start(&error)) << error;
     EXPECT_EQ(first.LinkPath(), link);
     EXPECT_EQ(LinkTarget(link), first.SlavePath());
-    EXPECT_TRUE(orvik::PortExists("COM5"));
+    EXPECT_TRUE(orvik::device::PortExists("COM5"));
 
     // A second simulator may not take over a name that a running one serves.
-    orvik::sim::CSimulator second({"COM5", ""});
+    orvik::sim::Simulator second({"COM5", ""});
     EXPECT_FALSE(second.Start(&error));
     EXPECT_NE(error.find("COM5"), std::string::npos) << error;
     EXPECT_EQ(LinkTarget(link), first.SlavePath());
 
     first.Stop();
     EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
-    EXPECT_FALSE(orvik::PortExists("COM5"));
+    EXPECT_FALSE(orvik::device::PortExists("COM5"));
 
     // Something that is not a link is nobody's to replace.
     std::ofstream(ports.Path() + "/COM6") << "not a device";
-    orvik::sim::CSimulator third({"COM6", ""});
+    orvik::sim::Simulator third({"COM6", ""});
     EXPECT_FALSE(third.Start(&error));
     EXPECT_NE(error.find("not a link"), std::string::npos) << error;
     EXPECT_TRUE(fs::is_regular_file(ports.Path() + "/COM6"));
 }
 
 TEST(SimulatorLinkTest, CreatesAMissingPortsFolderAndRefusesNamesThatAreNoPorts) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::string nested = ports.Path() + "/a/b/ports";
     setenv("ORVIK_PORTS_DIR", nested.c_str(), 1);
-    orvik::sim::CSimulator sim({"COM2", ""});
+    orvik::sim::Simulator sim({"COM2", ""});
     std::string error;
     ASSERT_TRUE(sim.Start(&error)) << error;
     EXPECT_EQ(LinkTarget(nested + "/COM2"), sim.SlavePath());
     sim.Stop();
 
-    orvik::sim::CSimulator bad({"COM25", ""});
+    orvik::sim::Simulator bad({"COM25", ""});
     EXPECT_FALSE(bad.Start(&error));
     EXPECT_NE(error.find("COM25"), std::string::npos) << error;
 }
@@ -94,8 +96,8 @@ TEST(SimulatorLinkTest, CreatesAMissingPortsFolderAndRefusesNamesThatAreNoPorts)
 using PortLinkTest = SimLinkTest;
 
 TEST(SimulatorLineTest, TheLineIsRawBeforeAnyConsoleOpensIt) {
-    CTempPortsDir ports;
-    orvik::sim::CSimulator sim({"COM3", ""});
+    TempPortsDir ports;
+    orvik::sim::Simulator sim({"COM3", ""});
     std::string error;
     ASSERT_TRUE(sim.Start(&error)) << error;
     // An echoing line would send the register's own answers back to it as commands.
@@ -140,9 +142,9 @@ TEST_F(PortLinkTest, TheRegisterSeesTheBaudRateTheConsoleSets) {
     core.Port().SetBaudRate(57600);
     EXPECT_EQ(sim.LineBaud(), 57600);
     // Handlers see it too, as it was when their command arrived.
-    sim.RegisterCommand(u"BAUD", [](std::u16string_view, orvik::sim::CRegisterState& state) {
-        return orvik::sim::Replies{u"BAUD" + orvik::FromUtf8(std::to_string(state.lineBaud)),
-                                   u"READY"};
+    sim.RegisterCommand(u"BAUD", [](std::u16string_view, orvik::sim::RegisterState& state) {
+        return orvik::sim::Replies{
+            u"BAUD" + orvik::support::FromUtf8(std::to_string(state.lineBaud)), u"READY"};
     });
     core.SendCommand(u"BAUD");
     EXPECT_EQ(ReadReplies(2), (Texts{"BAUD57600", "READY"}));
@@ -155,8 +157,8 @@ constexpr int kInputRateShift = std::countr_zero(static_cast<unsigned>(CIBAUD));
 // Serial drivers keep a line's settings between programs, so the console must set every part of
 // 8E2 at 115200 itself, and hand the line back as it found it.
 TEST(PortSettingsTest, LineIs8E2At115200WhateverWasLeftAndIsRestoredOnClose) {
-    CTempPortsDir ports;
-    orvik::sim::CSimulator sim({"COM8", ""});
+    TempPortsDir ports;
+    orvik::sim::Simulator sim({"COM8", ""});
     std::string error;
     ASSERT_TRUE(sim.Start(&error)) << error;
 
@@ -200,10 +202,10 @@ TEST(PortSettingsTest, LineIs8E2At115200WhateverWasLeftAndIsRestoredOnClose) {
 }
 
 TEST(SimulatorTapeTest, TheTapeRecordsCommandsAnswersAndBrokenFramesReadably) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::string tape = ports.Path() + "/tape.txt";
     {
-        orvik::sim::CSimulator sim({"COM4", tape});
+        orvik::sim::Simulator sim({"COM4", tape});
         std::string error;
         ASSERT_TRUE(sim.Start(&error)) << error;
         COrvikCore core;

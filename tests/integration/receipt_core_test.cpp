@@ -9,10 +9,12 @@
 #include "res/string_table.h"
 #include "tests/integration/sim_link_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
-using Kind = CRecordingPrompt::Kind;
+using Kind = RecordingPrompt::Kind;
 
 std::string Message(int id) {
     return Utf8(orvik::LoadString(id));
@@ -44,7 +46,7 @@ class ReceiptCoreTest : public SimLinkTest {
                  std::int32_t* total = nullptr) {
         std::int32_t lineTotal = -1;
         const HRESULT result = core.AddReceiptLine(quantity, name, price, false, tax1, 0, 0,
-                                                   orvik::kNoDiscount, u"", 0, lineTotal);
+                                                   orvik::device::kNoDiscount, u"", 0, lineTotal);
         if (total) {
             *total = lineTotal;
         }
@@ -156,7 +158,9 @@ TEST_F(ReceiptCoreTest, LinesTheCommandCannotCarryCancelTheReceipt) {
 
 TEST_F(ReceiptCoreTest, PreviewShowsTheQuantityMessageButSendsNothing) {
     LineAmounts amounts;
-    EXPECT_EQ(core.PreviewLineAmounts(1, 1003, false, 1, 3, orvik::kSurcharge, 100, amounts), S_OK);
+    EXPECT_EQ(
+        core.PreviewLineAmounts(1, 1003, false, 1, 3, orvik::device::kSurcharge, 100, amounts),
+        S_OK);
     EXPECT_EQ(amounts.lineSum, 1103);
     EXPECT_EQ(amounts.addedTax, 220);
     EXPECT_EQ(amounts.winningsTax, 110);
@@ -233,8 +237,8 @@ TEST_F(ReceiptCoreTest, CashQueryGivesTheReportAfterItsKey) {
 
 // --- The printing sequence on the real core -------------------------------------------------
 
-orvik::receipt::ReceiptRow Row(std::u16string name, std::u16string price, bool isReturn) {
-    orvik::receipt::ReceiptRow row;
+orvik::console::ReceiptRow Row(std::u16string name, std::u16string price, bool isReturn) {
+    orvik::console::ReceiptRow row;
     row.columns = {
         std::move(name), u"12", u"0", u"1", std::move(price), u"0", u"0", u"0", u"", u"", u"0"};
     row.isReturn = isReturn;
@@ -246,17 +250,17 @@ TEST_F(ReceiptCoreTest, PrintingCopiesUntilALineFailsInTheSecond) {
     sim.Scripts().Add(u"FISC", {u"READY"}, 3);
     sim.Scripts().Add(u"FISC", {u"HARDPAPER"}, 1);
     sim.Scripts().Add(u"FISC", {u"READY"});
-    orvik::receipt::CCoreReceiptRegister reg(core);
-    orvik::receipt::PrintRequest request;
+    orvik::console::CoreReceiptRegister reg(core);
+    orvik::console::PrintRequest request;
     request.copies = 3;
     request.cash = u"3.00";
     std::vector<int> shown;
-    orvik::receipt::PrintProgress progress;
+    orvik::console::PrintProgress progress;
     progress.copiesRemaining = [&](int n) { shown.push_back(n); };
-    const std::vector<orvik::receipt::ReceiptRow> rows = {
+    const std::vector<orvik::console::ReceiptRow> rows = {
         Row(u"Чай", u"2.50", false), Row(u"Сок", u"1,00", false), Row(u"Вода", u"0.50", true)};
-    const orvik::receipt::PrintOutcome outcome =
-        orvik::receipt::PrintReceipt(reg, rows, request, progress);
+    const orvik::console::PrintOutcome outcome =
+        orvik::console::PrintReceipt(reg, rows, request, progress);
     EXPECT_EQ(outcome.copiesPrinted, 1);
     EXPECT_EQ(outcome.copiesRemaining, 1);
     EXPECT_TRUE(outcome.failed);

@@ -8,6 +8,8 @@
 #include "res/string_table.h"
 #include "tests/integration/report_settings_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -77,8 +79,8 @@ TEST_F(ReportOperationsTest, Model7GoesBackToLevel1WhenTheReportIsRefused) {
     UseRegister({1, 7});
     for (const Report& report : kLeveledReports) {
         prompt.entries.clear();
-        sim.Faults().InjectStatus(std::u16string(orvik::FromUtf8(report.command)).substr(0, 4),
-                                  u"SOFTSLNREP");
+        sim.Faults().InjectStatus(
+            std::u16string(orvik::support::FromUtf8(report.command)).substr(0, 4), u"SOFTSLNREP");
         EXPECT_EQ((core.*report.run)(), E_UNEXPECTED) << report.name;
         EXPECT_EQ(TakeReceived(), (Texts{kLevel2, report.command, kLevel1})) << report.name;
         // The report's refusal is the one message; the switch back succeeded silently.

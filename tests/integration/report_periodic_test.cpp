@@ -4,13 +4,15 @@
 
 #include "tests/integration/report_settings_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
 using ReportPeriodicTest = ReportSettingsTest;
 
-orvik::LocalDateTime Date(int year, int month, int day, int hour = 0, int minute = 0) {
-    orvik::LocalDateTime date;
+orvik::support::LocalDateTime Date(int year, int month, int day, int hour = 0, int minute = 0) {
+    orvik::support::LocalDateTime date;
     date.year = year;
     date.month = month;
     date.day = day;
@@ -64,7 +66,7 @@ TEST_F(ReportPeriodicTest, RefusedReportFailsWithTheRegistersMessage) {
     UseRegister({1, 3});
     sim.Faults().InjectStatus(u"IREN", u"SOFTSLZREP");
     EXPECT_EQ(core.PrintPeriodicReportByNumbers(1, 2, false), E_UNEXPECTED);
-    EXPECT_EQ(prompt.Count(CRecordingPrompt::Kind::Error), 1);
+    EXPECT_EQ(prompt.Count(RecordingPrompt::Kind::Error), 1);
     EXPECT_FALSE(core.lastMessage.empty());
 }
 

@@ -49,18 +49,18 @@ class ReportSettingsTest : public SimLinkTest {
              {u"ZREP", u"NREP", u"nrep", u"ARTZ", u"DIZV", u"HDZV", u"IREP", u"FIRP",
               u"IREN", u"FIRN", u"SVSL", u"CANC", u"CTIM", u"ARMO", u"HEAD", u"BOTM",
               u"PPMD", u"PPOD", u"TMOD", u"DEPT", u"NPDI", u"LUPC", u"AUPC", u"BLFI"}) {
-            sim.RegisterCommand(name, [](std::u16string_view, orvik::sim::CRegisterState&) {
+            sim.RegisterCommand(name, [](std::u16string_view, orvik::sim::RegisterState&) {
                 return orvik::sim::Replies{u"READY"};
             });
         }
-        sim.RegisterCommand(u"GLCN", [](std::u16string_view, orvik::sim::CRegisterState&) {
+        sim.RegisterCommand(u"GLCN", [](std::u16string_view, orvik::sim::RegisterState&) {
             return orvik::sim::Replies{std::u16string(kCountersReply), u"READY"};
         });
-        sim.RegisterCommand(u"GETD", [](std::u16string_view, orvik::sim::CRegisterState&) {
+        sim.RegisterCommand(u"GETD", [](std::u16string_view, orvik::sim::RegisterState&) {
             return orvik::sim::Replies{std::u16string(kClockReply), u"READY"};
         });
         // "CUTR" alone asks for the options; with digits it sets them.
-        sim.RegisterCommand(u"CUTR", [](std::u16string_view text, orvik::sim::CRegisterState&) {
+        sim.RegisterCommand(u"CUTR", [](std::u16string_view text, orvik::sim::RegisterState&) {
             if (text == u"CUTR") {
                 return orvik::sim::Replies{u"CUTR101", u"READY"};
             }
@@ -86,7 +86,7 @@ class ReportSettingsTest : public SimLinkTest {
     // For operations that may send nothing: a zero receipt follows, and once its answer is back
     // everything sent before it has reached the register. Returns what came before it.
     Texts TakeReceivedBeforeMarker() {
-        EXPECT_EQ(core.PrintZeroReceipt(), S_OK);
+        EXPECT_EQ(core.PrintZeroReceipt(), orvik::device::S_OK);
         Texts texts = TakeReceived();
         if (texts.empty() || texts.back() != "NULL") {
             ADD_FAILURE() << "the marker did not arrive last";

@@ -4,10 +4,12 @@
 
 #include "tests/integration/session_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
-using Kind = CRecordingPrompt::Kind;
+using Kind = RecordingPrompt::Kind;
 
 TEST_F(SessionTest, ARegisterThatIgnoresTheTaxNamesIsStillConnected) {
     UseProfile("f1m4");
@@ -53,7 +55,7 @@ TEST_F(SessionTest, AFatalStatusDuringTheConfigurationFailsTheConnection) {
 
 TEST_F(SessionTest, DisconnectingCancelsAnOpenReceiptFirst) {
     // The receipt commands are not this register's concern here: it only confirms "CANC".
-    sim.RegisterCommand(u"CANC", [](std::u16string_view, orvik::sim::CRegisterState&) {
+    sim.RegisterCommand(u"CANC", [](std::u16string_view, orvik::sim::RegisterState&) {
         return orvik::sim::Replies{u"READY"};
     });
     ASSERT_EQ(Connect(), S_OK);

@@ -53,8 +53,8 @@ class SessionTest : public ::testing::Test {
         sim.LoadProfile(*profile);
     }
 
-    HRESULT Connect(std::u16string_view operatorName = u"Касир",
-                    std::u16string_view password = kPassword) {
+    orvik::device::HRESULT Connect(std::u16string_view operatorName = u"Касир",
+                                   std::u16string_view password = kPassword) {
         return core.Connect(kPort, operatorName, password);
     }
 
@@ -75,10 +75,10 @@ class SessionTest : public ::testing::Test {
         return sim.WithState(std::forward<F>(f));
     }
 
-    CTempPortsDir ports;  // first: the simulator links its port in it
-    orvik::sim::CSimulator sim{{kPort, ""}};
-    CRecordingPrompt prompt;
-    COrvikCore core;
+    TempPortsDir ports;  // first: the simulator links its port in it
+    orvik::sim::Simulator sim{{kPort, ""}};
+    RecordingPrompt prompt;
+    orvik::device::COrvikCore core;
 
   private:
     std::size_t m_taken = 0;

@@ -5,10 +5,12 @@
 
 #include "tests/integration/session_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
-using Kind = CRecordingPrompt::Kind;
+using Kind = RecordingPrompt::Kind;
 
 TEST_F(SessionTest, ARefusedPasswordClosesThePortWithAWarningAndNoQuestion) {
     EXPECT_EQ(Connect(u"Касир", u"1234"), E_INVALIDARG);

@@ -10,6 +10,8 @@
 #include "support/text_codec.h"
 #include "tests/integration/session_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -183,7 +185,7 @@ void ExpectCommonInformation(const CPrinterInfo& info, bool hasTaxNames) {
 
 TEST_F(SessionTest, EveryProfileConnectsAsTheRegisterItStandsFor) {
     ASSERT_EQ(kExpected.size(), orvik::sim::RegisterProfiles().size());
-    orvik::LocalDateTime clock;
+    orvik::support::LocalDateTime clock;
     clock.year = 2024;
     clock.month = 2;
     clock.day = 29;
@@ -231,7 +233,7 @@ TEST_F(SessionTest, EveryProfileConnectsAsTheRegisterItStandsFor) {
         ExpectCommonInformation(info, expected.family == 1);
 
         // The register's side of the session.
-        State([&](const orvik::sim::CRegisterState& state) {
+        State([&](const orvik::sim::RegisterState& state) {
             EXPECT_TRUE(state.session.loggedIn);
             EXPECT_FALSE(state.session.serviceSession);
             EXPECT_EQ(Utf8(state.session.operatorName), "Касир");

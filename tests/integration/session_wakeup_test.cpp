@@ -8,10 +8,12 @@
 
 #include "tests/integration/session_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
-using Kind = CRecordingPrompt::Kind;
+using Kind = RecordingPrompt::Kind;
 
 TEST_F(SessionTest, ARegisterThatListensAt57600IsConnectedInTheSecondRound) {
     sim.SetWakeOnlyAt57600(true);
@@ -50,9 +52,9 @@ TEST_F(SessionTest, WakeUpBytesThatArriveTogetherAreAnsweredOnce) {
 }
 
 // Records, at each question, how many wake-up bytes the register has received by then.
-class WakeCountingPrompt : public CRecordingPrompt {
+class WakeCountingPrompt : public RecordingPrompt {
   public:
-    WakeCountingPrompt(const orvik::sim::CSimulator& sim, std::vector<std::size_t> expected)
+    WakeCountingPrompt(const orvik::sim::Simulator& sim, std::vector<std::size_t> expected)
         : m_sim(sim), m_expected(std::move(expected)) {}
 
     bool AskRetry(const std::u16string& text) override {
@@ -63,13 +65,13 @@ class WakeCountingPrompt : public CRecordingPrompt {
         m_sim.Activity().WaitUntil(
             [atLeast](const orvik::sim::Activity& a) { return a.wakeBytes >= atLeast; }, kBound);
         wakesAtQuestion.push_back(m_sim.Activity().Snapshot().wakeBytes);
-        return CRecordingPrompt::AskRetry(text);
+        return RecordingPrompt::AskRetry(text);
     }
 
     std::vector<std::size_t> wakesAtQuestion;
 
   private:
-    const orvik::sim::CSimulator& m_sim;
+    const orvik::sim::Simulator& m_sim;
     std::vector<std::size_t> m_expected;
 };
 

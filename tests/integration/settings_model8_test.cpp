@@ -6,6 +6,8 @@
 
 #include "tests/integration/report_settings_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -56,7 +58,7 @@ TEST_F(SettingsModel8Test, RefusedLogoLineFails) {
     UseRegister({1, 8});
     sim.Faults().InjectStatus(u"LUPC", u"SOFTSLPROG");
     EXPECT_EQ(core.LoadLogoLine(0, u"FF"), E_UNEXPECTED);
-    EXPECT_EQ(prompt.Count(CRecordingPrompt::Kind::Error), 1);
+    EXPECT_EQ(prompt.Count(RecordingPrompt::Kind::Error), 1);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "res/string_table.h"
 #include "tests/integration/report_settings_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -17,8 +19,8 @@ std::string Message(int id) {
     return Utf8(orvik::LoadString(id));
 }
 
-orvik::LocalDateTime Time(int hour, int minute, int second) {
-    orvik::LocalDateTime time;
+orvik::support::LocalDateTime Time(int hour, int minute, int second) {
+    orvik::support::LocalDateTime time;
     time.year = 2031;
     time.month = 12;
     time.day = 24;
@@ -48,7 +50,7 @@ TEST_F(SettingsOperationsTest, DateTimeQueryReturnsTheRegistersDigitsOrNothing) 
     UseRegister({0, 1});
     const std::u16string answer = core.QueryDateTime();
     EXPECT_EQ(Utf8(answer), "20090305140709");
-    const auto clock = orvik::ParseRegisterDateTime(answer);
+    const auto clock = orvik::device::ParseRegisterDateTime(answer);
     ASSERT_TRUE(clock.has_value());
     EXPECT_EQ(clock->year, 2009);
     EXPECT_EQ(clock->second, 9);

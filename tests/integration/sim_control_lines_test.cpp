@@ -6,6 +6,8 @@
 #include "tests/integration/child_program.h"
 #include "tests/integration/sim_register_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -19,7 +21,7 @@ class SimControlLinesTest : public ::testing::Test {
     void StartSim(std::vector<std::string> extra) {
         std::vector<std::string> args{"--port", kSimPort, "--tape", tape};
         args.insert(args.end(), extra.begin(), extra.end());
-        sim = std::make_unique<CChildProgram>(ORVIK_SIM_PROGRAM, args, true);
+        sim = std::make_unique<ChildProgram>(ORVIK_SIM_PROGRAM, args, true);
         ASSERT_TRUE(sim->Started());
         ASSERT_TRUE(sim->WaitForOutput("control lines on standard input")) << sim->Errors();
         core.SetPrompt(&prompt);
@@ -53,10 +55,10 @@ class SimControlLinesTest : public ::testing::Test {
 
     void TearDown() override { core.Disconnect(); }
 
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::string tape = ports.Path() + "/tape.txt";
-    std::unique_ptr<CChildProgram> sim;
-    CRecordingPrompt prompt;
+    std::unique_ptr<ChildProgram> sim;
+    RecordingPrompt prompt;
     COrvikCore core;
 };
 
@@ -151,14 +153,14 @@ TEST_F(SimControlLinesTest, OnModel7TheLevelLineSetsTheAccessLevel) {
 }
 
 TEST(SimKeyOptionTest, HelpTellsTheKeyAndTheControlLinesAndABadKeyIsRefused) {
-    CTempPortsDir ports;
-    CChildProgram help(ORVIK_SIM_PROGRAM, {"--help"});
+    TempPortsDir ports;
+    ChildProgram help(ORVIK_SIM_PROGRAM, {"--help"});
     EXPECT_EQ(help.Finish(), 0);
     for (const char* text : {"--key POSITION", "service mode", "key R|X|Z|P|O", "paper out|in",
                              "silent on|off", "status TOKEN"}) {
         EXPECT_NE(help.Output().find(text), std::string::npos) << text;
     }
-    CChildProgram bad(ORVIK_SIM_PROGRAM, {"--port", "COM5", "--key", "Q"});
+    ChildProgram bad(ORVIK_SIM_PROGRAM, {"--port", "COM5", "--key", "Q"});
     EXPECT_EQ(bad.Finish(), 2);
     EXPECT_NE(bad.Errors().find("\"Q\" is no key position"), std::string::npos) << bad.Errors();
     EXPECT_TRUE(fs::is_empty(ports.Path()));

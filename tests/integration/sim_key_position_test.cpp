@@ -5,13 +5,15 @@
 
 #include "tests/integration/sim_register_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
 using Operation = std::function<HRESULT(COrvikCore&)>;
 
-orvik::LocalDateTime Day(int year, int month, int day) {
-    orvik::LocalDateTime date;
+orvik::support::LocalDateTime Day(int year, int month, int day) {
+    orvik::support::LocalDateTime date;
     date.year = year;
     date.month = month;
     date.day = day;
@@ -105,7 +107,7 @@ TEST_F(SimKeyTest, EachOperationRunsInItsOwnPositionAndTheWrongOneAsksForIt) {
                          orvik::sim::KeyLetter(key));
             TurnKey(key);
             const auto documentsBefore =
-                State([](CRegisterState& s) { return s.counters.lastDocumentNumber; });
+                State([](RegisterState& s) { return s.counters.lastDocumentNumber; });
             const HRESULT result = operation.run(core);
             if (key == operation.key) {
                 EXPECT_EQ(result, S_OK);
@@ -117,7 +119,7 @@ TEST_F(SimKeyTest, EachOperationRunsInItsOwnPositionAndTheWrongOneAsksForIt) {
             const int expected = MessageFor(key == KeyPosition::Off ? key : operation.key);
             EXPECT_EQ(TakeShown(), Texts{MessageText(expected)});
             // Nothing was printed.
-            EXPECT_EQ(State([](CRegisterState& s) { return s.counters.lastDocumentNumber; }),
+            EXPECT_EQ(State([](RegisterState& s) { return s.counters.lastDocumentNumber; }),
                       documentsBefore);
         }
     }
@@ -156,13 +158,13 @@ TEST_F(SimKeyTest, Model7ReportsSwitchToLevel2AndBackWhileLevel1AllowsTheRest) {
     UseProfile("f1m7");
     TurnKey(KeyPosition::Registration);
     Connect();
-    ASSERT_EQ(State([](CRegisterState& s) { return s.session.accessLevel; }), 1);
+    ASSERT_EQ(State([](RegisterState& s) { return s.session.accessLevel; }), 1);
     TakeReceived();
 
     EXPECT_EQ(core.PrintXReport(), S_OK);
     EXPECT_EQ(TakeReceived(), (Texts{"SVSL28391", "ZREP1", "SVSL17260"}));
     EXPECT_EQ(core.PrintZReport(), S_OK);
-    EXPECT_EQ(State([](CRegisterState& s) { return s.session.accessLevel; }), 1);
+    EXPECT_EQ(State([](RegisterState& s) { return s.session.accessLevel; }), 1);
     // Level 1 is the cashier's: receipts, settings and the fiscal memory reports.
     EXPECT_EQ(core.PrintZeroReceipt(), S_OK);
     EXPECT_EQ(core.SetMessageSet(1), S_OK);

@@ -15,13 +15,13 @@
 
 namespace {
 
-using orvik::sim::CCommandCutter;
+using orvik::sim::CommandCutter;
 using orvik::sim::LineEvent;
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Frame(std::u16string_view text) {
-    std::array<std::uint8_t, orvik::kCommandFrameCapacity> buffer;
-    const std::size_t length = orvik::BuildCommandFrame(text, buffer);
+    std::array<std::uint8_t, orvik::device::kCommandFrameCapacity> buffer;
+    const std::size_t length = orvik::device::BuildCommandFrame(text, buffer);
     return {buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(length)};
 }
 
@@ -40,8 +40,8 @@ std::vector<std::string> Describe(const std::vector<LineEvent>& events) {
     for (const LineEvent& e : events) {
         switch (e.kind) {
             case LineEvent::Kind::Command:
-                out.push_back("C:" + orvik::ToUtf8(orvik::Decode(
-                                         orvik::CodePage::Oem866,
+                out.push_back("C:" + orvik::support::ToUtf8(orvik::support::Decode(
+                                         orvik::support::CodePage::Oem866,
                                          std::string(e.bytes.begin(), e.bytes.end()))));
                 break;
             case LineEvent::Kind::WakeByte:
@@ -57,14 +57,14 @@ std::vector<std::string> Describe(const std::vector<LineEvent>& events) {
 }
 
 std::vector<std::string> CutWhole(const Bytes& bytes) {
-    CCommandCutter cutter;
+    CommandCutter cutter;
     std::vector<LineEvent> events;
     cutter.Feed(bytes, events);
     return Describe(events);
 }
 
 std::vector<std::string> CutByteByByte(const Bytes& bytes) {
-    CCommandCutter cutter;
+    CommandCutter cutter;
     std::vector<LineEvent> events;
     for (const std::uint8_t byte : bytes) {
         cutter.Feed(std::span<const std::uint8_t>(&byte, 1), events);
@@ -89,7 +89,7 @@ TEST(CommandCutterTest, CutsFramesWakeBytesAndBrokenFramesOutOfAnyStream) {
     Bytes badLength = Frame(u"NULL");
     badLength[5] = 0x07;
     Bytes overlong{0xFD};
-    overlong.insert(overlong.end(), CCommandCutter::kMaxFrameBytes + 10, 'A');
+    overlong.insert(overlong.end(), CommandCutter::kMaxFrameBytes + 10, 'A');
 
     const std::vector<CutCase> cases{
         {"one command", Frame(u"NULL"), {"C:NULL"}},
@@ -98,7 +98,7 @@ TEST(CommandCutterTest, CutsFramesWakeBytesAndBrokenFramesOutOfAnyStream) {
          Join({{0x01, 0xFE, 0x00}, Frame(u"NULL"), {'x', 0xFE}, Frame(u"PREP")}),
          {"C:NULL", "C:PREP"}},
         {"length byte 0xFD", Frame(text252), {"C:" + std::string(252, 'A')}},
-        {"length byte 0xFE", Frame(text253), {"C:" + orvik::ToUtf8(text253)}},
+        {"length byte 0xFE", Frame(text253), {"C:" + orvik::support::ToUtf8(text253)}},
         {"wrong checksum", WithLastByte(Frame(u"NULL"), 0x18), {"B"}},
         {"wrong length byte", badLength, {"B"}},
         {"no length byte", {0xFD, 0xFE, 0x00, 0x12}, {"B"}},
@@ -121,7 +121,7 @@ TEST(CommandCutterTest, CutsFramesWakeBytesAndBrokenFramesOutOfAnyStream) {
 TEST(CommandCutterTest, RandomBytesNeverGrowItsBufferBeyondAFrame) {
     std::mt19937 random(683);
     std::uniform_int_distribution<int> byte(0, 255);
-    CCommandCutter cutter;
+    CommandCutter cutter;
     std::vector<LineEvent> events;
     for (int round = 0; round < 200; ++round) {
         Bytes chunk(1 + static_cast<std::size_t>(byte(random)) * 8);
@@ -131,7 +131,7 @@ TEST(CommandCutterTest, RandomBytesNeverGrowItsBufferBeyondAFrame) {
         cutter.Feed(chunk, events);
     }
     for (const LineEvent& e : events) {
-        EXPECT_LE(e.bytes.size(), CCommandCutter::kMaxFrameBytes + 2);
+        EXPECT_LE(e.bytes.size(), CommandCutter::kMaxFrameBytes + 2);
     }
     // Whatever came before, a clean frame after a frame end is understood.
     cutter.Feed(Bytes{0xFE, 0x00, 0x00}, events);

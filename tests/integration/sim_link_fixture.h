@@ -27,13 +27,13 @@ inline constexpr int kShortTimeoutMs = 300;
 using Texts = std::vector<std::string>;
 
 inline std::string Utf8(std::u16string_view text) {
-    return orvik::ToUtf8(text);
+    return orvik::support::ToUtf8(text);
 }
 
 inline std::vector<std::string> Utf8(const std::vector<std::u16string>& texts) {
     std::vector<std::string> out;
     for (const auto& text : texts) {
-        out.push_back(orvik::ToUtf8(text));
+        out.push_back(orvik::support::ToUtf8(text));
     }
     return out;
 }
@@ -72,7 +72,7 @@ class SimLinkTest : public ::testing::Test {
     }
 
     // The usual transaction: send, then wait for "READY" with the given time-out.
-    HRESULT Run(std::u16string_view command, int timeoutMs = 3000) {
+    orvik::device::HRESULT Run(std::u16string_view command, int timeoutMs = 3000) {
         core.SendCommand(command);
         return core.WaitForReady(timeoutMs);
     }
@@ -98,16 +98,16 @@ class SimLinkTest : public ::testing::Test {
     std::vector<std::string> ShownErrors() const {
         std::vector<std::string> texts;
         for (const auto& entry : prompt.entries) {
-            EXPECT_EQ(entry.kind, CRecordingPrompt::Kind::Error);
+            EXPECT_EQ(entry.kind, RecordingPrompt::Kind::Error);
             texts.push_back(Utf8(entry.text));
         }
         return texts;
     }
 
-    CTempPortsDir ports;  // first: the simulator links its port in it
-    orvik::sim::CSimulator sim{{kPort, ""}};
-    CRecordingPrompt prompt;
-    COrvikCore core;
+    TempPortsDir ports;  // first: the simulator links its port in it
+    orvik::sim::Simulator sim{{kPort, ""}};
+    RecordingPrompt prompt;
+    orvik::device::COrvikCore core;
 };
 
 }  // namespace sim_test

@@ -16,6 +16,8 @@
 
 #include "tests/integration/sim_link_fixture.h"
 
+using namespace orvik::device;
+
 extern char** environ;
 
 namespace sim_test {
@@ -125,7 +127,7 @@ class SimProcess {
 };
 
 TEST(SimProgramTest, BadArgumentsEndWithStatus2AndSayWhatIsWrong) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{}, "--port is required"},
         {{"--port"}, "--port needs a value"},
@@ -157,7 +159,7 @@ TEST(SimProgramTest, HelpListsTheOptions) {
 }
 
 TEST(SimProgramTest, ServesThePortUntilASignalDespiteEmptyInputThenRemovesItsLink) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::string link = ports.Path() + "/COM9";
     const std::string tape = ports.Path() + "/tape.txt";
     for (const int signal : {SIGTERM, SIGINT}) {

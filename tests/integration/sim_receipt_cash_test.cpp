@@ -3,6 +3,9 @@
 // the drawer following the receipts' payments.
 #include "tests/integration/sim_receipt_fixture.h"
 
+using namespace orvik::device;
+using namespace orvik::console;
+
 namespace sim_test {
 namespace {
 
@@ -19,7 +22,7 @@ TEST_F(SimReceiptCashTest, CashInAndOutMoveTheDrawerAndACashOutBeyondItIsRefused
     ConnectTo("f1m8");
     EXPECT_EQ(DialogDrawer(), "0.00 ГРН");
     const auto documents = [&] {
-        return State([](CRegisterState& s) {
+        return State([](RegisterState& s) {
             return std::pair{s.counters.lastDocumentNumber, s.counters.lastServiceDocumentNumber};
         });
     };
@@ -40,7 +43,7 @@ TEST_F(SimReceiptCashTest, CashInAndOutMoveTheDrawerAndACashOutBeyondItIsRefused
     ASSERT_EQ(core.MoveCash(false, 12345), S_OK);
     EXPECT_EQ(DialogDrawer(), "0.00 ГРН");
     EXPECT_TRUE(PrintedLineWith({"СЛУЖЕБНАЯ ВЫДАЧА"}));
-    const auto day = State([](CRegisterState& s) { return s.day; });
+    const auto day = State([](RegisterState& s) { return s.day; });
     EXPECT_EQ(day.cashIn, 12345);
     EXPECT_EQ(day.cashOut, 12345);
 
@@ -48,7 +51,7 @@ TEST_F(SimReceiptCashTest, CashInAndOutMoveTheDrawerAndACashOutBeyondItIsRefused
     TurnKey(KeyPosition::Programming);
     EXPECT_EQ(core.MoveCash(true, 100), E_UNEXPECTED);
     TurnKey(KeyPosition::Registration);
-    State([](CRegisterState& s) { s.paperOut = true; });
+    State([](RegisterState& s) { s.paperOut = true; });
     EXPECT_EQ(core.MoveCash(true, 100), E_UNEXPECTED);
     EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2012), MessageText(2020)}));
     EXPECT_EQ(Drawer(), 0);
@@ -83,7 +86,7 @@ TEST_F(SimReceiptCashTest, TheCashReportCarriesTheDaysCashAndTheDrawerAtItsPlace
 
 TEST_F(SimReceiptCashTest, ARegisterWithThreeDecimalsTakesTheConsolesAmountsInItsUnits) {
     UseProfile("f1m3");
-    State([](CRegisterState& s) {
+    State([](RegisterState& s) {
         s.currency.decimalPoint = 3;
         s.currency.name = u"USD";
     });

@@ -28,7 +28,7 @@ class SimReceiptCliTest : public SimReceiptTest {
   protected:
     CliResult Cli(std::vector<std::string> args) {
         args.insert(args.begin(), {"--port", kPort, "--password", "0000"});
-        CChildProgram cli(ORVIK_CLI_PROGRAM, args);
+        ChildProgram cli(ORVIK_CLI_PROGRAM, args);
         CliResult result;
         result.status = cli.Finish();
         result.out = cli.Output();
@@ -38,7 +38,8 @@ class SimReceiptCliTest : public SimReceiptTest {
 
     std::string WriteReceipt(const std::string& utf8Text, const std::string& name = "r.check") {
         std::string bytes;
-        for (const char ch : orvik::Encode(orvik::CodePage::Ansi1251, orvik::FromUtf8(utf8Text))) {
+        for (const char ch : orvik::support::Encode(orvik::support::CodePage::Ansi1251,
+                                                    orvik::support::FromUtf8(utf8Text))) {
             if (ch == '\n') {
                 bytes += '\r';
             }
@@ -104,12 +105,12 @@ TEST_F(SimReceiptCliTest, ACopyThatFailsEndsTheRunWithExitStatus1) {
     UseProfile("f1m8");
     const std::string path = WriteReceipt("0;0.00;0.00;0.00\n0;Хлеб;1;0;1;3.50;0;0;0;;;0\n");
     // The paper runs out at the line of the second copy.
-    State([](CRegisterState& s) { s.receipt.paperRunsOutAtLine = 2; });
+    State([](RegisterState& s) { s.receipt.paperRunsOutAtLine = 2; });
     const CliResult run = Cli({"print-receipt", path, "--copies", "3"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "total: 3.50\ncash: 3.50\ncopiesPrinted: 1 of 3\n");
     EXPECT_NE(run.err.find(MessageText(2020)), std::string::npos) << run.err;
-    EXPECT_EQ(State([](CRegisterState& s) { return s.day.receipts; }), 1);
+    EXPECT_EQ(State([](RegisterState& s) { return s.day.receipts; }), 1);
 }
 
 TEST_F(SimReceiptCliTest, GivenCashShortIsRefusedMoreGetsChangeAndNoneClosesWithoutPayments) {

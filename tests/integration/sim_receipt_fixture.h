@@ -19,7 +19,7 @@
 // answered and printed, beside what the console computed.
 namespace sim_test {
 
-namespace receipt = orvik::receipt;
+namespace receipt = orvik::console;
 using orvik::sim::ClosedReceipt;
 using receipt::ReceiptRow;
 
@@ -38,7 +38,7 @@ class RowBuilder {
         m_row[receipt::kColCompoundTax] = u"0";
     }
     RowBuilder& Article(int article) {
-        m_row[receipt::kColArticle] = orvik::FromUtf8(std::to_string(article));
+        m_row[receipt::kColArticle] = orvik::support::FromUtf8(std::to_string(article));
         return *this;
     }
     RowBuilder& Weighed() {
@@ -46,8 +46,8 @@ class RowBuilder {
         return *this;
     }
     RowBuilder& Taxes(int first, int second = 0) {
-        m_row[receipt::kColTax1] = orvik::FromUtf8(std::to_string(first));
-        m_row[receipt::kColTax2] = orvik::FromUtf8(std::to_string(second));
+        m_row[receipt::kColTax1] = orvik::support::FromUtf8(std::to_string(first));
+        m_row[receipt::kColTax2] = orvik::support::FromUtf8(std::to_string(second));
         return *this;
     }
     RowBuilder& Discount(std::u16string name, std::u16string amount) {
@@ -64,7 +64,7 @@ class RowBuilder {
         m_row.isReturn = true;
         return *this;
     }
-    operator ReceiptRow() const { return m_row; }
+    operator orvik::console::ReceiptRow() const { return m_row; }
 
   private:
     RowBuilder& Adjustment(std::u16string kind, std::u16string name, std::u16string amount) {
@@ -74,7 +74,7 @@ class RowBuilder {
         return *this;
     }
 
-    ReceiptRow m_row;
+    orvik::console::ReceiptRow m_row;
 };
 
 inline RowBuilder Goods(std::u16string name, std::u16string quantity, std::u16string price) {
@@ -97,7 +97,7 @@ class SimReceiptTest : public SimRegisterTest {
     void ConnectTo(std::string_view profile, std::optional<int> articleMode = std::nullopt) {
         UseProfile(profile);
         if (articleMode) {
-            State([&](CRegisterState& s) { s.counters.articleMode = *articleMode; });
+            State([&](RegisterState& s) { s.counters.articleMode = *articleMode; });
         }
         Connect();
     }
@@ -105,12 +105,12 @@ class SimReceiptTest : public SimRegisterTest {
     int Decimals() const { return core.printerInfo.decimalPointPosition; }
 
     // The page's total of the rows, in minor units.
-    std::int64_t PageTotal(const std::vector<ReceiptRow>& rows) {
+    std::int64_t PageTotal(const std::vector<orvik::console::ReceiptRow>& rows) {
         return receipt::ComputeReceiptTotal(rows, Decimals(), &reg);
     }
 
     // The fields of "&Печатать чек" as the page has them after RecalculateCash.
-    receipt::PrintRequest PageRequest(const std::vector<ReceiptRow>& rows,
+    receipt::PrintRequest PageRequest(const std::vector<orvik::console::ReceiptRow>& rows,
                                       std::array<std::u16string, 3> payments = {}) {
         const receipt::CashFields fields =
             receipt::RecalculateCash(PageTotal(rows), payments, Decimals());
@@ -123,34 +123,34 @@ class SimReceiptTest : public SimRegisterTest {
         return request;
     }
 
-    receipt::PrintOutcome Print(const std::vector<ReceiptRow>& rows,
+    receipt::PrintOutcome Print(const std::vector<orvik::console::ReceiptRow>& rows,
                                 std::optional<receipt::PrintRequest> request = std::nullopt) {
         return receipt::PrintReceipt(reg, rows, request ? *request : PageRequest(rows));
     }
 
     std::optional<ClosedReceipt> LastClosed() {
-        return State([](CRegisterState& s) { return s.receipt.lastClosed; });
+        return State([](RegisterState& s) { return s.receipt.lastClosed; });
     }
     bool RegisterHasOpenReceipt() {
-        return State([](CRegisterState& s) { return s.receipt.open.has_value(); });
+        return State([](RegisterState& s) { return s.receipt.open.has_value(); });
     }
     std::int64_t Drawer() {
-        return State([](CRegisterState& s) { return s.cash; });
+        return State([](RegisterState& s) { return s.cash; });
     }
     std::int64_t LastReceiptNumber() {
-        return State([](CRegisterState& s) { return s.counters.lastReceiptNumber; });
+        return State([](RegisterState& s) { return s.counters.lastReceiptNumber; });
     }
 
     // The register's close figures against the console's sums after its close.
     void ExpectCloseAgreesWithConsole(const ClosedReceipt& closed) {
-        const ReceiptTotals& totals = core.receiptTotals;
+        const orvik::device::ReceiptTotals& totals = core.receiptTotals;
         EXPECT_EQ(closed.salesSum, totals.salesSum);
         EXPECT_EQ(closed.returnsSum, totals.returnsSum);
         EXPECT_EQ(closed.salesAddedTax, totals.salesAddedTax);
         EXPECT_EQ(closed.returnsAddedTax, totals.returnsAddedTax);
         EXPECT_EQ(closed.salesWinningsTax, totals.salesWinningsTax);
         EXPECT_EQ(closed.returnsWinningsTax, totals.returnsWinningsTax);
-        EXPECT_EQ(closed.due, orvik::AmountDue(totals));
+        EXPECT_EQ(closed.due, orvik::device::AmountDue(totals));
     }
 
     // The lines the register printed: every tape line that is not one of the simulator's
@@ -209,7 +209,7 @@ class SimReceiptTest : public SimRegisterTest {
         return found;
     }
 
-    receipt::CCoreReceiptRegister reg{core};
+    receipt::CoreReceiptRegister reg{core};
 };
 
 }  // namespace sim_test

@@ -4,6 +4,9 @@
 #include "device/protocol/receipt_commands.h"
 #include "tests/integration/sim_receipt_fixture.h"
 
+using namespace orvik::device;
+using namespace orvik::console;
+
 namespace sim_test {
 namespace {
 
@@ -66,7 +69,7 @@ TEST_P(SimReceiptEveryRegisterTest, PrintsAReceiptOfLongNamesTaxesDiscountsAndAR
     EXPECT_TRUE(PrintedLineWith({"СКИДКА Скидка"}));
     EXPECT_TRUE(PrintedLineWith({"-1.00"}));
     EXPECT_TRUE(TapeHasLine("Пакет"));
-    const auto articles = State([](CRegisterState& s) { return s.day.articles; });
+    const auto articles = State([](RegisterState& s) { return s.day.articles; });
     EXPECT_EQ(articles.at(15).quantity, 2);
     EXPECT_EQ(articles.at(16).quantity, 1250);
 }
@@ -95,7 +98,7 @@ TEST_F(SimReceiptTest, InArticleMode1OnlyKnownArticlesAreTakenAndLetteredCodesAr
     EXPECT_EQ(Print({Goods(u"Хлеб", u"2", u"3.50").Article(15042)}).copiesPrinted, 1);
     EXPECT_TRUE(Print({Goods(u"Перец", u"1", u"2.00").Article(13)}).failed);
     EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2032)}));
-    const auto articles = State([](CRegisterState& s) { return s.day.articles; });
+    const auto articles = State([](RegisterState& s) { return s.day.articles; });
     EXPECT_EQ(articles.at(15042).quantity, 3);
     EXPECT_EQ(articles.count(13), 0u);
 }
@@ -103,7 +106,7 @@ TEST_F(SimReceiptTest, InArticleMode1OnlyKnownArticlesAreTakenAndLetteredCodesAr
 TEST_F(SimReceiptTest, ALineLaidOutForAnotherArticleModeIsRefused) {
     ConnectTo("f1m8");
     // The register changes to accounting codes behind the console's back: it wants "FICD".
-    State([](CRegisterState& s) { s.counters.articleMode = 2; });
+    State([](RegisterState& s) { s.counters.articleMode = 2; });
     EXPECT_TRUE(Print({Goods(u"Хлеб", u"1", u"3.50")}).failed);
     EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2042)}));
 
@@ -111,7 +114,7 @@ TEST_F(SimReceiptTest, ALineLaidOutForAnotherArticleModeIsRefused) {
     // it takes for the line sum is not price times quantity.
     core.Disconnect();
     ConnectTo("f1m4");
-    State([](CRegisterState& s) { s.counters.articleMode = 2; });
+    State([](RegisterState& s) { s.counters.articleMode = 2; });
     EXPECT_TRUE(Print({Goods(u"Хлеб", u"1", u"3.50")}).failed);
     EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2010)}));
 }
@@ -120,16 +123,18 @@ TEST_F(SimReceiptTest, ALineLaidOutForAnotherArticleModeIsRefused) {
 class SimReceiptRawTest : public SimReceiptTest {
   protected:
     // The line command the console builds for this register, to be spoiled by the test.
-    std::u16string LineText(const orvik::ReceiptLineRequest& line, bool returnMode = false) {
-        const orvik::RegisterProfile profile{core.deviceFamily, core.deviceModel, core.articleMode,
-                                             core.printerInfo.maxArticleNumber};
-        return orvik::PrepareReceiptLine(profile, core.printerInfo.taxSlots,
-                                         COrvikCore::TaxLetters(), returnMode, line)
+    std::u16string LineText(const orvik::device::ReceiptLineRequest& line,
+                            bool returnMode = false) {
+        const orvik::device::RegisterProfile profile{core.deviceFamily, core.deviceModel,
+                                                     core.articleMode,
+                                                     core.printerInfo.maxArticleNumber};
+        return orvik::device::PrepareReceiptLine(profile, core.printerInfo.taxSlots,
+                                                 COrvikCore::TaxLetters(), returnMode, line)
             .command;
     }
 
-    static orvik::ReceiptLineRequest Bread() {
-        orvik::ReceiptLineRequest line;
+    static orvik::device::ReceiptLineRequest Bread() {
+        orvik::device::ReceiptLineRequest line;
         line.quantity = 2;
         line.name = u"Хлеб";
         line.price = 350;
@@ -171,8 +176,8 @@ TEST_F(SimReceiptRawTest, TheRegisterRefusesLinesThatAreNotItsOwnReading) {
     EXPECT_EQ(Outcome(article), MessageText(2032));
     EXPECT_EQ(Outcome(u"FICD" + good.substr(4)), MessageText(2003));
 
-    orvik::ReceiptLineRequest discounted = Bread();
-    discounted.discountKind = orvik::kDiscount;
+    orvik::device::ReceiptLineRequest discounted = Bread();
+    discounted.discountKind = orvik::device::kDiscount;
     discounted.discountName = u"Акция";
     discounted.discountAmount = 100;
     std::u16string tooMuch = LineText(discounted);
@@ -184,7 +189,7 @@ TEST_F(SimReceiptRawTest, TheRegisterRefusesLinesThatAreNotItsOwnReading) {
 
     // None of them was registered; the good line is, and answered with no added tax.
     EXPECT_EQ(Outcome(good), "");
-    const auto open = State([](CRegisterState& s) { return s.receipt.open; });
+    const auto open = State([](RegisterState& s) { return s.receipt.open; });
     ASSERT_TRUE(open);
     EXPECT_EQ(open->lines.size(), 1u);
     EXPECT_EQ(open->salesSum, 700);
@@ -208,9 +213,9 @@ TEST_F(SimReceiptRawTest, TheCloseAndTheOrderOfCommandsAreChecked) {
     EXPECT_EQ(Outcome(u"PREPСЕРВIС"), MessageText(2004));  // one is open already
     EXPECT_EQ(Outcome(u"CAIOI0000000100"), MessageText(2004));
     std::int32_t lineTotal = 0;
-    ASSERT_EQ(
-        core.AddReceiptLine(2, u"Хлеб", 350, false, 1, 0, 0, orvik::kNoDiscount, u"", 0, lineTotal),
-        S_OK);
+    ASSERT_EQ(core.AddReceiptLine(2, u"Хлеб", 350, false, 1, 0, 0, orvik::device::kNoDiscount, u"",
+                                  0, lineTotal),
+              S_OK);
     // Sums that are not the register's, and payments short of its amount due.
     EXPECT_EQ(Outcome(u"COMP000000070100000000000000000000000000000000000000000000000701"),
               MessageText(2010));

@@ -6,6 +6,8 @@
 #include "sim/control_input.h"
 #include "tests/integration/sim_receipt_fixture.h"
 
+using namespace orvik::console;
+
 namespace sim_test {
 namespace {
 
@@ -65,12 +67,12 @@ TEST_F(SimReceiptPrintTest, ASaleIsRegisteredPrintedAndPaidAsTheConsoleComputedI
     EXPECT_TRUE(PrintedLineWith({"Спасибо за покупку"}));
     EXPECT_TRUE(PrintedLineWith({"ЧЕК №", std::to_string(number)}));
     EXPECT_TRUE(PrintedLineWith({"ЗН 6000008901", "ФН 3100123456"}));
-    EXPECT_EQ(State([](CRegisterState& s) { return s.day.receipts; }), 1);
+    EXPECT_EQ(State([](RegisterState& s) { return s.day.receipts; }), 1);
 }
 
 TEST_F(SimReceiptPrintTest, ReturnsAfterSalesAreRegisteredAsReturnsAndPaidBackFromTheDrawer) {
     ConnectTo("f1m4");
-    State([](CRegisterState& s) { s.cash = 10000; });
+    State([](RegisterState& s) { s.cash = 10000; });
     // The first return row turns the receipt to returns: the sale row after it is a return.
     const std::vector<ReceiptRow> rows{Goods(u"Чай", u"1", u"10.00"),
                                        Goods(u"Кофе", u"1", u"4.00").Return(),
@@ -129,7 +131,7 @@ TEST_F(SimReceiptPrintTest, DiscountsAndSurchargesChangeTheLineSumsOnBothSides) 
     EXPECT_EQ(closed->salesSum, 8250);
     EXPECT_EQ(closed->salesAddedTax, 200);  // 5 % of the 40.00 with its surcharge
     EXPECT_EQ(closed->due, 8450);
-    const auto day = State([](CRegisterState& s) { return s.day; });
+    const auto day = State([](RegisterState& s) { return s.day; });
     EXPECT_EQ(day.discounts, 750 + 200);
     EXPECT_EQ(day.surcharges, 1000);
     EXPECT_TRUE(PrintedLineWith({"СКИДКА Акция", "-7.50"}));
@@ -140,7 +142,7 @@ TEST_F(SimReceiptPrintTest, DiscountsAndSurchargesChangeTheLineSumsOnBothSides) 
 TEST_F(SimReceiptPrintTest, TwoTaxesOnALineAndRoundingAcrossLinesAgree) {
     // Slot 5 an added tax as well, so that a line may carry two added taxes.
     UseProfile("f1m3");
-    State([](CRegisterState& s) { s.taxes[4] = TaxRate{u"20150301", u'1', u"0100", u"Сбор 1%"}; });
+    State([](RegisterState& s) { s.taxes[4] = TaxRate{u"20150301", u'1', u"0100", u"Сбор 1%"}; });
     Connect();
     // Three lines of 0.10 under 5 %: each line's tax rounds down to 0, the receipt's tax on the
     // turnover of 0.30 is 0.015, which rounds to 0.02.
@@ -169,7 +171,7 @@ class SimReceiptCompoundTest : public SimReceiptTest {
     void SetUp() override {
         SimReceiptTest::SetUp();
         UseProfile("f1m8");
-        State([](CRegisterState& s) {
+        State([](RegisterState& s) {
             s.taxes[4] = TaxRate{u"20150301", u'1', u"0100", u"Сбор 1%"};
         });
         Connect();
@@ -214,7 +216,7 @@ TEST_F(SimReceiptPrintTest, ACopyThatFailsStopsTheRunAndTheNextPrintCancelsItsRe
     const std::vector<ReceiptRow> rows{Goods(u"Хлеб", u"1", u"3.50"),
                                        Goods(u"Соль", u"1", u"1.00")};
     // The paper runs out at the second line of the second copy.
-    State([](CRegisterState& s) { s.receipt.paperRunsOutAtLine = 4; });
+    State([](RegisterState& s) { s.receipt.paperRunsOutAtLine = 4; });
     receipt::PrintRequest request = PageRequest(rows);
     request.copies = 3;
     std::vector<int> countDown;
@@ -226,7 +228,7 @@ TEST_F(SimReceiptPrintTest, ACopyThatFailsStopsTheRunAndTheNextPrintCancelsItsRe
     EXPECT_TRUE(outcome.failed);
     EXPECT_EQ(countDown, (std::vector<int>{3, 2}));
     EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2020)}));
-    EXPECT_EQ(State([](CRegisterState& s) { return s.day.receipts; }), 1);
+    EXPECT_EQ(State([](RegisterState& s) { return s.day.receipts; }), 1);
     EXPECT_TRUE(core.receiptOpen);
     EXPECT_TRUE(RegisterHasOpenReceipt());
     // The second receipt got as far as its first line.
@@ -235,7 +237,7 @@ TEST_F(SimReceiptPrintTest, ACopyThatFailsStopsTheRunAndTheNextPrintCancelsItsRe
     EXPECT_EQ(PrintedCount("Соль"), 1u);
 
     // With paper again, the next print cancels the receipt left open before it opens its own.
-    State([](CRegisterState& s) { s.paperOut = false; });
+    State([](RegisterState& s) { s.paperOut = false; });
     TakeReceived();
     request.copies = 1;
     EXPECT_EQ(Print(rows, request).copiesPrinted, 1);
@@ -244,7 +246,7 @@ TEST_F(SimReceiptPrintTest, ACopyThatFailsStopsTheRunAndTheNextPrintCancelsItsRe
     EXPECT_EQ(received[1], "CANC");
     EXPECT_EQ(received[2].substr(0, 4), "PREP");
     EXPECT_EQ(PrintedCount("ЧЕК АННУЛИРОВАН"), 1u);
-    EXPECT_EQ(State([](CRegisterState& s) { return s.day.receipts; }), 2);
+    EXPECT_EQ(State([](RegisterState& s) { return s.day.receipts; }), 2);
     ExpectCloseAgreesWithConsole(*LastClosed());
 }
 
@@ -253,7 +255,7 @@ TEST_F(SimReceiptPrintTest, PaperOutMidReceiptLeavesItOpenWithTheLinesPrintedSoF
     const std::vector<ReceiptRow> rows{Goods(u"Молоко", u"1", u"2.00"),
                                        Goods(u"Кефир", u"1", u"2.50"),
                                        Goods(u"Творог", u"1", u"5.00")};
-    State([](CRegisterState& s) { s.receipt.paperRunsOutAtLine = 2; });
+    State([](RegisterState& s) { s.receipt.paperRunsOutAtLine = 2; });
     receipt::PrintRequest request = PageRequest(rows);
     request.barcode = u"123";
     request.barcodeType = 2;
@@ -265,11 +267,11 @@ TEST_F(SimReceiptPrintTest, PaperOutMidReceiptLeavesItOpenWithTheLinesPrintedSoF
     EXPECT_TRUE(TapeHasLine("Молоко"));
     EXPECT_FALSE(TapeHasLine("Кефир"));
     EXPECT_FALSE(PrintedLineWith({"К ОПЛАТЕ"}));
-    EXPECT_TRUE(State([](CRegisterState& s) { return s.paperOut; }));
+    EXPECT_TRUE(State([](RegisterState& s) { return s.paperOut; }));
     EXPECT_TRUE(RegisterHasOpenReceipt());
 
     // Disconnecting cancels the receipt once the paper is back.
-    State([](CRegisterState& s) { s.paperOut = false; });
+    State([](RegisterState& s) { s.paperOut = false; });
     core.Disconnect();
     EXPECT_FALSE(RegisterHasOpenReceipt());
     EXPECT_TRUE(PrintedLineWith({"ЧЕК АННУЛИРОВАН"}));
@@ -292,12 +294,12 @@ TEST_F(SimReceiptPrintTest, ALineTheRegisterRefusesLeavesTheReceiptForTheNextOne
     ASSERT_GE(received.size(), 2u);
     EXPECT_EQ(received[0], "CANC");
     EXPECT_EQ(LastClosed()->salesSum, 700);
-    EXPECT_EQ(State([](CRegisterState& s) { return s.day.articles.at(7).quantity; }), 3);
+    EXPECT_EQ(State([](RegisterState& s) { return s.day.articles.at(7).quantity; }), 3);
 }
 
 TEST_F(SimReceiptPrintTest, LowPaperIsWarnedOfWithoutStoppingAReceipt) {
     ConnectTo("f1m8");
-    State([](CRegisterState& s) { s.receipt.paperLow = true; });
+    State([](RegisterState& s) { s.receipt.paperLow = true; });
     const std::vector<ReceiptRow> rows{Goods(u"Хлеб", u"1", u"3.50"),
                                        Goods(u"Соль", u"1", u"1.00")};
     EXPECT_EQ(Print(rows).copiesPrinted, 1);

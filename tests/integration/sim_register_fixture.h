@@ -18,8 +18,8 @@
 
 namespace sim_test {
 
-using orvik::sim::CRegisterState;
 using orvik::sim::KeyPosition;
+using orvik::sim::RegisterState;
 
 inline std::string MessageText(int id) {
     return Utf8(orvik::LoadString(id));
@@ -50,7 +50,8 @@ class SimRegisterTest : public ::testing::Test {
     }
 
     void Connect() {
-        ASSERT_EQ(core.Connect(kPort, u"Касир", u"0000"), S_OK) << Utf8(core.lastMessage);
+        ASSERT_EQ(core.Connect(kPort, u"Касир", u"0000"), orvik::device::S_OK)
+            << Utf8(core.lastMessage);
         prompt.entries.clear();
         core.lastMessage.clear();
     }
@@ -61,7 +62,7 @@ class SimRegisterTest : public ::testing::Test {
     }
 
     void TurnKey(KeyPosition key) {
-        State([key](CRegisterState& state) { orvik::sim::TurnKey(state, key); });
+        State([key](RegisterState& state) { orvik::sim::TurnKey(state, key); });
     }
 
     // The texts of the boxes shown since the last call.
@@ -84,7 +85,7 @@ class SimRegisterTest : public ::testing::Test {
     }
 
     // Runs a command as the terminal page does: send, then wait for "READY".
-    HRESULT Run(std::u16string_view command) {
+    orvik::device::HRESULT Run(std::u16string_view command) {
         core.SendCommand(command);
         return core.WaitForReady(core.replyTimeout);
     }
@@ -109,11 +110,11 @@ class SimRegisterTest : public ::testing::Test {
         return false;
     }
 
-    CTempPortsDir ports;  // first: the simulator links its port and keeps its tape in it
+    TempPortsDir ports;  // first: the simulator links its port and keeps its tape in it
     const std::string tapePath = ports.Path() + "/tape.txt";
-    orvik::sim::CSimulator sim{{kPort, tapePath}};
-    CRecordingPrompt prompt;
-    COrvikCore core;
+    orvik::sim::Simulator sim{{kPort, tapePath}};
+    RecordingPrompt prompt;
+    orvik::device::COrvikCore core;
 
   private:
     std::size_t m_taken = 0;

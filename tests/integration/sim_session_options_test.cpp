@@ -10,6 +10,8 @@
 #include "tests/integration/child_program.h"
 #include "tests/integration/session_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -19,7 +21,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 // Starts orvik-sim with the arguments on COM6 and waits until it serves the port.
-::testing::AssertionResult StartSim(CChildProgram& sim) {
+::testing::AssertionResult StartSim(ChildProgram& sim) {
     if (!sim.Started() || !sim.WaitForOutput("is linked as COM6")) {
         return ::testing::AssertionFailure() << "orvik-sim did not start: " << sim.Errors();
     }
@@ -27,17 +29,17 @@ std::string ReadFile(const std::string& path) {
 }
 
 TEST(SimSessionOptionsTest, ProfilePasswordFallBackRateAndNoTaxNames) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::string tape = ports.Path() + "/tape.txt";
-    CChildProgram sim(ORVIK_SIM_PROGRAM, {"--port", "COM6", "--profile", "f1m3", "--password=",
-                                          "--only-57600", "--no-cnal1", "--tape", tape});
+    ChildProgram sim(ORVIK_SIM_PROGRAM, {"--port", "COM6", "--profile", "f1m3", "--password=",
+                                         "--only-57600", "--no-cnal1", "--tape", tape});
     ASSERT_TRUE(StartSim(sim));
     EXPECT_TRUE(
         sim.WaitForOutput("register f1m3     family 1 model 3  serial 5000005678  "
                           "software NFPR 2004-09-05, operator password \"\""));
 
     COrvikCore core;
-    CRecordingPrompt prompt;
+    RecordingPrompt prompt;
     core.SetPrompt(&prompt);
     core.configReplyTimeout = 1000;
     ASSERT_EQ(core.Connect("COM6", u"Касир", u""), S_OK) << Utf8(core.lastMessage);
@@ -61,7 +63,7 @@ TEST(SimSessionOptionsTest, ProfilePasswordFallBackRateAndNoTaxNames) {
 }
 
 TEST(SimSessionOptionsTest, BadSessionOptionsAreUsageErrors) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{"--port", "COM6", "--profile", "f1m5"},
          "there is no register profile \"f1m5\" (see --help for the list)"},
@@ -71,7 +73,7 @@ TEST(SimSessionOptionsTest, BadSessionOptionsAreUsageErrors) {
         {{"--port", "COM6", "--only-57600=yes"}, "unknown argument \"--only-57600=yes\""},
     };
     for (const auto& [args, message] : cases) {
-        CChildProgram sim(ORVIK_SIM_PROGRAM, args);
+        ChildProgram sim(ORVIK_SIM_PROGRAM, args);
         EXPECT_EQ(sim.Finish(), 2) << message;
         EXPECT_NE(sim.Errors().find("orvik-sim: " + message + "\n"), std::string::npos)
             << sim.Errors();
@@ -79,7 +81,7 @@ TEST(SimSessionOptionsTest, BadSessionOptionsAreUsageErrors) {
 }
 
 TEST(SimSessionOptionsTest, HelpListsEveryProfileAndThePassword) {
-    CChildProgram sim(ORVIK_SIM_PROGRAM, {"--help"});
+    ChildProgram sim(ORVIK_SIM_PROGRAM, {"--help"});
     EXPECT_EQ(sim.Finish(), 0);
     const std::string help = sim.Output();
     for (const char* text :

@@ -2,6 +2,8 @@
 // a register refuses the commands its model does not have, and parameters it cannot take.
 #include "tests/integration/sim_register_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -28,7 +30,7 @@ TEST_F(SimSettingsTest, Model8AnswersItsQueriesWithWhatWasSet) {
 
     EXPECT_EQ(core.LoadLogoLine(1, u"F0F0"), S_OK);
     EXPECT_EQ(core.SetLogoHeight(2), S_OK);
-    State([](CRegisterState& s) {
+    State([](RegisterState& s) {
         EXPECT_EQ(Utf8(s.settings.logoRows[1]), "F0F0");
         EXPECT_EQ(s.settings.logoHeight, 2);
     });
@@ -37,14 +39,14 @@ TEST_F(SimSettingsTest, Model8AnswersItsQueriesWithWhatWasSet) {
 
 TEST_F(SimSettingsTest, TheClockIsSetToTheTimeOfDayAndKeepsItsDate) {
     UseProfile("f1m4");
-    orvik::LocalDateTime when;
+    orvik::support::LocalDateTime when;
     when.year = 2009;
     when.month = 3;
     when.day = 5;
     when.hour = 8;
-    ASSERT_TRUE(State([&](CRegisterState& s) { return s.clock.Set(when); }));
+    ASSERT_TRUE(State([&](RegisterState& s) { return s.clock.Set(when); }));
     Connect();
-    orvik::LocalDateTime time;
+    orvik::support::LocalDateTime time;
     time.year = 1999;  // the date is not sent
     time.hour = 13;
     time.minute = 14;
@@ -64,7 +66,7 @@ TEST_F(SimSettingsTest, HeaderFooterAndModesAreKeptAndTheHeaderIsReportedAtConne
     EXPECT_EQ(core.SetTaxPrintMode(1), S_OK);
     EXPECT_EQ(core.SetMessageSet(3), S_OK);
     EXPECT_EQ(core.SetDepartmentMnemonic(u"Отд2"), S_OK);
-    State([&](CRegisterState& s) {
+    State([&](RegisterState& s) {
         // Family 1 model 2 prints 36 characters.
         EXPECT_EQ(s.header, forty.substr(0, 36));
         EXPECT_EQ(Utf8(s.footer), "Приходите ещё");
@@ -74,7 +76,7 @@ TEST_F(SimSettingsTest, HeaderFooterAndModesAreKeptAndTheHeaderIsReportedAtConne
         EXPECT_EQ(Utf8(s.settings.department), "Отд2");
     });
     EXPECT_EQ(core.SetTaxPrintMode(0), S_OK);
-    EXPECT_FALSE(State([](CRegisterState& s) { return s.settings.taxPrintOnTotal; }));
+    EXPECT_FALSE(State([](RegisterState& s) { return s.settings.taxPrintOnTotal; }));
 
     core.Disconnect();
     Connect();
@@ -141,7 +143,7 @@ TEST_F(SimSettingsTest, TheServiceEngineerSetsTheFooterLines) {
     EXPECT_EQ(Run(u"BOTm401Строка двойной ширины"), S_OK);
     // Double width leaves room for 21 characters.
     EXPECT_EQ(Run(u"BOTm301Строка двойной ширины!"), E_UNEXPECTED);
-    State([](CRegisterState& s) {
+    State([](RegisterState& s) {
         const auto& lines = s.settings.footerLines;
         ASSERT_TRUE(lines[0] && lines[1]);
         EXPECT_EQ(Utf8(lines[0]->text), "Двойная");
@@ -153,7 +155,7 @@ TEST_F(SimSettingsTest, TheServiceEngineerSetsTheFooterLines) {
         EXPECT_EQ(lines[4]->format, 1);
     });
     EXPECT_EQ(Run(u"BOTm"), S_OK);
-    EXPECT_FALSE(State([](CRegisterState& s) { return s.settings.footerLines[0].has_value(); }));
+    EXPECT_FALSE(State([](RegisterState& s) { return s.settings.footerLines[0].has_value(); }));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // a register without paper or without a voice fails the reports as the console expects.
 #include "tests/integration/sim_register_fixture.h"
 
+using namespace orvik::device;
+
 namespace sim_test {
 namespace {
 
@@ -14,8 +16,8 @@ DocumentCounters Counters(COrvikCore& core) {
     return counters;
 }
 
-orvik::LocalDateTime At(int year, int month, int day, int hour) {
-    orvik::LocalDateTime when;
+orvik::support::LocalDateTime At(int year, int month, int day, int hour) {
+    orvik::support::LocalDateTime when;
     when.year = year;
     when.month = month;
     when.day = day;
@@ -25,7 +27,7 @@ orvik::LocalDateTime At(int year, int month, int day, int hour) {
 
 TEST_F(SimDayTest, AZReportClosesTheDayAndTheCountersShowIt) {
     UseProfile("f1m8");
-    ASSERT_TRUE(State([](CRegisterState& s) { return s.clock.Set(At(2009, 3, 5, 20)); }));
+    ASSERT_TRUE(State([](RegisterState& s) { return s.clock.Set(At(2009, 3, 5, 20)); }));
     Connect();
     const std::int32_t before = core.printerInfo.lastZReportNumber;
     ASSERT_EQ(before, 41);
@@ -88,15 +90,15 @@ TEST_F(SimDayTest, TheZeroZReportNeedsAnEmptyDayAndModel8) {
 
 TEST_F(SimDayTest, AFullFiscalMemoryOrAClockBehindTheLastZReportRefusesIt) {
     UseProfile("f1m4");
-    ASSERT_TRUE(State([](CRegisterState& s) { return s.clock.Set(At(2009, 3, 5, 20)); }));
+    ASSERT_TRUE(State([](RegisterState& s) { return s.clock.Set(At(2009, 3, 5, 20)); }));
     Connect();
     EXPECT_EQ(core.PrintZReport(), S_OK);
-    ASSERT_TRUE(State([](CRegisterState& s) { return s.clock.Set(At(2009, 3, 4, 20)); }));
+    ASSERT_TRUE(State([](RegisterState& s) { return s.clock.Set(At(2009, 3, 4, 20)); }));
     EXPECT_EQ(core.PrintZReport(), E_UNEXPECTED);
     EXPECT_EQ(TakeShown(), Texts{MessageText(2007)});
 
-    ASSERT_TRUE(State([](CRegisterState& s) { return s.clock.Set(At(2009, 3, 6, 20)); }));
-    State([](CRegisterState& s) { s.counters.lastZReportNumber = 4000; });
+    ASSERT_TRUE(State([](RegisterState& s) { return s.clock.Set(At(2009, 3, 6, 20)); }));
+    State([](RegisterState& s) { s.counters.lastZReportNumber = 4000; });
     EXPECT_EQ(core.PrintZReport(), E_UNEXPECTED);
     EXPECT_EQ(TakeShown(), Texts{MessageText(2006)});
     EXPECT_EQ(Counters(core).lastZReportNumber, 4000);
@@ -104,7 +106,7 @@ TEST_F(SimDayTest, AFullFiscalMemoryOrAClockBehindTheLastZReportRefusesIt) {
 
 TEST_F(SimDayTest, PeriodicReportsListTheZReportsOfTheRange) {
     UseProfile("f1m3");
-    ASSERT_TRUE(State([](CRegisterState& s) { return s.clock.Set(At(2009, 3, 5, 20)); }));
+    ASSERT_TRUE(State([](RegisterState& s) { return s.clock.Set(At(2009, 3, 5, 20)); }));
     Connect();
     EXPECT_EQ(core.PrintZReport(), S_OK);  // number 42, today
 
@@ -133,7 +135,7 @@ TEST_F(SimDayTest, PeriodicReportsListTheZReportsOfTheRange) {
 TEST_F(SimDayTest, WithoutPaperReportsFailButSettingsAreTaken) {
     UseProfile("f1m8");
     Connect();
-    State([](CRegisterState& s) { s.paperOut = true; });
+    State([](RegisterState& s) { s.paperOut = true; });
     EXPECT_EQ(core.PrintXReport(), E_UNEXPECTED);
     EXPECT_EQ(core.PrintZReport(), E_UNEXPECTED);
     EXPECT_EQ(core.PrintZeroReceipt(), E_UNEXPECTED);
@@ -141,7 +143,7 @@ TEST_F(SimDayTest, WithoutPaperReportsFailButSettingsAreTaken) {
     EXPECT_EQ(Counters(core).lastZReportNumber, 41);
     EXPECT_EQ(core.SetMessageSet(3), S_OK);
 
-    State([](CRegisterState& s) { s.paperOut = false; });
+    State([](RegisterState& s) { s.paperOut = false; });
     EXPECT_EQ(core.PrintXReport(), S_OK);
 }
 

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-void CRecordingPrompt::ShowError(const std::u16string& text) {
+void RecordingPrompt::ShowError(const std::u16string& text) {
     entries.push_back({Kind::Error, text});
 }
 
-void CRecordingPrompt::ShowWarning(const std::u16string& text) {
+void RecordingPrompt::ShowWarning(const std::u16string& text) {
     entries.push_back({Kind::Warning, text});
 }
 
-bool CRecordingPrompt::AskRetry(const std::u16string& text) {
+bool RecordingPrompt::AskRetry(const std::u16string& text) {
     entries.push_back({Kind::Question, text});
     if (retryAnswers.empty()) {
         return false;
@@ -20,7 +20,7 @@ bool CRecordingPrompt::AskRetry(const std::u16string& text) {
     return answer;
 }
 
-int CRecordingPrompt::Count(Kind kind) const {
+int RecordingPrompt::Count(Kind kind) const {
     return static_cast<int>(std::count_if(entries.begin(), entries.end(),
                                           [kind](const Entry& e) { return e.kind == kind; }));
 }

@@ -6,7 +6,7 @@
 #include "device/prompt.h"
 
 // Records every box the core would show; answers Retry/Cancel questions from a script.
-class CRecordingPrompt : public IPrompt {
+class RecordingPrompt : public orvik::device::IPrompt {
   public:
     enum class Kind { Error, Warning, Question };
     struct Entry {

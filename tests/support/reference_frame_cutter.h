@@ -9,7 +9,7 @@
 // cutter against: the first 0xFD starts a frame (a later 0xFD inside it is just a byte), the
 // first 0xFE ends it, the byte before the 0xFE is the length byte and is dropped, bytes outside
 // a frame are dropped, and a frame that reaches 4096 bytes without its end is dropped whole.
-class CReferenceFrameCutter {
+class ReferenceFrameCutter {
   public:
     static constexpr std::size_t kMaxHeld = 4096;
 

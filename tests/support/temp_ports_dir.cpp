@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-CTempPortsDir::CTempPortsDir() {
+TempPortsDir::TempPortsDir() {
     if (const char* previous = std::getenv("ORVIK_PORTS_DIR")) {
         m_previous = previous;
         m_hadPrevious = true;
@@ -20,7 +20,7 @@ CTempPortsDir::CTempPortsDir() {
     setenv("ORVIK_PORTS_DIR", m_path.c_str(), 1);
 }
 
-CTempPortsDir::~CTempPortsDir() {
+TempPortsDir::~TempPortsDir() {
     if (m_hadPrevious) {
         setenv("ORVIK_PORTS_DIR", m_previous.c_str(), 1);
     } else {

@@ -4,12 +4,12 @@
 
 // A fresh ports folder for one test, set as ORVIK_PORTS_DIR while the object lives, so that
 // the COM names a test creates never meet a user's or another test's.
-class CTempPortsDir {
+class TempPortsDir {
   public:
-    CTempPortsDir();
-    ~CTempPortsDir();
-    CTempPortsDir(const CTempPortsDir&) = delete;
-    CTempPortsDir& operator=(const CTempPortsDir&) = delete;
+    TempPortsDir();
+    ~TempPortsDir();
+    TempPortsDir(const TempPortsDir&) = delete;
+    TempPortsDir& operator=(const TempPortsDir&) = delete;
 
     const std::string& Path() const { return m_path; }
 

@@ -12,10 +12,12 @@
 #include "support/atomic_file.h"
 #include "tests/unit/scratch_folder.h"
 
+using namespace orvik::support;
+
 namespace {
 
-using orvik::FileWriteStatus;
-using orvik::WriteFileReplacing;
+using orvik::support::FileWriteStatus;
+using orvik::support::WriteFileReplacing;
 namespace fs = std::filesystem;
 
 mode_t ModeOf(const fs::path& path) {
@@ -48,7 +50,7 @@ class FileSizeLimit {
 };
 
 TEST(AtomicFile, WritesANewFileAndLeavesNothingElse) {
-    CScratchFolder folder;
+    ScratchFolder folder;
     const fs::path target = folder / "new.cmd";
     const std::string bytes("A\r\n\0B\xC0\r\n", 8);
     const auto result = WriteFileReplacing(target, bytes);
@@ -63,7 +65,7 @@ TEST(AtomicFile, WritesANewFileAndLeavesNothingElse) {
 }
 
 TEST(AtomicFile, ReplacesATargetKeepingItsPermissionsAndItsLink) {
-    CScratchFolder folder;
+    ScratchFolder folder;
     const fs::path target = folder / "report.rpt";
     WriteBytes(target, "old content that is longer than the new one\r\n");
     ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
@@ -82,7 +84,7 @@ TEST(AtomicFile, ReplacesATargetKeepingItsPermissionsAndItsLink) {
 }
 
 TEST(AtomicFile, APlaceThatCannotHoldTheFileChangesNothing) {
-    CScratchFolder folder;
+    ScratchFolder folder;
     const auto missing = WriteFileReplacing(folder / "no-such-folder" / "a.cmd", "A\r\n");
     EXPECT_EQ(missing.status, FileWriteStatus::CannotCreate);
     EXPECT_EQ(missing.error, ENOENT);
@@ -101,12 +103,12 @@ TEST(AtomicFile, APlaceThatCannotHoldTheFileChangesNothing) {
 }
 
 TEST(AtomicFile, AFailedWriteKeepsThePreviousFileWhole) {
-    CScratchFolder folder;
+    ScratchFolder folder;
     const fs::path target = folder / "commands.cmd";
     const std::string previous = "PREP\r\nCOMP\r\n";
     WriteBytes(target, previous);
 
-    orvik::FileWriteResult result;
+    orvik::support::FileWriteResult result;
     {
         const FileSizeLimit limit(1024);
         result = WriteFileReplacing(target, std::string(4096, 'X'));

@@ -8,7 +8,10 @@
 
 #include "support/text_codec.h"
 
-using orvik::LocalDateTime;
+using namespace orvik::support;
+using namespace orvik::device;
+
+using orvik::support::LocalDateTime;
 
 namespace {
 
@@ -33,7 +36,7 @@ class ReplyLayout {
 constexpr LocalDateTime kNow{2024, 3, 14, 9, 5, 7};
 
 std::string Utf8(std::u16string_view text) {
-    return orvik::ToUtf8(text);
+    return orvik::support::ToUtf8(text);
 }
 
 // A complete configuration reply of a model-8 register.
@@ -60,7 +63,7 @@ ReplyLayout FullConfiguration() {
 
 TEST(ConfigurationReply, FillsEveryFieldFromItsPosition) {
     CPrinterInfo info;
-    orvik::ParseConfigurationReply(FullConfiguration().Text(), kNow, info);
+    orvik::device::ParseConfigurationReply(FullConfiguration().Text(), kNow, info);
     EXPECT_EQ(Utf8(info.serialNumber), "MT00012345");
     EXPECT_EQ(Utf8(info.fiscalNumber), "3000123456");
     EXPECT_EQ(Utf8(info.ownerLine1), "ТОВ \"Ромашка\"     ");
@@ -82,21 +85,21 @@ TEST(ConfigurationReply, SecondSoftwareIdentifierReplacesTheFirst) {
     ReplyLayout reply = FullConfiguration();
     reply.Put(152, u"UMTM").Put(156, u"20050131");
     CPrinterInfo info;
-    orvik::ParseConfigurationReply(reply.Text(), kNow, info);
+    orvik::device::ParseConfigurationReply(reply.Text(), kNow, info);
     EXPECT_EQ(Utf8(info.firmwareName), "UMTM");
     EXPECT_EQ(Utf8(info.firmwareDate), "01/31/05");
 
     // The name alone replaces the date too: the missing date becomes today's.
     ReplyLayout nameOnly = FullConfiguration();
     nameOnly.Put(152, u"NFCP");
-    orvik::ParseConfigurationReply(nameOnly.Text(), kNow, info);
+    orvik::device::ParseConfigurationReply(nameOnly.Text(), kNow, info);
     EXPECT_EQ(Utf8(info.firmwareName), "NFCP");
     EXPECT_EQ(Utf8(info.firmwareDate), "03/14/24");
 
     // Blanks that only pad the reply name no software.
     ReplyLayout padded = FullConfiguration();
     padded.Put(152, u"            ");
-    orvik::ParseConfigurationReply(padded.Text(), kNow, info);
+    orvik::device::ParseConfigurationReply(padded.Text(), kNow, info);
     EXPECT_EQ(Utf8(info.firmwareName), "MTMT");
     EXPECT_EQ(Utf8(info.firmwareDate), "09/27/06");
 }
@@ -107,7 +110,7 @@ TEST(ConfigurationReply, ShortReplyLeavesLaterFieldsEmpty) {
     info.lastZReportNumber = 77;
     ReplyLayout reply(u"CONF");
     reply.Put(4, u"4400000001").Put(14, u"12345");
-    orvik::ParseConfigurationReply(reply.Text(), kNow, info);
+    orvik::device::ParseConfigurationReply(reply.Text(), kNow, info);
     EXPECT_EQ(Utf8(info.serialNumber), "4400000001");
     EXPECT_EQ(Utf8(info.fiscalNumber), "12345");
     EXPECT_TRUE(info.ownerLine1.empty());
@@ -120,7 +123,7 @@ TEST(ConfigurationReply, ShortReplyLeavesLaterFieldsEmpty) {
     EXPECT_EQ(Utf8(info.deviceTime), "09:05:07");
     EXPECT_EQ(Utf8(info.firmwareDate), "03/14/24");
 
-    orvik::ParseConfigurationReply(u"", kNow, info);
+    orvik::device::ParseConfigurationReply(u"", kNow, info);
     EXPECT_TRUE(info.serialNumber.empty());
 }
 
@@ -128,68 +131,68 @@ TEST(ConfigurationReply, LargeAndGarbledNumbersAreReadSafely) {
     ReplyLayout reply = FullConfiguration();
     reply.Put(82, u"999999999999").Put(81, u"x").Put(148, u"?");
     CPrinterInfo info;
-    orvik::ParseConfigurationReply(reply.Text(), kNow, info);
+    orvik::device::ParseConfigurationReply(reply.Text(), kNow, info);
     EXPECT_EQ(info.lastZReportNumber, 2147483647);
     EXPECT_EQ(info.zReportMade, 0);
     EXPECT_EQ(info.decimalPointPosition, 0);
 }
 
 TEST(ReadNumber, DigitsPrefixAfterBlanks) {
-    EXPECT_EQ(orvik::ReadNumber(u""), 0);
-    EXPECT_EQ(orvik::ReadNumber(u"2147483647"), 2147483647);
-    EXPECT_EQ(orvik::ReadNumber(u"2147483648"), 2147483647);
-    EXPECT_EQ(orvik::ReadNumber(u"0000000123"), 123);
-    EXPECT_EQ(orvik::ReadNumber(u"  77"), 77);
-    EXPECT_EQ(orvik::ReadNumber(u"5x9"), 5);
-    EXPECT_EQ(orvik::ReadNumber(u"-5"), 0);
-    EXPECT_EQ(orvik::ReadNumber(u"99999999999999999999999"), 2147483647);
+    EXPECT_EQ(orvik::device::ReadNumber(u""), 0);
+    EXPECT_EQ(orvik::device::ReadNumber(u"2147483647"), 2147483647);
+    EXPECT_EQ(orvik::device::ReadNumber(u"2147483648"), 2147483647);
+    EXPECT_EQ(orvik::device::ReadNumber(u"0000000123"), 123);
+    EXPECT_EQ(orvik::device::ReadNumber(u"  77"), 77);
+    EXPECT_EQ(orvik::device::ReadNumber(u"5x9"), 5);
+    EXPECT_EQ(orvik::device::ReadNumber(u"-5"), 0);
+    EXPECT_EQ(orvik::device::ReadNumber(u"99999999999999999999999"), 2147483647);
 }
 
 TEST(DateRewriting, FullAndShortYears) {
-    EXPECT_EQ(Utf8(orvik::RewriteDate(u"20050131", kNow)), "01/31/05");
-    EXPECT_EQ(Utf8(orvik::RewriteDate(u"19991231", kNow)), "12/31/99");
+    EXPECT_EQ(Utf8(orvik::device::RewriteDate(u"20050131", kNow)), "01/31/05");
+    EXPECT_EQ(Utf8(orvik::device::RewriteDate(u"19991231", kNow)), "12/31/99");
     // A year read below 2000 counts from 2000 by its characters 2-3.
-    EXPECT_EQ(Utf8(orvik::RewriteDate(u"00050131", kNow)), "01/31/05");
-    EXPECT_EQ(Utf8(orvik::RewriteDate(u"01070704", kNow)), "07/04/07");
+    EXPECT_EQ(Utf8(orvik::device::RewriteDate(u"00050131", kNow)), "01/31/05");
+    EXPECT_EQ(Utf8(orvik::device::RewriteDate(u"01070704", kNow)), "07/04/07");
     // 2000 plus "00" is a leap year, so 29 February stands.
-    EXPECT_EQ(Utf8(orvik::RewriteDate(u"19000229", kNow)), "02/29/00");
-    EXPECT_EQ(Utf8(orvik::RewriteDate(u"20240229", kNow)), "02/29/24");
+    EXPECT_EQ(Utf8(orvik::device::RewriteDate(u"19000229", kNow)), "02/29/00");
+    EXPECT_EQ(Utf8(orvik::device::RewriteDate(u"20240229", kNow)), "02/29/24");
 }
 
 TEST(DateRewriting, InvalidDatesBecomeToday) {
     for (std::u16string_view bad :
          {u"20051331", u"20050031", u"20050100", u"20050132", u"20050230", u"20230229", u"20050431",
           u"", u"2005", u"0501311x", u"2005ab31", u"20050 3x"}) {
-        EXPECT_EQ(Utf8(orvik::RewriteDate(bad, kNow)), "03/14/24") << Utf8(bad);
+        EXPECT_EQ(Utf8(orvik::device::RewriteDate(bad, kNow)), "03/14/24") << Utf8(bad);
     }
 }
 
 TEST(TimeRewriting, ValidAndInvalidTimes) {
-    EXPECT_EQ(Utf8(orvik::RewriteTime(u"235959", kNow)), "23:59:59");
-    EXPECT_EQ(Utf8(orvik::RewriteTime(u"000000", kNow)), "00:00:00");
-    EXPECT_EQ(Utf8(orvik::RewriteTime(u"07080912", kNow)), "07:08:09");
+    EXPECT_EQ(Utf8(orvik::device::RewriteTime(u"235959", kNow)), "23:59:59");
+    EXPECT_EQ(Utf8(orvik::device::RewriteTime(u"000000", kNow)), "00:00:00");
+    EXPECT_EQ(Utf8(orvik::device::RewriteTime(u"07080912", kNow)), "07:08:09");
     for (std::u16string_view bad : {u"240000", u"126000", u"120060", u"", u"1230", u"12a000"}) {
-        EXPECT_EQ(Utf8(orvik::RewriteTime(bad, kNow)), "09:05:07") << Utf8(bad);
+        EXPECT_EQ(Utf8(orvik::device::RewriteTime(bad, kNow)), "09:05:07") << Utf8(bad);
     }
 }
 
 TEST(KeyPosition, DigitsAndCharacterCodes) {
-    EXPECT_EQ(orvik::KeyPositionFromCode(u"1"), u'R');
-    EXPECT_EQ(orvik::KeyPositionFromCode(u"2"), u'X');
-    EXPECT_EQ(orvik::KeyPositionFromCode(u"4"), u'Z');
-    EXPECT_EQ(orvik::KeyPositionFromCode(u"8"), u'P');
-    EXPECT_EQ(orvik::KeyPositionFromCode(std::u16string(1, char16_t{1})), u'R');
-    EXPECT_EQ(orvik::KeyPositionFromCode(std::u16string(1, char16_t{2})), u'X');
-    EXPECT_EQ(orvik::KeyPositionFromCode(std::u16string(1, char16_t{3})), u'Z');
-    EXPECT_EQ(orvik::KeyPositionFromCode(std::u16string(1, char16_t{4})), u'P');
+    EXPECT_EQ(orvik::device::KeyPositionFromCode(u"1"), u'R');
+    EXPECT_EQ(orvik::device::KeyPositionFromCode(u"2"), u'X');
+    EXPECT_EQ(orvik::device::KeyPositionFromCode(u"4"), u'Z');
+    EXPECT_EQ(orvik::device::KeyPositionFromCode(u"8"), u'P');
+    EXPECT_EQ(orvik::device::KeyPositionFromCode(std::u16string(1, char16_t{1})), u'R');
+    EXPECT_EQ(orvik::device::KeyPositionFromCode(std::u16string(1, char16_t{2})), u'X');
+    EXPECT_EQ(orvik::device::KeyPositionFromCode(std::u16string(1, char16_t{3})), u'Z');
+    EXPECT_EQ(orvik::device::KeyPositionFromCode(std::u16string(1, char16_t{4})), u'P');
     for (std::u16string_view other : {u"3", u"0", u"R", u"", u"9"}) {
-        EXPECT_EQ(orvik::KeyPositionFromCode(other), u'O') << Utf8(other);
+        EXPECT_EQ(orvik::device::KeyPositionFromCode(other), u'O') << Utf8(other);
     }
     // In a reply the key code is the last character of the time field.
     ReplyLayout reply(u"CONf");
     reply.Put(68, u"1200008");
     CPrinterInfo info;
-    orvik::ParseConfigurationReply(reply.Text(), kNow, info);
+    orvik::device::ParseConfigurationReply(reply.Text(), kNow, info);
     EXPECT_EQ(info.keyPosition, u'P');
     EXPECT_EQ(Utf8(info.deviceTime), "12:00:00");
 }
@@ -206,7 +209,7 @@ TEST(TaxRecords, RecordsAndEmptySlots) {
         slot.name = u"stale";
         slot.kind = u"9";
     }
-    orvik::ParseTaxRecords(reply.Text(), kNow, info);
+    orvik::device::ParseTaxRecords(reply.Text(), kNow, info);
 
     EXPECT_EQ(Utf8(info.taxSlots[0].date), "01/31/05");
     EXPECT_EQ(Utf8(info.taxSlots[0].kind), "0");
@@ -232,7 +235,7 @@ TEST(TaxRecords, RecordsAndEmptySlots) {
 
 TEST(TaxRecords, RecordCutByTheReplyEnd) {
     CPrinterInfo info;
-    orvik::ParseTaxRecords(u"CNAL20050131 020", kNow, info);
+    orvik::device::ParseTaxRecords(u"CNAL20050131 020", kNow, info);
     EXPECT_EQ(Utf8(info.taxSlots[0].kind), "0");
     EXPECT_EQ(Utf8(info.taxSlots[0].rateDigits), "20");
     EXPECT_EQ(Utf8(info.taxSlots[0].rateText), "20");
@@ -244,7 +247,7 @@ TEST(TaxNames, TrimmedNamesByIndex) {
     reply.Put(4, u"  ПДВ              ").Put(4 + 19, u"Акциз").Put(4 + 7 * 19, u"\tОстанній\t");
     CPrinterInfo info;
     info.taxSlots[2].name = u"stale";
-    orvik::ParseTaxNames(reply.Text(), info);
+    orvik::device::ParseTaxNames(reply.Text(), info);
     EXPECT_EQ(Utf8(info.taxSlots[0].name), "ПДВ");
     EXPECT_EQ(Utf8(info.taxSlots[1].name), "Акциз");
     EXPECT_TRUE(info.taxSlots[2].name.empty());
@@ -255,13 +258,13 @@ TEST(ConfigCounters, FourNumbersClampedToInt32) {
     ReplyLayout reply(u"CRES");
     reply.Put(4, u"0000000001").Put(14, u"2147483647").Put(24, u"9999999999").Put(34, u"12");
     CPrinterInfo info;
-    orvik::ParseConfigCounters(reply.Text(), info);
+    orvik::device::ParseConfigCounters(reply.Text(), info);
     EXPECT_EQ(info.configCounters[0], 1);
     EXPECT_EQ(info.configCounters[1], 2147483647);
     EXPECT_EQ(info.configCounters[2], 2147483647);
     EXPECT_EQ(info.configCounters[3], 12);
 
-    orvik::ParseConfigCounters(u"CRES", info);
+    orvik::device::ParseConfigCounters(u"CRES", info);
     for (std::int32_t value : info.configCounters) {
         EXPECT_EQ(value, 0);
     }
@@ -278,7 +281,7 @@ TEST(DocumentCountersAnswer, FieldsAndZReportFlag) {
         u"x"
         u"5"
         u"0042";
-    const DocumentCounters counters = orvik::ParseDocumentCounters(answer);
+    const DocumentCounters counters = orvik::device::ParseDocumentCounters(answer);
     EXPECT_EQ(counters.lastReceiptNumber, 123);
     EXPECT_EQ(counters.lastDocumentNumber, 456);
     EXPECT_EQ(counters.lastServiceDocumentNumber, 789);
@@ -286,10 +289,11 @@ TEST(DocumentCountersAnswer, FieldsAndZReportFlag) {
     EXPECT_EQ(counters.zReportMade, 1);
     EXPECT_EQ(counters.lastZReportNumber, 42);
 
-    EXPECT_EQ(orvik::ParseDocumentCounters(u"0000000001000000000200000000031x00007").zReportMade,
-              0);
+    EXPECT_EQ(
+        orvik::device::ParseDocumentCounters(u"0000000001000000000200000000031x00007").zReportMade,
+        0);
 
-    const DocumentCounters empty = orvik::ParseDocumentCounters(u"");
+    const DocumentCounters empty = orvik::device::ParseDocumentCounters(u"");
     EXPECT_EQ(empty.lastReceiptNumber, 0);
     EXPECT_EQ(empty.articleMode, 0);
     EXPECT_EQ(empty.zReportMade, 0);
@@ -300,14 +304,14 @@ TEST(DeviceOptions, OnlyAnswersLongerThanTwoCharacters) {
     CPrinterInfo info;
     EXPECT_EQ(info.optionDigit1, 1);
     EXPECT_EQ(info.optionDigit2, 0);
-    orvik::ApplyDeviceOptions(u"371", info);
+    orvik::device::ApplyDeviceOptions(u"371", info);
     EXPECT_EQ(info.optionDigit1, 3);
     EXPECT_EQ(info.optionDigit2, 7);
-    orvik::ApplyDeviceOptions(u"52", info);
+    orvik::device::ApplyDeviceOptions(u"52", info);
     EXPECT_EQ(info.optionDigit1, 3);
-    orvik::ApplyDeviceOptions(u"", info);
+    orvik::device::ApplyDeviceOptions(u"", info);
     EXPECT_EQ(info.optionDigit2, 7);
-    orvik::ApplyDeviceOptions(u"1000", info);
+    orvik::device::ApplyDeviceOptions(u"1000", info);
     EXPECT_EQ(info.optionDigit1, 1);
     EXPECT_EQ(info.optionDigit2, 0);
 }

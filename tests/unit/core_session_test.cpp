@@ -19,13 +19,15 @@
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_ports_dir.h"
 
+using namespace orvik::device;
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using Kind = CRecordingPrompt::Kind;
+using Kind = RecordingPrompt::Kind;
 
 std::string Utf8(std::u16string_view text) {
-    return orvik::ToUtf8(text);
+    return orvik::support::ToUtf8(text);
 }
 
 // The register's side of a port-less core: each time the core waits, the next reply of the
@@ -78,7 +80,7 @@ void UseShortTimeouts(COrvikCore& core) {
     core.pendingStatusTimeout = 100;
     core.wakePause = 1;
     core.cancelPause = 1;
-    core.localClock = [] { return orvik::LocalDateTime{2024, 3, 14, 9, 5, 7}; };
+    core.localClock = [] { return orvik::support::LocalDateTime{2024, 3, 14, 9, 5, 7}; };
 }
 
 std::u16string Text(int id) {
@@ -91,7 +93,7 @@ class CoreFixture : public ::testing::Test {
         core.SetPrompt(&prompt);
         UseShortTimeouts(core);
     }
-    CRecordingPrompt prompt;
+    RecordingPrompt prompt;
     COrvikCore core;
 };
 
@@ -481,13 +483,13 @@ class SilentLine {
     }
 
   private:
-    CTempPortsDir m_ports;
+    TempPortsDir m_ports;
     int m_master = -1;
     bool m_ready = false;
 };
 
 // Notes at each question how many bytes the core had written by then.
-class CountingPrompt : public CRecordingPrompt {
+class CountingPrompt : public RecordingPrompt {
   public:
     explicit CountingPrompt(SilentLine& line) : m_line(line) {}
     bool AskRetry(const std::u16string& text) override {
@@ -495,7 +497,7 @@ class CountingPrompt : public CRecordingPrompt {
             ++(byte == 0x55 ? wakeBytes : otherBytes);
         }
         wakeBytesAtQuestion.push_back(wakeBytes);
-        return CRecordingPrompt::AskRetry(text);
+        return RecordingPrompt::AskRetry(text);
     }
     int wakeBytes = 0;
     int otherBytes = 0;
@@ -530,10 +532,10 @@ TEST(CoreOnSilentLine, SwitchedOffRegisterIsAskedAboutAfterFourCycles) {
 }
 
 TEST(CoreOnSilentLine, PortThatCannotBeOpenedSaysWhy) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     std::filesystem::create_symlink("/nonexistent/orvik-test-device",
                                     std::filesystem::path(ports.Path()) / "COM21");
-    CRecordingPrompt prompt;
+    RecordingPrompt prompt;
     COrvikCore core;
     core.SetPrompt(&prompt);
     EXPECT_EQ(core.Connect("COM21", u"Касир", u"1"), E_FAIL);

@@ -6,9 +6,11 @@
 
 #include "support/text_codec.h"
 
-using orvik::DeriveFamilyAndModel;
-using orvik::FamilyAndModel;
-using orvik::ModelArticleLimit;
+using namespace orvik::device;
+
+using orvik::device::DeriveFamilyAndModel;
+using orvik::device::FamilyAndModel;
+using orvik::device::ModelArticleLimit;
 
 namespace {
 
@@ -21,19 +23,19 @@ struct DerivationCase {
 };
 
 std::string Describe(const DerivationCase& c) {
-    return orvik::ToUtf8(c.serial) + " " + orvik::ToUtf8(c.firmwareName) + " " +
-           orvik::ToUtf8(c.firmwareDate);
+    return orvik::support::ToUtf8(c.serial) + " " + orvik::support::ToUtf8(c.firmwareName) + " " +
+           orvik::support::ToUtf8(c.firmwareDate);
 }
 
 }  // namespace
 
 TEST(ModelCode, DigitFirstOrLetterFirst) {
-    EXPECT_EQ(orvik::ModelCode(u"4401234567"), u"440");
-    EXPECT_EQ(orvik::ModelCode(u"AB5401234"), u"540");
-    EXPECT_EQ(orvik::ModelCode(u"ЗН0412345"), u"041");
-    EXPECT_EQ(orvik::ModelCode(u"44"), u"44");
-    EXPECT_EQ(orvik::ModelCode(u"AB"), u"");
-    EXPECT_EQ(orvik::ModelCode(u""), u"");
+    EXPECT_EQ(orvik::device::ModelCode(u"4401234567"), u"440");
+    EXPECT_EQ(orvik::device::ModelCode(u"AB5401234"), u"540");
+    EXPECT_EQ(orvik::device::ModelCode(u"ЗН0412345"), u"041");
+    EXPECT_EQ(orvik::device::ModelCode(u"44"), u"44");
+    EXPECT_EQ(orvik::device::ModelCode(u"AB"), u"");
+    EXPECT_EQ(orvik::device::ModelCode(u""), u"");
 }
 
 TEST(FamilyAndModel, EachRuleAndItsOverrides) {

@@ -56,7 +56,7 @@ std::string Describe(const Replies& replies) {
 
 // Hands bytes to the cutter as reads of at most `chunk` bytes (never more than it has room
 // for), collecting the replies.
-Replies Feed(orvik::CFrameCutter& cutter, const Bytes& bytes, std::size_t chunk) {
+Replies Feed(orvik::device::FrameCutter& cutter, const Bytes& bytes, std::size_t chunk) {
     Replies replies;
     std::size_t offset = 0;
     while (offset < bytes.size()) {
@@ -68,13 +68,13 @@ Replies Feed(orvik::CFrameCutter& cutter, const Bytes& bytes, std::size_t chunk)
         cutter.Commit(count, [&](std::span<const std::uint8_t> text) {
             replies.emplace_back(text.begin(), text.end());
         });
-        EXPECT_LT(cutter.HeldBytes(), orvik::CFrameCutter::kBufferSize);
+        EXPECT_LT(cutter.HeldBytes(), orvik::device::FrameCutter::kBufferSize);
     }
     return replies;
 }
 
 Replies FeedWhole(const std::vector<Bytes>& reads) {
-    auto cutter = std::make_unique<orvik::CFrameCutter>();
+    auto cutter = std::make_unique<orvik::device::FrameCutter>();
     Replies replies;
     for (const Bytes& read : reads) {
         Replies more = Feed(*cutter, read, read.size());
@@ -132,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FrameCutter, FrameSplitAcrossReadsYieldsOneReplyOnceComplete) {
     const Bytes frame = ReplyFrame("HARDPAPER");
     for (std::size_t split = 1; split < frame.size(); ++split) {
-        orvik::CFrameCutter cutter;
+        orvik::device::FrameCutter cutter;
         const Bytes first(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(split));
         const Bytes second(frame.begin() + static_cast<std::ptrdiff_t>(split), frame.end());
         const Replies early = Feed(cutter, first, first.size());
@@ -146,18 +146,18 @@ TEST(FrameCutter, FrameSplitAcrossReadsYieldsOneReplyOnceComplete) {
 }
 
 TEST(FrameCutter, ReadWithoutStartLeavesNothingHeld) {
-    orvik::CFrameCutter cutter;
+    orvik::device::FrameCutter cutter;
     EXPECT_TRUE(Feed(cutter, Text("\x55\xFE no start byte at all"), 64).empty());
     EXPECT_EQ(cutter.HeldBytes(), 0u);
-    EXPECT_EQ(cutter.FreeSpace().size(), orvik::CFrameCutter::kBufferSize);
+    EXPECT_EQ(cutter.FreeSpace().size(), orvik::device::FrameCutter::kBufferSize);
     // An unfinished frame, by contrast, is kept from its start byte on.
     EXPECT_TRUE(Feed(cutter, Text("junk\xFDREA"), 64).empty());
     EXPECT_EQ(cutter.HeldBytes(), 4u);
 }
 
 TEST(FrameCutter, FullBufferWithoutEndIsDroppedAndReadingGoesOn) {
-    auto cutter = std::make_unique<orvik::CFrameCutter>();
-    Bytes runaway(orvik::CFrameCutter::kBufferSize, 'x');
+    auto cutter = std::make_unique<orvik::device::FrameCutter>();
+    Bytes runaway(orvik::device::FrameCutter::kBufferSize, 'x');
     runaway[0] = FD;
     // However the bytes come, the cutter must always have room for the next read.
     const Replies none = Feed(*cutter, runaway, 1000);
@@ -168,8 +168,8 @@ TEST(FrameCutter, FullBufferWithoutEndIsDroppedAndReadingGoesOn) {
 }
 
 TEST(FrameCutter, LongRunOfStartBytesNeverStalls) {
-    auto cutter = std::make_unique<orvik::CFrameCutter>();
-    const Bytes starts(3 * orvik::CFrameCutter::kBufferSize + 17, FD);
+    auto cutter = std::make_unique<orvik::device::FrameCutter>();
+    const Bytes starts(3 * orvik::device::FrameCutter::kBufferSize + 17, FD);
     EXPECT_TRUE(Feed(*cutter, starts, 4096).empty());
     const Replies after = Feed(*cutter, Cat({Bytes{FE}, ReplyFrame("READY")}), 4096);
     // Whatever was still held ends at the first 0xFE; the good frame after it is intact.
@@ -178,15 +178,15 @@ TEST(FrameCutter, LongRunOfStartBytesNeverStalls) {
 }
 
 TEST(FrameCutter, LongestFrameThatFitsIsStillCut) {
-    auto cutter = std::make_unique<orvik::CFrameCutter>();
+    auto cutter = std::make_unique<orvik::device::FrameCutter>();
     // 0xFD, 4093 text bytes, the length byte and 0xFE fill the buffer exactly.
     Bytes frame{FD};
-    frame.insert(frame.end(), orvik::CFrameCutter::kBufferSize - 3, 'T');
+    frame.insert(frame.end(), orvik::device::FrameCutter::kBufferSize - 3, 'T');
     frame.push_back(0x00);
     frame.push_back(FE);
     const Replies replies = Feed(*cutter, frame, frame.size());
     ASSERT_EQ(replies.size(), 1u);
-    EXPECT_EQ(replies[0].size(), orvik::CFrameCutter::kBufferSize - 3);
+    EXPECT_EQ(replies[0].size(), orvik::device::FrameCutter::kBufferSize - 3);
 }
 
 // Random streams rich in start and end bytes, sometimes with long runs that never end a frame.
@@ -224,12 +224,12 @@ TEST(FrameCutter, AnyChunkingGivesTheSameRepliesAsTheReference) {
     for (unsigned seed = 1; seed <= 400; ++seed) {
         std::mt19937 random(seed);
         const Bytes stream = RandomStream(random);
-        CReferenceFrameCutter reference;
+        ReferenceFrameCutter reference;
         const Replies expected = reference.Feed(stream);
 
-        auto whole = std::make_unique<orvik::CFrameCutter>();
-        auto byByte = std::make_unique<orvik::CFrameCutter>();
-        auto chunked = std::make_unique<orvik::CFrameCutter>();
+        auto whole = std::make_unique<orvik::device::FrameCutter>();
+        auto byByte = std::make_unique<orvik::device::FrameCutter>();
+        auto chunked = std::make_unique<orvik::device::FrameCutter>();
         const std::size_t chunk = 1 + random() % 700;
         ASSERT_EQ(Feed(*whole, stream, stream.size() + 1), expected) << "seed " << seed;
         ASSERT_EQ(Feed(*byByte, stream, 1), expected) << "seed " << seed;

@@ -11,21 +11,23 @@
 
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::device;
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Build(std::u16string_view text) {
     // On the heap and exactly the documented size, so that a write past it is caught by ASan.
-    Bytes buffer(orvik::kCommandFrameCapacity);
-    const std::size_t length = orvik::BuildCommandFrame(text, buffer);
+    Bytes buffer(orvik::device::kCommandFrameCapacity);
+    const std::size_t length = orvik::device::BuildCommandFrame(text, buffer);
     EXPECT_LE(length, buffer.size());
     buffer.resize(std::min(length, buffer.size()));
     return buffer;
 }
 
 std::uint8_t ChecksumByte(const Bytes& bytes) {
-    return static_cast<std::uint8_t>(orvik::FrameChecksum(bytes) & 0xFFu);
+    return static_cast<std::uint8_t>(orvik::device::FrameChecksum(bytes) & 0xFFu);
 }
 
 // The textbook bit-by-bit reflected CRC-16 (polynomial 0x1021 reflected to 0x8408, initial 0).
@@ -52,16 +54,16 @@ TEST(FrameChecksum, KnownValues) {
     EXPECT_EQ(ChecksumByte({0xFD, 'N', 'U', 'L', 'L', 0x05, 0xFE}), 0x19);
     EXPECT_EQ(ChecksumByte({0xFD, 'a', 'b', 'c', 0x04, 0xFE}), 0x25);
     // Over the bare text the value is the textbook one.
-    EXPECT_EQ(orvik::FrameChecksum(Ascii("abc")), 0x58E9u);
+    EXPECT_EQ(orvik::device::FrameChecksum(Ascii("abc")), 0x58E9u);
     // The catalogue check value of this CRC over "123456789".
-    EXPECT_EQ(orvik::FrameChecksum(Ascii("123456789")), 0x2189u);
-    EXPECT_EQ(orvik::FrameChecksum({}), 0u);
+    EXPECT_EQ(orvik::device::FrameChecksum(Ascii("123456789")), 0x2189u);
+    EXPECT_EQ(orvik::device::FrameChecksum({}), 0u);
 }
 
 TEST(FrameChecksum, HighBytesEnterSignExtended) {
     // Worked by hand: 0x80 enters as 0xFFFFFF80, which leaves 0x00FF7BF7; an unsigned byte
     // would have given 0x8408.
-    EXPECT_EQ(orvik::FrameChecksum(Bytes{0x80}), 0x00FF7BF7u);
+    EXPECT_EQ(orvik::device::FrameChecksum(Bytes{0x80}), 0x00FF7BF7u);
     EXPECT_EQ(ChecksumByte(Bytes{0x80}), 0xF7);
 }
 
@@ -72,7 +74,7 @@ TEST(FrameChecksum, MatchesTextbookCrcForAsciiBytes) {
         for (auto& b : bytes) {
             b = static_cast<std::uint8_t>(random() % 0x80);
         }
-        ASSERT_EQ(orvik::FrameChecksum(bytes), ReflectedCrc16(bytes)) << HexDump(bytes);
+        ASSERT_EQ(orvik::device::FrameChecksum(bytes), ReflectedCrc16(bytes)) << HexDump(bytes);
     }
 }
 
@@ -116,10 +118,11 @@ INSTANTIATE_TEST_SUITE_P(
                   WithChecksum({0xFD, 0x80, 0x81, 0x82, 0xA0, 0xA1, 0xA2, 0x9F, 0xEF, 0xF0, 0xF1,
                                 0x0B, 0xFE})},
         FrameCase{"MissingCharacterBecomesDefault", u"A€B",
-                  WithChecksum({0xFD, 'A', orvik::kDefaultChar, 'B', 0x04, 0xFE})},
+                  WithChecksum({0xFD, 'A', orvik::support::kDefaultChar, 'B', 0x04, 0xFE})},
         // Each half of a surrogate pair is one character of the text.
         FrameCase{"SurrogatePair", u"X\U0001F600",
-                  WithChecksum({0xFD, 'X', orvik::kDefaultChar, orvik::kDefaultChar, 0x04, 0xFE})}),
+                  WithChecksum({0xFD, 'X', orvik::support::kDefaultChar,
+                                orvik::support::kDefaultChar, 0x04, 0xFE})}),
     [](const testing::TestParamInfo<FrameCase>& row) { return std::string(row.param.name); });
 
 TEST(CommandFrameLayout, LengthByteWrapsAt256) {
@@ -127,7 +130,7 @@ TEST(CommandFrameLayout, LengthByteWrapsAt256) {
         const Bytes frame = Build(std::u16string(n, u'A'));
         ASSERT_EQ(frame.size(), n + 5) << "n=" << n;
         EXPECT_EQ(frame[n + 1], static_cast<std::uint8_t>((n + 1) % 256)) << "n=" << n;
-        EXPECT_EQ(frame[n + 2], orvik::kFrameEnd) << "n=" << n;
+        EXPECT_EQ(frame[n + 2], orvik::device::kFrameEnd) << "n=" << n;
         EXPECT_EQ(frame[n + 3], 0x00) << "n=" << n;
         const Bytes head(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(n + 3));
         EXPECT_EQ(frame[n + 4], ChecksumByte(head)) << "n=" << n;
@@ -135,15 +138,15 @@ TEST(CommandFrameLayout, LengthByteWrapsAt256) {
 }
 
 TEST(CommandFrameLayout, TextLongerThanBufferIsCutWithoutOverrun) {
-    const std::size_t longest = orvik::kCommandFrameCapacity - 5;
+    const std::size_t longest = orvik::device::kCommandFrameCapacity - 5;
     for (std::size_t n : {longest, longest + 1, std::size_t{5000}}) {
         const Bytes frame = Build(std::u16string(n, u'Ж'));
         const std::size_t kept = std::min(n, longest);
         ASSERT_EQ(frame.size(), kept + 5) << "n=" << n;
-        EXPECT_EQ(frame.front(), orvik::kFrameStart);
+        EXPECT_EQ(frame.front(), orvik::device::kFrameStart);
         EXPECT_EQ(frame[kept], 0x86) << "n=" << n;  // the last character kept, in CP866
         EXPECT_EQ(frame[kept + 1], static_cast<std::uint8_t>((kept + 1) % 256)) << "n=" << n;
-        EXPECT_EQ(frame[kept + 2], orvik::kFrameEnd) << "n=" << n;
+        EXPECT_EQ(frame[kept + 2], orvik::device::kFrameEnd) << "n=" << n;
     }
 }
 

@@ -11,7 +11,7 @@
 namespace {
 
 TEST(ManualResetEvent, StaysSetUntilReset) {
-    orvik::CManualResetEvent event;
+    orvik::device::ManualResetEvent event;
     EXPECT_FALSE(event.IsSet());
     EXPECT_FALSE(event.Wait(0));
     event.Set();
@@ -24,7 +24,7 @@ TEST(ManualResetEvent, StaysSetUntilReset) {
 
 TEST(ManualResetEvent, WaitWithoutLimitWakesOnSetFromAnotherThread) {
     struct Events {
-        orvik::CManualResetEvent event, waiting, done;
+        orvik::device::ManualResetEvent event, waiting, done;
     };
     // Shared, so that a waiter that is never woken can be left behind safely.
     auto events = std::make_shared<Events>();
@@ -46,14 +46,14 @@ TEST(ManualResetEvent, WaitWithoutLimitWakesOnSetFromAnotherThread) {
 }
 
 TEST(ManualResetEvent, BoundedWaitWakesOnSetFromAnotherThread) {
-    orvik::CManualResetEvent event;
+    orvik::device::ManualResetEvent event;
     std::thread setter([&] { event.Set(); });
     EXPECT_TRUE(event.Wait(10000));
     setter.join();
 }
 
 TEST(ManualResetEvent, IdleHookRunsWhileWaiting) {
-    orvik::CManualResetEvent event;
+    orvik::device::ManualResetEvent event;
     int calls = 0;
     // The hook is what keeps a window painting; here it ends the wait on its third call.
     const std::function<void()> idle = [&] {
@@ -66,7 +66,7 @@ TEST(ManualResetEvent, IdleHookRunsWhileWaiting) {
 }
 
 TEST(ManualResetEvent, IdleHookRunsUntilTimeout) {
-    orvik::CManualResetEvent event;
+    orvik::device::ManualResetEvent event;
     int calls = 0;
     const std::function<void()> idle = [&] { ++calls; };
     EXPECT_FALSE(event.Wait(100, &idle));
@@ -74,7 +74,7 @@ TEST(ManualResetEvent, IdleHookRunsUntilTimeout) {
 }
 
 TEST(ManualResetEvent, IdleHookWakesOnSetFromAnotherThread) {
-    orvik::CManualResetEvent event;
+    orvik::device::ManualResetEvent event;
     std::atomic<int> calls{0};
     std::thread setter;
     const std::function<void()> idle = [&] {

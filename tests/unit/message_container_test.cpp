@@ -9,6 +9,8 @@
 
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::device;
+
 namespace {
 
 constexpr int kUsable = CMessageContainer::kCapacity - 1;

@@ -7,7 +7,9 @@
 
 #include "tests/unit/print_helpers.h"
 
-using orvik::FormatNumber;
+using namespace orvik::device;
+
+using orvik::device::FormatNumber;
 
 TEST(FormatNumber, PadsWithZerosOnTheLeft) {
     EXPECT_EQ(Utf8(FormatNumber(7, 4)), "0007");

@@ -15,20 +15,22 @@
 
 #include "tests/support/temp_ports_dir.h"
 
+using namespace orvik::device;
+
 namespace {
 
 namespace fs = std::filesystem;
 
 TEST(ParsePortName, AcceptsCom1ToCom24) {
     for (int n = 1; n <= 24; ++n) {
-        EXPECT_EQ(orvik::ParsePortName("COM" + std::to_string(n)), n);
+        EXPECT_EQ(orvik::device::ParsePortName("COM" + std::to_string(n)), n);
     }
 }
 
 TEST(ParsePortName, RejectsEverythingElse) {
     for (const char* name : {"COM0", "COM25", "COM100", "COM01", "COM001", "com1", "Com1", "COM1x",
                              "COM1 ", " COM1", "COM+1", "COM-1", "COM", "", "LPT1", "COM１"}) {
-        EXPECT_EQ(orvik::ParsePortName(name), std::nullopt) << '"' << name << '"';
+        EXPECT_EQ(orvik::device::ParsePortName(name), std::nullopt) << '"' << name << '"';
     }
 }
 
@@ -64,42 +66,42 @@ TEST(PortsDirectory, ChosenFromEnvironment) {
     {
         EnvironmentOverride ports("ORVIK_PORTS_DIR", "/somewhere/ports");
         EnvironmentOverride runtime("XDG_RUNTIME_DIR", "/run/user/1000");
-        EXPECT_EQ(orvik::PortsDirectory(), "/somewhere/ports");
+        EXPECT_EQ(orvik::device::PortsDirectory(), "/somewhere/ports");
     }
     {
         EnvironmentOverride ports("ORVIK_PORTS_DIR", nullptr);
         EnvironmentOverride runtime("XDG_RUNTIME_DIR", "/run/user/1000");
-        EXPECT_EQ(orvik::PortsDirectory(), "/run/user/1000/orvik/ports");
+        EXPECT_EQ(orvik::device::PortsDirectory(), "/run/user/1000/orvik/ports");
     }
     {
         EnvironmentOverride ports("ORVIK_PORTS_DIR", "");
         EnvironmentOverride runtime("XDG_RUNTIME_DIR", nullptr);
-        EXPECT_EQ(orvik::PortsDirectory(), "/tmp/orvik-ports-" + std::to_string(getuid()));
+        EXPECT_EQ(orvik::device::PortsDirectory(), "/tmp/orvik-ports-" + std::to_string(getuid()));
     }
 }
 
 TEST(ResolvePortPath, FixedTableWithoutLink) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::pair<const char*, const char*> table[] = {
         {"COM1", "/dev/ttyS0"},    {"COM4", "/dev/ttyS3"},    {"COM5", "/dev/ttyUSB0"},
         {"COM14", "/dev/ttyUSB9"}, {"COM15", "/dev/ttyACM0"}, {"COM24", "/dev/ttyACM9"},
     };
     for (const auto& [name, path] : table) {
-        EXPECT_EQ(orvik::ResolvePortPath(name), path) << name;
+        EXPECT_EQ(orvik::device::ResolvePortPath(name), path) << name;
     }
-    EXPECT_EQ(orvik::ResolvePortPath("COM25"), "");
-    EXPECT_EQ(orvik::ResolvePortPath("com1"), "");
+    EXPECT_EQ(orvik::device::ResolvePortPath("COM25"), "");
+    EXPECT_EQ(orvik::device::ResolvePortPath("com1"), "");
 }
 
 TEST(ResolvePortPath, LinkInPortsFolderWins) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     const std::string link = ports.Path() + "/COM5";
     fs::create_symlink("/dev/null", link);
-    EXPECT_EQ(orvik::ResolvePortPath("COM5"), link);
-    EXPECT_EQ(orvik::ResolvePortPath("COM6"), "/dev/ttyUSB1");
+    EXPECT_EQ(orvik::device::ResolvePortPath("COM5"), link);
+    EXPECT_EQ(orvik::device::ResolvePortPath("COM6"), "/dev/ttyUSB1");
     // A name outside COM1..COM24 is never looked up in the folder.
     fs::create_symlink("/dev/null", ports.Path() + "/COM25");
-    EXPECT_EQ(orvik::ResolvePortPath("COM25"), "");
+    EXPECT_EQ(orvik::device::ResolvePortPath("COM25"), "");
 }
 
 // A pseudo-terminal: a character device that is a terminal, as the simulator offers.
@@ -129,7 +131,7 @@ class PseudoTerminal {
 };
 
 TEST(PortExists, OnlyForCharacterDevices) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     PseudoTerminal pty;
     ASSERT_FALSE(pty.SlavePath().empty()) << "no pseudo-terminal available";
 
@@ -140,16 +142,16 @@ TEST(PortExists, OnlyForCharacterDevices) {
     fs::create_symlink(ports.Path() + "/nothing-here", ports.Path() + "/COM3");
     fs::create_symlink(ports.Path(), ports.Path() + "/COM4");
 
-    EXPECT_TRUE(orvik::PortExists("COM1")) << "link to " << pty.SlavePath();
-    EXPECT_FALSE(orvik::PortExists("COM2")) << "link to a regular file";
-    EXPECT_FALSE(orvik::PortExists("COM3")) << "dangling link";
-    EXPECT_FALSE(orvik::PortExists("COM4")) << "link to a folder";
-    EXPECT_FALSE(orvik::PortExists("COM0"));
-    EXPECT_FALSE(orvik::PortExists(""));
+    EXPECT_TRUE(orvik::device::PortExists("COM1")) << "link to " << pty.SlavePath();
+    EXPECT_FALSE(orvik::device::PortExists("COM2")) << "link to a regular file";
+    EXPECT_FALSE(orvik::device::PortExists("COM3")) << "dangling link";
+    EXPECT_FALSE(orvik::device::PortExists("COM4")) << "link to a folder";
+    EXPECT_FALSE(orvik::device::PortExists("COM0"));
+    EXPECT_FALSE(orvik::device::PortExists(""));
 }
 
 TEST(ListExistingPorts, AscendingByNumber) {
-    CTempPortsDir ports;
+    TempPortsDir ports;
     PseudoTerminal pty;
     ASSERT_FALSE(pty.SlavePath().empty()) << "no pseudo-terminal available";
     const std::string regular = ports.Path() + "/plain-file";
@@ -161,7 +163,7 @@ TEST(ListExistingPorts, AscendingByNumber) {
         const bool isPresent = std::find(present.begin(), present.end(), name) != present.end();
         fs::create_symlink(isPresent ? pty.SlavePath() : regular, ports.Path() + "/" + name);
     }
-    EXPECT_EQ(orvik::ListExistingPorts(), present);
+    EXPECT_EQ(orvik::device::ListExistingPorts(), present);
 }
 
 }  // namespace

@@ -23,5 +23,5 @@ inline std::string HexDump(std::span<const std::uint8_t> bytes) {
 }
 
 inline std::string Utf8(std::u16string_view text) {
-    return orvik::ToUtf8(text);
+    return orvik::support::ToUtf8(text);
 }

@@ -8,6 +8,8 @@
 #include "res/string_table.h"
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::device;
+
 namespace {
 
 using namespace orvik;

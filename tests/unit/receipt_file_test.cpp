@@ -17,9 +17,11 @@
 #include "support/text_codec.h"
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::console;
+
 namespace {
 
-using namespace orvik::receipt;
+using namespace orvik::console;
 namespace fs = std::filesystem;
 
 ReceiptRow Row(std::initializer_list<std::u16string> columns, bool isReturn) {
@@ -33,11 +35,11 @@ ReceiptRow Row(std::initializer_list<std::u16string> columns, bool isReturn) {
 }
 
 std::string Cp1251(std::u16string_view text) {
-    return orvik::Encode(orvik::CodePage::Ansi1251, text);
+    return orvik::support::Encode(orvik::support::CodePage::Ansi1251, text);
 }
 
 ReceiptFileLoad Read(std::string_view bytes) {
-    orvik::CMemoryTextSource source(bytes);
+    orvik::support::MemoryTextSource source(bytes);
     return ReadReceipt(source);
 }
 
@@ -198,7 +200,7 @@ TEST(ReceiptFileReader, BinaryDataAndHugeLinesAreNotAReceipt) {
 }
 
 // Gives its bytes, then fails with EIO.
-class FailingSource : public orvik::ITextSource {
+class FailingSource : public orvik::support::ITextSource {
   public:
     explicit FailingSource(std::string bytes) : m_bytes(std::move(bytes)) {}
     std::ptrdiff_t Read(std::span<std::uint8_t> buffer, int& error) override {
@@ -220,7 +222,7 @@ TEST(ReceiptFileReader, AReadErrorKeepsTheRowsReadBefore) {
     FailingSource source("0;;;\r\n0;A;1;0;1;1.00;0;0;0;;;0\r\n0;B;1;0");
     const ReceiptFileLoad load = ReadReceipt(source);
     EXPECT_EQ(load.status, LoadStatus::ReadError);
-    EXPECT_EQ(Utf8(load.error), Utf8(orvik::SystemErrorText(EIO)));
+    EXPECT_EQ(Utf8(load.error), Utf8(orvik::support::SystemErrorText(EIO)));
     EXPECT_FALSE(load.error.empty());
     ASSERT_EQ(load.rows.size(), 1u);
     EXPECT_EQ(Utf8(load.rows[0][kColName]), "A");
@@ -228,21 +230,21 @@ TEST(ReceiptFileReader, AReadErrorKeepsTheRowsReadBefore) {
 
 TEST(ReceiptFileReader, LongLinesComeInPiecesOf4095Bytes) {
     const std::string bytes = std::string(5000, 'a') + "\r\nb\r\n";
-    orvik::CMemoryTextSource source(bytes);
-    orvik::CTextLineReader reader(source);
+    orvik::support::MemoryTextSource source(bytes);
+    orvik::support::TextLineReader reader(source);
     std::u16string piece;
-    ASSERT_EQ(reader.ReadTextLine(piece), orvik::LineStatus::Line);
+    ASSERT_EQ(reader.ReadTextLine(piece), orvik::support::LineStatus::Line);
     EXPECT_EQ(piece.size(), 4095u);
     EXPECT_TRUE(reader.PieceWasCut());
-    ASSERT_EQ(reader.ReadTextLine(piece), orvik::LineStatus::Line);
+    ASSERT_EQ(reader.ReadTextLine(piece), orvik::support::LineStatus::Line);
     EXPECT_EQ(piece.size(), 905u);
     EXPECT_FALSE(reader.PieceWasCut());
     EXPECT_EQ(reader.LineNumber(), 1u);
-    ASSERT_EQ(reader.ReadTextLine(piece), orvik::LineStatus::Line);
+    ASSERT_EQ(reader.ReadTextLine(piece), orvik::support::LineStatus::Line);
     EXPECT_EQ(Utf8(piece), "b");
     EXPECT_EQ(reader.LineNumber(), 2u);
-    EXPECT_EQ(reader.ReadTextLine(piece), orvik::LineStatus::End);
-    EXPECT_EQ(reader.ReadTextLine(piece), orvik::LineStatus::End);
+    EXPECT_EQ(reader.ReadTextLine(piece), orvik::support::LineStatus::End);
+    EXPECT_EQ(reader.ReadTextLine(piece), orvik::support::LineStatus::End);
 }
 
 TEST(ReceiptFileFields, SplitAtSemicolonsWithoutTrimming) {
@@ -312,18 +314,18 @@ TEST(ReceiptFileWriter, FailuresLeaveNothingBehindAndSayWhy) {
     ReceiptFileContent content;
     SaveResult result = SaveReceiptFile(folder.Path() / "missing" / "r.check", content);
     EXPECT_EQ(result.status, SaveStatus::CannotCreate);
-    EXPECT_EQ(Utf8(result.error), Utf8(orvik::SystemErrorText(ENOENT)));
+    EXPECT_EQ(Utf8(result.error), Utf8(orvik::support::SystemErrorText(ENOENT)));
 
     // The target is a folder.
     fs::create_directory(folder.Path() / "folder.check");
     result = SaveReceiptFile(folder.Path() / "folder.check", content);
     EXPECT_EQ(result.status, SaveStatus::CannotCreate);
-    EXPECT_EQ(Utf8(result.error), Utf8(orvik::SystemErrorText(EISDIR)));
+    EXPECT_EQ(Utf8(result.error), Utf8(orvik::support::SystemErrorText(EISDIR)));
     EXPECT_EQ(folder.EntryCount(), 1u);
 
     const ReceiptFileLoad load = LoadReceiptFile(folder.Path() / "absent.check");
     EXPECT_EQ(load.status, LoadStatus::CannotOpen);
-    EXPECT_EQ(Utf8(load.error), Utf8(orvik::SystemErrorText(ENOENT)));
+    EXPECT_EQ(Utf8(load.error), Utf8(orvik::support::SystemErrorText(ENOENT)));
 }
 
 }  // namespace

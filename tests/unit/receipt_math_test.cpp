@@ -5,6 +5,8 @@
 #include "device/protocol/receipt_math.h"
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::device;
+
 namespace {
 
 using namespace orvik;

@@ -4,9 +4,11 @@
 #include "console/receipt_numbers.h"
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::console;
+
 namespace {
 
-using namespace orvik::receipt;
+using namespace orvik::console;
 
 TEST(ReceiptMoneyText, ConvertsToMinorUnitsExactly) {
     EXPECT_EQ(MoneyToMinorUnits(u"1.15", 2), 115);  // not 114

@@ -8,9 +8,12 @@
 #include "tests/unit/print_helpers.h"
 #include "tests/unit/recording_register.h"
 
+using namespace orvik::device;
+using namespace orvik::console;
+
 namespace {
 
-using namespace orvik::receipt;
+using namespace orvik::console;
 using Calls = std::vector<std::string>;
 
 ReceiptRow Row(std::u16string name, std::u16string price, bool isReturn = false) {
@@ -54,7 +57,7 @@ class ReceiptPrintingTest : public ::testing::Test {
         return calls;
     }
 
-    CRecordingRegister reg;
+    RecordingRegister reg;
     PrintRequest request;
     PrintProgress progress;
     std::vector<int> shown;

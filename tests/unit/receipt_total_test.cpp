@@ -10,9 +10,12 @@
 #include "tests/unit/print_helpers.h"
 #include "tests/unit/recording_register.h"
 
+using namespace orvik::device;
+using namespace orvik::console;
+
 namespace {
 
-using namespace orvik::receipt;
+using namespace orvik::console;
 
 ReceiptRow Row(std::u16string name, std::u16string quantity, std::u16string price,
                bool isReturn = false) {
@@ -31,7 +34,7 @@ ReceiptRow Row(std::u16string name, std::u16string quantity, std::u16string pric
 }
 
 ReceiptRow Taxed(ReceiptRow row, int slot) {
-    row[kColTax1] = orvik::FromUtf8(std::to_string(slot));
+    row[kColTax1] = orvik::support::FromUtf8(std::to_string(slot));
     return row;
 }
 
@@ -52,15 +55,15 @@ class ReceiptTotalTest : public ::testing::Test {
         const std::vector<bool> returns = RowsRegisteredAsReturns(rows);
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const RowLine row = ConvertRow(rows[i], 2);
-            const orvik::PreparedLine line =
-                orvik::PrepareReceiptLine({}, reg.taxes, u"АБВГДЕЖЗ", returns[i], row.line);
-            orvik::RegisterLineInTotals(totals, reg.taxes, returns[i], row.line.taxSlot1,
-                                        row.line.taxSlot2, line.SumAfterDiscount(), 0);
+            const orvik::device::PreparedLine line =
+                orvik::device::PrepareReceiptLine({}, reg.taxes, u"АБВГДЕЖЗ", returns[i], row.line);
+            orvik::device::RegisterLineInTotals(totals, reg.taxes, returns[i], row.line.taxSlot1,
+                                                row.line.taxSlot2, line.SumAfterDiscount(), 0);
         }
-        return orvik::PlanReceiptClose(totals, reg.taxes, 0, 0, 0, 0).due;
+        return orvik::device::PlanReceiptClose(totals, reg.taxes, 0, 0, 0, 0).due;
     }
 
-    CRecordingRegister reg;
+    RecordingRegister reg;
 };
 
 TEST_F(ReceiptTotalTest, SaleLessReturnAndTheCashAfterPayments) {

@@ -16,6 +16,8 @@
 
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::device;
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -41,7 +43,7 @@ double ProcessCpuSeconds() {
 }
 
 // The receiver reads one end of a stream socket pair; the test writes the register's side.
-class ReceiverThread : public testing::Test {
+class ReceiverThreadTest : public testing::Test {
   protected:
     void SetUp() override {
         int fds[2];
@@ -80,12 +82,12 @@ class ReceiverThread : public testing::Test {
     }
 
     std::unique_ptr<CMessageContainer> queue = std::make_unique<CMessageContainer>();
-    orvik::CReceiverThread receiver;
+    orvik::device::ReceiverThread receiver;
     int line = -1;
     int device = -1;
 };
 
-TEST_F(ReceiverThread, OverlongReplyAndRunawayFrameOverrunNothingAndReadingGoesOn) {
+TEST_F(ReceiverThreadTest, OverlongReplyAndRunawayFrameOverrunNothingAndReadingGoesOn) {
     // A reply longer than a slot keeps what a slot holds.
     Send(ReplyFrame(std::string(1000, 'A')));
     Send(ReplyFrame("READY"));
@@ -94,7 +96,7 @@ TEST_F(ReceiverThread, OverlongReplyAndRunawayFrameOverrunNothingAndReadingGoesO
 
     // A frame start followed by more than a buffer's worth of bytes and no end: dropped.
     Bytes runaway{0xFD};
-    runaway.insert(runaway.end(), 3 * orvik::CFrameCutter::kBufferSize, 'x');
+    runaway.insert(runaway.end(), 3 * orvik::device::FrameCutter::kBufferSize, 'x');
     Send(runaway);
     Send(ReplyFrame("DATA"));
     Send(ReplyFrame("READY"));
@@ -104,7 +106,7 @@ TEST_F(ReceiverThread, OverlongReplyAndRunawayFrameOverrunNothingAndReadingGoesO
     EXPECT_FALSE(receiver.HungUp());
 }
 
-TEST_F(ReceiverThread, LineThatKeepsReadingNothingIsTakenAsGoneWithoutSpinning) {
+TEST_F(ReceiverThreadTest, LineThatKeepsReadingNothingIsTakenAsGoneWithoutSpinning) {
     Send(ReplyFrame("READY"));
     // From now on every read of the line completes at once with zero bytes.
     ASSERT_EQ(shutdown(device, SHUT_WR), 0);

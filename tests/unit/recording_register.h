@@ -12,10 +12,10 @@
 // A receipt register that records the operations it is asked for, in the words of the device
 // core, and keeps the receipt's sums with the core's own arithmetic. Failures are chosen by
 // call number.
-class CRecordingRegister : public orvik::receipt::IReceiptRegister {
+class RecordingRegister : public orvik::console::IReceiptRegister {
   public:
     std::vector<std::string> calls;
-    TaxTable taxes{};
+    orvik::device::TaxTable taxes{};
     std::int32_t maxQuantity = 99999;
     // Which calls fail, counted from 1 over all calls of that operation.
     std::vector<int> failingOpens;
@@ -25,34 +25,34 @@ class CRecordingRegister : public orvik::receipt::IReceiptRegister {
 
     bool receiptOpen = false;
     bool returnMode = false;
-    ReceiptTotals totals;
+    orvik::device::ReceiptTotals totals;
 
-    HRESULT SetReceiptNumber(std::int32_t number) override {
+    orvik::device::HRESULT SetReceiptNumber(std::int32_t number) override {
         calls.push_back("BCHN " + std::to_string(number));
-        return S_OK;
+        return orvik::device::S_OK;
     }
-    HRESULT SetTapeMode(std::int32_t mode) override {
+    orvik::device::HRESULT SetTapeMode(std::int32_t mode) override {
         calls.push_back("NCDC " + std::to_string(mode));
         if (tapeModeThrows) {
             throw std::runtime_error("tape");
         }
-        return E_FAIL;
+        return orvik::device::E_FAIL;
     }
-    HRESULT OpenReceipt() override {
+    orvik::device::HRESULT OpenReceipt() override {
         calls.push_back("PREP");
         if (Fails(failingOpens, ++m_opens)) {
-            return E_ABORT;
+            return orvik::device::E_ABORT;
         }
         receiptOpen = true;
-        totals = ReceiptTotals{};
-        return S_OK;
+        totals = orvik::device::ReceiptTotals{};
+        return orvik::device::S_OK;
     }
-    HRESULT SetCompoundTax(int firstSlot, int secondSlot) override {
+    orvik::device::HRESULT SetCompoundTax(int firstSlot, int secondSlot) override {
         calls.push_back("NLPR " + std::to_string(firstSlot) + " " + std::to_string(secondSlot));
-        return S_OK;
+        return orvik::device::S_OK;
     }
-    HRESULT AddReceiptLine(const orvik::ReceiptLineRequest& line,
-                           std::int32_t& lineTotal) override {
+    orvik::device::HRESULT AddReceiptLine(const orvik::device::ReceiptLineRequest& line,
+                                          std::int32_t& lineTotal) override {
         calls.push_back(std::string(returnMode ? "BFIS " : "FISC ") + Utf8(line.name) + " q" +
                         std::to_string(line.quantity) + " p" + std::to_string(line.price) +
                         (line.divisible ? " div" : "") + " t" + std::to_string(line.taxSlot1) +
@@ -60,29 +60,30 @@ class CRecordingRegister : public orvik::receipt::IReceiptRegister {
                         " d" + std::to_string(line.discountKind) + ":" + Utf8(line.discountName) +
                         ":" + std::to_string(line.discountAmount));
         if (!receiptOpen || Fails(failingLines, ++m_lines)) {
-            return E_FAIL;
+            return orvik::device::E_FAIL;
         }
-        const std::int64_t sum = orvik::LineSum(line.quantity, line.price, line.divisible);
-        const std::int64_t after = orvik::ApplyDiscount(
-            sum, orvik::EffectiveDiscount(line.discountKind, line.discountAmount, sum));
-        lineTotal = orvik::RegisterLineInTotals(totals, taxes, returnMode, line.taxSlot1,
-                                                line.taxSlot2, after, 0);
-        return S_OK;
+        const std::int64_t sum = orvik::device::LineSum(line.quantity, line.price, line.divisible);
+        const std::int64_t after = orvik::device::ApplyDiscount(
+            sum, orvik::device::EffectiveDiscount(line.discountKind, line.discountAmount, sum));
+        lineTotal = orvik::device::RegisterLineInTotals(totals, taxes, returnMode, line.taxSlot1,
+                                                        line.taxSlot2, after, 0);
+        return orvik::device::S_OK;
     }
-    HRESULT PrintBarcode(std::u16string_view text) override {
+    orvik::device::HRESULT PrintBarcode(std::u16string_view text) override {
         calls.push_back("PCOD " + Utf8(text));
-        return E_FAIL;
+        return orvik::device::E_FAIL;
     }
-    HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
-                         std::int32_t payment3, std::int32_t& total) override {
+    orvik::device::HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1,
+                                        std::int32_t payment2, std::int32_t payment3,
+                                        std::int32_t& total) override {
         calls.push_back("COMP " + std::to_string(cash) + " " + std::to_string(payment1) + " " +
                         std::to_string(payment2) + " " + std::to_string(payment3));
         if (Fails(failingCloses, ++m_closes)) {
-            return E_FAIL;
+            return orvik::device::E_FAIL;
         }
-        total = static_cast<std::int32_t>(orvik::AmountDue(totals));
+        total = static_cast<std::int32_t>(orvik::device::AmountDue(totals));
         receiptOpen = false;
-        return S_OK;
+        return orvik::device::S_OK;
     }
     bool ReceiptOpen() const override { return receiptOpen; }
     bool ReturnMode() const override { return returnMode; }
@@ -92,18 +93,18 @@ class CRecordingRegister : public orvik::receipt::IReceiptRegister {
         }
         returnMode = on;
     }
-    std::int64_t CurrentAmountDue() const override { return orvik::AmountDue(totals); }
-    HRESULT PreviewLineAmounts(const orvik::ReceiptLineRequest& line,
-                               LineAmounts& amounts) override {
+    std::int64_t CurrentAmountDue() const override { return orvik::device::AmountDue(totals); }
+    orvik::device::HRESULT PreviewLineAmounts(const orvik::device::ReceiptLineRequest& line,
+                                              orvik::device::LineAmounts& amounts) override {
         if (line.quantity > maxQuantity) {
-            return E_FAIL;
+            return orvik::device::E_FAIL;
         }
-        amounts =
-            orvik::PreviewLine(taxes, line.quantity, line.price, line.divisible, line.taxSlot1,
-                               line.taxSlot2, line.discountKind, line.discountAmount);
-        return S_OK;
+        amounts = orvik::device::PreviewLine(taxes, line.quantity, line.price, line.divisible,
+                                             line.taxSlot1, line.taxSlot2, line.discountKind,
+                                             line.discountAmount);
+        return orvik::device::S_OK;
     }
-    const TaxTable& TaxSlots() const override { return taxes; }
+    const orvik::device::TaxTable& TaxSlots() const override { return taxes; }
 
   private:
     static bool Fails(const std::vector<int>& failing, int call) {

@@ -5,10 +5,13 @@
 
 #include "tests/unit/print_helpers.h"
 
-using orvik::BuildPeriodicReportByDatesCommand;
-using orvik::BuildPeriodicReportByNumbersCommand;
-using orvik::IsReportDate;
-using orvik::LocalDateTime;
+using namespace orvik::support;
+using namespace orvik::device;
+
+using orvik::device::BuildPeriodicReportByDatesCommand;
+using orvik::device::BuildPeriodicReportByNumbersCommand;
+using orvik::device::IsReportDate;
+using orvik::support::LocalDateTime;
 
 namespace {
 LocalDateTime Date(int year, int month, int day) {

@@ -10,20 +10,20 @@
 #include <string>
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class CScratchFolder {
+class ScratchFolder {
   public:
-    CScratchFolder() {
+    ScratchFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "orvik-test-XXXXXX").string();
         EXPECT_NE(::mkdtemp(pattern.data()), nullptr);
         m_path = pattern;
     }
-    ~CScratchFolder() {
+    ~ScratchFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
-    CScratchFolder(const CScratchFolder&) = delete;
-    CScratchFolder& operator=(const CScratchFolder&) = delete;
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
     std::filesystem::path operator/(const std::string& name) const { return m_path / name; }

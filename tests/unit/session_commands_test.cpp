@@ -5,30 +5,32 @@
 
 #include "support/text_codec.h"
 
-using orvik::BuildAccessLevelCommand;
-using orvik::BuildLoginCommand;
+using namespace orvik::device;
+
+using orvik::device::BuildAccessLevelCommand;
+using orvik::device::BuildLoginCommand;
 
 namespace {
 std::string Utf8(std::u16string_view text) {
-    return orvik::ToUtf8(text);
+    return orvik::support::ToUtf8(text);
 }
 }  // namespace
 
 TEST(LoginCommand, ServiceOperatorUsesSpas) {
-    const orvik::LoginCommand command = BuildLoginCommand(u"СЕРВІС", u"12345");
+    const orvik::device::LoginCommand command = BuildLoginCommand(u"СЕРВІС", u"12345");
     EXPECT_EQ(Utf8(command.text), "SPAS12345     ");
     EXPECT_TRUE(command.serviceSession);
 
     // Only the exact name with the Ukrainian capital I opens a service session.
     for (std::u16string_view other : {u"СЕРВИС", u"СЕРВIС", u"сервіс", u"СЕРВІС ", u" СЕРВІС"}) {
-        const orvik::LoginCommand cashier = BuildLoginCommand(other, u"1");
+        const orvik::device::LoginCommand cashier = BuildLoginCommand(other, u"1");
         EXPECT_FALSE(cashier.serviceSession) << Utf8(other);
         EXPECT_EQ(Utf8(cashier.text.substr(0, 4)), "UPAS") << Utf8(other);
     }
 }
 
 TEST(LoginCommand, CashierUsesUpasWithTheName) {
-    const orvik::LoginCommand command = BuildLoginCommand(u"Касир", u"12345");
+    const orvik::device::LoginCommand command = BuildLoginCommand(u"Касир", u"12345");
     EXPECT_EQ(Utf8(command.text), "UPAS12345     Касир");
     EXPECT_FALSE(command.serviceSession);
     EXPECT_EQ(Utf8(BuildLoginCommand(u"Касир", u"").text), "UPAS          Касир");
@@ -41,10 +43,11 @@ TEST(LoginCommand, LongCredentialsAreCut) {
               "UPASabcdefghijАдміністр");
     EXPECT_EQ(Utf8(BuildLoginCommand(u"СЕРВІС", u"abcdefghijkl").text), "SPASabcdefghij");
 
-    const orvik::Credentials cut = orvik::TruncateCredentials(u"Адміністр12", u"abcdefghijkl");
+    const orvik::device::Credentials cut =
+        orvik::device::TruncateCredentials(u"Адміністр12", u"abcdefghijkl");
     EXPECT_EQ(Utf8(cut.operatorName), "Адміністр");
     EXPECT_EQ(Utf8(cut.password), "abcdefghij");
-    const orvik::Credentials kept = orvik::TruncateCredentials(u"Касир", u"1");
+    const orvik::device::Credentials kept = orvik::device::TruncateCredentials(u"Касир", u"1");
     EXPECT_EQ(Utf8(kept.operatorName), "Касир");
     EXPECT_EQ(Utf8(kept.password), "1");
 }

@@ -7,6 +7,8 @@
 
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::device;
+
 using namespace orvik;
 
 TEST(SettingsCommands, NumbersOutsideTheUsualValues) {

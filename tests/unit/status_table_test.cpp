@@ -11,6 +11,8 @@
 #include "tests/support/recording_prompt.h"
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::device;
+
 namespace {
 
 struct Row {
@@ -34,7 +36,7 @@ constexpr Row kExpected[] = {
 };
 
 TEST(StatusTable, HasEveryRowInOrder) {
-    const auto table = orvik::StatusTable();
+    const auto table = orvik::device::StatusTable();
     ASSERT_EQ(table.size(), std::size(kExpected));
     for (std::size_t i = 0; i < table.size(); ++i) {
         EXPECT_EQ(Utf8(table[i].token), Utf8(kExpected[i].token)) << "row " << i + 1;
@@ -46,7 +48,7 @@ TEST(StatusTable, HasEveryRowInOrder) {
 TEST(StatusTable, FortyFatalThreeNot) {
     int fatal = 0;
     std::vector<std::string> warnings;
-    for (const auto& row : orvik::StatusTable()) {
+    for (const auto& row : orvik::device::StatusTable()) {
         if (row.fatal) {
             ++fatal;
         } else {
@@ -58,7 +60,7 @@ TEST(StatusTable, FortyFatalThreeNot) {
 }
 
 TEST(StatusTable, FatalMessagesExistInStringTable) {
-    for (const auto& row : orvik::StatusTable()) {
+    for (const auto& row : orvik::device::StatusTable()) {
         if (row.fatal) {
             EXPECT_NE(orvik::FindString(row.messageId), nullptr)
                 << Utf8(row.token) << " -> " << row.messageId;
@@ -68,13 +70,13 @@ TEST(StatusTable, FatalMessagesExistInStringTable) {
 
 TEST(StatusTable, EveryTokenMatchesItself) {
     // Each token, alone in a reply, is found as itself: no earlier row is contained in it.
-    for (const auto& row : orvik::StatusTable()) {
-        const orvik::StatusToken* match = orvik::MatchStatus(row.token);
+    for (const auto& row : orvik::device::StatusTable()) {
+        const orvik::device::StatusToken* match = orvik::device::MatchStatus(row.token);
         ASSERT_NE(match, nullptr) << Utf8(row.token);
         EXPECT_EQ(match, &row) << Utf8(row.token) << " matched " << Utf8(match->token);
     }
-    EXPECT_EQ(orvik::MatchStatus(u"READY"), nullptr);
-    EXPECT_EQ(orvik::MatchStatus(u"softpaper"), nullptr) << "matching is case-sensitive";
+    EXPECT_EQ(orvik::device::MatchStatus(u"READY"), nullptr);
+    EXPECT_EQ(orvik::device::MatchStatus(u"softpaper"), nullptr) << "matching is case-sensitive";
 }
 
 class TranslateStatus : public testing::Test {
@@ -86,14 +88,14 @@ class TranslateStatus : public testing::Test {
     std::vector<std::string> Shown() const {
         std::vector<std::string> shown;
         for (const auto& entry : prompt.entries) {
-            EXPECT_EQ(entry.kind, CRecordingPrompt::Kind::Error);
+            EXPECT_EQ(entry.kind, RecordingPrompt::Kind::Error);
             shown.push_back(Utf8(entry.text));
         }
         return shown;
     }
 
     COrvikCore core;
-    CRecordingPrompt prompt;
+    RecordingPrompt prompt;
 };
 
 TEST_F(TranslateStatus, PaperWarningLetsCommandGoOn) {

@@ -3,10 +3,12 @@
 
 #include "console/terminal_buttons.h"
 
+using namespace orvik::console;
+
 namespace {
 
-using orvik::terminal::EnabledTerminalButtons;
-using orvik::terminal::TerminalButtons;
+using orvik::console::EnabledTerminalButtons;
+using orvik::console::TerminalButtons;
 
 TEST(TerminalButtons, FollowTheFirstCommandLineAndTheLog) {
     // Nothing typed, nothing logged: only loading a file.

@@ -17,22 +17,24 @@
 #include "support/text_codec.h"
 #include "tests/unit/scratch_folder.h"
 
+using namespace orvik::console;
+
 namespace {
 
-using namespace orvik::terminal;
+using namespace orvik::console;
 using Lines = std::vector<std::u16string>;
 
 std::string Cp1251(std::u16string_view text) {
-    return orvik::Encode(orvik::CodePage::Ansi1251, text);
+    return orvik::support::Encode(orvik::support::CodePage::Ansi1251, text);
 }
 
 CommandFileLoad Read(std::string_view bytes) {
-    orvik::CMemoryTextSource source(bytes);
+    orvik::support::MemoryTextSource source(bytes);
     return ReadCommandFile(source);
 }
 
 // Gives its bytes, then fails as a disk does.
-class CFailingSource final : public orvik::ITextSource {
+class CFailingSource final : public orvik::support::ITextSource {
   public:
     explicit CFailingSource(std::string_view bytes) : m_bytes(bytes) {}
     std::ptrdiff_t Read(std::span<std::uint8_t> buffer, int& error) override {
@@ -127,10 +129,10 @@ TEST(CommandFile, WritesEveryLineOfTheBoxWithCrLf) {
 }
 
 TEST(CommandFile, SavedCommandsLoadBackWithoutTheEmptyLines) {
-    CScratchFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "commands.cmd";
     const Lines box{u"CONF", u"", u"  DATE", u"#keep me out"};
-    ASSERT_EQ(SaveCommandFile(path, box).status, orvik::FileWriteStatus::Written);
+    ASSERT_EQ(SaveCommandFile(path, box).status, orvik::support::FileWriteStatus::Written);
     EXPECT_EQ(ReadBytes(path), "CONF\r\n\r\n  DATE\r\n#keep me out\r\n");
     const auto load = LoadCommandFile(path);
     EXPECT_EQ(load.status, CommandFileStatus::Loaded);
@@ -138,7 +140,7 @@ TEST(CommandFile, SavedCommandsLoadBackWithoutTheEmptyLines) {
 }
 
 TEST(CommandFile, FilesThatCannotBeOpenedOrRead) {
-    CScratchFolder folder;
+    ScratchFolder folder;
     const auto missing = LoadCommandFile(folder / "none.cmd");
     EXPECT_EQ(missing.status, CommandFileStatus::CannotOpen);
     EXPECT_EQ(missing.error, ENOENT);
@@ -149,7 +151,7 @@ TEST(CommandFile, FilesThatCannotBeOpenedOrRead) {
 }
 
 TEST(CommandFile, APipeIsNoCommandFileAndKeepsNobodyWaiting) {
-    CScratchFolder folder;
+    ScratchFolder folder;
     const auto pipe = folder / "commands.cmd";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     // Nothing ever writes into the pipe: a reader that waits for a writer waits for good.

@@ -10,12 +10,14 @@
 #include "support/text_codec.h"
 #include "tests/unit/scratch_folder.h"
 
+using namespace orvik::console;
+
 namespace {
 
-using namespace orvik::terminal;
+using namespace orvik::console;
 
 std::string Cp1251(std::u16string_view text) {
-    return orvik::Encode(orvik::CodePage::Ansi1251, text);
+    return orvik::support::Encode(orvik::support::CodePage::Ansi1251, text);
 }
 
 TEST(TerminalLog, KeepsTwoHundredEntriesPlusTheOneBeingAdded) {
@@ -28,7 +30,8 @@ TEST(TerminalLog, KeepsTwoHundredEntriesPlusTheOneBeingAdded) {
     std::deque<LogEntry> log;
     for (int exchange = 0; exchange < 250; ++exchange) {
         for (const LogEntry& entry :
-             {LogEntry{u"CMD" + orvik::FromUtf8(std::to_string(exchange)), Direction::Sent},
+             {LogEntry{u"CMD" + orvik::support::FromUtf8(std::to_string(exchange)),
+                       Direction::Sent},
               LogEntry{u"READY", Direction::Received}}) {
             for (std::size_t drop = EntriesToDropBeforeAppend(log.size()); drop > 0; --drop) {
                 log.pop_front();
@@ -71,9 +74,9 @@ TEST(TerminalLog, ReportMarksSentCommandsAndEndsEveryLineWithCrLf) {
     EXPECT_EQ(FormatReport(mixed), Cp1251(u">FISC Хлеб\r\nSOFTBLOCK\r\nдваряда\r\n>\r\n>\r\n"));
     EXPECT_EQ(FormatReport({}), "");
 
-    CScratchFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "exchange.rpt";
-    EXPECT_EQ(SaveReport(path, exchange).status, orvik::FileWriteStatus::Written);
+    EXPECT_EQ(SaveReport(path, exchange).status, orvik::support::FileWriteStatus::Written);
     EXPECT_EQ(ReadBytes(path), ">PREP\r\nREADY\r\n");
 }
 

@@ -7,9 +7,11 @@
 
 #include "tests/unit/print_helpers.h"
 
+using namespace orvik::support;
+
 namespace {
 
-using orvik::CodePage;
+using orvik::support::CodePage;
 
 const std::u16string kRussianAlphabet =
     u"АБВГДЕЁЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯабвгдеёжзийклмнопрстуфхцчшщъыьэюя";
@@ -19,63 +21,69 @@ std::string Hex(const std::string& bytes) {
 }
 
 TEST(TextCodec, Cp866Cyrillic) {
-    EXPECT_EQ(Hex(orvik::Encode(CodePage::Oem866, u"АЯапряЁё")), "80 9F A0 AF E0 EF F0 F1");
-    EXPECT_EQ(Utf8(orvik::Decode(CodePage::Oem866, "\x80\x9F\xA0\xAF\xE0\xEF\xF0\xF1")),
+    EXPECT_EQ(Hex(orvik::support::Encode(CodePage::Oem866, u"АЯапряЁё")),
+              "80 9F A0 AF E0 EF F0 F1");
+    EXPECT_EQ(Utf8(orvik::support::Decode(CodePage::Oem866, "\x80\x9F\xA0\xAF\xE0\xEF\xF0\xF1")),
               "АЯапряЁё");
-    const std::string bytes = orvik::Encode(CodePage::Oem866, kRussianAlphabet);
-    EXPECT_EQ(bytes.find(static_cast<char>(orvik::kDefaultChar)), std::string::npos) << Hex(bytes);
-    EXPECT_EQ(Utf8(orvik::Decode(CodePage::Oem866, bytes)), Utf8(kRussianAlphabet));
+    const std::string bytes = orvik::support::Encode(CodePage::Oem866, kRussianAlphabet);
+    EXPECT_EQ(bytes.find(static_cast<char>(orvik::support::kDefaultChar)), std::string::npos)
+        << Hex(bytes);
+    EXPECT_EQ(Utf8(orvik::support::Decode(CodePage::Oem866, bytes)), Utf8(kRussianAlphabet));
 }
 
 TEST(TextCodec, Cp1251Cyrillic) {
     const std::u16string text = kRussianAlphabet + u"ІіЇїЄєҐґ№";
-    EXPECT_EQ(Hex(orvik::Encode(CodePage::Ansi1251, u"АЯаяЁёІі")), "C0 DF E0 FF A8 B8 B2 B3");
-    const std::string bytes = orvik::Encode(CodePage::Ansi1251, text);
-    EXPECT_EQ(bytes.find(static_cast<char>(orvik::kDefaultChar)), std::string::npos) << Hex(bytes);
-    EXPECT_EQ(Utf8(orvik::Decode(CodePage::Ansi1251, bytes)), Utf8(text));
+    EXPECT_EQ(Hex(orvik::support::Encode(CodePage::Ansi1251, u"АЯаяЁёІі")),
+              "C0 DF E0 FF A8 B8 B2 B3");
+    const std::string bytes = orvik::support::Encode(CodePage::Ansi1251, text);
+    EXPECT_EQ(bytes.find(static_cast<char>(orvik::support::kDefaultChar)), std::string::npos)
+        << Hex(bytes);
+    EXPECT_EQ(Utf8(orvik::support::Decode(CodePage::Ansi1251, bytes)), Utf8(text));
 }
 
 TEST(TextCodec, EveryDefinedByteRoundTrips) {
     for (CodePage page : {CodePage::Oem866, CodePage::Ansi1251}) {
         for (int b = 0; b < 256; ++b) {
             const auto byte = static_cast<std::uint8_t>(b);
-            const char16_t ch = orvik::DecodeByte(page, byte);
+            const char16_t ch = orvik::support::DecodeByte(page, byte);
             if (ch == u'\uFFFD') {
                 continue;  // a hole in the code page
             }
-            EXPECT_EQ(orvik::EncodeChar(page, ch), byte)
+            EXPECT_EQ(orvik::support::EncodeChar(page, ch), byte)
                 << "page " << static_cast<int>(page) << " byte " << b;
         }
     }
     // CP1251 has one hole; CP866 has none.
-    EXPECT_EQ(orvik::DecodeByte(CodePage::Ansi1251, 0x98), u'\uFFFD');
-    EXPECT_EQ(orvik::DecodeByte(CodePage::Oem866, 0xFD), u'\u00A4');
+    EXPECT_EQ(orvik::support::DecodeByte(CodePage::Ansi1251, 0x98), u'\uFFFD');
+    EXPECT_EQ(orvik::support::DecodeByte(CodePage::Oem866, 0xFD), u'\u00A4');
 }
 
 TEST(TextCodec, MissingCharactersBecomeDefault) {
-    EXPECT_EQ(orvik::EncodeChar(CodePage::Oem866, u'€'), orvik::kDefaultChar);
-    EXPECT_EQ(orvik::EncodeChar(CodePage::Oem866, u'Ґ'), orvik::kDefaultChar);
-    EXPECT_EQ(orvik::EncodeChar(CodePage::Oem866, u'\uFFFD'), orvik::kDefaultChar);
-    EXPECT_EQ(orvik::EncodeChar(CodePage::Ansi1251, u'\u4E2D'), orvik::kDefaultChar);
-    EXPECT_EQ(orvik::Encode(CodePage::Oem866, u"a\U0001F600b"), "a??b");
+    EXPECT_EQ(orvik::support::EncodeChar(CodePage::Oem866, u'€'), orvik::support::kDefaultChar);
+    EXPECT_EQ(orvik::support::EncodeChar(CodePage::Oem866, u'Ґ'), orvik::support::kDefaultChar);
+    EXPECT_EQ(orvik::support::EncodeChar(CodePage::Oem866, u'\uFFFD'),
+              orvik::support::kDefaultChar);
+    EXPECT_EQ(orvik::support::EncodeChar(CodePage::Ansi1251, u'\u4E2D'),
+              orvik::support::kDefaultChar);
+    EXPECT_EQ(orvik::support::Encode(CodePage::Oem866, u"a\U0001F600b"), "a??b");
 }
 
 TEST(TextCodec, Utf8RoundTrip) {
     const std::u16string text = u"Орвик-683: Іі Ґ № \U0001F600 ok";
-    const std::string utf8 = orvik::ToUtf8(text);
+    const std::string utf8 = orvik::support::ToUtf8(text);
     EXPECT_EQ(utf8, "Орвик-683: Іі Ґ № \U0001F600 ok");
-    EXPECT_EQ(orvik::FromUtf8(utf8), text);
-    EXPECT_EQ(orvik::FromUtf8(""), u"");
-    EXPECT_EQ(orvik::ToUtf8(u""), "");
+    EXPECT_EQ(orvik::support::FromUtf8(utf8), text);
+    EXPECT_EQ(orvik::support::FromUtf8(""), u"");
+    EXPECT_EQ(orvik::support::ToUtf8(u""), "");
 }
 
 TEST(TextCodec, InvalidUtf8BecomesReplacementCharacters) {
-    EXPECT_EQ(orvik::FromUtf8("\xFF"
-                              "ab\xC3"),
+    EXPECT_EQ(orvik::support::FromUtf8("\xFF"
+                                       "ab\xC3"),
               u"\uFFFDab\uFFFD");
-    EXPECT_EQ(orvik::FromUtf8("\xC3\x28x"), u"\uFFFD(x");
+    EXPECT_EQ(orvik::support::FromUtf8("\xC3\x28x"), u"\uFFFD(x");
     // An overlong encoding of '/' and a lone continuation byte.
-    const std::u16string odd = orvik::FromUtf8("\xC0\xAF\x80z");
+    const std::u16string odd = orvik::support::FromUtf8("\xC0\xAF\x80z");
     ASSERT_FALSE(odd.empty());
     EXPECT_EQ(odd.back(), u'z');
     EXPECT_EQ(odd.find_first_not_of(u'\uFFFD'), odd.size() - 1) << Utf8(odd);
@@ -83,7 +91,7 @@ TEST(TextCodec, InvalidUtf8BecomesReplacementCharacters) {
 
 TEST(TextCodec, LoneSurrogateBecomesReplacementCharacter) {
     const std::u16string text = {u'a', static_cast<char16_t>(0xD800), u'b'};
-    EXPECT_EQ(orvik::ToUtf8(text),
+    EXPECT_EQ(orvik::support::ToUtf8(text),
               "a\xEF\xBF\xBD"
               "b");
 }
