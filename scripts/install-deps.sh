@@ -8,6 +8,7 @@ PACKAGES=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
     xvfb xauth desktop-file-utils
+    pandoc dpkg-dev lintian man-db
 )
 
 missing=()

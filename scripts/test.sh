@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds, and runs every test: the normal build, an address and
-# undefined-behaviour sanitizer build and a thread sanitizer build of the device tests, and
+# Installs what is needed, builds, and runs every test: the normal build and its Debian package,
+# an address and undefined-behaviour sanitizer build and a thread sanitizer build of the device tests, and
 # short fuzz runs of the frame cutter, the receipt file reader and the configuration replies.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,6 +16,11 @@ step "Build and test"
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ninja -C build-test -j "$JOBS"
 ctest --test-dir build-test --output-on-failure -j "$JOBS"
+
+step "The Debian package: lintian, its programs and manual pages unpacked into a scratch root"
+rm -f build-test/orvik-console_*.deb
+(cd build-test && cpack -G DEB)
+./scripts/check-package.sh build-test/orvik-console_*.deb
 
 CLANG=(-DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DORVIK_BUILD_GUI=OFF
        -DORVIK_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug)
