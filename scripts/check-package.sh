@@ -19,8 +19,8 @@ lintian --fail-on error "$deb" || fail "lintian found errors"
 
 dpkg -x "$deb" "$root"
 for program in orvik-cli orvik-sim; do
-    "$root/usr/bin/$program" --help | head -n 1 | grep -q '^Usage:' ||
-        fail "the installed $program does not answer --help"
+    usage=$("$root/usr/bin/$program" --help) || fail "the installed $program --help failed"
+    [[ $usage == Usage:* ]] || fail "the installed $program --help prints no usage"
 done
 for program in orvik-cli orvik-sim orvik-console; do
     [ -x "$root/usr/bin/$program" ] || fail "$program is missing"
