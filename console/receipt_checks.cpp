@@ -45,8 +45,8 @@ std::u16string_view Trim(std::u16string_view text) {
     return text;
 }
 
-// The number of decimals a number text carries once trailing zeros are dropped: "3.50" has 1,
-// "3.505" has 3, "12" has 0.
+}  // namespace
+
 int SignificantDecimals(std::u16string_view text) {
     text = Trim(text);
     const std::size_t point = text.find_first_of(u".,");
@@ -59,6 +59,8 @@ int SignificantDecimals(std::u16string_view text) {
     }
     return static_cast<int>(fraction.size());
 }
+
+namespace {
 
 // A number text as a whole, or empty (which the page reads as 0).
 bool IsNumberOrEmpty(std::u16string_view text) {
