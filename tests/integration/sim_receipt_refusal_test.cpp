@@ -87,6 +87,16 @@ TEST_F(SimReceiptRefusalTest, TheAmountsPrintedAreTheAmountsSent) {
     ASSERT_TRUE(LastClosed());
     EXPECT_EQ(LastClosed()->cashBack, 700);
     EXPECT_EQ(Drawer(), 100000 + 500 - 700);
+
+    // With the compound-tax box the file's payments are not read: the receipt is paid in cash
+    // with the amount due the core kept, and that is printed once it is known.
+    UseProfile("f1m8");
+    const std::string file = WriteReceipt("0;9.00;0.00;0.00\n0;Чай;12;0;2;3.50;1;2;0;;;1\n");
+    const CliResult compound = Cli({"print-receipt", file, "--compound-tax"});
+    EXPECT_EQ(compound.status, 0) << compound.err;
+    EXPECT_EQ(compound.out, "total: 7.00\ncash: 7.00\ncopiesPrinted: 1 of 1\n");
+    ASSERT_TRUE(LastClosed());
+    EXPECT_EQ(LastClosed()->cash, 700);
 }
 
 // Each kind of row that was registered anyway ("0 x 0.00" lines, shifted fields, rounded or
