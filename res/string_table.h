@@ -30,6 +30,16 @@ enum StringId : int {
     kStrReceiptTextNotInCodePage = 1069,
     kStrReceiptLineTooLongToSave = 1070,
     kStrReceiptTooManyRowsToSave = 1071,
+    // The device settings page: what it says once the register has taken a setting.
+    kStrCutterSet = 1080,
+    kStrHeaderFooterSet = 1081,
+    kStrArticleModeSet = 1082,
+    kStrTaxCalculationSet = 1083,
+    kStrTaxPrintSet = 1084,
+    kStrMessageSetSet = 1085,
+    kStrDepartmentSet = 1086,
+    // A number field holds no whole number in its range: %1 the least, %2 the greatest.
+    kStrIntegerBetween = 1087,
     kStrPortOpenFailed = 3012,
 };
 

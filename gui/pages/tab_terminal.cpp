@@ -52,6 +52,8 @@ CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
 
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
     log->SetColumns({Qt16(kLogColumnTitle)});
+    // The list has no label of its own: its one column title names it.
+    log->setAccessibleName(Qt16(kLogColumnTitle));
     log->setIconSize(QSize(16, 16));
     log->setSelectionMode(QAbstractItemView::ExtendedSelection);
     log->setSelectionBehavior(QAbstractItemView::SelectRows);
