@@ -54,6 +54,10 @@ CTabOtherSettings::CTabOtherSettings(COrvikServiceDoc* document, QWidget* view)
     ui.headerEdit->setMaxLength(static_cast<int>(console::kMaxHeaderFooterLength));
     ui.footerEdit->setMaxLength(static_cast<int>(console::kMaxHeaderFooterLength));
     ui.departmentEdit->setMaxLength(static_cast<int>(console::kMaxDepartmentLength));
+    // A field as wide as the few characters it takes, and a little room.
+    const int departmentChars = static_cast<int>(console::kMaxDepartmentLength) + 3;
+    ui.departmentEdit->setMaximumWidth(
+        ui.departmentEdit->fontMetrics().horizontalAdvance(QString(departmentChars, u'Ш')));
     // The partial-cut box shows only for family 1 model 8; its room is kept on the others, so
     // the window keeps one size whichever register is connected.
     QSizePolicy keepRoom = ui.partialCutCheck->sizePolicy();

@@ -1,8 +1,12 @@
 #include "gui/pages/tab_reports.h"
 
 #include <QDate>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QRegularExpressionValidator>
+
+#include <algorithm>
+#include <initializer_list>
 
 #include "gui/pages/page_operation.h"
 #include "ui_tab_reports.h"
@@ -19,6 +23,40 @@ QString Qt16(std::u16string_view text) {
 
 QDate ToQDate(const support::LocalDateTime& date) {
     return QDate(date.year, date.month, date.day);
+}
+
+// The locale's long date form without the weekday: "1 февраля 2025 г.".
+QString LongDateFormat(const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("d{4}[,.]?\\s*")));
+    return format.trimmed();
+}
+
+// A date field wide enough for the longest date of the form: its own size counts only its
+// least and greatest dates, whose months need not be the longest.
+void FitLongestDate(QDateEdit* edit) {
+    const QFontMetrics metrics(edit->font());
+    const auto width = [&](const QDate& date) {
+        return metrics.horizontalAdvance(edit->locale().toString(date, edit->displayFormat()));
+    };
+    int longest = 0;
+    for (int month = 1; month <= 12; ++month) {
+        longest = std::max(longest, width(QDate(2000, month, 28)));
+    }
+    const int counted = std::max(width(edit->minimumDate()), width(edit->maximumDate()));
+    edit->setMinimumWidth(edit->sizeHint().width() + std::max(0, longest - counted));
+}
+
+// The widgets take one width, the widest of their own: the date and number groups line up
+// column by column.
+void OneWidth(std::initializer_list<QWidget*> widgets) {
+    int widest = 0;
+    for (const QWidget* widget : widgets) {
+        widest = std::max({widest, widget->sizeHint().width(), widget->minimumWidth()});
+    }
+    for (QWidget* widget : widgets) {
+        widget->setFixedWidth(widest);
+    }
 }
 
 support::LocalDateTime FromQDate(const QDate& date) {
@@ -53,8 +91,12 @@ void CTabReports::BuildWidgets() {
     const QLocale russian(QLocale::Russian, QLocale::Russia);
     for (QDateEdit* edit : {ui.datesFromEdit, ui.datesToEdit}) {
         edit->setLocale(russian);
-        edit->setDisplayFormat(russian.dateFormat(QLocale::LongFormat));
+        edit->setDisplayFormat(LongDateFormat(russian));
+        FitLongestDate(edit);
     }
+    OneWidth({ui.datesFromLabel, ui.numbersFromLabel});
+    OneWidth({ui.datesToLabel, ui.numbersToLabel});
+    OneWidth({ui.datesFromEdit, ui.datesToEdit, ui.numbersFromEdit, ui.numbersToEdit});
     // Digits only, as the fields take them.
     auto* digits =
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this);
