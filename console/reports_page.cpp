@@ -56,7 +56,7 @@ std::optional<std::int32_t> ParseZReportNumber(std::u16string_view text) {
 }
 
 std::u16string ZReportNumberProblem() {
-    std::u16string text = LoadString(kStrIntegerBetween);
+    std::u16string text = LoadString(kStrFieldIntegerRange);
     const auto put = [&text](std::u16string_view marker, std::int32_t value) {
         const std::size_t at = text.find(marker);
         if (at != std::u16string::npos) {
