@@ -86,10 +86,7 @@ CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
         m_ui->exchangeLog->clearSelection();
         UpdateButtons();
     });
-    connect(m_ui->clearLogButton, &QPushButton::clicked, this, [this] {
-        m_ui->exchangeLog->DeleteAllRows();
-        UpdateButtons();
-    });
+    connect(m_ui->clearLogButton, &QPushButton::clicked, this, &CTabTerminal::ClearLog);
     connect(m_ui->saveReportButton, &QPushButton::clicked, this, &CTabTerminal::SaveReport);
 
     UpdateButtons();
@@ -121,17 +118,21 @@ bool CTabTerminal::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CTabTerminal::UpdateDialog() {
+    ClearLog();
+    return true;
+}
+
+void CTabTerminal::ClearLog() {
+    m_log.Clear();
     m_ui->exchangeLog->DeleteAllRows();
     UpdateButtons();
-    return true;
 }
 
 void CTabTerminal::UpdateButtons() {
     const CAutoSizeListCtrl* log = m_ui->exchangeLog;
     const QItemSelectionModel* selection = log->selectionModel();
     const auto buttons = orvik::console::EnabledTerminalButtons(
-        Std16(m_ui->commandBox->document()->firstBlock().text()),
-        static_cast<std::size_t>(log->RowCount()),
+        Std16(m_ui->commandBox->document()->firstBlock().text()), m_log.Size(),
         selection ? static_cast<std::size_t>(selection->selectedRows().size()) : 0);
     m_ui->sendButton->setEnabled(buttons.send);
     m_ui->clearCommandsButton->setEnabled(buttons.clearCommands);
@@ -144,15 +145,13 @@ void CTabTerminal::UpdateButtons() {
 }
 
 void CTabTerminal::LogLine(const QString& text, bool sent) {
+    const Direction direction = sent ? Direction::Sent : Direction::Received;
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
-    for (std::size_t drop =
-             orvik::console::EntriesToDropBeforeAppend(static_cast<std::size_t>(log->RowCount()));
-         drop > 0; --drop) {
+    for (std::size_t drop = m_log.Append(Std16(text), direction); drop > 0; --drop) {
         log->DeleteRow(0);
     }
     QTreeWidgetItem* item = log->AppendRow({text}, sent ? m_sentIcon : m_receivedIcon);
-    item->setData(0, kDirectionRole,
-                  static_cast<int>(sent ? console::Direction::Sent : console::Direction::Received));
+    item->setData(0, kDirectionRole, static_cast<int>(direction));
     log->scrollToItem(item);
 }
 
@@ -285,22 +284,16 @@ void CTabTerminal::SaveReport() {
     if (path.isEmpty()) {
         return;
     }
-    const CAutoSizeListCtrl* log = m_ui->exchangeLog;
-    std::vector<orvik::console::LogEntry> entries;
     std::vector<std::u16string> texts;
-    entries.reserve(static_cast<std::size_t>(log->RowCount()));
-    for (int row = 0; row < log->RowCount(); ++row) {
-        const QTreeWidgetItem* item = log->topLevelItem(row);
-        const bool sent =
-            item->data(0, kDirectionRole).toInt() == static_cast<int>(console::Direction::Sent);
-        entries.push_back(
-            {Std16(item->text(0)), sent ? console::Direction::Sent : console::Direction::Received});
-        texts.push_back(entries.back().text);
+    texts.reserve(m_log.Size());
+    for (const console::LogEntry& entry : m_log.Entries()) {
+        texts.push_back(entry.text);
     }
     if (!AcceptCharacterLoss(texts)) {
         return;
     }
-    const orvik::support::FileWriteResult result = console::SaveReport(FilePath(path), entries);
+    const orvik::support::FileWriteResult result =
+        console::SaveReport(FilePath(path), m_log.Entries());
     if (result.status == support::FileWriteStatus::WriteError) {
         ShowFileError(path, result.error);
     }
