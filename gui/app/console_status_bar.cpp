@@ -4,17 +4,10 @@
 #include <QLabel>
 
 #include "device/orvik_core.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/console_texts.h"
 
 namespace orvik::gui {
-
-namespace {
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 ConsoleStatusBar::ConsoleStatusBar(QWidget* parent)
     : QStatusBar(parent), m_message(new QLabel(this)) {

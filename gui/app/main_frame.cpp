@@ -12,16 +12,13 @@
 #include "gui/app/console_status_bar.h"
 #include "gui/app/orvik_service_view.h"
 #include "gui/controls/about_dlg.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/console_texts.h"
 #include "gui/document/orvik_service_doc.h"
 
 namespace orvik::gui {
 
 namespace {
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Whether key events of this platform carry the X11-style modifier mask with the locks in it.
 bool PlatformReportsLocks() {

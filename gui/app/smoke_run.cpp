@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "device/prompt.h"
+#include "console/stderr_prompt.h"
 #include "gui/app/console_status_bar.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/orvik_service_app.h"
@@ -23,22 +23,8 @@ void Print(const char* what, const QString& text) {
     std::fprintf(stderr, "orvik-console smoke: %s%s\n", what, text.toLocal8Bit().constData());
 }
 
-// The register's messages on standard error; questions are cancelled.
-class StderrPrompt : public device::IPrompt {
-  public:
-    void ShowError(const std::u16string& text) override {
-        Print("error: ", QString::fromStdU16String(text));
-    }
-    void ShowWarning(const std::u16string& text) override {
-        Print("warning: ", QString::fromStdU16String(text));
-    }
-    bool AskRetry(const std::u16string& text) override {
-        Print("cancelled: ", QString::fromStdU16String(text));
-        return false;
-    }
-};
-
-class CStderrMessages : public IConsoleMessages {
+// The pages' messages on standard error; questions are answered No.
+class StderrMessages : public IConsoleMessages {
   public:
     void Show(QWidget*, Icon, const QString& text) override { Print("message: ", text); }
     bool AskYesNo(QWidget*, const QString& text, bool) override {
@@ -114,8 +100,9 @@ std::optional<SmokeRun> SmokeRunFromEnvironment() {
 }
 
 int RunSmoke(COrvikServiceApp& app, const SmokeRun& run) {
-    StderrPrompt prompt;
-    CStderrMessages messages;
+    // The register's messages on standard error; questions are cancelled.
+    console::StderrPrompt prompt("orvik-console smoke");
+    StderrMessages messages;
     COrvikServiceDoc& document = *app.Document();
     document.SetPrompt(&prompt);
     document.SetMessages(&messages);

@@ -6,18 +6,11 @@
 
 #include <exception>
 
+#include "gui/controls/qt_text.h"
 #include "gui/document/console_texts.h"
 #include "gui/document/message_box_prompt.h"
 
 namespace orvik::gui {
-
-namespace {
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 COrvikServiceDoc::COrvikServiceDoc(QObject* parent)
     : QObject(parent),

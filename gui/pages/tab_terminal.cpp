@@ -13,6 +13,7 @@
 #include "console/terminal_buttons.h"
 #include "console/terminal_log.h"
 #include "device/terminal_exchange.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/terminal_icons.h"
 #include "gui/pages/terminal_texts.h"
@@ -27,14 +28,6 @@ using orvik::console::Direction;
 
 // The row's direction marker: 1 for a sent command, 0 for a reply.
 constexpr int kDirectionRole = Qt::UserRole;
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string Std16(const QString& text) {
-    return text.toStdU16String();
-}
 
 std::filesystem::path FilePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());

@@ -16,6 +16,7 @@
 
 #include "gui/app/console_status_bar.h"
 #include "gui/app/orvik_service_view.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/console_texts.h"
 #include "res/string_table.h"
 #include "tests/gui/console_harness.h"
@@ -26,10 +27,6 @@ using namespace orvik::device;
 namespace {
 
 using Icon = IConsoleMessages::Icon;
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kStateDisconnected = QStringLiteral("Состояние: НЕ ПОДКЛЮЧЕН");
 const QString kStateConnected = QStringLiteral("Состояние: ПОДКЛЮЧЕН");

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "device/prompt.h"
+
+namespace orvik::console {
+
+// Shows the core's messages on standard error and answers every Retry/Cancel question with
+// Cancel, so that nothing run without an operator (the command line, the window's test
+// driver) can hang on a register that does not answer. Each message is one line:
+// "LABEL: text", or "LABEL (warning): text"; the label is the box title "Орвик-683" unless
+// another is given.
+class StderrPrompt : public device::IPrompt {
+  public:
+    StderrPrompt();
+    explicit StderrPrompt(std::string label) : m_label(std::move(label)) {}
+
+    void ShowError(const std::u16string& text) override;
+    void ShowWarning(const std::u16string& text) override;
+    bool AskRetry(const std::u16string& text) override;
+
+    // Whether any message has been printed.
+    bool ShownAny() const { return m_shown > 0; }
+
+  private:
+    void Print(const char* kind, const std::u16string& text);
+
+    std::string m_label;
+    int m_shown = 0;
+};
+
+}  // namespace orvik::console
