@@ -2,11 +2,12 @@
 
 #include <cstdio>
 
+#include "res/string_table.h"
 #include "support/text_codec.h"
 
 namespace orvik::console {
 
-StderrPrompt::StderrPrompt() : m_label(support::ToUtf8(device::kPromptTitle)) {}
+StderrPrompt::StderrPrompt() : m_label(support::ToUtf8(LoadString(kStrPromptTitle))) {}
 
 void StderrPrompt::Print(const char* kind, const std::u16string& text) {
     ++m_shown;

@@ -16,7 +16,6 @@
 #include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/terminal_icons.h"
-#include "gui/pages/terminal_texts.h"
 #include "support/text_line_reader.h"
 #include "ui_tab_terminal.h"
 
@@ -25,6 +24,10 @@ namespace orvik::gui {
 namespace {
 
 using orvik::console::Direction;
+
+// The extensions the file dialogs add.
+constexpr char16_t kCommandFileSuffix[] = u"cmd";
+constexpr char16_t kReportFileSuffix[] = u"rpt";
 
 // The row's direction marker: 1 for a sent command, 0 for a reply.
 constexpr int kDirectionRole = Qt::UserRole;
@@ -44,7 +47,7 @@ CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
     m_ui->setupUi(this);
 
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
-    log->SetColumns({Qt16(kLogColumnTitle)});
+    log->SetColumns({LoadText(kStrTerminalLogColumn)});
     log->setIconSize(QSize(16, 16));
     log->setSelectionMode(QAbstractItemView::ExtendedSelection);
     log->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -189,28 +192,29 @@ std::vector<std::u16string> CTabTerminal::CommandLines() const {
 }
 
 QString CTabTerminal::AskForFile(FileDialogRequest request) {
-    request.nameFilters.append(Qt16(kAllFilesFilter));
+    request.nameFilters.append(LoadText(kStrAllFilesFilter));
     return m_fileDialog(this, request);
 }
 
 void CTabTerminal::ShowFileError(const QString& path, int error) {
     m_pDocument->Messages().Show(
         this, IConsoleMessages::Icon::Error,
-        Qt16(kFileErrorFormat).arg(path, Qt16(orvik::support::SystemErrorText(error))));
+        LoadText(kStrFileErrorFormat).arg(path, Qt16(orvik::support::SystemErrorText(error))));
 }
 
 bool CTabTerminal::AcceptCharacterLoss(const std::vector<std::u16string>& texts) {
     const bool loses = std::any_of(texts.begin(), texts.end(), [](const std::u16string& text) {
         return orvik::console::LosesCharactersInAnsi(text);
     });
-    return !loses || m_pDocument->Messages().AskYesNo(this, Qt16(kCharactersLostOnSave), false);
+    return !loses ||
+           m_pDocument->Messages().AskYesNo(this, LoadText(kStrCharactersLostOnSave), false);
 }
 
 void CTabTerminal::LoadCommandFile() {
     using orvik::console::CommandFileStatus;
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Open,
-                                     .title = Qt16(kOpenCommandsTitle),
-                                     .nameFilters = {Qt16(kCommandFilesFilter)},
+                                     .title = LoadText(kStrOpenCommandsTitle),
+                                     .nameFilters = {LoadText(kStrCommandFilesFilter)},
                                      .defaultSuffix = Qt16(kCommandFileSuffix)});
     if (path.isEmpty()) {
         return;
@@ -226,12 +230,12 @@ void CTabTerminal::LoadCommandFile() {
         case console::CommandFileStatus::Binary:
             m_pDocument->Messages().Show(
                 this, IConsoleMessages::Icon::Warning,
-                Qt16(kBinaryCommandFile).arg(path, QString::number(load.lineNumber)));
+                LoadText(kStrBinaryCommandFile).arg(path, QString::number(load.lineNumber)));
             return;
         case console::CommandFileStatus::TooManyCommands:
             m_pDocument->Messages().Show(
                 this, IConsoleMessages::Icon::Warning,
-                Qt16(kTooManyCommands)
+                LoadText(kStrTooManyCommands)
                     .arg(path, QString::number(orvik::console::kMaxLoadedCommands)));
             return;
         case console::CommandFileStatus::Loaded:
@@ -248,8 +252,8 @@ void CTabTerminal::LoadCommandFile() {
 
 void CTabTerminal::SaveCommandFile() {
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
-                                     .title = Qt16(kSaveCommandsTitle),
-                                     .nameFilters = {Qt16(kCommandFilesFilter)},
+                                     .title = LoadText(kStrSaveCommandsTitle),
+                                     .nameFilters = {LoadText(kStrCommandFilesFilter)},
                                      .defaultSuffix = Qt16(kCommandFileSuffix)});
     if (path.isEmpty()) {
         return;
@@ -271,8 +275,8 @@ void CTabTerminal::SaveCommandFile() {
 
 void CTabTerminal::SaveReport() {
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
-                                     .title = Qt16(kSaveReportTitle),
-                                     .nameFilters = {Qt16(kReportFilesFilter)},
+                                     .title = LoadText(kStrSaveReportTitle),
+                                     .nameFilters = {LoadText(kStrReportFilesFilter)},
                                      .defaultSuffix = Qt16(kReportFileSuffix)});
     if (path.isEmpty()) {
         return;
