@@ -1,19 +1,21 @@
-#include "gui/app/smoke_run.h"
+#include "tests/gui/driver/smoke_run.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
 
+#include "bench/startup_figures.h"
 #include "console/stderr_prompt.h"
 #include "gui/app/console_status_bar.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/orvik_service_app.h"
 #include "gui/app/orvik_service_view.h"
-#include "gui/app/startup_figures.h"
 #include "gui/document/orvik_service_doc.h"
+#include "tests/gui/driver/page_shots.h"
 
 namespace orvik::gui {
 
@@ -46,6 +48,27 @@ bool Screenshot(CMainFrame& frame, const QString& dir, const QString& name) {
     return true;
 }
 
+// Each page of the table in page_shots.cpp, prepared and grabbed in turn.
+bool PageScreenshots(CMainFrame& frame, const QString& dir) {
+    QTabWidget* tabs = frame.View()->TabControl();
+    for (const PageShot& shot : PageShots()) {
+        QWidget* page = tabs->widget(shot.tab);
+        if (!page) {
+            Print("no page at tab ", QString::number(shot.tab));
+            return false;
+        }
+        tabs->setCurrentIndex(shot.tab);
+        if (shot.prepare) {
+            shot.prepare(frame, *page);
+        }
+        if (!Screenshot(frame, dir, QString::fromLatin1(shot.file))) {
+            return false;
+        }
+    }
+    tabs->setCurrentIndex(0);
+    return true;
+}
+
 int Drive(CMainFrame& frame, COrvikServiceDoc& document, const SmokeRun& run, double firstPaintMs) {
     auto* ports = frame.ConnectionBar()->findChild<QComboBox*>(QStringLiteral("portList"));
     auto* password = frame.ConnectionBar()->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
@@ -72,6 +95,9 @@ int Drive(CMainFrame& frame, COrvikServiceDoc& document, const SmokeRun& run, do
         std::fflush(stdout);
     }
     if (shots && !Screenshot(frame, run.screenshotDir, QStringLiteral("connected.png"))) {
+        return 3;
+    }
+    if (shots && !PageScreenshots(frame, run.screenshotDir)) {
         return 3;
     }
     frame.DisconnectAction()->trigger();
