@@ -1,5 +1,7 @@
 #include "console/z_report_sequence.h"
 
+#include "device/link/message_container.h"
+
 namespace orvik::console {
 
 ZReportOutcome RunZReport(device::COrvikCore& core, ZReportKind kind) {

@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 
+#include "gui/controls/qt_text.h"
 #include "gui/pages/page_operation.h"
 #include "ui_tab_other_settings.h"
 
@@ -13,10 +14,6 @@ namespace orvik::gui {
 namespace {
 
 using console::SettingsButton;
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The radio buttons of one group, numbered in the order given, from 0.
 QButtonGroup* Numbered(QObject* owner, std::initializer_list<QAbstractButton*> buttons) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "gui/controls/qt_text.h"
 #include "gui/pages/page_operation.h"
 #include "ui_tab_reports.h"
 
@@ -16,10 +17,6 @@ namespace orvik::gui {
 namespace {
 
 using console::Report;
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QDate ToQDate(const support::LocalDateTime& date) {
     return QDate(date.year, date.month, date.day);
