@@ -1,5 +1,6 @@
 #include "console/stderr_prompt.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "res/string_table.h"
@@ -7,10 +8,31 @@
 
 namespace orvik::console {
 
+namespace {
+bool g_lineOpen = false;
+}  // namespace
+
 StderrPrompt::StderrPrompt() : m_label(support::ToUtf8(LoadString(kStrPromptTitle))) {}
+
+void StderrPrompt::SetLineOpen(bool open) {
+    g_lineOpen = open;
+}
+
+void StderrPrompt::EndOpenLine() {
+    if (g_lineOpen) {
+        // Back to the start of the line and erase it.
+        std::fputs("\r\033[K", stderr);
+        g_lineOpen = false;
+    }
+}
 
 void StderrPrompt::Print(const char* kind, const std::u16string& text) {
     ++m_shown;
+    if (std::find(m_printed.begin(), m_printed.end(), text) != m_printed.end()) {
+        return;
+    }
+    m_printed.push_back(text);
+    EndOpenLine();
     std::fprintf(stderr, "%s%s: %s\n", m_label.c_str(), kind, support::ToUtf8(text).c_str());
 }
 

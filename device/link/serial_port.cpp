@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "device/link/port_names.h"
 #include "res/string_table.h"
@@ -67,6 +68,12 @@ void RequestLowLatency(int fd) {
 std::string DescribeOpenError(int err, const std::string& path) {
     std::string reason = std::strerror(err);
     reason += " (" + path + ")";
+    // A link left behind in the ports folder: say where it leads, which is what is missing.
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+    if (err == ENOENT && !ec) {
+        reason += ": the link leads to " + target.string() + ", which does not exist";
+    }
     if (err == EACCES || err == EPERM) {
         reason += ".\n" + support::ToUtf8(LoadString(kStrPortAccessRemedy));
     } else if (err == EBUSY || err == EWOULDBLOCK) {

@@ -94,7 +94,7 @@ void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
     const QSizeGrip* grip = frame.statusBar()->findChild<QSizeGrip*>();
     QVERIFY(!grip || !grip->isVisible());
     VerifyDisconnectedFace(console);
-    QCOMPARE(frame.StatusPanes()->Message(), QStringLiteral("Доброго вам дня"));
+    QCOMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
 
     QCOMPARE(console.PortList()->currentText(), QString::fromLatin1(ConsoleHarness::kPort));
     QVERIFY(!console.PortList()->isEditable());
@@ -273,7 +273,7 @@ void TestMainFrame::refusedPasswordLeavesTheConsoleDisconnected() {
     QCOMPARE(console.prompt.entries[0].kind, RecordingPrompt::Kind::Warning);
     QCOMPARE(console.prompt.entries[0].text, orvik::LoadString(orvik::kStrPasswordRefused));
     VerifyDisconnectedFace(console);
-    QCOMPARE(console.Frame().StatusPanes()->Message(), QStringLiteral("Доброго вам дня"));
+    QCOMPARE(console.Frame().StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
 
     // Connect is offered again and works with the right password.
     QVERIFY(console.ConnectWithEnter());
@@ -321,7 +321,7 @@ void TestMainFrame::busyConsoleRefusesCommandsAndClosesWhenDone() {
             looked = true;
             const QCursor* cursor = QGuiApplication::overrideCursor();
             waitCursor = cursor && cursor->shape() == Qt::WaitCursor;
-            message = frame.StatusPanes()->Message();
+            message = frame.StatusPanes()->MessageText();
             connectedMeanwhile = console.Document().IsConnected();
             // Whatever reaches the console meanwhile must not start or end a connection, nor
             // take the window away from under the waiting core.
@@ -393,15 +393,15 @@ void TestMainFrame::menuPromptsShowInTheMessagePane() {
         QTest::mouseMove(connection, connection->actionGeometry(action).center());
     };
     hover(frame.ConnectAction());
-    QTRY_COMPARE(frame.StatusPanes()->Message(), QStringLiteral("Подключение ЭККР"));
+    QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Подключение ЭККР"));
     connection->close();
-    QTRY_COMPARE(frame.StatusPanes()->Message(), QStringLiteral("Доброго вам дня"));
+    QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
 
     QVERIFY(console.ConnectWithEnter());
     hover(frame.DisconnectAction());
-    QTRY_COMPARE(frame.StatusPanes()->Message(), QStringLiteral("Отключение ЭККР"));
+    QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Отключение ЭККР"));
     connection->close();
-    QTRY_COMPARE(frame.StatusPanes()->Message(), QStringLiteral("Доброго вам дня"));
+    QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
 }
 
 QTEST_MAIN(TestMainFrame)
