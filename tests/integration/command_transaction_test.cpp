@@ -14,10 +14,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string Message(int id) {
-    return Utf8(orvik::LoadString(id));
-}
-
 using CommandTransactionTest = SimLinkTest;
 
 TEST_F(CommandTransactionTest, NullCompletesAndTheRegisterGetsExactlyThatText) {

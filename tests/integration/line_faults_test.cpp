@@ -19,10 +19,6 @@ namespace {
 using orvik::sim::ReplyShape;
 using Clock = std::chrono::steady_clock;
 
-std::string Message(int id) {
-    return Utf8(orvik::LoadString(id));
-}
-
 const orvik::sim::Replies kMixedAnswer{u"DATA 1", u"SOFTPAPER", u"Данные 2", u"READY"};
 const Texts kMixedAnswerUtf8{"DATA 1", "SOFTPAPER", "Данные 2", "READY"};
 
