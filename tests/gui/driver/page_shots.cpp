@@ -25,6 +25,7 @@ void TerminalExchange(CMainFrame&, QWidget& page) {
 
 const std::vector<PageShot>& PageShots() {
     static const std::vector<PageShot> shots{
+        {"page-reports.png", 2, {}},
         {"page-terminal.png", 4, TerminalExchange},
     };
     return shots;
