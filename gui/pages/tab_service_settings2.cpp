@@ -66,7 +66,9 @@ CTabServiceSettings2::CTabServiceSettings2(COrvikServiceDoc* document, QWidget* 
     // Grid lines between the cells.
     list->setStyleSheet(
         QStringLiteral("QTreeView::item { border-right: 1px solid palette(midlight); "
-                       "border-bottom: 1px solid palette(midlight); }"));
+                       "border-bottom: 1px solid palette(midlight); }"
+                       "QTreeView::item:selected { background: palette(highlight); "
+                       "color: palette(highlighted-text); }"));
     connect(list, &QTreeWidget::itemSelectionChanged, this,
             &CTabServiceSettings2::OnFooterSelectionChanged);
     connect(list, &QTreeWidget::itemDoubleClicked, this, &CTabServiceSettings2::ChangeLine);
