@@ -95,6 +95,12 @@ CTabServiceSettings2::CTabServiceSettings2(COrvikServiceDoc* document, QWidget* 
     connect(m_ui->setDiscountsButton, &QPushButton::clicked, this,
             &CTabServiceSettings2::SetDiscountPrinting);
 
+    // Without a register the logo, spacing and discount controls go grey at once.
+    if (m_pDocument) {
+        connect(m_pDocument, &COrvikServiceDoc::ConnectionStateChanged, this,
+                &CTabServiceSettings2::UpdateControls);
+    }
+
     // Every control is found by what its user reads.
     for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
         button->setAccessibleName(button->text());
@@ -106,6 +112,9 @@ CTabServiceSettings2::~CTabServiceSettings2() {
     // The widgets go after this part of the page, and their last signals must not reach it.
     disconnect(m_ui->footerList, nullptr, this, nullptr);
     disconnect(m_ui->spacingList, nullptr, this, nullptr);
+    if (m_pDocument) {
+        disconnect(m_pDocument, nullptr, this, nullptr);
+    }
 }
 
 void CTabServiceSettings2::SetFileDialog(FileDialogFunction dialog) {
@@ -132,14 +141,14 @@ bool CTabServiceSettings2::UpdateDialog() {
         return false;
     }
     if (m_bModel8) {
-        device::COrvikCore& core = *m_pDocument->m_pCore;
         const DeviceActivity activity(*m_pDocument);
-        const auto spacing = console::LineSpacingIndexFromAnswer(core.QueryValue(u"BLFI", u"BLFI"));
+        const auto spacing =
+            console::LineSpacingIndexFromAnswer(m_pDocument->m_pCore->QueryValue(u"BLFI", u"BLFI"));
         m_ui->spacingList->setCurrentIndex(spacing ? static_cast<int>(*spacing) : -1);
-        // A core may be gone after the first query's wait (the window closed meanwhile).
+        // The register is not let go while it answers, but nothing is assumed of it.
         if (m_pDocument->m_pCore) {
-            const auto mode =
-                console::DiscountPrintModeFromAnswer(core.QueryValue(u"NPDI", u"NPDI"));
+            const auto mode = console::DiscountPrintModeFromAnswer(
+                m_pDocument->m_pCore->QueryValue(u"NPDI", u"NPDI"));
             if (mode) {
                 (*mode == console::kDiscountsAtEnd ? m_ui->discountsAtEndRadio
                                                    : m_ui->discountsOnEachLineRadio)
