@@ -1,5 +1,6 @@
 // The logo and footer page against a simulated register: what its buttons send, what they
 // refuse, and what it shows of the register's settings.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -319,6 +320,14 @@ void TestTabServiceSettings2::spacingAndDiscountButtonsSetTheRegister() {
     QCOMPARE(Texts(fixture.NewCommands()), (QStringList{"BLFI20", "NPDI1"}));
     QCOMPARE(fixture.Messages(), (QStringList{"Установлен межстрочный интервал 2.500 мм",
                                               "Установлен режим печати скидок/надбавок"}));
+
+    // Without the register its settings cannot be sent; the footer list stays usable.
+    fixture.console.Frame().DisconnectAction()->trigger();
+    QVERIFY(!fixture.console.Document().IsConnected());
+    for (const char* name : {"setLogoButton", "setSpacingButton", "setDiscountsButton"}) {
+        QVERIFY2(!fixture.Child(name)->isEnabled(), name);
+    }
+    QVERIFY(fixture.Child("addLineButton")->isEnabled());
 }
 
 void TestTabServiceSettings2::otherModelsDisableLogoSpacingAndDiscounts() {
