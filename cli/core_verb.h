@@ -42,6 +42,8 @@ void AddReportVerbs(CoreVerbTable& table);
 void AddSettingsVerbs(CoreVerbTable& table);
 // receipt_verbs.cpp: print-receipt, cash, cash-in, cash-out.
 void AddReceiptVerbs(CoreVerbTable& table);
+// print_receipt_verb.cpp: print-receipt (added by AddReceiptVerbs).
+void AddPrintReceiptVerb(CoreVerbTable& table);
 // logo_footer_verbs.cpp: set-logo, set-footer-lines, get-line-spacing, get-discount-print.
 void AddLogoFooterVerbs(CoreVerbTable& table);
 // The verbs that need a session opened with the service log-in; checked before connecting.

@@ -59,7 +59,7 @@ void CBottomLineDlg::accept() {
         case console::FooterLineProblem::None:
             break;
         case console::FooterLineProblem::TooLong:
-            problem = Text(kStrFooterLineTooLong).arg(check.limit);
+            problem = Text(kStrFieldTooLong).arg(check.limit);
             break;
         case console::FooterLineProblem::Empty:
             problem = Text(kStrFooterLineEmpty);
