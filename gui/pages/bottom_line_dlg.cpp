@@ -2,25 +2,17 @@
 
 #include <QPushButton>
 
+#include "gui/controls/qt_text.h"
 #include "gui/document/console_messages.h"
-#include "res/string_table.h"
 #include "ui_bottom_line_dlg.h"
 
 namespace orvik::gui {
-
-namespace {
-
-QString Text(int id) {
-    return QString::fromStdU16String(LoadString(id));
-}
-
-}  // namespace
 
 CBottomLineDlg::CBottomLineDlg(IConsoleMessages& messages, const console::FooterLine& line,
                                QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::BottomLineDlg>()), m_messages(messages) {
     m_ui->setupUi(this);
-    m_ui->textEdit->setText(QString::fromStdU16String(line.text));
+    m_ui->textEdit->setText(Qt16(line.text));
     m_ui->journalCheck->setChecked(line.journal);
     m_ui->doubleWidthCheck->setChecked(line.doubleWidth);
     m_ui->doubleHeightCheck->setChecked(line.doubleHeight);
@@ -59,13 +51,13 @@ void CBottomLineDlg::accept() {
         case console::FooterLineProblem::None:
             break;
         case console::FooterLineProblem::TooLong:
-            problem = Text(kStrFieldTooLong).arg(check.limit);
+            problem = LoadText(kStrFieldTooLong).arg(check.limit);
             break;
         case console::FooterLineProblem::Empty:
-            problem = Text(kStrFooterLineEmpty);
+            problem = LoadText(kStrFooterLineEmpty);
             break;
         case console::FooterLineProblem::NotInCodePage:
-            problem = Text(kStrFooterLineNotInCodePage).arg(QChar(check.character));
+            problem = LoadText(kStrFooterLineNotInCodePage).arg(QChar(check.character));
             break;
     }
     if (!problem.isEmpty()) {

@@ -7,10 +7,10 @@
 
 #include "console/logo_footer_page.h"
 #include "device/orvik_core.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/bottom_line_dlg.h"
 #include "gui/pages/logo_image.h"
-#include "res/string_table.h"
 #include "ui_tab_service_settings2.h"
 
 namespace orvik::gui {
@@ -22,14 +22,6 @@ constexpr int kStatusMessageMs = 15000;
 // The footer list's columns "Текст", "Журнал" and "Формат" start this wide, in pixels per unit.
 constexpr int kColumnRatios[] = {80, 30, 30};
 constexpr int kColumnRatioPixels = 2;
-
-QString Text(int id) {
-    return QString::fromStdU16String(LoadString(id));
-}
-
-QString Qt16(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 std::optional<console::FooterLine> EditWithDialog(IConsoleMessages& messages, QWidget* parent,
                                                   const console::FooterLine& line) {
@@ -55,8 +47,8 @@ CTabServiceSettings2::CTabServiceSettings2(COrvikServiceDoc* document, QWidget* 
     m_ui->logoPreview->SetLogoSource([this] { return &m_logo; });
 
     CAutoSizeListCtrl* list = m_ui->footerList;
-    list->SetColumns(
-        {Text(kStrFooterColumnText), Text(kStrFooterColumnJournal), Text(kStrFooterColumnFormat)});
+    list->SetColumns({LoadText(kStrFooterColumnText), LoadText(kStrFooterColumnJournal),
+                      LoadText(kStrFooterColumnFormat)});
     // The columns start in the ratio 80 : 30 : 30; the list widens them to their texts.
     for (int column = 0; column < 3; ++column) {
         list->header()->resizeSection(column, kColumnRatios[column] * kColumnRatioPixels);
@@ -183,18 +175,18 @@ void CTabServiceSettings2::UpdateControls() {
 void CTabServiceSettings2::ShowMessage(int stringId, bool error) {
     m_pDocument->Messages().Show(
         this, error ? IConsoleMessages::Icon::Warning : IConsoleMessages::Icon::Information,
-        Text(stringId));
+        LoadText(stringId));
 }
 
 // --- The logo ----------------------------------------------------------------------------
 
 void CTabServiceSettings2::LoadLogo() {
-    const QString path =
-        m_fileDialog(this, {.mode = FileDialogRequest::Mode::Open,
-                            .title = Text(kStrLogoOpenTitle),
-                            .nameFilters = {Text(kStrLogoBitmapFilter), Text(kStrLogoImageFilter),
-                                            Text(kStrLogoAllFilesFilter)},
-                            .defaultSuffix = QStringLiteral("bmp")});
+    const QString path = m_fileDialog(
+        this, {.mode = FileDialogRequest::Mode::Open,
+               .title = LoadText(kStrLogoOpenTitle),
+               .nameFilters = {LoadText(kStrLogoBitmapFilter), LoadText(kStrLogoImageFilter),
+                               LoadText(kStrLogoAllFilesFilter)},
+               .defaultSuffix = QStringLiteral("bmp")});
     if (path.isEmpty() || !QFile::exists(path)) {
         return;
     }
@@ -300,7 +292,7 @@ void CTabServiceSettings2::MoveLineDown() {
 }
 
 void CTabServiceSettings2::ExplainServiceLogin() {
-    const QString text = Text(kStrFooterNeedsServiceLogin);
+    const QString text = LoadText(kStrFooterNeedsServiceLogin);
     m_ui->setFooterButton->setToolTip(text);
     if (auto* frame = qobject_cast<QMainWindow*>(window())) {
         frame->statusBar()->showMessage(text, kStatusMessageMs);
@@ -314,7 +306,7 @@ void CTabServiceSettings2::SetFooter() {
     }
     m_ui->setFooterButton->setToolTip(QString());
     if (m_footer.Rows().empty() &&
-        !m_pDocument->Messages().AskYesNo(this, Text(kStrFooterEraseQuestion), false)) {
+        !m_pDocument->Messages().AskYesNo(this, LoadText(kStrFooterEraseQuestion), false)) {
         return;
     }
     bool sent = false;
@@ -342,8 +334,9 @@ void CTabServiceSettings2::SetLineSpacing() {
         result = m_pDocument->m_pCore->SetLineSpacing(m_ui->spacingList->itemData(index).toInt());
     }
     if (device::Succeeded(result)) {
-        m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Information,
-                                     Text(kStrLineSpacingSet) + m_ui->spacingList->itemText(index));
+        m_pDocument->Messages().Show(
+            this, IConsoleMessages::Icon::Information,
+            LoadText(kStrLineSpacingSet) + m_ui->spacingList->itemText(index));
     } else {
         ShowMessage(kStrLineSpacingFailed, true);
     }
