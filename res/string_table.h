@@ -59,11 +59,22 @@ enum StringId : int {
     kStrReceiptFileWrongFieldCount = 1088,
     kStrReceiptFileFieldNotANumber = 1089,
     kStrReceiptFileTooLarge = 1090,
+    // The device settings page: what it says once the register has taken a setting.
+    kStrCutterSet = 1091,
+    kStrHeaderFooterSet = 1092,
+    kStrArticleModeSet = 1093,
+    kStrTaxCalculationSet = 1094,
+    kStrTaxPrintSet = 1095,
+    kStrMessageSetSet = 1096,
+    kStrDepartmentSet = 1097,
     kStrPortOpenFailed = 3012,
     // Follow message 3012 after the system's reason: the remedy for a missing permission, and
     // a port held by another program.
     kStrPortAccessRemedy = 3013,
     kStrPortBusy = 3014,
+    // Follows the system's reason when the port's link in the ports folder leads nowhere: %1
+    // is where it leads.
+    kStrPortLinkTargetMissing = 3015,
 
     // The console's window: title, connection bar checks, status bar, commands and menus.
     kStrConsoleTitle = 6000,

@@ -56,6 +56,7 @@ void LogoAndFooter(CMainFrame&, QWidget& page) {
 const std::vector<PageShot>& PageShots() {
     static const std::vector<PageShot> shots{
         {"page-logo-footer.png", 1, LogoAndFooter},
+        {"page-reports.png", 2, {}},
         {"page-terminal.png", 4, TerminalExchange},
     };
     return shots;
