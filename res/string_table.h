@@ -30,6 +30,33 @@ enum StringId : int {
     kStrReceiptTextNotInCodePage = 1069,
     kStrReceiptLineTooLongToSave = 1070,
     kStrReceiptTooManyRowsToSave = 1071,
+    // The receipt page: the tax-rate lists, the list's headings (11 in column order), the
+    // file dialogs, the running total and the cash dialog.
+    kStrNoTax = 1100,
+    kStrTaxKindIncluded = 1101,
+    kStrTaxKindAdded = 1102,
+    kStrTaxKindWinnings = 1103,
+    kStrSalesColumnFirst = 1104,  // to 1114
+    kStrSaveReceiptTitle = 1115,
+    kStrLoadReceiptTitle = 1116,
+    kStrReceiptFilesFilter = 1117,
+    kStrAllFilesFilter = 1118,
+    kStrFileErrorFormat = 1119,
+    kStrNameHasSemicolon = 1120,
+    kStrTotalDue = 1121,
+    kStrTotalSales = 1122,
+    kStrTotalReturns = 1123,
+    kStrTotalSlotTax = 1124,
+    kStrTotalPaid = 1125,
+    kStrTotalChange = 1126,
+    kStrTotalShort = 1127,
+    kStrTotalRowsLeftOut = 1128,
+    kStrTotalCompoundBox = 1129,
+    kStrTotalNoRegister = 1130,
+    kStrReceiptFileWarnings = 1131,
+    kStrReceiptRowPlace = 1132,
+    kStrReceiptPaymentPlace = 1133,
+    kStrDiscountNameHasSemicolon = 1134,
     kStrPortOpenFailed = 3012,
 };
 

@@ -1,0 +1,83 @@
+#include "console/running_total.h"
+
+#include <cstdlib>
+
+#include "console/receipt_numbers.h"
+#include "console/text_format.h"
+#include "res/string_table.h"
+
+namespace orvik::console {
+namespace {
+
+std::int64_t TaxOf(const device::LineTaxes& taxes) {
+    return taxes.included + taxes.added + taxes.winnings;
+}
+
+std::u16string Trimmed(const std::u16string& text) {
+    const auto first = text.find_first_not_of(u' ');
+    if (first == std::u16string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+}  // namespace
+
+std::vector<std::u16string> RunningTotalLines(const ReceiptPreview& preview, bool hasRegister,
+                                              const device::TaxTable* slots, const SalesForm& form,
+                                              int moneyDecimals) {
+    if (!hasRegister || slots == nullptr) {
+        return {LoadString(kStrTotalNoRegister)};
+    }
+    const auto money = [moneyDecimals](std::int64_t units) {
+        return MinorUnitsToMoney(units, moneyDecimals);
+    };
+    const device::ReceiptTotals& totals = preview.totals;
+    std::vector<std::u16string> lines{FormatText(kStrTotalDue, {money(preview.amountDue)})};
+    if (totals.returnsSum != 0) {
+        lines.push_back(FormatText(kStrTotalSales, {money(totals.salesSum)}));
+        lines.push_back(FormatText(kStrTotalReturns, {money(totals.returnsSum)}));
+    }
+    const std::u16string letters = LoadString(kStrTaxLetters);
+    for (std::size_t slot = 0; slot < slots->size(); ++slot) {
+        const std::int64_t tax =
+            TaxOf(preview.salesTaxBySlot[slot]) - TaxOf(preview.returnsTaxBySlot[slot]);
+        if (tax == 0) {
+            continue;
+        }
+        const device::TaxSlot& entry = (*slots)[slot];
+        std::u16string name{letters.at(slot)};
+        if (const std::u16string own = Trimmed(entry.name); !own.empty()) {
+            name += u" " + own;
+        }
+        lines.push_back(FormatText(kStrTotalSlotTax, {name, entry.rateText, money(tax)}));
+    }
+    if (preview.rowsLeftOut > 0) {
+        lines.push_back(
+            FormatText(kStrTotalRowsLeftOut,
+                       {MinorUnitsToMoney(static_cast<std::int64_t>(preview.rowsLeftOut), 0)}));
+    }
+    if (form.compoundTax) {
+        // Printing then pays the receipt in cash with the amount due, whatever the fields say.
+        lines.push_back(LoadString(kStrTotalCompoundBox));
+        return lines;
+    }
+    // The close takes the cash as its amount, a negative cash text included.
+    const std::int64_t cash = std::llabs(MoneyTextToUnits(form.cash, moneyDecimals));
+    std::int64_t others = 0;
+    for (const std::u16string& payment : form.payments) {
+        others += MoneyTextToUnits(payment, moneyDecimals);
+    }
+    lines.push_back(FormatText(kStrTotalPaid, {money(cash + others), money(cash), money(others)}));
+    if (preview.amountDue >= 0) {
+        const std::int64_t change = cash + others - preview.amountDue;
+        if (change >= 0) {
+            lines.push_back(FormatText(kStrTotalChange, {money(change)}));
+        } else {
+            lines.push_back(FormatText(kStrTotalShort, {money(-change)}));
+        }
+    }
+    return lines;
+}
+
+}  // namespace orvik::console
