@@ -1,13 +1,428 @@
 #include "gui/pages/tab_sales.h"
 
+#include <QButtonGroup>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <array>
+
+#include "console/receipt_register.h"
+#include "console/running_total.h"
+#include "gui/document/orvik_service_doc.h"
+#include "res/string_table.h"
+#include "ui_tab_sales.h"
+
 namespace orvik::gui {
+namespace {
+
+using console::NumberField;
+using console::ReceiptColumn;
+
+// The row's data value: 1 return, 0 sale.
+constexpr int kReturnFlagRole = Qt::UserRole;
+
+constexpr std::array<Qt::Alignment, console::kColumnCount> kColumnAlignment{
+    Qt::AlignLeft,  Qt::AlignLeft,    Qt::AlignHCenter, Qt::AlignRight,
+    Qt::AlignRight, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter,
+    Qt::AlignLeft,  Qt::AlignRight,   Qt::AlignRight};
+
+QString Qt16(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string Std16(const QString& text) {
+    return text.toStdU16String();
+}
+
+// Shows a text in a field only when it differs, so that the caret stays where it is.
+void SetText(QLineEdit* field, const std::u16string& text) {
+    const QString shown = Qt16(text);
+    if (field->text() != shown) {
+        field->setText(shown);
+    }
+}
+
+void Check(QAbstractButton* button, bool on) {
+    if (button->isChecked() != on) {
+        button->setChecked(on);
+    }
+}
+
+}  // namespace
 
 CTabSales::CTabSales(COrvikServiceDoc* document, QWidget* view)
-    : CUpdatableDialog(document, view) {}
+    : CUpdatableDialog(document, view), m_fileDialog(AskWithFileDialog) {}
+
+CTabSales::~CTabSales() {
+    if (m_ui) {
+        // The widgets go after this part of the page, and their last signals must not reach it.
+        disconnect(m_ui->linesList, nullptr, this, nullptr);
+        for (QLineEdit* field : findChildren<QLineEdit*>()) {
+            field->removeEventFilter(this);
+        }
+    }
+}
+
+device::COrvikCore* CTabSales::Core() const {
+    return m_pDocument ? m_pDocument->m_pCore.get() : nullptr;
+}
+
+void CTabSales::showEvent(QShowEvent* event) {
+    EnsureWidgets();
+    CUpdatableDialog::showEvent(event);
+}
+
+void CTabSales::EnsureWidgets() {
+    if (m_ui) {
+        return;
+    }
+    m_ui = std::make_unique<Ui::TabSales>();
+    m_ui->setupUi(this);
+    m_saleIcon = QIcon(QStringLiteral(":/icons/sale-row.png"));
+    m_returnIcon = QIcon(QStringLiteral(":/icons/return-row.png"));
+
+    CAutoSizeListCtrl* list = m_ui->linesList;
+    QStringList headings;
+    for (int column = 0; column < static_cast<int>(console::kColumnCount); ++column) {
+        headings << Qt16(LoadString(kStrSalesColumnFirst + column));
+    }
+    list->SetColumns(headings);
+    for (int column = 0; column < static_cast<int>(console::kColumnCount); ++column) {
+        list->headerItem()->setTextAlignment(column, kColumnAlignment[column] | Qt::AlignVCenter);
+    }
+    list->setIconSize(QSize(16, 16));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setAlternatingRowColors(false);
+    // Grid lines between the cells, as in a report list.
+    list->setStyleSheet(QStringLiteral(
+        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid "
+        "palette(midlight); }"));
+    // The selection stays as visible when the focus is elsewhere (on a button of the page).
+    QPalette palette = list->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    }
+    list->setPalette(palette);
+
+    const auto digitsOnly = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
+    for (QLineEdit* field : {m_ui->articleEdit, m_ui->receiptNumberEdit, m_ui->printCountEdit}) {
+        field->setValidator(digitsOnly);
+    }
+    m_ui->totalsLabel->setAccessibleName(m_ui->totalsGroup->title());
+    // The button groups number their buttons as the form counts its choices.
+    m_ui->discountKindGroup->setId(m_ui->noDiscountRadio, 0);
+    m_ui->discountKindGroup->setId(m_ui->discountRadio, 1);
+    m_ui->discountKindGroup->setId(m_ui->surchargeRadio, 2);
+    m_ui->afterPrintGroup->setId(m_ui->keepListRadio, 0);
+    m_ui->afterPrintGroup->setId(m_ui->clearListRadio, 1);
+    m_ui->tapeModeGroup->setId(m_ui->ordinaryTapeRadio, 0);
+    m_ui->tapeModeGroup->setId(m_ui->continuousTapeRadio, 1);
+    m_ui->barcodeTypeGroup->setId(m_ui->codeARadio, 0);
+    m_ui->barcodeTypeGroup->setId(m_ui->codeBRadio, 1);
+    m_ui->barcodeTypeGroup->setId(m_ui->codeCRadio, 2);
+
+    ConnectWidgets();
+    FillTaxCombos();
+    ShowRows();
+    ShowForm();
+    UpdateButtons();
+    ShowRunningTotal();
+}
+
+void CTabSales::ConnectWidgets() {
+    connect(m_ui->addButton, &QPushButton::clicked, this, &CTabSales::AddLine);
+    connect(m_ui->modifyButton, &QPushButton::clicked, this, &CTabSales::ModifyLine);
+    connect(m_ui->deleteButton, &QPushButton::clicked, this, &CTabSales::DeleteLines);
+    connect(m_ui->selectAllButton, &QPushButton::clicked, this, &CTabSales::SelectAll);
+    connect(m_ui->clearSelectionButton, &QPushButton::clicked, this, &CTabSales::ClearSelection);
+    connect(m_ui->printButton, &QPushButton::clicked, this, &CTabSales::PrintReceipt);
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &CTabSales::SaveReceipt);
+    connect(m_ui->loadButton, &QPushButton::clicked, this, &CTabSales::LoadReceipt);
+    connect(m_ui->cashButton, &QPushButton::clicked, this, &CTabSales::OpenCashDialog);
+    connect(m_ui->linesList, &QTreeWidget::itemDoubleClicked, this, &CTabSales::LoadLineIntoForm);
+    connect(m_ui->linesList, &QTreeWidget::itemSelectionChanged, this, &CTabSales::UpdateButtons);
+    connect(m_ui->returnCheck, &QCheckBox::clicked, this, [this](bool ticked) {
+        ReadForm();
+        m_page.SetReturnTicked(ticked);
+        ShowForm();
+    });
+    const auto formChanged = [this] {
+        if (m_bShowing) {
+            return;
+        }
+        ReadForm();
+        UpdateButtons();
+        ShowRunningTotal();
+    };
+    connect(m_ui->discountKindGroup, &QButtonGroup::idClicked, this, formChanged);
+    connect(m_ui->taxRate1Combo, &QComboBox::currentIndexChanged, this, formChanged);
+    connect(m_ui->taxRate2Combo, &QComboBox::currentIndexChanged, this, formChanged);
+    connect(m_ui->compoundTaxCheck, &QCheckBox::toggled, this, formChanged);
+    connect(m_ui->cashEdit, &QLineEdit::textEdited, this, formChanged);
+    // The barcode is kept in capitals as it is typed.
+    connect(m_ui->barcodeEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int caret = m_ui->barcodeEdit->cursorPosition();
+        m_ui->barcodeEdit->setText(text.toUpper());
+        m_ui->barcodeEdit->setCursorPosition(caret);
+    });
+    for (QLineEdit* field :
+         {m_ui->quantityEdit, m_ui->priceEdit, m_ui->discountAmountEdit, m_ui->cashEdit,
+          m_ui->payment1Edit, m_ui->payment2Edit, m_ui->payment3Edit}) {
+        field->installEventFilter(this);
+    }
+}
+
+bool CTabSales::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !m_bShowing) {
+        // Leaving a field for another control of the page; not a message box or another window
+        // taking the focus for a moment.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            LeaveNumberField(static_cast<QLineEdit*>(watched));
+        }
+    }
+    return CUpdatableDialog::eventFilter(watched, event);
+}
+
+void CTabSales::LeaveNumberField(QLineEdit* field) {
+    const std::array<std::pair<QLineEdit*, NumberField>, 7> fields{{
+        {m_ui->quantityEdit, NumberField::Quantity},
+        {m_ui->priceEdit, NumberField::Price},
+        {m_ui->discountAmountEdit, NumberField::DiscountAmount},
+        {m_ui->cashEdit, NumberField::Cash},
+        {m_ui->payment1Edit, NumberField::Payment1},
+        {m_ui->payment2Edit, NumberField::Payment2},
+        {m_ui->payment3Edit, NumberField::Payment3},
+    }};
+    const auto it = std::find_if(fields.begin(), fields.end(),
+                                 [field](const auto& entry) { return entry.first == field; });
+    if (it == fields.end()) {
+        return;
+    }
+    ReadForm();
+    const auto problem = WithRegister([this, it](console::IReceiptRegister* reg) {
+        return m_page.LeaveNumberField(it->second, reg);
+    });
+    ShowForm();
+    ShowRunningTotal();
+    if (problem) {
+        Warn(*problem);
+    }
+}
+
+void CTabSales::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || m_ui == nullptr) {
+        CUpdatableDialog::keyPressEvent(event);
+        return;
+    }
+    // Enter presses the focused button, and anywhere else the page's default button.
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+        button->click();
+    } else {
+        AddLine();
+    }
+    event->accept();
+}
+
+void CTabSales::SetFileDialog(FileDialogFunction dialog) {
+    m_fileDialog = dialog ? std::move(dialog) : FileDialogFunction(AskWithFileDialog);
+}
+
+void CTabSales::SetCashDialog(CashDialogFunction dialog) {
+    m_cashDialog = std::move(dialog);
+}
 
 bool CTabSales::UpdateDialog() {
-    // Nothing of the register is shown here yet beyond its model.
-    return CUpdatableDialog::UpdateDialog();
+    CUpdatableDialog::UpdateDialog();
+    device::COrvikCore* core = Core();
+    if (core) {
+        m_page.Refresh(console::FactsOf(*core), &core->printerInfo.taxSlots);
+        if (m_bModel8) {
+            const DeviceActivity activity(*m_pDocument);
+            m_page.TakeTapeModeAnswer(core->QueryValue(u"NCDC", u"NCDC"));
+        }
+    } else {
+        m_page.Refresh(std::nullopt, nullptr);
+    }
+    if (m_ui) {
+        FillTaxCombos();
+        ShowForm();
+        UpdateButtons();
+        ShowRunningTotal();
+    }
+    return true;
+}
+
+void CTabSales::FillTaxCombos() {
+    const QSignalBlocker block1(m_ui->taxRate1Combo);
+    const QSignalBlocker block2(m_ui->taxRate2Combo);
+    for (QComboBox* combo : {m_ui->taxRate1Combo, m_ui->taxRate2Combo}) {
+        combo->clear();
+        for (const console::TaxChoice& choice : m_page.TaxChoices()) {
+            combo->addItem(Qt16(choice.text), choice.slot);
+        }
+    }
+    ShowForm();
+}
+
+void CTabSales::ReadForm() {
+    console::SalesForm& form = m_page.form;
+    form.name = Std16(m_ui->nameEdit->text());
+    form.divisible = m_ui->divisibleCheck->isChecked();
+    form.quantity = Std16(m_ui->quantityEdit->text());
+    form.price = Std16(m_ui->priceEdit->text());
+    form.article = Std16(m_ui->articleEdit->text());
+    form.taxSlot1 = m_ui->taxRate1Combo->currentData().toInt();
+    form.taxSlot2 = m_ui->taxRate2Combo->currentData().toInt();
+    form.compoundTax = m_ui->compoundTaxCheck->isChecked();
+    form.discountKind = std::max(0, m_ui->discountKindGroup->checkedId());
+    form.discountName = Std16(m_ui->discountNameEdit->text());
+    form.discountAmount = Std16(m_ui->discountAmountEdit->text());
+    form.receiptNumber = Std16(m_ui->receiptNumberEdit->text());
+    form.isReturn = m_ui->returnCheck->isChecked();
+    form.printCount = Std16(m_ui->printCountEdit->text());
+    form.afterPrint = std::max(0, m_ui->afterPrintGroup->checkedId());
+    form.cash = Std16(m_ui->cashEdit->text());
+    form.payments = {Std16(m_ui->payment1Edit->text()), Std16(m_ui->payment2Edit->text()),
+                     Std16(m_ui->payment3Edit->text())};
+    form.tapeMode = std::max(0, m_ui->tapeModeGroup->checkedId());
+    form.barcodeType = std::max(0, m_ui->barcodeTypeGroup->checkedId());
+    form.barcode = Std16(m_ui->barcodeEdit->text());
+}
+
+void CTabSales::ShowForm() {
+    const bool wasShowing = m_bShowing;
+    m_bShowing = true;
+    const console::SalesForm& form = m_page.form;
+    ShowLimits();
+    SetText(m_ui->nameEdit, form.name);
+    Check(m_ui->divisibleCheck, form.divisible);
+    SetText(m_ui->quantityEdit, form.quantity);
+    SetText(m_ui->priceEdit, form.price);
+    SetText(m_ui->articleEdit, form.article);
+    for (const auto& [combo, slot] :
+         {std::pair{m_ui->taxRate1Combo, form.taxSlot1}, {m_ui->taxRate2Combo, form.taxSlot2}}) {
+        const int index = combo->findData(slot);
+        if (index >= 0) {
+            combo->setCurrentIndex(index);
+        }
+    }
+    Check(m_ui->compoundTaxCheck, form.compoundTax);
+    if (QAbstractButton* kind = m_ui->discountKindGroup->button(form.discountKind)) {
+        Check(kind, true);
+    }
+    SetText(m_ui->discountNameEdit, form.discountName);
+    SetText(m_ui->discountAmountEdit, form.discountAmount);
+    SetText(m_ui->receiptNumberEdit, form.receiptNumber);
+    Check(m_ui->returnCheck, form.isReturn);
+    m_ui->returnCheck->setEnabled(m_page.ReturnBoxEnabled());
+    SetText(m_ui->printCountEdit, form.printCount);
+    if (QAbstractButton* after = m_ui->afterPrintGroup->button(form.afterPrint)) {
+        Check(after, true);
+    }
+    SetText(m_ui->cashEdit, form.cash);
+    SetText(m_ui->payment1Edit, form.payments[0]);
+    SetText(m_ui->payment2Edit, form.payments[1]);
+    SetText(m_ui->payment3Edit, form.payments[2]);
+    if (QAbstractButton* tape = m_ui->tapeModeGroup->button(form.tapeMode)) {
+        Check(tape, true);
+    }
+    if (QAbstractButton* code = m_ui->barcodeTypeGroup->button(form.barcodeType)) {
+        Check(code, true);
+    }
+    SetText(m_ui->barcodeEdit, form.barcode);
+    m_bShowing = wasShowing;
+}
+
+void CTabSales::ShowLimits() {
+    m_ui->nameEdit->setMaxLength(m_page.Limits().maxNameLength);
+}
+
+void CTabSales::ShowRow(QTreeWidgetItem* item, const console::ReceiptRow& row) {
+    for (int column = 0; column < static_cast<int>(console::kColumnCount); ++column) {
+        item->setText(column, Qt16(row.columns[static_cast<std::size_t>(column)]));
+        item->setTextAlignment(column, kColumnAlignment[column] | Qt::AlignVCenter);
+    }
+    item->setIcon(0, row.isReturn ? m_returnIcon : m_saleIcon);
+    item->setData(0, kReturnFlagRole, row.isReturn ? 1 : 0);
+}
+
+void CTabSales::ShowRows() {
+    CAutoSizeListCtrl* list = m_ui->linesList;
+    const CAutoSizeListCtrl::BatchUpdate batch(*list);
+    list->DeleteAllRows();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(m_page.Rows().size()));
+    for (const console::ReceiptRow& row : m_page.Rows()) {
+        auto* item = new QTreeWidgetItem;
+        ShowRow(item, row);
+        items.append(item);
+    }
+    list->addTopLevelItems(items);
+}
+
+void CTabSales::ShowRunningTotal() {
+    const device::COrvikCore* core = Core();
+    const std::vector<std::u16string> lines = console::RunningTotalLines(
+        m_page.Preview(), m_page.PreviewHasRegister(), core ? &core->printerInfo.taxSlots : nullptr,
+        m_page.form, m_page.Limits().moneyDecimals);
+    QStringList texts;
+    for (const std::u16string& line : lines) {
+        texts << Qt16(line);
+    }
+    m_ui->totalsLabel->setText(texts.join(u'\n'));
+}
+
+std::vector<std::size_t> CTabSales::SelectedRows() const {
+    std::vector<std::size_t> rows;
+    const CAutoSizeListCtrl* list = m_ui->linesList;
+    for (QTreeWidgetItem* item : list->selectedItems()) {
+        rows.push_back(static_cast<std::size_t>(list->indexOfTopLevelItem(item)));
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CTabSales::FocusName() {
+    const bool wasShowing = m_bShowing;
+    m_bShowing = true;
+    m_ui->nameEdit->setFocus(Qt::OtherFocusReason);
+    m_bShowing = wasShowing;
+}
+
+void CTabSales::Warn(const std::u16string& text) {
+    m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Warning, Qt16(text));
+}
+
+void CTabSales::UpdateButtons() {
+    if (!m_ui) {
+        return;
+    }
+    const console::SalesButtons buttons =
+        m_page.Buttons(static_cast<std::size_t>(m_ui->linesList->selectedItems().size()));
+    m_ui->discountNameEdit->setEnabled(buttons.discountFields);
+    m_ui->discountAmountEdit->setEnabled(buttons.discountFields);
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ui->clearSelectionButton),
+          static_cast<QWidget*>(m_ui->deleteButton), static_cast<QWidget*>(m_ui->modifyButton)}) {
+        control->setEnabled(buttons.selectionActions);
+    }
+    m_ui->saveButton->setEnabled(buttons.receiptActions);
+    m_ui->printButton->setEnabled(buttons.receiptActions);
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ui->ordinaryTapeRadio),
+          static_cast<QWidget*>(m_ui->continuousTapeRadio), static_cast<QWidget*>(m_ui->codeARadio),
+          static_cast<QWidget*>(m_ui->codeBRadio), static_cast<QWidget*>(m_ui->codeCRadio),
+          static_cast<QWidget*>(m_ui->barcodeEdit)}) {
+        control->setEnabled(buttons.model8Choices);
+    }
+    m_ui->compoundTaxCheck->setEnabled(buttons.compoundTax);
 }
 
 }  // namespace orvik::gui
