@@ -1,10 +1,10 @@
 #include "console/receipt_printing.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <limits>
 
 #include "console/receipt_numbers.h"
+#include "console/receipt_total.h"
 
 namespace orvik::console {
 
@@ -50,7 +50,7 @@ bool RegisterRows(IReceiptRegister& reg, std::span<const ReceiptRow> rows, int m
 }
 
 bool PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows, const PrintRequest& request,
-               const PrintProgress& progress) {
+               const PrintProgress& progress, Payments& handed) {
     if (request.receiptNumber > 0) {
         reg.SetReceiptNumber(request.receiptNumber);
     }
@@ -74,6 +74,7 @@ bool PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows, const Pr
     if (request.compoundTaxBox) {
         payments = Payments{Clamp32(reg.CurrentAmountDue()), 0, 0, 0};
     }
+    handed = payments;
     std::int32_t total = 0;
     return device::Succeeded(reg.CloseReceipt(payments.cash, payments.payment1, payments.payment2,
                                               payments.payment3, total));
@@ -83,7 +84,7 @@ bool PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows, const Pr
 
 Payments ReadPayments(const PrintRequest& request) {
     const int decimals = request.moneyDecimals;
-    return Payments{Clamp32(std::llabs(MoneyTextToUnits(request.cash, decimals))),
+    return Payments{MoneyToMinorUnits(request.cash, decimals),
                     MoneyToMinorUnits(request.payment1, decimals),
                     MoneyToMinorUnits(request.payment2, decimals),
                     MoneyToMinorUnits(request.payment3, decimals)};
@@ -97,10 +98,27 @@ std::u16string BarcodeText(int barcodeType, std::u16string_view barcode) {
 PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
                           const PrintRequest& request, const PrintProgress& progress) {
     PrintOutcome outcome;
+    if (request.rowLimits) {
+        outcome.refusedRow = CheckRows(rows, *request.rowLimits);
+    }
+    if (!outcome.refusedRow && !request.compoundTaxBox) {
+        const std::int64_t due = ComputeReceiptTotal(rows, request.moneyDecimals, &reg);
+        outcome.refusedPayments =
+            PlanPayments(
+                due,
+                PaymentTexts{request.cash, {request.payment1, request.payment2, request.payment3}},
+                request.moneyDecimals)
+                .failure;
+    }
+    if (outcome.refusedRow || outcome.refusedPayments) {
+        outcome.failed = true;
+        outcome.copiesRemaining = std::max(request.copies, 1);
+        return outcome;
+    }
     int remaining = request.copies;
     while (remaining > 0 && !outcome.failed) {
         Notify(progress.copiesRemaining, remaining);
-        outcome.failed = !PrintCopy(reg, rows, request, progress);
+        outcome.failed = !PrintCopy(reg, rows, request, progress, outcome.lastPayments);
         --remaining;
         if (!outcome.failed) {
             ++outcome.copiesPrinted;

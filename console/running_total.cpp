@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "console/receipt_checks.h"
 #include "console/receipt_numbers.h"
 #include "console/text_format.h"
 #include "res/string_table.h"
@@ -62,12 +63,18 @@ std::vector<std::u16string> RunningTotalLines(const ReceiptPreview& preview, boo
         lines.push_back(LoadString(kStrTotalCompoundBox));
         return lines;
     }
-    // The close takes the cash as its amount, a negative cash text included.
-    const std::int64_t cash = std::llabs(MoneyTextToUnits(form.cash, moneyDecimals));
-    std::int64_t others = 0;
-    for (const std::u16string& payment : form.payments) {
-        others += MoneyTextToUnits(payment, moneyDecimals);
+    // The payments as printing will hand them to the close, or why it will refuse them.
+    const PaymentPlan plan =
+        PlanPayments(preview.amountDue, PaymentTexts{.cash = form.cash, .payments = form.payments},
+                     moneyDecimals);
+    if (plan.failure) {
+        lines.push_back(plan.failure->message);
+        return lines;
     }
+    const Payments& paid = plan.payments;
+    const std::int64_t others =
+        static_cast<std::int64_t>(paid.payment1) + paid.payment2 + paid.payment3;
+    const std::int64_t cash = preview.amountDue < 0 ? -std::int64_t{paid.cash} : paid.cash;
     lines.push_back(FormatText(kStrTotalPaid, {money(cash + others), money(cash), money(others)}));
     if (preview.amountDue >= 0) {
         const std::int64_t change = cash + others - preview.amountDue;

@@ -4,14 +4,11 @@
 #include <string>
 
 #include "console/receipt_numbers.h"
-#include "device/orvik_core.h"
 #include "res/string_table.h"
 
 namespace orvik::console {
 namespace {
 
-constexpr int kDefaultNameLength = 12;
-constexpr std::int32_t kDefaultMaxArticle = 2000;
 constexpr int kQuantityDecimals = 3;
 
 std::u16string Decimal(std::int64_t value) {
@@ -21,22 +18,6 @@ std::u16string Decimal(std::int64_t value) {
 
 std::u16string Flag(bool on) {
     return on ? u"1" : u"0";
-}
-
-// The longest name the register prints on a line, by model and article mode.
-int NameLengthFor(const RegisterFacts& facts) {
-    switch (facts.model) {
-        case 3:
-        case 4:
-        case 7:
-            return 41;
-        case 5:
-        case 6:
-        case 8:
-            return facts.articleMode == 2 ? 116 : 41;
-        default:
-            return 36;
-    }
 }
 
 std::u16string KindName(char16_t kind) {
@@ -52,46 +33,42 @@ std::u16string KindName(char16_t kind) {
 
 }  // namespace
 
-RegisterFacts FactsOf(const device::COrvikCore& core) {
-    return RegisterFacts{.family = core.deviceFamily,
-                         .model = core.deviceModel,
-                         .articleMode = core.articleMode,
-                         .maxArticleNumber = core.printerInfo.maxArticleNumber,
-                         .moneyDecimals = core.printerInfo.decimalPointPosition};
-}
-
-SalesLimits LimitsFor(const std::optional<RegisterFacts>& facts, int currentDecimals) {
-    SalesLimits limits{.maxNameLength = kDefaultNameLength,
-                       .maxArticle = kDefaultMaxArticle,
-                       .moneyDecimals = currentDecimals,
-                       .model8 = false};
-    if (!facts) {
-        return limits;
-    }
-    limits.model8 = facts->family == 1 && facts->model == 8;
-    limits.maxNameLength = NameLengthFor(*facts);
-    limits.maxArticle = facts->maxArticleNumber;
-    limits.moneyDecimals = std::clamp(facts->moneyDecimals, 0, kMaxDecimals);
-    return limits;
-}
-
-std::vector<TaxChoice> TaxChoicesFor(const device::TaxTable* slots) {
+std::vector<TaxChoice> TaxChoicesFor(const ItemLimits& limits) {
     std::vector<TaxChoice> choices{{.slot = 0, .text = LoadString(kStrNoTax), .kind = 0}};
-    if (slots == nullptr) {
+    if (!limits.registerKnown) {
         return choices;
     }
     const std::u16string letters = LoadString(kStrTaxLetters);
-    for (std::size_t i = 0; i < slots->size(); ++i) {
-        const device::TaxSlot& slot = (*slots)[i];
-        const char16_t kind = slot.kind.empty() ? u'\0' : slot.kind.front();
-        if ((kind != u'0' && kind != u'1' && kind != u'2') || slot.rateText.empty()) {
+    for (std::size_t i = 0; i < limits.taxSlots.size(); ++i) {
+        if (!TaxSlotProgrammed(limits, static_cast<int>(i + 1))) {
             continue;
         }
+        const device::TaxSlot& slot = limits.taxSlots[i];
+        const char16_t kind = slot.kind.front();
         std::u16string text{letters.at(i), u'-'};
         text += slot.name + u" " + slot.rateText + u" " + KindName(kind);
         choices.push_back({.slot = static_cast<int>(i + 1), .text = std::move(text), .kind = kind});
     }
     return choices;
+}
+
+ItemFields ItemFieldsOf(const SalesForm& form) {
+    return ItemFields{.name = form.name,
+                      .article = form.article,
+                      .divisible = form.divisible,
+                      .quantity = form.quantity,
+                      .price = form.price,
+                      .taxSlot1 = form.taxSlot1,
+                      .taxSlot2 = form.taxSlot2,
+                      .discountKind = form.discountKind,
+                      .discountName = form.discountName,
+                      .discountAmount = form.discountAmount};
+}
+
+FormFields FormFieldsOf(const SalesForm& form) {
+    return FormFields{.printCount = form.printCount,
+                      .receiptNumber = form.receiptNumber,
+                      .barcode = form.barcode};
 }
 
 std::u16string NormalizeNumberField(NumberField field, std::u16string_view text, bool divisible,

@@ -7,12 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "console/receipt_checks.h"
 #include "console/receipt_row.h"
 #include "device/protocol/receipt_math.h"
-
-namespace orvik::device {
-class COrvikCore;
-}
 
 // The receipt page's fields, the limits it takes from the register and the rules that turn
 // the entry form into a list row and back. The page's widgets only mirror these values.
@@ -44,30 +41,6 @@ struct SalesForm {
     bool operator==(const SalesForm&) const = default;
 };
 
-// What the page takes from the connected register.
-struct SalesLimits {
-    int maxNameLength = 12;
-    std::int32_t maxArticle = 2000;
-    int moneyDecimals = 2;
-    bool model8 = false;  // family 1 model 8: tape modes and barcodes
-
-    bool operator==(const SalesLimits&) const = default;
-};
-
-// The facts about a register the limits follow from.
-struct RegisterFacts {
-    std::int32_t family = -1;
-    std::int32_t model = -1;
-    std::int32_t articleMode = 0;
-    std::int32_t maxArticleNumber = 0;
-    int moneyDecimals = 2;
-};
-RegisterFacts FactsOf(const device::COrvikCore& core);
-
-// The limits before any register (the defaults) or for a connected one. The money decimals
-// stay as they were when no register is connected.
-SalesLimits LimitsFor(const std::optional<RegisterFacts>& facts, int currentDecimals);
-
 // One entry of the two tax-rate lists.
 struct TaxChoice {
     int slot = 0;  // 0 "НЕ ОБЛАГАЕТСЯ", else 1 to 8
@@ -77,9 +50,14 @@ struct TaxChoice {
     bool operator==(const TaxChoice&) const = default;
 };
 
-// "НЕ ОБЛАГАЕТСЯ", then every slot whose kind is "0", "1" or "2" and whose rate is set, as
+// "НЕ ОБЛАГАЕТСЯ", then every slot the register has programmed (TaxSlotProgrammed), as
 // "letter-name rate kind": "А-ПДВ 20.00 Вложенный" ("А- 20.00 Вложенный" without a name).
-std::vector<TaxChoice> TaxChoicesFor(const device::TaxTable* slots);
+// Before any register, "НЕ ОБЛАГАЕТСЯ" alone.
+std::vector<TaxChoice> TaxChoicesFor(const ItemLimits& limits);
+
+// The form's item and the fields beside it as the checks read them.
+ItemFields ItemFieldsOf(const SalesForm& form);
+FormFields FormFieldsOf(const SalesForm& form);
 
 // The fields whose numbers are written anew when the user leaves them.
 enum class NumberField { Quantity, Price, DiscountAmount, Cash, Payment1, Payment2, Payment3 };

@@ -19,11 +19,16 @@ std::u16string Decimal(std::int64_t value) {
 
 }  // namespace
 
-SalesPage::SalesPage() : m_taxChoices(TaxChoicesFor(nullptr)) {}
+SalesPage::SalesPage() : m_taxChoices(TaxChoicesFor(m_limits)) {}
 
-void SalesPage::Refresh(const std::optional<RegisterFacts>& facts, const device::TaxTable* taxes) {
-    m_limits = LimitsFor(facts, m_limits.moneyDecimals);
-    m_taxChoices = TaxChoicesFor(facts ? taxes : nullptr);
+void SalesPage::Refresh(const std::optional<ItemLimits>& limits, bool model8) {
+    const int decimals = m_limits.moneyDecimals;
+    m_limits = limits.value_or(ItemLimits{});
+    if (!limits) {
+        m_limits.moneyDecimals = decimals;
+    }
+    m_model8 = limits && model8;
+    m_taxChoices = TaxChoicesFor(m_limits);
     form.taxSlot1 = 0;
     form.taxSlot2 = 0;
 }
@@ -49,8 +54,8 @@ void SalesPage::SetReturnTicked(bool ticked) {
 }
 
 SalesOutcome SalesPage::AddLine(IReceiptRegister* reg) {
-    if (auto problem = ItemScopeProblem()) {
-        return {false, std::move(problem)};
+    if (auto refused = CheckItem(ItemFieldsOf(form), FormFieldsOf(form), m_limits)) {
+        return {false, std::move(refused)};
     }
     m_rows.push_back(RowFromForm(form));
     ClearLineFields(form);
@@ -62,8 +67,8 @@ SalesOutcome SalesPage::ModifyLine(std::span<const std::size_t> selected, IRecei
     if (first == selected.end() || *first >= m_rows.size()) {
         return {};
     }
-    if (auto problem = ItemScopeProblem()) {
-        return {false, std::move(problem)};
+    if (auto refused = CheckItem(ItemFieldsOf(form), FormFieldsOf(form), m_limits)) {
+        return {false, std::move(refused)};
     }
     m_rows[*first] = RowFromForm(form);
     ClearLineFields(form);
@@ -99,7 +104,7 @@ void SalesPage::UpdatePreview(IReceiptRegister* reg) {
     m_previewHasRegister = reg != nullptr;
 }
 
-std::optional<std::u16string> SalesPage::RecalculateCash(IReceiptRegister* reg) {
+CheckResult SalesPage::RecalculateCash(IReceiptRegister* reg) {
     if (auto problem = PrintScopeProblem()) {
         return problem;
     }
@@ -111,8 +116,7 @@ std::optional<std::u16string> SalesPage::RecalculateCash(IReceiptRegister* reg) 
     return std::nullopt;
 }
 
-std::optional<std::u16string> SalesPage::LeaveNumberField(NumberField field,
-                                                          IReceiptRegister* reg) {
+CheckResult SalesPage::LeaveNumberField(NumberField field, IReceiptRegister* reg) {
     std::u16string* text = nullptr;
     switch (field) {
         case NumberField::Quantity:
@@ -140,7 +144,7 @@ std::optional<std::u16string> SalesPage::LeaveNumberField(NumberField field,
     return payment ? RecalculateCash(reg) : std::nullopt;
 }
 
-std::optional<std::u16string> SalesPage::CheckBeforePrinting() const {
+CheckResult SalesPage::CheckBeforePrinting() const {
     return PrintScopeProblem();
 }
 
@@ -157,6 +161,9 @@ PrintOutcome SalesPage::Print(IReceiptRegister& reg, const PrintProgress& progre
     request.barcodeType = form.barcodeType;
     request.barcode = form.barcode;
     request.moneyDecimals = m_limits.moneyDecimals;
+    if (m_limits.registerKnown) {
+        request.rowLimits = m_limits;
+    }
 
     PrintProgress counted = progress;
     counted.copiesRemaining = [this, &progress](int remaining) {
@@ -187,8 +194,7 @@ void SalesPage::ClearForLoading() {
     m_returnLocked = false;
 }
 
-std::optional<std::u16string> SalesPage::TakeLoadedFile(const ReceiptFileLoad& load,
-                                                        IReceiptRegister* reg) {
+CheckResult SalesPage::TakeLoadedFile(const ReceiptFileLoad& load, IReceiptRegister* reg) {
     m_rows = load.rows;
     if (load.hasHeader) {
         form.payments = load.payments;
@@ -203,22 +209,21 @@ std::optional<std::u16string> SalesPage::TakeLoadedFile(const ReceiptFileLoad& l
 }
 
 SalesButtons SalesPage::Buttons(std::size_t selected) const {
-    return EnabledSalesButtons(form, m_rows.size(), selected, m_limits.model8);
+    return EnabledSalesButtons(form, m_rows.size(), selected, m_model8);
 }
 
-std::optional<std::u16string> SalesPage::ItemScopeProblem() const {
-    // A ";" would split the name into two fields of the receipt file.
-    if (form.name.find(u';') != std::u16string::npos) {
-        return LoadString(kStrNameHasSemicolon);
+CheckResult SalesPage::PrintScopeProblem() const {
+    // The cash is written by the recalculation and may need more than the 10 characters a
+    // payment field takes (11 for 10000000.00): it is held to what the largest cash the
+    // register takes needs, and its value is checked with the payments when printing.
+    if (form.cash.size() > kCashFieldLength) {
+        return CheckFailure{
+            .field = ReceiptField::Cash,
+            .messageId = kStrFieldTooLong,
+            .message = FormatMessage(kStrFieldTooLong, {Decimal(kCashFieldLength)})};
     }
-    if (form.discountKind != 0 && form.discountName.find(u';') != std::u16string::npos) {
-        return LoadString(kStrDiscountNameHasSemicolon);
-    }
-    return std::nullopt;
-}
-
-std::optional<std::u16string> SalesPage::PrintScopeProblem() const {
-    return std::nullopt;
+    return CheckPrintScope(form.article, FormFieldsOf(form),
+                           PaymentTexts{.cash = {}, .payments = form.payments});
 }
 
 }  // namespace orvik::console

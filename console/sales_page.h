@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "console/receipt_checks.h"
 #include "console/receipt_file.h"
 #include "console/receipt_printing.h"
 #include "console/receipt_register.h"
@@ -18,11 +19,14 @@
 // state; the selection of the list stays with the widget and is handed in where it matters.
 namespace orvik::console {
 
+// The longest text "Наличные: " takes: the largest cash the close carries, -21474836.48.
+inline constexpr std::size_t kCashFieldLength = 12;
+
 // What an operation did: whether the rows changed, and the message the page shows with an
 // exclamation icon when it refused.
 struct SalesOutcome {
     bool rowsChanged = false;
-    std::optional<std::u16string> message;
+    CheckResult refused;
 };
 
 class SalesPage {
@@ -31,7 +35,8 @@ class SalesPage {
 
     SalesForm form;
 
-    const SalesLimits& Limits() const { return m_limits; }
+    const ItemLimits& Limits() const { return m_limits; }
+    bool IsModel8() const { return m_model8; }
     const std::vector<TaxChoice>& TaxChoices() const { return m_taxChoices; }
     const std::vector<ReceiptRow>& Rows() const { return m_rows; }
     // "Возврат товара" can be clicked; it is locked once ticked.
@@ -41,9 +46,9 @@ class SalesPage {
     bool PreviewHasRegister() const { return m_previewHasRegister; }
 
     // The refresh after a connect: the limits and tax lists of the register (or the defaults
-    // and "НЕ ОБЛАГАЕТСЯ" alone without one). Each list keeps its choice when the register
-    // still offers it, else falls back to "НЕ ОБЛАГАЕТСЯ".
-    void Refresh(const std::optional<RegisterFacts>& facts, const device::TaxTable* taxes);
+    // and "НЕ ОБЛАГАЕТСЯ" alone without one; the money decimals stay as they were). Both lists
+    // choose "НЕ ОБЛАГАЕТСЯ".
+    void Refresh(const std::optional<ItemLimits>& limits, bool model8);
     // The tape mode a model 8 register reports ("NCDC"): its first character, when there is one.
     void TakeTapeModeAnswer(std::u16string_view answer);
 
@@ -61,14 +66,14 @@ class SalesPage {
 
     // The cash field becomes the total less the payments, which are written back as money.
     // Refused (with the message) when a field in the print scope is wrong.
-    std::optional<std::u16string> RecalculateCash(IReceiptRegister* reg);
+    CheckResult RecalculateCash(IReceiptRegister* reg);
     // The field left by the user, written anew; after a payment the cash is recalculated.
-    std::optional<std::u16string> LeaveNumberField(NumberField field, IReceiptRegister* reg);
+    CheckResult LeaveNumberField(NumberField field, IReceiptRegister* reg);
 
     // "&Печатать чек" after its check (CheckBeforePrinting): prints the copies, counts them
     // down in form.printCount, empties the list after a complete run with "Очистить список",
     // then clears the line's fields. The cash and payments keep their texts.
-    std::optional<std::u16string> CheckBeforePrinting() const;
+    CheckResult CheckBeforePrinting() const;
     PrintOutcome Print(IReceiptRegister& reg, const PrintProgress& progress);
 
     // "Сохранить чек": what the file holds, and why it cannot be written (naming the row).
@@ -77,17 +82,16 @@ class SalesPage {
     void ClearForLoading();
     // ...then what was read: rows, payments and return flag (locked when ticked), the line's
     // fields cleared and the cash recalculated.
-    std::optional<std::u16string> TakeLoadedFile(const ReceiptFileLoad& load,
-                                                 IReceiptRegister* reg);
+    CheckResult TakeLoadedFile(const ReceiptFileLoad& load, IReceiptRegister* reg);
 
     SalesButtons Buttons(std::size_t selected) const;
 
   private:
-    std::optional<std::u16string> ItemScopeProblem() const;
-    std::optional<std::u16string> PrintScopeProblem() const;
+    CheckResult PrintScopeProblem() const;
     void UpdatePreview(IReceiptRegister* reg);
 
-    SalesLimits m_limits;
+    ItemLimits m_limits;
+    bool m_model8 = false;
     std::vector<TaxChoice> m_taxChoices;
     std::vector<ReceiptRow> m_rows;
     bool m_returnLocked = false;

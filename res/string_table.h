@@ -13,6 +13,12 @@ std::u16string LoadString(int id);
 
 // Ids the code refers to by name.
 enum StringId : int {
+    // The receipt page's checks of an item (the ids the page's messages have always had).
+    kStrItemNameEmpty = 140,
+    kStrDiscountIncomplete = 141,
+    kStrSameTaxTwice = 142,
+    kStrItemPriceWrong = 161,
+    kStrTaxKindsDiffer = 162,
     kStrNoAnswer = 1003,
     kStrPasswordRefused = 1004,
     kStrTaxLetters = 1017,
@@ -30,6 +36,25 @@ enum StringId : int {
     kStrReceiptTextNotInCodePage = 1069,
     kStrReceiptLineTooLongToSave = 1070,
     kStrReceiptTooManyRowsToSave = 1071,
+    // Receipt items and payments refused before anything is sent; %1, %2 ... are values.
+    kStrItemTextBreaksFormat = 1072,
+    kStrItemTextNotPrintable = 1073,
+    kStrQuantityNotPositive = 1074,
+    kStrPieceQuantityNotWhole = 1075,
+    kStrWeightTooFine = 1076,
+    kStrMoneyTooManyDecimals = 1077,
+    kStrTaxSlotMissing = 1078,
+    kStrDiscountAboveLine = 1079,
+    // The field-format messages of the page's fields.
+    kStrFieldNotInteger = 1080,
+    kStrFieldIntegerRange = 1081,
+    kStrFieldTooLong = 1082,
+    kStrPaymentNotANumber = 1083,
+    kStrPaymentNegative = 1084,
+    kStrPaymentTooLarge = 1085,
+    kStrPaymentsExceedTotal = 1086,
+    // The device core's refusal of a close whose payments are below 0 or overpay the receipt.
+    kStrClosePaymentsWrong = 1087,
     // The receipt page: the tax-rate lists, the list's headings (11 in column order), the
     // file dialogs, the running total and the cash dialog.
     kStrNoTax = 1100,
@@ -42,7 +67,7 @@ enum StringId : int {
     kStrReceiptFilesFilter = 1117,
     kStrAllFilesFilter = 1118,
     kStrFileErrorFormat = 1119,
-    kStrNameHasSemicolon = 1120,
+    kStrRowRefused = 1120,
     kStrTotalDue = 1121,
     kStrTotalSales = 1122,
     kStrTotalReturns = 1123,
@@ -56,7 +81,6 @@ enum StringId : int {
     kStrReceiptFileWarnings = 1131,
     kStrReceiptRowPlace = 1132,
     kStrReceiptPaymentPlace = 1133,
-    kStrDiscountNameHasSemicolon = 1134,
     kStrPortOpenFailed = 3012,
 };
 

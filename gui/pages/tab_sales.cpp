@@ -242,13 +242,15 @@ bool CTabSales::UpdateDialog() {
     CUpdatableDialog::UpdateDialog();
     device::COrvikCore* core = Core();
     if (core) {
-        m_page.Refresh(console::FactsOf(*core), &core->printerInfo.taxSlots);
+        m_page.Refresh(console::RegisterItemLimits(core->printerInfo, core->deviceFamily,
+                                                   core->deviceModel, core->articleMode),
+                       m_bModel8);
         if (m_bModel8) {
             const DeviceActivity activity(*m_pDocument);
             m_page.TakeTapeModeAnswer(core->QueryValue(u"NCDC", u"NCDC"));
         }
     } else {
-        m_page.Refresh(std::nullopt, nullptr);
+        m_page.Refresh(std::nullopt, false);
     }
     if (m_ui) {
         FillTaxCombos();
@@ -342,6 +344,7 @@ void CTabSales::ShowForm() {
 
 void CTabSales::ShowLimits() {
     m_ui->nameEdit->setMaxLength(m_page.Limits().maxNameLength);
+    m_ui->cashEdit->setMaxLength(static_cast<int>(console::kCashFieldLength));
 }
 
 void CTabSales::ShowRow(QTreeWidgetItem* item, const console::ReceiptRow& row) {
@@ -398,6 +401,61 @@ void CTabSales::FocusName() {
 
 void CTabSales::Warn(const std::u16string& text) {
     m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Warning, Qt16(text));
+}
+
+void CTabSales::Warn(const console::CheckFailure& failure) {
+    Warn(failure.message);
+    if (QWidget* field = FieldWidget(failure.field); field && field->isEnabled()) {
+        const bool wasShowing = m_bShowing;
+        m_bShowing = true;
+        field->setFocus(Qt::OtherFocusReason);
+        m_bShowing = wasShowing;
+    }
+}
+
+QWidget* CTabSales::FieldWidget(console::ReceiptField field) const {
+    using console::ReceiptField;
+    switch (field) {
+        case ReceiptField::Name:
+            return m_ui->nameEdit;
+        case ReceiptField::Article:
+            return m_ui->articleEdit;
+        case ReceiptField::Divisible:
+            return m_ui->divisibleCheck;
+        case ReceiptField::Quantity:
+            return m_ui->quantityEdit;
+        case ReceiptField::Price:
+            return m_ui->priceEdit;
+        case ReceiptField::TaxRate1:
+            return m_ui->taxRate1Combo;
+        case ReceiptField::TaxRate2:
+            return m_ui->taxRate2Combo;
+        case ReceiptField::DiscountKind:
+            return m_ui->noDiscountRadio;
+        case ReceiptField::DiscountName:
+            return m_ui->discountNameEdit;
+        case ReceiptField::DiscountAmount:
+            return m_ui->discountAmountEdit;
+        case ReceiptField::CompoundTax:
+            return m_ui->compoundTaxCheck;
+        case ReceiptField::ReturnFlag:
+            return m_ui->returnCheck;
+        case ReceiptField::PrintCount:
+            return m_ui->printCountEdit;
+        case ReceiptField::ReceiptNumber:
+            return m_ui->receiptNumberEdit;
+        case ReceiptField::Barcode:
+            return m_ui->barcodeEdit;
+        case ReceiptField::Cash:
+            return m_ui->cashEdit;
+        case ReceiptField::Payment1:
+            return m_ui->payment1Edit;
+        case ReceiptField::Payment2:
+            return m_ui->payment2Edit;
+        case ReceiptField::Payment3:
+            return m_ui->payment3Edit;
+    }
+    return nullptr;
 }
 
 void CTabSales::UpdateButtons() {

@@ -90,6 +90,9 @@ class CTabSales : public CUpdatableDialog {
     std::vector<std::size_t> SelectedRows() const;
     void FocusName();
     void Warn(const std::u16string& text);
+    // Shows why a check refused and puts the focus on the field it names.
+    void Warn(const console::CheckFailure& failure);
+    QWidget* FieldWidget(console::ReceiptField field) const;
     void LeaveNumberField(QLineEdit* field);
     QString AskForFile(FileDialogRequest request);
     void ShowFileError(const QString& path, const std::u16string& reason);

@@ -33,8 +33,8 @@ void CTabSales::AfterLineChange(const console::SalesOutcome& outcome) {
     FocusName();
     UpdateButtons();
     ShowRunningTotal();
-    if (outcome.message) {
-        Warn(*outcome.message);
+    if (outcome.refused) {
+        Warn(*outcome.refused);
     }
 }
 
@@ -48,8 +48,8 @@ void CTabSales::AddLine() {
         ShowRow(item, m_page.Rows().back());
         m_ui->linesList->addTopLevelItem(item);
         AfterLineChange(outcome);
-    } else if (outcome.message) {
-        Warn(*outcome.message);
+    } else if (outcome.refused) {
+        Warn(*outcome.refused);
     }
 }
 
@@ -65,8 +65,8 @@ void CTabSales::ModifyLine() {
             return m_page.ModifyLine(selected, reg);
         });
     if (!outcome.rowsChanged) {
-        if (outcome.message) {
-            Warn(*outcome.message);
+        if (outcome.refused) {
+            Warn(*outcome.refused);
         }
         return;
     }
@@ -94,8 +94,8 @@ void CTabSales::DeleteLines() {
     ShowForm();
     UpdateButtons();
     ShowRunningTotal();
-    if (outcome.message) {
-        Warn(*outcome.message);
+    if (outcome.refused) {
+        Warn(*outcome.refused);
     }
 }
 
@@ -150,6 +150,7 @@ void CTabSales::PrintReceipt() {
     CAutoSizeListCtrl* list = m_ui->linesList;
     list->clearSelection();
     const bool listed = !m_page.Rows().empty();
+    console::PrintOutcome outcome;
     {
         // Wait cursor, Connect and Disconnect held off; the window repaints while the register
         // prints, and the user's input waits until it is done.
@@ -169,7 +170,7 @@ void CTabSales::PrintReceipt() {
         progress.rowUnselected = [list](std::size_t row) {
             list->topLevelItem(static_cast<int>(row))->setSelected(false);
         };
-        m_page.Print(reg, progress);
+        outcome = m_page.Print(reg, progress);
     }
     if (listed && m_page.Rows().empty()) {
         ShowRows();
@@ -179,6 +180,18 @@ void CTabSales::PrintReceipt() {
     FocusName();
     UpdateButtons();
     ShowRunningTotal();
+    // Refused before anything was sent: the row or the payment the register would not take.
+    if (outcome.refusedRow) {
+        QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(outcome.refusedRow->row));
+        item->setSelected(true);
+        list->scrollToItem(item);
+        Warn(console::FormatText(kStrRowRefused,
+                                 {QString::number(outcome.refusedRow->row + 1).toStdU16String(),
+                                  outcome.refusedRow->failure.message}));
+        UpdateButtons();
+    } else if (outcome.refusedPayments) {
+        Warn(*outcome.refusedPayments);
+    }
 }
 
 QString CTabSales::AskForFile(FileDialogRequest request) {
@@ -267,6 +280,17 @@ void CTabSales::LoadReceipt() {
     }
     if (problem) {
         Warn(*problem);
+    } else if (m_page.Limits().registerKnown) {
+        // Loaded all the same; the user learns now which row printing would refuse.
+        if (const auto refused = console::CheckRows(m_page.Rows(), m_page.Limits())) {
+            QTreeWidgetItem* item = m_ui->linesList->topLevelItem(static_cast<int>(refused->row));
+            item->setSelected(true);
+            m_ui->linesList->scrollToItem(item);
+            Warn(console::FormatText(
+                kStrRowRefused,
+                {QString::number(refused->row + 1).toStdU16String(), refused->failure.message}));
+            UpdateButtons();
+        }
     }
 }
 

@@ -40,6 +40,24 @@ struct FakeFileDialog {
 
 // A line as the user enters it.
 struct Goods {
+    Goods(QString itemName, QString itemQuantity, QString itemPrice)
+        : name(std::move(itemName)),
+          quantity(std::move(itemQuantity)),
+          price(std::move(itemPrice)) {}
+    Goods& Weighed() {
+        divisible = true;
+        return *this;
+    }
+    Goods& Taxes(int first, int second = 0) {
+        tax1 = first;
+        tax2 = second;
+        return *this;
+    }
+    Goods& Article(QString number) {
+        article = std::move(number);
+        return *this;
+    }
+
     QString name;
     QString quantity;
     QString price;
@@ -89,10 +107,10 @@ class SalesFixture {
         QLineEdit* field = Field(name);
         field->setFocus(Qt::TabFocusReason);
         field->selectAll();
-        if (text.isEmpty()) {
-            QTest::keyClick(field, Qt::Key_Delete);
-        } else {
-            QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Delete);
+        // Key by key with the character each key types (Cyrillic letters included).
+        for (const QChar ch : text) {
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
         }
     }
     // Leaves the field with the focus for one that is not normalised.
@@ -108,9 +126,9 @@ class SalesFixture {
             QTest::mouseClick(divisible, Qt::LeftButton);
         }
         Type("quantityEdit", goods.quantity);
-        Type("priceEdit", goods.price);
         Type("articleEdit",
              goods.article.isEmpty() ? QString::number(m_nextArticle++) : goods.article);
+        Type("priceEdit", goods.price);
         Field<QComboBox>("taxRate1Combo")->setCurrentIndex(goods.tax1);
         Field<QComboBox>("taxRate2Combo")->setCurrentIndex(goods.tax2);
     }
@@ -168,13 +186,13 @@ class SalesFixture {
             [](orvik::sim::RegisterState& state) { return state.cash; });
     }
     void SetDrawer(std::int64_t cash) {
-        console.Register().WithState([cash](orvik::sim::RegisterState& state) { state.cash = cash; });
+        console.Register().WithState(
+            [cash](orvik::sim::RegisterState& state) { state.cash = cash; });
     }
     // The paper runs out at the n-th line command from now.
     void PaperRunsOutAtLine(int line) {
-        console.Register().WithState([line](orvik::sim::RegisterState& state) {
-            state.receipt.paperRunsOutAtLine = line;
-        });
+        console.Register().WithState(
+            [line](orvik::sim::RegisterState& state) { state.receipt.paperRunsOutAtLine = line; });
     }
 
     ConsoleHarness console;
