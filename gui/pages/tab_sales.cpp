@@ -5,7 +5,9 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollArea>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
@@ -55,7 +57,11 @@ void Check(QAbstractButton* button, bool on) {
 }  // namespace
 
 CTabSales::CTabSales(COrvikServiceDoc* document, QWidget* view)
-    : CUpdatableDialog(document, view), m_fileDialog(AskWithFileDialog) {}
+    : CUpdatableDialog(document, view), m_fileDialog(AskWithFileDialog) {
+    // The form goes into this layout when it is first needed.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
 
 CTabSales::~CTabSales() {
     if (m_ui) {
@@ -65,6 +71,17 @@ CTabSales::~CTabSales() {
             field->removeEventFilter(this);
         }
     }
+}
+
+QSize CTabSales::sizeHint() const {
+    // What the form asks for with the desktop's usual fonts; once built, at least what it asks.
+    static constexpr QSize kDesignedSize(1000, 690);
+    static constexpr QSize kScrollerMargins(24, 24);
+    if (!m_ui) {
+        return kDesignedSize;
+    }
+    return kDesignedSize.expandedTo(m_ui->pageLayout->parentWidget()->sizeHint() +
+                                    kScrollerMargins);
 }
 
 device::COrvikCore* CTabSales::Core() const {
@@ -81,7 +98,17 @@ void CTabSales::EnsureWidgets() {
         return;
     }
     m_ui = std::make_unique<Ui::TabSales>();
-    m_ui->setupUi(this);
+    // The form scrolls in a window too small for it rather than being cut off.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    auto* form = new QWidget;
+    m_ui->setupUi(form);
+    scroller->setWidget(form);
+    layout()->addWidget(scroller);
+    // A page already on screen shows its new form at once.
+    scroller->setVisible(isVisible());
+    layout()->activate();
     m_saleIcon = QIcon(QStringLiteral(":/icons/sale-row.png"));
     m_returnIcon = QIcon(QStringLiteral(":/icons/return-row.png"));
 

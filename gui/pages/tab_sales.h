@@ -61,6 +61,10 @@ class CTabSales : public CUpdatableDialog {
     // Builds the widgets now if they are not built yet.
     void EnsureWidgets();
 
+    // The size the form needs, also before it is built, so that the window is made large enough
+    // for it from the start.
+    QSize sizeHint() const override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
