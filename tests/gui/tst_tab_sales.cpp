@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QHeaderView>
 
+#include "res/string_table.h"
 #include "tests/gui/sales_fixture.h"
 
 using namespace sales_test;
@@ -22,6 +23,9 @@ class TestTabSales : public QObject {
     void buttonsFollowSelectionDiscountAndTaxes();
     void aDoubleClickTakesTheRowBackIntoTheForm();
     void aNameWithASemicolonIsRefused();
+    void checksRunInOrderWithTheirMessages_data();
+    void checksRunInOrderWithTheirMessages();
+    void aCashLongerThanAPaymentDoesNotBlockPrinting();
 };
 
 void TestTabSales::everyControlCarriesItsLabel() {
@@ -292,6 +296,84 @@ void TestTabSales::aNameWithASemicolonIsRefused() {
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].contains(QStringLiteral("\";\"")), qPrintable(messages[0]));
     QCOMPARE(sales.Text("nameEdit"), QStringLiteral("Чай;зеленый"));
+}
+
+namespace {
+
+QString Text(int id) {
+    return QString::fromStdU16String(orvik::LoadString(id));
+}
+
+}  // namespace
+
+void TestTabSales::checksRunInOrderWithTheirMessages_data() {
+    // Each row starts from a good line and changes fields (name=value, ...); the first check
+    // that fails gives the message.
+    QTest::addColumn<QStringList>("changes");
+    QTest::addColumn<QString>("message");
+    const QString range = Text(orvik::kStrFieldIntegerRange);
+    QTest::newRow("print count empty, before the empty name")
+        << QStringList({"printCountEdit=", "nameEdit="}) << Text(orvik::kStrFieldNotInteger);
+    QTest::newRow("article 0") << QStringList({"articleEdit=0", "nameEdit="})
+                               << range.arg(QStringLiteral("1"), QStringLiteral("20688"));
+    QTest::newRow("name empty, before the price")
+        << QStringList({"nameEdit=", "priceEdit=-1"}) << Text(orvik::kStrItemNameEmpty);
+    QTest::newRow("price below 0")
+        << QStringList({"priceEdit=-1"}) << Text(orvik::kStrItemPriceWrong);
+    QTest::newRow("discount without a name") << QStringList({"discount=1", "discountAmountEdit=1"})
+                                             << Text(orvik::kStrDiscountIncomplete);
+    QTest::newRow("surcharge of 0") << QStringList({"discount=2", "discountNameEdit=Бонус"})
+                                    << Text(orvik::kStrDiscountIncomplete);
+    QTest::newRow("the same rate twice")
+        << QStringList({"tax1=1", "tax2=1"}) << Text(orvik::kStrSameTaxTwice);
+    QTest::newRow("included and added rates")
+        << QStringList({"tax1=1", "tax2=3"}) << Text(orvik::kStrTaxKindsDiffer);
+}
+
+void TestTabSales::checksRunInOrderWithTheirMessages() {
+    QFETCH(QStringList, changes);
+    QFETCH(QString, message);
+    SalesFixture sales;
+    START_SALES(sales);
+    sales.Enter(Goods("Товар", "1", "1.00"));
+    for (const QString& change : changes) {
+        const QString field = change.section(u'=', 0, 0);
+        const QString value = change.section(u'=', 1);
+        if (field == QStringLiteral("discount")) {
+            const char* radio = value == QStringLiteral("1") ? "discountRadio" : "surchargeRadio";
+            QTest::mouseClick(sales.Field<QRadioButton>(radio), Qt::LeftButton);
+        } else if (field.startsWith(QStringLiteral("tax"))) {
+            const char* combo = field == QStringLiteral("tax1") ? "taxRate1Combo" : "taxRate2Combo";
+            sales.Field<QComboBox>(combo)->setCurrentIndex(value.toInt());
+        } else {
+            sales.Type(field.toLatin1().constData(), value);
+        }
+    }
+    sales.Field("nameEdit")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(sales.Field("nameEdit"), Qt::Key_Return);
+    QCOMPARE(sales.list->RowCount(), 0);
+    QCOMPARE(sales.TakeMessages(), QStringList({message}));
+    // Two different rates of one kind are accepted.
+    if (message == Text(orvik::kStrTaxKindsDiffer)) {
+        sales.Field<QComboBox>("taxRate2Combo")->setCurrentIndex(2);
+        sales.Click("addButton");
+        QCOMPARE(sales.list->RowCount(), 1);
+    }
+}
+
+void TestTabSales::aCashLongerThanAPaymentDoesNotBlockPrinting() {
+    SalesFixture sales;
+    START_SALES(sales);
+    sales.Add(Goods("Станок", "1", "6000000"));
+    sales.Add(Goods("Пресс", "1", "6000000"));
+    // 12000000.00 takes 11 characters, one more than a payment field.
+    QCOMPARE(sales.Text("cashEdit"), QStringLiteral("12000000.00"));
+    sales.Click("printButton");
+    QVERIFY(sales.TakeMessages().isEmpty());
+    const auto closed = sales.LastClosed();
+    QVERIFY(closed.has_value());
+    QCOMPARE(closed->due, std::int64_t{1'200'000'000});
+    QCOMPARE(closed->cash, std::int64_t{1'200'000'000});
 }
 
 QTEST_MAIN(TestTabSales)
