@@ -2,11 +2,14 @@
 
 #include <QButtonGroup>
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,6 +56,23 @@ void Check(QAbstractButton* button, bool on) {
         button->setChecked(on);
     }
 }
+
+// Draws each cell as usual, then its right and bottom grid lines.
+class GridLineDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QRect cell = option.rect;
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Midlight));
+        painter->drawLine(cell.topRight(), cell.bottomRight());
+        painter->drawLine(cell.bottomLeft(), cell.bottomRight());
+        painter->restore();
+    }
+};
 
 }  // namespace
 
@@ -122,13 +142,15 @@ void CTabSales::EnsureWidgets() {
         list->headerItem()->setTextAlignment(column, kColumnAlignment[column] | Qt::AlignVCenter);
     }
     list->setIconSize(QSize(16, 16));
+    // Qt measures only the rows on screen; the list's own rule of one and a half characters
+    // per character of the longest text covers the rest. Measuring every row of a long
+    // receipt would take longer than a frame after each added line.
+    list->header()->setResizeContentsPrecision(0);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setAlternatingRowColors(false);
     // Grid lines between the cells, as in a report list.
-    list->setStyleSheet(QStringLiteral(
-        "QTreeView::item { border-right: 1px solid palette(midlight); border-bottom: 1px solid "
-        "palette(midlight); }"));
+    list->setItemDelegate(new GridLineDelegate(list));
     // The selection stays as visible when the focus is elsewhere (on a button of the page).
     QPalette palette = list->palette();
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
