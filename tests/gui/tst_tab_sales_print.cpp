@@ -34,6 +34,7 @@ class TestTabSalesPrint : public QObject {
     void threeCopiesCountDownAndEmptyTheList();
     void aLineFailingInTheSecondCopyStopsThePrinting();
     void theRunningTotalIsWhatTheRegisterCharges();
+    void aTaxOnWinningsIsTakenOffAsTheRegisterDoes();
     void overpaymentIsRefusedBeforeAnythingIsSent();
     void aSavedReceiptLoadsBackTheSame();
     void aHeaderOnlyFileLocksTheReturnBox();
@@ -115,6 +116,23 @@ void TestTabSalesPrint::theRunningTotalIsWhatTheRegisterCharges() {
     QCOMPARE(closed->salesSum, std::int64_t{345 + 9060});
     QCOMPARE(closed->cashBack, std::int64_t{382});
     QVERIFY(!sales.RegisterHasOpenReceipt());
+}
+
+void TestTabSalesPrint::aTaxOnWinningsIsTakenOffAsTheRegisterDoes() {
+    SalesFixture sales;
+    START_SALES(sales);
+    sales.Add(Goods("Ставка", "1", "10.00").Taxes(4));
+    // The close takes the tax on winnings off: the page's cash is what the register asks.
+    QCOMPARE(sales.Text("cashEdit"), QStringLiteral("7.00"));
+    QVERIFY2(sales.Totals().contains(QStringLiteral("Г Налог на выигрыш 30.00%: 3.00")),
+             qPrintable(sales.Totals()));
+    sales.Click("printButton");
+    QVERIFY(sales.TakePrompts().isEmpty());
+    const auto closed = sales.LastClosed();
+    QVERIFY(closed.has_value());
+    QCOMPARE(closed->salesWinningsTax, std::int64_t{300});
+    QCOMPARE(closed->due, sales.page->Model().Preview().amountDue);
+    QCOMPARE(closed->cashBack, std::int64_t{0});
 }
 
 void TestTabSalesPrint::overpaymentIsRefusedBeforeAnythingIsSent() {
