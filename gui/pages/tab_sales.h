@@ -83,6 +83,8 @@ class CTabSales : public CUpdatableDialog {
     }
     void AfterLineChange(const console::SalesOutcome& outcome);
     void ConnectWidgets();
+    // The list's columns, alignments, icons, grid and selection.
+    void SetUpList();
     // The form's values from the widgets, and back.
     void ReadForm();
     void ShowForm();
