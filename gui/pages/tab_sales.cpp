@@ -207,7 +207,8 @@ void CTabSales::SetCashDialog(CashDialogFunction dialog) {
 }
 
 bool CTabSales::UpdateDialog() {
-    CUpdatableDialog::UpdateDialog();
+    // As every page: false when there is no register to read.
+    const bool connected = CUpdatableDialog::UpdateDialog();
     device::COrvikCore* core = Core();
     if (core) {
         m_page.Refresh(console::RegisterItemLimits(core->printerInfo, core->deviceFamily,
@@ -226,7 +227,7 @@ bool CTabSales::UpdateDialog() {
         UpdateButtons();
         ShowRunningTotal();
     }
-    return true;
+    return connected;
 }
 
 }  // namespace orvik::gui

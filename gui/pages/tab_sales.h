@@ -34,7 +34,8 @@ class CTabSales : public CUpdatableDialog {
     CTabSales(COrvikServiceDoc* document, QWidget* view);
     ~CTabSales() override;
 
-    // Limits, tax lists and (model 8) the tape mode from the connected register.
+    // Limits, tax lists and (model 8) the tape mode from the connected register; false
+    // without one (the defaults are then shown).
     bool UpdateDialog() override;
 
     void AddLine();
