@@ -80,6 +80,10 @@ void TestTabSales::taxListsFollowTheRegister() {
     QCOMPARE(sales.Field<QComboBox>("taxRate2Combo")->count(), rates->count());
     // The name takes as many characters as this register prints.
     QCOMPARE(sales.Field("nameEdit")->maxLength(), 41);
+    // The register said it prints on ordinary tape.
+    QVERIFY(sales.Field<QRadioButton>("ordinaryTapeRadio")->isChecked());
+    const auto commands = sales.console.Register().Activity().Commands();
+    QVERIFY(std::find(commands.begin(), commands.end(), u"NCDC") != commands.end());
 }
 
 void TestTabSales::numberFieldsAreWrittenAnewWhenLeft_data() {
