@@ -4,7 +4,6 @@
 
 #include "console/receipt_checks.h"
 #include "console/receipt_numbers.h"
-#include "console/text_format.h"
 #include "res/string_table.h"
 
 namespace orvik::console {
@@ -34,10 +33,10 @@ std::vector<std::u16string> RunningTotalLines(const ReceiptPreview& preview, boo
         return MinorUnitsToMoney(units, moneyDecimals);
     };
     const device::ReceiptTotals& totals = preview.totals;
-    std::vector<std::u16string> lines{FormatText(kStrTotalDue, {money(preview.amountDue)})};
+    std::vector<std::u16string> lines{FormatMessage(kStrTotalDue, {money(preview.amountDue)})};
     if (totals.returnsSum != 0) {
-        lines.push_back(FormatText(kStrTotalSales, {money(totals.salesSum)}));
-        lines.push_back(FormatText(kStrTotalReturns, {money(totals.returnsSum)}));
+        lines.push_back(FormatMessage(kStrTotalSales, {money(totals.salesSum)}));
+        lines.push_back(FormatMessage(kStrTotalReturns, {money(totals.returnsSum)}));
     }
     const std::u16string letters = LoadString(kStrTaxLetters);
     for (std::size_t slot = 0; slot < slots->size(); ++slot) {
@@ -51,12 +50,12 @@ std::vector<std::u16string> RunningTotalLines(const ReceiptPreview& preview, boo
         if (const std::u16string own = Trimmed(entry.name); !own.empty()) {
             name += u" " + own;
         }
-        lines.push_back(FormatText(kStrTotalSlotTax, {name, entry.rateText, money(tax)}));
+        lines.push_back(FormatMessage(kStrTotalSlotTax, {name, entry.rateText, money(tax)}));
     }
     if (preview.rowsLeftOut > 0) {
         lines.push_back(
-            FormatText(kStrTotalRowsLeftOut,
-                       {MinorUnitsToMoney(static_cast<std::int64_t>(preview.rowsLeftOut), 0)}));
+            FormatMessage(kStrTotalRowsLeftOut,
+                          {MinorUnitsToMoney(static_cast<std::int64_t>(preview.rowsLeftOut), 0)}));
     }
     if (form.compoundTax) {
         // Printing then pays the receipt in cash with the amount due, whatever the fields say.
@@ -75,13 +74,14 @@ std::vector<std::u16string> RunningTotalLines(const ReceiptPreview& preview, boo
     const std::int64_t others =
         static_cast<std::int64_t>(paid.payment1) + paid.payment2 + paid.payment3;
     const std::int64_t cash = preview.amountDue < 0 ? -std::int64_t{paid.cash} : paid.cash;
-    lines.push_back(FormatText(kStrTotalPaid, {money(cash + others), money(cash), money(others)}));
+    lines.push_back(
+        FormatMessage(kStrTotalPaid, {money(cash + others), money(cash), money(others)}));
     if (preview.amountDue >= 0) {
         const std::int64_t change = cash + others - preview.amountDue;
         if (change >= 0) {
-            lines.push_back(FormatText(kStrTotalChange, {money(change)}));
+            lines.push_back(FormatMessage(kStrTotalChange, {money(change)}));
         } else {
-            lines.push_back(FormatText(kStrTotalShort, {money(-change)}));
+            lines.push_back(FormatMessage(kStrTotalShort, {money(-change)}));
         }
     }
     return lines;

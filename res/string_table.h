@@ -55,6 +55,10 @@ enum StringId : int {
     kStrPaymentsExceedTotal = 1086,
     // The device core's refusal of a close whose payments are below 0 or overpay the receipt.
     kStrClosePaymentsWrong = 1087,
+    // Receipt files read strictly, and files too large: %1 line, %2 count or field, %3 text.
+    kStrReceiptFileWrongFieldCount = 1088,
+    kStrReceiptFileFieldNotANumber = 1089,
+    kStrReceiptFileTooLarge = 1090,
     // The receipt page: the tax-rate lists, the list's headings (11 in column order), the
     // file dialogs, the running total and the cash dialog.
     kStrNoTax = 1100,

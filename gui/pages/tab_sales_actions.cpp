@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
+#include "console/receipt_checks.h"
 #include "console/receipt_file.h"
-#include "console/text_format.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/move_cash_dlg.h"
 #include "gui/pages/tab_sales.h"
@@ -185,9 +185,9 @@ void CTabSales::PrintReceipt() {
         QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(outcome.refusedRow->row));
         item->setSelected(true);
         list->scrollToItem(item);
-        Warn(console::FormatText(kStrRowRefused,
-                                 {QString::number(outcome.refusedRow->row + 1).toStdU16String(),
-                                  outcome.refusedRow->failure.message}));
+        Warn(console::FormatMessage(kStrRowRefused,
+                                    {QString::number(outcome.refusedRow->row + 1).toStdU16String(),
+                                     outcome.refusedRow->failure.message}));
         UpdateButtons();
     } else if (outcome.refusedPayments) {
         Warn(*outcome.refusedPayments);
@@ -204,7 +204,7 @@ QString CTabSales::AskForFile(FileDialogRequest request) {
 void CTabSales::ShowFileError(const QString& path, const std::u16string& reason) {
     m_pDocument->Messages().Show(
         this, IConsoleMessages::Icon::Error,
-        Qt16(console::FormatText(kStrFileErrorFormat, {path.toStdU16String(), reason})));
+        Qt16(console::FormatMessage(kStrFileErrorFormat, {path.toStdU16String(), reason})));
 }
 
 void CTabSales::SaveReceipt() {
@@ -253,7 +253,8 @@ void CTabSales::LoadReceipt() {
             ShowFileError(path, load.error);
             return;
         case console::LoadStatus::NotAReceipt:
-            Warn(console::FormatText(kStrFileErrorFormat, {path.toStdU16String(), load.error}));
+        case console::LoadStatus::Malformed:  // only when read strictly, as the page does not
+            Warn(console::FormatMessage(kStrFileErrorFormat, {path.toStdU16String(), load.error}));
             return;
         case console::LoadStatus::ReadError:
         case console::LoadStatus::Loaded:
@@ -276,7 +277,7 @@ void CTabSales::LoadReceipt() {
         for (const std::u16string& warning : load.warnings) {
             list += u"\n" + warning;
         }
-        Warn(console::FormatText(kStrReceiptFileWarnings, {path.toStdU16String(), list}));
+        Warn(console::FormatMessage(kStrReceiptFileWarnings, {path.toStdU16String(), list}));
     }
     if (problem) {
         Warn(*problem);
@@ -286,7 +287,7 @@ void CTabSales::LoadReceipt() {
             QTreeWidgetItem* item = m_ui->linesList->topLevelItem(static_cast<int>(refused->row));
             item->setSelected(true);
             m_ui->linesList->scrollToItem(item);
-            Warn(console::FormatText(
+            Warn(console::FormatMessage(
                 kStrRowRefused,
                 {QString::number(refused->row + 1).toStdU16String(), refused->failure.message}));
             UpdateButtons();
