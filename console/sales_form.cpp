@@ -131,6 +131,12 @@ void ClearLineFields(SalesForm& form) {
     form.compoundTax = false;
 }
 
+void DropCompoundTaxWithoutTwoRates(SalesForm& form) {
+    if (form.taxSlot1 == 0 || form.taxSlot2 == 0) {
+        form.compoundTax = false;
+    }
+}
+
 SalesButtons EnabledSalesButtons(const SalesForm& form, std::size_t rows, std::size_t selected,
                                  bool model8) {
     return SalesButtons{

@@ -80,6 +80,11 @@ void LoadRowIntoForm(const ReceiptRow& row, const std::vector<TaxChoice>& choice
 // article 0, the compound tax unticked. Every other field keeps its value.
 void ClearLineFields(SalesForm& form);
 
+// "Сложный налог(налог на налог)" can be used only with two rates chosen; a box left ticked
+// while it cannot be used would still have the receipt paid in cash alone at printing, with
+// no way to untick it. It is unticked when a rate goes back to "НЕ ОБЛАГАЕТСЯ".
+void DropCompoundTaxWithoutTwoRates(SalesForm& form);
+
 // Which of the page's controls may be used; the others always may.
 struct SalesButtons {
     bool discountFields = false;  // "Название" and "Сумма скидки"

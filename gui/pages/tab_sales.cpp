@@ -128,8 +128,18 @@ void CTabSales::ConnectWidgets() {
         ShowRunningTotal();
     };
     connect(m_ui->discountKindGroup, &QButtonGroup::idClicked, this, formChanged);
-    connect(m_ui->taxRate1Combo, &QComboBox::currentIndexChanged, this, formChanged);
-    connect(m_ui->taxRate2Combo, &QComboBox::currentIndexChanged, this, formChanged);
+    const auto ratesChanged = [this] {
+        if (m_bShowing) {
+            return;
+        }
+        ReadForm();
+        console::DropCompoundTaxWithoutTwoRates(m_page.form);
+        ShowForm();
+        UpdateButtons();
+        ShowRunningTotal();
+    };
+    connect(m_ui->taxRate1Combo, &QComboBox::currentIndexChanged, this, ratesChanged);
+    connect(m_ui->taxRate2Combo, &QComboBox::currentIndexChanged, this, ratesChanged);
     connect(m_ui->compoundTaxCheck, &QCheckBox::toggled, this, formChanged);
     connect(m_ui->cashEdit, &QLineEdit::textEdited, this, formChanged);
     // The barcode is kept in capitals as it is typed.

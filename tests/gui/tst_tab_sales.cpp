@@ -248,6 +248,11 @@ void TestTabSales::buttonsFollowSelectionDiscountAndTaxes() {
     QVERIFY(!enabled("compoundTaxCheck"));
     sales.Field<QComboBox>("taxRate2Combo")->setCurrentIndex(2);
     QVERIFY(enabled("compoundTaxCheck"));
+    QTest::mouseClick(sales.Field<QCheckBox>("compoundTaxCheck"), Qt::LeftButton);
+    QVERIFY(sales.Field<QCheckBox>("compoundTaxCheck")->isChecked());
+    sales.Field<QComboBox>("taxRate1Combo")->setCurrentIndex(0);
+    QVERIFY(!enabled("compoundTaxCheck"));
+    QVERIFY(!sales.Field<QCheckBox>("compoundTaxCheck")->isChecked());
 
     QTest::mouseClick(sales.Field<QRadioButton>("noDiscountRadio"), Qt::LeftButton);
     sales.Add(Goods("Товар", "1", "1.00"));

@@ -147,6 +147,14 @@ TEST(SalesButtons, FollowSelectionRowsDiscountModelAndTaxes) {
                                                                    .compoundTax = false}));
     form.taxSlot2 = 3;
     EXPECT_TRUE(EnabledSalesButtons(form, 0, 0, false).compoundTax);
+
+    // A ticked box that can no longer be used is unticked with it.
+    form.compoundTax = true;
+    DropCompoundTaxWithoutTwoRates(form);
+    EXPECT_TRUE(form.compoundTax);
+    form.taxSlot2 = 0;
+    DropCompoundTaxWithoutTwoRates(form);
+    EXPECT_FALSE(form.compoundTax);
 }
 
 TEST(SalesPageRows, AddModifyDeleteAndTheReturnLock) {
