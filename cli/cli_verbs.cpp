@@ -6,8 +6,8 @@
 
 #include "cli/core_verb.h"
 #include "cli/info_lines.h"
-#include "cli/stderr_prompt.h"
 #include "cli/verb_arguments.h"
+#include "console/stderr_prompt.h"
 #include "device/link/port_names.h"
 #include "device/orvik_core.h"
 #include "device/protocol/session_commands.h"
@@ -157,7 +157,8 @@ const std::map<std::string, Verb>& Verbs() {
 
 // Opens the link (--raw) or connects as the console does. False, with the reason on standard
 // error, when that failed.
-bool Open(const CliOptions& options, device::COrvikCore& core, const StderrPrompt& prompt) {
+bool Open(const CliOptions& options, device::COrvikCore& core,
+          const console::StderrPrompt& prompt) {
     if (options.raw) {
         return device::Succeeded(core.OpenLink(options.port));
     }
@@ -204,7 +205,7 @@ int RunVerb(const CliOptions& options) {
         return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
     }
 
-    StderrPrompt prompt;
+    console::StderrPrompt prompt;
     device::COrvikCore core;
     core.SetPrompt(&prompt);
     if (!Open(options, core, prompt)) {

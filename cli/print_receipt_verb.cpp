@@ -12,7 +12,7 @@
 
 #include "cli/cli_verbs.h"
 #include "cli/core_verb.h"
-#include "cli/stderr_prompt.h"
+#include "console/stderr_prompt.h"
 #include "cli/verb_arguments.h"
 #include "console/receipt_checks.h"
 #include "console/receipt_file.h"
@@ -205,9 +205,9 @@ console::PrintProgress TerminalProgress(std::size_t rows, int copies) {
     progress.rowSelected = [copy, copies, rows](std::size_t row) {
         std::fprintf(stderr, "\rline %zu of %zu, copy %d of %d", row + 1, rows, *copy, copies);
         std::fflush(stderr);
-        StderrPrompt::SetLineOpen(true);
+        console::StderrPrompt::SetLineOpen(true);
     };
-    progress.rowUnselected = [](std::size_t) { StderrPrompt::EndOpenLine(); };
+    progress.rowUnselected = [](std::size_t) { console::StderrPrompt::EndOpenLine(); };
     return progress;
 }
 

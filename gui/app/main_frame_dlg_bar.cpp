@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 
 #include "device/link/port_names.h"
-#include "gui/document/console_texts.h"
+#include "gui/controls/qt_text.h"
 #include "ui_connection_bar.h"
 
 namespace orvik::gui {
@@ -17,7 +17,7 @@ CMainFrameDlgBar::CMainFrameDlgBar(QWidget* parent, PortProbe probe)
     m_ui->operatorNameEdit->setMaxLength(kMaxOperatorNameLength);
     m_ui->passwordEdit->setMaxLength(kMaxPasswordLength);
     FillPortList();
-    m_strOperatorName = QString::fromUtf16(kDefaultOperatorName);
+    m_strOperatorName = LoadText(kStrDefaultOperatorName);
     m_strOperatorPassword.clear();
     WriteControls();
 }

@@ -7,6 +7,7 @@
 
 #include "console/receipt_checks.h"
 #include "console/receipt_file.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/move_cash_dlg.h"
 #include "gui/pages/tab_sales.h"
@@ -15,10 +16,6 @@
 
 namespace orvik::gui {
 namespace {
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::filesystem::path FilePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -195,8 +192,7 @@ void CTabSales::PrintReceipt() {
 }
 
 QString CTabSales::AskForFile(FileDialogRequest request) {
-    request.nameFilters = {Qt16(LoadString(kStrReceiptFilesFilter)),
-                           Qt16(LoadString(kStrAllFilesFilter))};
+    request.nameFilters = {LoadText(kStrReceiptFilesFilter), LoadText(kStrAllFilesFilter)};
     request.defaultSuffix = Qt16(kReceiptFileSuffix);
     return m_fileDialog(this, request);
 }
@@ -214,7 +210,7 @@ void CTabSales::SaveReceipt() {
         return;
     }
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
-                                     .title = Qt16(LoadString(kStrSaveReceiptTitle)),
+                                     .title = LoadText(kStrSaveReceiptTitle),
                                      .nameFilters = {},
                                      .defaultSuffix = {}});
     if (path.isEmpty()) {
@@ -239,7 +235,7 @@ void CTabSales::SaveReceipt() {
 void CTabSales::LoadReceipt() {
     EnsureWidgets();
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Open,
-                                     .title = Qt16(LoadString(kStrLoadReceiptTitle)),
+                                     .title = LoadText(kStrLoadReceiptTitle),
                                      .nameFilters = {},
                                      .defaultSuffix = {}});
     if (path.isEmpty()) {

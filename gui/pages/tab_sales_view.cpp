@@ -10,6 +10,7 @@
 #include <array>
 
 #include "console/running_total.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/tab_sales.h"
 #include "res/string_table.h"
@@ -25,14 +26,6 @@ constexpr std::array<Qt::Alignment, console::kColumnCount> kColumnAlignment{
     Qt::AlignLeft,  Qt::AlignLeft,    Qt::AlignHCenter, Qt::AlignRight,
     Qt::AlignRight, Qt::AlignHCenter, Qt::AlignHCenter, Qt::AlignHCenter,
     Qt::AlignLeft,  Qt::AlignRight,   Qt::AlignRight};
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string Std16(const QString& text) {
-    return text.toStdU16String();
-}
 
 // Shows a text in a field only when it differs, so that the caret stays where it is.
 void SetText(QLineEdit* field, const std::u16string& text) {
@@ -71,7 +64,7 @@ void CTabSales::SetUpList() {
     CAutoSizeListCtrl* list = m_ui->linesList;
     QStringList headings;
     for (int column = 0; column < static_cast<int>(console::kColumnCount); ++column) {
-        headings << Qt16(LoadString(kStrSalesColumnFirst + column));
+        headings << LoadText(kStrSalesColumnFirst + column);
     }
     list->SetColumns(headings);
     for (int column = 0; column < static_cast<int>(console::kColumnCount); ++column) {
