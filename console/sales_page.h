@@ -76,12 +76,15 @@ class SalesPage {
     CheckResult CheckBeforePrinting() const;
     PrintOutcome Print(IReceiptRegister& reg, const PrintProgress& progress);
 
-    // "Сохранить чек": what the file holds, and why it cannot be written (naming the row).
+    // "Сохранить чек": what the file holds (SaveReceiptFile refuses, naming the row and
+    // column, a text the file cannot carry).
     ReceiptFileContent FileContent() const;
-    // "Загрузить чек": the list emptied and the return box unlocked before the file is read...
+    // "Загрузить чек", once the file has been read: the list emptied and the return box
+    // unlocked...
     void ClearForLoading();
     // ...then what was read: rows, payments and return flag (locked when ticked), the line's
-    // fields cleared and the cash recalculated.
+    // fields cleared and the cash recalculated. A file that could not be read at all is not
+    // taken: the receipt on the page stays as it was.
     CheckResult TakeLoadedFile(const ReceiptFileLoad& load, IReceiptRegister* reg);
 
     SalesButtons Buttons(std::size_t selected) const;
