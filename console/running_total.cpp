@@ -52,6 +52,15 @@ std::vector<std::u16string> RunningTotalLines(const ReceiptPreview& preview, boo
         }
         lines.push_back(FormatMessage(kStrTotalSlotTax, {name, entry.rateText, money(tax)}));
     }
+    // A tax on winnings is taken off the amount due at the close, not added to it: the figure
+    // with the tax added would be another amount, and the register takes this one.
+    const std::int64_t winnings =
+        static_cast<std::int64_t>(totals.salesWinningsTax) - totals.returnsWinningsTax;
+    if (winnings != 0) {
+        lines.push_back(FormatMessage(
+            kStrTotalWinningsNote,
+            {money(winnings), money(preview.amountDue), money(preview.amountDue + 2 * winnings)}));
+    }
     if (preview.rowsLeftOut > 0) {
         lines.push_back(
             FormatMessage(kStrTotalRowsLeftOut,

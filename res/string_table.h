@@ -83,6 +83,7 @@ enum StringId : int {
     kStrReceiptFileWarnings = 1131,
     kStrReceiptRowPlace = 1132,
     kStrReceiptPaymentPlace = 1133,
+    kStrTotalWinningsNote = 1134,
     kStrPortOpenFailed = 3012,
     // Follow message 3012 after the system's reason: the remedy for a missing permission, and
     // a port held by another program.

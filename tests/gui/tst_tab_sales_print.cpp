@@ -126,6 +126,8 @@ void TestTabSalesPrint::aTaxOnWinningsIsTakenOffAsTheRegisterDoes() {
     QCOMPARE(sales.Text("cashEdit"), QStringLiteral("7.00"));
     QVERIFY2(sales.Totals().contains(QStringLiteral("Г Налог на выигрыш 30.00%: 3.00")),
              qPrintable(sales.Totals()));
+    QVERIFY2(sales.Totals().contains(QStringLiteral("он возьмет 7.00, а не 13.00")),
+             qPrintable(sales.Totals()));
     sales.Click("printButton");
     QVERIFY(sales.TakePrompts().isEmpty());
     const auto closed = sales.LastClosed();

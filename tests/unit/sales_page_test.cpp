@@ -324,6 +324,17 @@ TEST(SalesRunningTotal, TheAmountDueTaxesPerSlotAndTheChange) {
     EXPECT_EQ(lines().back(), u"Не хватает: 8.58. ЭККР не закроет такой чек.");
     page.form.compoundTax = true;
     EXPECT_EQ(lines().back(), orvik::LoadString(orvik::kStrTotalCompoundBox));
+    // A tax on winnings: the register takes it off, and the page says which amount it takes.
+    page.form.compoundTax = false;
+    page.form.divisible = false;
+    page.form.taxSlot1 = 4;
+    connected.Add(u"Ставка", u"1", u"10.00", u"3");
+    const std::vector<std::u16string> withWinnings = lines();
+    EXPECT_EQ(withWinnings.front(), u"К оплате: 105.58");
+    EXPECT_NE(std::find(withWinnings.begin(), withWinnings.end(),
+                        u"Налог на выигрыш 3.00 ЭККР вычитает из суммы чека: он возьмет 105.58, "
+                        u"а не 111.58 (сумма с прибавленным налогом)."),
+              withWinnings.end());
 }
 
 }  // namespace
