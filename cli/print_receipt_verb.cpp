@@ -12,13 +12,13 @@
 
 #include "cli/cli_verbs.h"
 #include "cli/core_verb.h"
-#include "console/stderr_prompt.h"
 #include "cli/verb_arguments.h"
 #include "console/receipt_checks.h"
 #include "console/receipt_file.h"
 #include "console/receipt_numbers.h"
 #include "console/receipt_printing.h"
 #include "console/receipt_total.h"
+#include "console/stderr_prompt.h"
 #include "device/orvik_core.h"
 #include "support/text_codec.h"
 
