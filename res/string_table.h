@@ -59,6 +59,14 @@ enum StringId : int {
     kStrReceiptFileWrongFieldCount = 1088,
     kStrReceiptFileFieldNotANumber = 1089,
     kStrReceiptFileTooLarge = 1090,
+    // The device settings page: what it says once the register has taken a setting.
+    kStrCutterSet = 1091,
+    kStrHeaderFooterSet = 1092,
+    kStrArticleModeSet = 1093,
+    kStrTaxCalculationSet = 1094,
+    kStrTaxPrintSet = 1095,
+    kStrMessageSetSet = 1096,
+    kStrDepartmentSet = 1097,
     // The receipt page: the tax-rate lists, the list's headings (11 in column order), the
     // file dialogs, the running total and the cash dialog.
     kStrNoTax = 1100,
@@ -89,6 +97,9 @@ enum StringId : int {
     // a port held by another program.
     kStrPortAccessRemedy = 3013,
     kStrPortBusy = 3014,
+    // Follows the system's reason when the port's link in the ports folder leads nowhere: %1
+    // is where it leads.
+    kStrPortLinkTargetMissing = 3015,
 
     // The console's window: title, connection bar checks, status bar, commands and menus.
     kStrConsoleTitle = 6000,

@@ -72,7 +72,10 @@ std::string DescribeOpenError(int err, const std::string& path) {
     std::error_code ec;
     const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
     if (err == ENOENT && !ec) {
-        reason += ": the link leads to " + target.string() + ", which does not exist";
+        std::u16string note = LoadString(kStrPortLinkTargetMissing);
+        const std::u16string where = support::FromUtf8(target.string());
+        note.replace(note.find(u"%1"), 2, where);
+        reason += ": " + support::ToUtf8(note);
     }
     if (err == EACCES || err == EPERM) {
         reason += ".\n" + support::ToUtf8(LoadString(kStrPortAccessRemedy));

@@ -48,6 +48,8 @@ CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
 
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
     log->SetColumns({LoadText(kStrTerminalLogColumn)});
+    // The list has no label of its own: its one column title names it.
+    log->setAccessibleName(LoadText(kStrTerminalLogColumn));
     log->setIconSize(QSize(16, 16));
     log->setSelectionMode(QAbstractItemView::ExtendedSelection);
     log->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -95,6 +95,7 @@ void ReceiptOfThreeLines(CMainFrame&, QWidget& page) {
 
 const std::vector<PageShot>& PageShots() {
     static const std::vector<PageShot> shots{
+        {"page-reports.png", 2, {}},
         {"receipt-page.png", 3, ReceiptOfThreeLines},
         {"page-terminal.png", 4, TerminalExchange},
     };
