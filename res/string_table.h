@@ -67,6 +67,31 @@ enum StringId : int {
     kStrTaxPrintSet = 1095,
     kStrMessageSetSet = 1096,
     kStrDepartmentSet = 1097,
+    // The receipt page: the tax-rate lists, the list's headings (11 in column order), the
+    // file dialogs, the running total and the cash dialog.
+    kStrNoTax = 1100,
+    kStrTaxKindIncluded = 1101,
+    kStrTaxKindAdded = 1102,
+    kStrTaxKindWinnings = 1103,
+    kStrSalesColumnFirst = 1104,  // to 1114
+    kStrSaveReceiptTitle = 1115,
+    kStrLoadReceiptTitle = 1116,
+    kStrReceiptFilesFilter = 1117,
+    kStrRowRefused = 1120,
+    kStrTotalDue = 1121,
+    kStrTotalSales = 1122,
+    kStrTotalReturns = 1123,
+    kStrTotalSlotTax = 1124,
+    kStrTotalPaid = 1125,
+    kStrTotalChange = 1126,
+    kStrTotalShort = 1127,
+    kStrTotalRowsLeftOut = 1128,
+    kStrTotalCompoundBox = 1129,
+    kStrTotalNoRegister = 1130,
+    kStrReceiptFileWarnings = 1131,
+    kStrReceiptRowPlace = 1132,
+    kStrReceiptPaymentPlace = 1133,
+    kStrTotalWinningsNote = 1134,
     kStrPortOpenFailed = 3012,
     // Follow message 3012 after the system's reason: the remedy for a missing permission, and
     // a port held by another program.
@@ -136,6 +161,33 @@ enum StringId : int {
     kStrHyperlinkFailed = 6198,
     kStrHyperlinkUnknownStatus = 6199,
     kStrHyperlinkStatusBase = 6200,
+    // The logo and footer page.
+    kStrLogoLoadFailed = 4300,
+    kStrLogoWrongFormat = 4301,
+    kStrLogoNoBits = 4302,
+    kStrLogoSendFailed = 4303,
+    kStrFooterSet = 4304,
+    kStrFooterEraseQuestion = 4305,
+    kStrFooterSetFailed = 4306,
+    kStrLineSpacingSet = 4307,
+    kStrLineSpacingFailed = 4308,
+    kStrDiscountPrintSet = 4309,
+    kStrDiscountPrintFailed = 4310,
+    kStrFooterLineEmpty = 4311,
+    // %1 the character.
+    kStrFooterLineNotInCodePage = 4313,
+    kStrFooterNeedsServiceLogin = 4314,
+    // The list's columns.
+    kStrFooterColumnText = 4315,
+    kStrFooterColumnJournal = 4316,
+    kStrFooterColumnFormat = 4317,
+    // The logo's file dialog.
+    kStrLogoOpenTitle = 4318,
+    kStrLogoBitmapFilter = 4319,
+    kStrLogoImageFilter = 4320,
+    kStrLogoAllFilesFilter = 4321,
+    // A line spacing in millimetres: %1 the number with three decimals.
+    kStrLineSpacingMillimetres = 4322,
 };
 
 }  // namespace orvik
