@@ -103,12 +103,14 @@ same_set "ports starting COM1" "orvik-cli ports" "$(grep '^COM1' <<<"$listed")" 
     "the completion of --port COM1" \
     "$(complete_line "$cli_completion" _orvik_cli "$cli" --port COM1)"
 
-# orvik-cli: print-receipt completes file names, and the values of its options.
+# orvik-cli: the verbs that read a file complete file names, and print-receipt its options'
+# values.
 touch "$work/lunch.check" "$work/lunch.txt" "$work/other.check"
-same_set "files" "the folder" "$work/lunch.check"$'\n'"$work/lunch.txt" \
-    "the completion of print-receipt" \
-    "$(complete_line "$cli_completion" _orvik_cli orvik-cli --port COM1 print-receipt \
-        "$work/lun")"
+for verb in print-receipt set-logo set-footer-lines; do
+    same_set "files" "the folder" "$work/lunch.check"$'\n'"$work/lunch.txt" \
+        "the completion of $verb" \
+        "$(complete_line "$cli_completion" _orvik_cli orvik-cli --port COM1 "$verb" "$work/lun")"
+done
 same_set "barcode types" "orvik-cli --help" "A"$'\n'"B"$'\n'"C" "the completion" \
     "$(complete_line "$cli_completion" _orvik_cli orvik-cli --port COM1 print-receipt \
         "$work/lunch.check" --barcode-type '')"
