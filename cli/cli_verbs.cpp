@@ -6,6 +6,7 @@
 
 #include "cli/core_verb.h"
 #include "cli/info_lines.h"
+#include "cli/port_verbs.h"
 #include "cli/stderr_prompt.h"
 #include "device/link/port_names.h"
 #include "device/orvik_core.h"
@@ -30,13 +31,6 @@ struct Verb {
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "orvik-cli: %s\n", message.c_str());
     return kExitUsage;
-}
-
-int ListPorts(const CliOptions&) {
-    for (const std::string& name : orvik::device::ListExistingPorts()) {
-        std::printf("%s\n", name.c_str());
-    }
-    return kExitOk;
 }
 
 // Each text as one line of the terminal page: ">" and the text, then every reply as received.
@@ -90,11 +84,8 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
 const std::map<std::string, Verb>& Verbs() {
     static const std::map<std::string, Verb> kVerbs = [] {
         std::map<std::string, Verb> verbs = {
-            {"ports",
-             {[](const CliOptions& o) {
-                  return o.arguments.empty() ? "" : "ports takes no arguments";
-              },
-              nullptr, ListPorts, false}},
+            {"ports", {CheckPortsArguments, nullptr, RunPorts, false}},
+            {"doctor", {CheckDoctorArguments, nullptr, RunDoctor, false}},
             {"info",
              {[](const CliOptions& o) -> std::string {
                   if (!o.arguments.empty()) {
