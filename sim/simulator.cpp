@@ -180,6 +180,39 @@ void Simulator::HangUp() {
     m_activity.WaitUntil([](const sim::Activity& a) { return a.hungUp; }, kRequestBound);
 }
 
+bool Simulator::Reconnect() {
+    if (!IsRunning()) {
+        return MakeLineAgain();
+    }
+    m_reconnectFailed.store(false, std::memory_order_release);
+    m_reconnectRequested.store(true, std::memory_order_release);
+    Signal(m_controlFd);
+    // MakeLineAgain marks the line up, or reports a failure by marking it hung up once more.
+    const bool done = m_activity.WaitUntil(
+        [this](const sim::Activity& a) {
+            return !a.hungUp || m_reconnectFailed.load(std::memory_order_acquire);
+        },
+        kRequestBound);
+    return done && !m_reconnectFailed.load(std::memory_order_acquire);
+}
+
+bool Simulator::MakeLineAgain() {
+    std::string error;
+    m_endpoint.Close();
+    if (!m_endpoint.Open(m_options.portName, &error)) {
+        m_lineUp = false;
+        m_tape.Note("-- the line could not be made again: " + error);
+        m_reconnectFailed.store(true, std::memory_order_release);
+        m_activity.SetHungUp(true);
+        return false;
+    }
+    m_cutter = CommandCutter();
+    m_lineUp = true;
+    m_tape.Note("-- line up again: " + m_endpoint.LinkPath() + " -> " + m_endpoint.SlavePath());
+    m_activity.SetHungUp(false);
+    return true;
+}
+
 void Simulator::Run() {
     for (;;) {
         // Once the line is hung up only the events are watched (poll skips a negative fd).
@@ -200,6 +233,9 @@ void Simulator::Run() {
             Drain(m_controlFd);
             if (m_hangUpRequested.exchange(false) && m_lineUp) {
                 HangUpLine("hang-up");
+            }
+            if (m_reconnectRequested.exchange(false)) {
+                MakeLineAgain();
             }
         }
         if (!m_lineUp) {
@@ -281,6 +317,13 @@ void Simulator::OnCommand(const std::vector<std::uint8_t>& bytes) {
         case FaultDecision::Kind::HangUp:
             HangUpLine("hang-up at this command");
             return;
+        case FaultDecision::Kind::DropReply: {
+            const Replies replies = Execute(text);
+            for (const std::u16string& reply : replies) {
+                m_tape.Note(u"-- answer lost: " + reply);
+            }
+            return;
+        }
         case FaultDecision::Kind::Status: {
             Replies replies{fault.status};
             if (fault.thenReady) {
