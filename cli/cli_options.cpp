@@ -28,6 +28,14 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             if (!takeValue(arg, options.password)) {
                 return std::nullopt;
             }
+        } else if (arg == "--trace") {
+            if (!takeValue(arg, options.tracePath)) {
+                return std::nullopt;
+            }
+            if (options.tracePath.empty()) {
+                *error = "--trace needs a file name";
+                return std::nullopt;
+            }
         } else if (arg == "--raw") {
             options.raw = true;
         } else if (arg.rfind("--", 0) == 0 && arg != "--help") {
@@ -47,16 +55,21 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
 }
 
 const char* CliUsage() {
-    return "Usage: orvik-cli [--port COMn] [--operator NAME] [--password TEXT] [--raw] VERB\n"
-           "                 [ARGUMENTS]\n"
+    return "Usage: orvik-cli [--port COMn] [--operator NAME] [--password TEXT] [--raw]\n"
+           "                 [--trace FILE] VERB [ARGUMENTS]\n"
            "\n"
-           "Every verb but ports first connects as the console does: it wakes the register,\n"
-           "logs the operator in and reads the register's configuration; it disconnects at\n"
-           "the end. The register's messages are printed on standard error, and a question\n"
+           "Every verb but ports and doctor first connects as the console does: it wakes\n"
+           "the register, logs the operator in and reads the register's configuration; it\n"
+           "disconnects at the end. The register's messages are printed on standard error, and a question\n"
            "(Retry or Cancel) is answered Cancel.\n"
            "\n"
            "Verbs:\n"
-           "  ports                 print the COM names that exist, one per line\n"
+           "  ports [--long]        print the COM names that exist, one per line; --long adds\n"
+           "                        the device and, for a USB adapter, its product and serial\n"
+           "  doctor [--port COMn] [--json]\n"
+           "                        check each port (or the one given) from its name to the\n"
+           "                        register's answer, with a remedy on every failed line;\n"
+           "                        exit 0 when a register answered\n"
            "  info                  print what the register reported at connect, one\n"
            "                        \"name: value\" per line (identification, clock, key,\n"
            "                        software, currency, counters, family and model, and one\n"
@@ -126,6 +139,8 @@ const char* CliUsage() {
            "  --password TEXT       the operator's password (default none)\n"
            "  --raw                 send only: open the port without waking the register or\n"
            "                        logging in\n"
+           "  --trace FILE          write every frame both ways, the wake-up bytes, rate and\n"
+           "                        DTR changes and the hang-up to FILE, one line each\n"
            "  --help                this text\n"
            "\n"
            "COM names resolve through the ports folder ($ORVIK_PORTS_DIR, else\n"
@@ -133,7 +148,11 @@ const char* CliUsage() {
            "Otherwise COM1-COM4 are /dev/ttyS0-3, COM5-COM14 /dev/ttyUSB0-9 and\n"
            "COM15-COM24 /dev/ttyACM0-9.\n"
            "\n"
-           "Exit status: 0 success, 1 the register or the link failed, 2 usage error.\n";
+           "Exit status: 0 success, 1 the register or the link failed, 2 usage error,\n"
+           "3 print-receipt cannot tell whether the register registered the receipt (its\n"
+           "close got no answer; the next connect to the register settles it), 130 or 143\n"
+           "ended by SIGINT or SIGTERM (the exchange in flight finishes, a receipt opened\n"
+           "and not yet closing is cancelled, the port is closed).\n";
 }
 
 }  // namespace orvik::cli

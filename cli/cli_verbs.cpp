@@ -6,6 +6,7 @@
 
 #include "cli/core_verb.h"
 #include "cli/info_lines.h"
+#include "cli/interrupt.h"
 #include "cli/port_verbs.h"
 #include "cli/stderr_prompt.h"
 #include "device/link/port_names.h"
@@ -38,6 +39,9 @@ int UsageError(const std::string& message) {
 int SendTexts(const CliOptions& options, device::COrvikCore& core) {
     bool allReady = true;
     for (const std::string& text : options.arguments) {
+        if (Interrupted()) {
+            break;
+        }
         if (text.empty()) {
             continue;
         }
@@ -154,15 +158,16 @@ int RunVerb(const CliOptions& options) {
     device::COrvikCore core;
     core.SetPrompt(&prompt);
     if (!Open(options, core, prompt)) {
-        return kExitFailed;
+        return Interrupted() ? InterruptExitStatus() : kExitFailed;
     }
-    const int status = verb.run(options, core);
+    const int status = Interrupted() ? kExitFailed : verb.run(options, core);
+    // Disconnect cancels a receipt left open, also one a signal stopped.
     if (options.raw) {
         core.StopReceiverAndClosePort();
     } else {
         core.Disconnect();
     }
-    return status;
+    return Interrupted() ? InterruptExitStatus() : status;
 }
 
 }  // namespace orvik::cli

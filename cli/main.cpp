@@ -5,6 +5,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_verbs.h"
+#include "cli/interrupt.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvik-cli: %s\n\n%s", error.c_str(), orvik::cli::CliUsage());
         return orvik::cli::kExitUsage;
     }
+    orvik::cli::CatchInterrupts();
     return orvik::cli::RunVerb(*options);
 }
