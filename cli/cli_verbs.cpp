@@ -8,6 +8,7 @@
 #include "cli/info_lines.h"
 #include "cli/interrupt.h"
 #include "cli/port_verbs.h"
+#include "cli/receipt_outcome_verbs.h"
 #include "cli/stderr_prompt.h"
 #include "device/link/port_names.h"
 #include "device/orvik_core.h"
@@ -73,6 +74,7 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
     cli::AddReportVerbs(table);
     cli::AddSettingsVerbs(table);
     cli::AddReceiptVerbs(table);
+    AddReceiptOutcomeVerbs(table);
     for (const auto& entry : table) {
         // A copy each lambda keeps (clang 14 cannot capture a structured binding).
         const cli::CoreVerb prepare = entry.second;

@@ -9,6 +9,8 @@
 #include <optional>
 
 #include "cli/core_verb.h"
+#include "cli/interrupt.h"
+#include "cli/receipt_outcome_verbs.h"
 #include "cli/verb_arguments.h"
 #include "console/receipt_file.h"
 #include "console/receipt_numbers.h"
@@ -224,9 +226,14 @@ int PrintFile(const PrintOptions& options, const console::ReceiptFileLoad& load,
                 Utf8(cash).c_str());
     std::fflush(stdout);
 
-    const console::PrintOutcome outcome = console::PrintReceipt(reg, load.rows, request);
-    std::printf("copiesPrinted: %d of %d\n", outcome.copiesPrinted, options.copies);
-    return outcome.copiesPrinted == options.copies ? 0 : 1;
+    console::PrintProgress progress;
+    // A signal lets the command in flight finish and starts nothing new; the receipt left open
+    // is cancelled by the disconnect.
+    progress.stopRequested = [] { return Interrupted(); };
+    const console::PrintOutcome outcome = console::PrintReceipt(reg, load.rows, request, progress);
+    std::printf("copiesPrinted: %d of %d\n%s\n", outcome.copiesPrinted, options.copies,
+                OutcomeLine(outcome).c_str());
+    return PrintExitStatus(outcome, options.copies);
 }
 
 VerbPlan PrintReceiptVerb(const std::vector<std::string>& arguments) {

@@ -31,6 +31,21 @@ enum StringId : int {
     kStrReceiptLineTooLongToSave = 1070,
     kStrReceiptTooManyRowsToSave = 1071,
     kStrPortOpenFailed = 3012,
+    // A receipt whose close got no answer: %1 is the register's receipt number.
+    kStrReceiptRegistered = 3100,
+    kStrReceiptNotRegistered = 3101,
+    kStrReceiptOutcomePending = 3102,
+    kStrReceiptOutcomeUnknowable = 3103,
+    kStrLeftOpenReceiptCancelled = 3104,
+    // %1 is the system's reason.
+    kStrLinkEnded = 3105,
+    kStrFallbackRateRefused = 3106,
+    // The protocol trace: the menu item, the file dialog's title, a file that cannot be
+    // written (%1 the reason) and the status line while it runs (%1 the file).
+    kStrTraceMenuItem = 3107,
+    kStrTraceFileTitle = 3108,
+    kStrTraceCannotStart = 3109,
+    kStrTraceRunning = 3110,
 };
 
 }  // namespace orvik
