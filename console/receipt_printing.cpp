@@ -1,10 +1,10 @@
 #include "console/receipt_printing.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <limits>
 
 #include "console/receipt_numbers.h"
+#include "console/receipt_total.h"
 
 namespace orvik::console {
 
@@ -62,7 +62,9 @@ enum class CopyResult { Registered, RegisteredUnanswered, Failed, Stopped };
 
 CopyResult PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
                      const PrintRequest& request, const PrintProgress& progress,
-                     device::CloseOutcome& lastClose) {
+                     PrintOutcome& outcome) {
+    device::CloseOutcome& lastClose = outcome.lastClose;
+    Payments& handed = outcome.lastPayments;
     lastClose = {};
     if (request.receiptNumber > 0) {
         reg.SetReceiptNumber(request.receiptNumber);
@@ -96,6 +98,7 @@ CopyResult PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
     if (request.compoundTaxBox) {
         payments = Payments{Clamp32(reg.CurrentAmountDue()), 0, 0, 0};
     }
+    handed = payments;
     std::int32_t total = 0;
     const bool closed = device::Succeeded(reg.CloseReceipt(
         payments.cash, payments.payment1, payments.payment2, payments.payment3, total));
@@ -119,7 +122,7 @@ CopyResult PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
 
 Payments ReadPayments(const PrintRequest& request) {
     const int decimals = request.moneyDecimals;
-    return Payments{Clamp32(std::llabs(MoneyTextToUnits(request.cash, decimals))),
+    return Payments{MoneyToMinorUnits(request.cash, decimals),
                     MoneyToMinorUnits(request.payment1, decimals),
                     MoneyToMinorUnits(request.payment2, decimals),
                     MoneyToMinorUnits(request.payment3, decimals)};
@@ -133,10 +136,27 @@ std::u16string BarcodeText(int barcodeType, std::u16string_view barcode) {
 PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
                           const PrintRequest& request, const PrintProgress& progress) {
     PrintOutcome outcome;
+    if (request.rowLimits) {
+        outcome.refusedRow = CheckRows(rows, *request.rowLimits);
+    }
+    if (!outcome.refusedRow && !request.compoundTaxBox) {
+        const std::int64_t due = ComputeReceiptTotal(rows, request.moneyDecimals, &reg);
+        outcome.refusedPayments =
+            PlanPayments(
+                due,
+                PaymentTexts{request.cash, {request.payment1, request.payment2, request.payment3}},
+                request.moneyDecimals)
+                .failure;
+    }
+    if (outcome.refusedRow || outcome.refusedPayments) {
+        outcome.failed = true;
+        outcome.copiesRemaining = std::max(request.copies, 1);
+        return outcome;
+    }
     int remaining = request.copies;
     while (remaining > 0 && !outcome.failed && !outcome.stopped) {
         Notify(progress.copiesRemaining, remaining);
-        const CopyResult copy = PrintCopy(reg, rows, request, progress, outcome.lastClose);
+        const CopyResult copy = PrintCopy(reg, rows, request, progress, outcome);
         if (copy == CopyResult::Stopped) {
             outcome.stopped = true;
             break;

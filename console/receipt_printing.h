@@ -3,9 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
+#include "console/receipt_checks.h"
 #include "console/receipt_register.h"
 #include "console/receipt_row.h"
 
@@ -13,14 +15,18 @@ namespace orvik::console {
 
 // Printing a composed receipt: the sequence of device-core operations per copy, from the
 // receipt number to the close, and the count-down of the copies still to print. The caller
-// has checked the page's fields; the core shows the register's errors itself.
+// has checked the page's fields (CheckPrintScope); printing itself refuses, before anything
+// is sent, payments that PlanPayments refuses and, when the register's limits are given, rows
+// that CheckRow refuses. The core shows the register's errors itself.
 
 // The page's fields that printing reads.
 struct PrintRequest {
     int copies = 1;                  // "Напечатать чек", 1 to 100
     std::int32_t receiptNumber = 0;  // set before every copy when above 0
     std::int32_t tapeMode = 0;       // 0 ordinary, 1 continuous tape
-    std::u16string cash;             // money texts; a negative cash is paid as its amount
+    // Money texts. A negative cash is paid as its amount only on a refund (the receipt's
+    // amount due below 0), where it is the cash paid back; see PlanPayments.
+    std::u16string cash;
     std::u16string payment1;
     std::u16string payment2;
     std::u16string payment3;
@@ -30,6 +36,8 @@ struct PrintRequest {
     int barcodeType = 0;     // 0 CODEA, 1 CODEB, 2 CODEC
     std::u16string barcode;  // printed when not empty
     int moneyDecimals = 2;
+    // The connected register's limits: when given, every row goes through CheckRow first.
+    std::optional<ItemLimits> rowLimits;
 };
 
 // What the page shows while printing. Every member may be empty.
@@ -56,15 +64,14 @@ struct PrintOutcome {
     bool stopped = false;  // a stop request ended the printing
     // The close of the last copy started; None when that copy ended before its close.
     device::CloseOutcome lastClose;
+    // Set when the rows or the payments were refused: nothing was sent.
+    std::optional<RowFailure> refusedRow;
+    CheckResult refusedPayments;
+    // What the last close was handed, in minor units.
+    Payments lastPayments;
 };
 
-// The payments handed to CloseReceipt, in minor units.
-struct Payments {
-    std::int32_t cash = 0;
-    std::int32_t payment1 = 0;
-    std::int32_t payment2 = 0;
-    std::int32_t payment3 = 0;
-};
+// The payments of the request in minor units, signed as their texts are.
 Payments ReadPayments(const PrintRequest& request);
 
 // The text for PrintBarcode: "g", "h" or "i" for the code set, then the barcode.

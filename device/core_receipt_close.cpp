@@ -17,8 +17,9 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
     }
     const orvik::device::ClosePlan plan = orvik::device::PlanReceiptClose(
         receiptTotals, printerInfo.taxSlots, cash, payment1, payment2, payment3);
-    if (plan.paidShort) {
-        lastMessage = orvik::LoadString(orvik::kStrPaymentTooSmall);
+    if (plan.paidShort || plan.paymentsWrong) {
+        lastMessage = orvik::LoadString(plan.paidShort ? orvik::kStrPaymentTooSmall
+                                                       : orvik::kStrClosePaymentsWrong);
         if (showMessages == 1) {
             ShowWarning(lastMessage);
         }

@@ -13,6 +13,12 @@ std::u16string LoadString(int id);
 
 // Ids the code refers to by name.
 enum StringId : int {
+    // The receipt page's checks of an item (the ids the page's messages have always had).
+    kStrItemNameEmpty = 140,
+    kStrDiscountIncomplete = 141,
+    kStrSameTaxTwice = 142,
+    kStrItemPriceWrong = 161,
+    kStrTaxKindsDiffer = 162,
     kStrNoAnswer = 1003,
     kStrPasswordRefused = 1004,
     kStrTaxLetters = 1017,
@@ -30,6 +36,25 @@ enum StringId : int {
     kStrReceiptTextNotInCodePage = 1069,
     kStrReceiptLineTooLongToSave = 1070,
     kStrReceiptTooManyRowsToSave = 1071,
+    // Receipt items and payments refused before anything is sent; %1, %2 ... are values.
+    kStrItemTextBreaksFormat = 1072,
+    kStrItemTextNotPrintable = 1073,
+    kStrQuantityNotPositive = 1074,
+    kStrPieceQuantityNotWhole = 1075,
+    kStrWeightTooFine = 1076,
+    kStrMoneyTooManyDecimals = 1077,
+    kStrTaxSlotMissing = 1078,
+    kStrDiscountAboveLine = 1079,
+    // The field-format messages of the page's fields.
+    kStrFieldNotInteger = 1080,
+    kStrFieldIntegerRange = 1081,
+    kStrFieldTooLong = 1082,
+    kStrPaymentNotANumber = 1083,
+    kStrPaymentNegative = 1084,
+    kStrPaymentTooLarge = 1085,
+    kStrPaymentsExceedTotal = 1086,
+    // The device core's refusal of a close whose payments are below 0 or overpay the receipt.
+    kStrClosePaymentsWrong = 1087,
     kStrPortOpenFailed = 3012,
     // A receipt whose close got no answer: %1 is the register's receipt number.
     kStrReceiptRegistered = 3100,

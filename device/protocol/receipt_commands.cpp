@@ -226,7 +226,18 @@ ClosePlan PlanReceiptClose(ReceiptTotals& totals, const TaxTable& slots, std::in
     } else if (paid < plan.due) {
         plan.paidShort = true;
         return plan;
-    } else if (plan.cash < 0) {
+    }
+    // A payment below 0 would reach the register as a 32-bit wrap-around, and payments 1 to 3
+    // above the amount due as change the drawer never took in. Only a refund's cash is given
+    // below 0: it is the cash paid back, and the register is told its amount.
+    const bool refund = plan.due < 0;
+    const bool cashWrong = plan.cash < 0 && !refund;
+    if (payment1 < 0 || payment2 < 0 || payment3 < 0 || cashWrong ||
+        (refund && others > -plan.due)) {
+        plan.paymentsWrong = true;
+        return plan;
+    }
+    if (plan.cash < 0) {
         plan.cash = Narrow(-static_cast<std::int64_t>(plan.cash));
     }
 

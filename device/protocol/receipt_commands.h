@@ -77,8 +77,11 @@ struct ClosePlan {
     std::int32_t payment2 = 0;
     std::int32_t payment3 = 0;
     bool paidShort = false;  // the payments do not cover the amount due: nothing is sent
+    // A payment below 0, or payments 1 to 3 above the amount due (the cash would be below
+    // 0): nothing is sent. Only a refund's cash may be given below 0: it is paid back.
+    bool paymentsWrong = false;
     bool noPayment = false;  // all four payments are 0
-    std::u16string command;  // "COMP" and six ten-digit fields; empty when paidShort
+    std::u16string command;  // "COMP" and six ten-digit fields; empty when refused
 };
 ClosePlan PlanReceiptClose(ReceiptTotals& totals, const TaxTable& slots, std::int32_t cash,
                            std::int32_t payment1, std::int32_t payment2, std::int32_t payment3);

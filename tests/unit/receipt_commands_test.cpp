@@ -248,6 +248,24 @@ TEST(ReceiptClose, ReturnsArePaidOutInPositiveCash) {
     EXPECT_EQ(Utf8(plan.command), "COMP" + Zeros(10) + "0000000400" + Zeros(30) + "0000000400");
 }
 
+// Payments the register would have taken as a 32-bit wrap-around or as change it never took
+// in are refused before anything is sent; only a refund's cash is paid back.
+TEST(ReceiptClose, NegativePaymentsAndOverpaymentsByOtherFormsAreRefused) {
+    struct Case {
+        std::int32_t sales, returns, cash, payment1, payment2, payment3;
+    };
+    for (const Case& c : {Case{350, 0, 850, -500, 0, 0}, Case{350, 0, 0, 0, 0, -5},
+                          Case{350, 0, -99999550, 99999900, 0, 0}, Case{350, 0, 0, 351, 0, 0},
+                          Case{0, 400, -900, 0, 500, 0}}) {
+        ReceiptTotals totals = Sales(c.sales);
+        totals.returnsSum = c.returns;
+        const ClosePlan plan =
+            PlanReceiptClose(totals, TaxTable{}, c.cash, c.payment1, c.payment2, c.payment3);
+        EXPECT_TRUE(plan.paymentsWrong || plan.paidShort) << c.cash << " " << c.payment1;
+        EXPECT_TRUE(plan.command.empty()) << Utf8(plan.command);
+    }
+}
+
 TEST(ReceiptAuxiliaryCommands, OpenBarcodeCompoundTaxAndCash) {
     EXPECT_EQ(Utf8(BuildOpenCommand(0)), "PREPСЕ");
     EXPECT_EQ(Utf8(BuildOpenCommand(1)), "PREPСЕРВІС");

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "console/receipt_printing.h"
+#include "res/string_table.h"
 #include "tests/unit/print_helpers.h"
 #include "tests/unit/recording_register.h"
 
@@ -178,14 +179,62 @@ TEST_F(ReceiptPrintingTest, CompoundTaxCommandComesDirectlyBeforeItsLine) {
 }
 
 TEST_F(ReceiptPrintingTest, PaymentsFromTheFields) {
-    request.cash = u"-2.00";
+    request.cash = u"0.25";
     request.payment1 = u"1,5";
     request.payment2 = u"";
     request.payment3 = u"0.25";
     Print({Row(u"A", u"1")});
-    EXPECT_EQ(DeviceCalls().back(), "COMP 200 150 0 25");
+    EXPECT_EQ(DeviceCalls().back(), "COMP 25 150 0 25");
     EXPECT_EQ(Utf8(BarcodeText(0, u"42")), "g42");
     EXPECT_EQ(Utf8(BarcodeText(2, u"42")), "i42");
+}
+
+// A sale of 2.00 paid with payments the register would have turned into change it never took
+// in, or into a 32-bit wrap-around: nothing is sent and the count-down is left as it was.
+TEST_F(ReceiptPrintingTest, NegativeOrOverpaidPaymentsSendNothing) {
+    struct Case {
+        const char16_t* cash;
+        const char16_t* payment1;
+        const char16_t* payment2;
+        ReceiptField field;
+    };
+    for (const Case& c : {Case{u"-2.00", u"", u"", ReceiptField::Cash},
+                          Case{u"0.00", u"5.00", u"", ReceiptField::Payment1},
+                          Case{u"3.00", u"", u"-1.00", ReceiptField::Payment2}}) {
+        reg.calls.clear();
+        request.copies = 3;
+        request.cash = c.cash;
+        request.payment1 = c.payment1;
+        request.payment2 = c.payment2;
+        const PrintOutcome outcome = Print({Row(u"A", u"1")});
+        EXPECT_TRUE(outcome.failed);
+        ASSERT_TRUE(outcome.refusedPayments) << Utf8(c.cash);
+        EXPECT_EQ(outcome.refusedPayments->field, c.field);
+        EXPECT_EQ(outcome.copiesPrinted, 0);
+        EXPECT_EQ(outcome.copiesRemaining, 3);
+        EXPECT_TRUE(reg.calls.empty()) << reg.calls.front();
+    }
+}
+
+// A receipt of returns only: the page shows the cash paid back with a minus sign; the core
+// is handed it signed and tells the register its amount.
+TEST_F(ReceiptPrintingTest, ARefundsCashIsHandedOnSigned) {
+    request.cash = u"-2.00";
+    const PrintOutcome outcome = Print({Row(u"A", u"1", true)});
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_EQ(DeviceCalls().back(), "COMP -200 0 0 0");
+    EXPECT_EQ(outcome.lastPayments.cash, -200);
+}
+
+TEST_F(ReceiptPrintingTest, WithTheRegistersLimitsARefusedRowSendsNothing) {
+    ReceiptRow halfPiece = Row(u"B", u"1");
+    halfPiece[kColQuantity] = u"1.5";
+    request.rowLimits = ItemLimits{};
+    const PrintOutcome outcome = Print({Row(u"A", u"1"), halfPiece});
+    ASSERT_TRUE(outcome.refusedRow);
+    EXPECT_EQ(outcome.refusedRow->row, 1u);
+    EXPECT_EQ(outcome.refusedRow->failure.messageId, orvik::kStrPieceQuantityNotWhole);
+    EXPECT_TRUE(reg.calls.empty());
 }
 
 TEST_F(ReceiptPrintingTest, CompoundTaxBoxPaysTheAmountDueInCash) {

@@ -1,0 +1,471 @@
+#include "console/receipt_checks.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "console/receipt_numbers.h"
+#include "res/string_table.h"
+#include "support/text_codec.h"
+
+namespace orvik::console {
+namespace {
+
+using orvik::device::LineDiscount;
+
+// Field limits of the receipt page.
+constexpr std::size_t kQuantityLength = 7;
+constexpr std::size_t kMoneyLength = 10;
+constexpr std::size_t kDiscountNameLength = 13;
+constexpr std::size_t kBarcodeLength = 17;
+constexpr std::int32_t kMaxReceiptNumber = 99999;
+constexpr std::int32_t kMaxPrintCount = 100;
+constexpr int kQuantityDecimals = 3;
+
+std::u16string Number(std::int64_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+CheckFailure Fail(ReceiptField field, int id,
+                  std::initializer_list<std::u16string> arguments = {}) {
+    return CheckFailure{field, id, FormatMessage(id, arguments)};
+}
+
+bool IsSpace(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f';
+}
+
+std::u16string_view Trim(std::u16string_view text) {
+    while (!text.empty() && IsSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// The number of decimals a number text carries once trailing zeros are dropped: "3.50" has 1,
+// "3.505" has 3, "12" has 0.
+int SignificantDecimals(std::u16string_view text) {
+    text = Trim(text);
+    const std::size_t point = text.find_first_of(u".,");
+    if (point == std::u16string_view::npos) {
+        return 0;
+    }
+    std::u16string_view fraction = text.substr(point + 1);
+    while (!fraction.empty() && fraction.back() == u'0') {
+        fraction.remove_suffix(1);
+    }
+    return static_cast<int>(fraction.size());
+}
+
+// A number text as a whole, or empty (which the page reads as 0).
+bool IsNumberOrEmpty(std::u16string_view text) {
+    return Trim(text).empty() || ReadDecimal(text).complete;
+}
+
+CheckResult TooLong(ReceiptField field, std::u16string_view text, std::size_t limit) {
+    if (text.size() > limit) {
+        return Fail(field, kStrFieldTooLong, {Number(static_cast<std::int64_t>(limit))});
+    }
+    return std::nullopt;
+}
+
+CheckResult OutOfRange(ReceiptField field, std::int64_t value, std::int64_t low,
+                       std::int64_t high) {
+    if (value < low || value > high) {
+        return Fail(field, kStrFieldIntegerRange, {Number(low), Number(high)});
+    }
+    return std::nullopt;
+}
+
+CheckResult NotInteger(ReceiptField field, std::u16string_view text) {
+    if (!IsInteger(text)) {
+        return Fail(field, kStrFieldNotInteger);
+    }
+    return std::nullopt;
+}
+
+// Step 1 of the item and print scopes.
+CheckResult CheckIntegers(std::u16string_view article, const FormFields& form) {
+    if (auto failure = NotInteger(ReceiptField::Article, article)) {
+        return failure;
+    }
+    if (auto failure = NotInteger(ReceiptField::PrintCount, form.printCount)) {
+        return failure;
+    }
+    return NotInteger(ReceiptField::ReceiptNumber, form.receiptNumber);
+}
+
+CheckResult CheckLengthsAndRanges(const ItemFields& item, const FormFields& form,
+                                  const ItemLimits& limits) {
+    const std::size_t nameLength = static_cast<std::size_t>(std::max(limits.maxNameLength, 0));
+    if (auto failure = TooLong(ReceiptField::Name, item.name, nameLength)) {
+        return failure;
+    }
+    if (auto failure = TooLong(ReceiptField::Quantity, item.quantity, kQuantityLength)) {
+        return failure;
+    }
+    if (auto failure = TooLong(ReceiptField::Price, item.price, kMoneyLength)) {
+        return failure;
+    }
+    if (auto failure =
+            OutOfRange(ReceiptField::Article, ReadInteger(item.article), 1, limits.maxArticle)) {
+        return failure;
+    }
+    if (auto failure =
+            TooLong(ReceiptField::DiscountName, item.discountName, kDiscountNameLength)) {
+        return failure;
+    }
+    if (auto failure = TooLong(ReceiptField::DiscountAmount, item.discountAmount, kMoneyLength)) {
+        return failure;
+    }
+    if (auto failure = OutOfRange(ReceiptField::ReceiptNumber, ReadInteger(form.receiptNumber), 0,
+                                  kMaxReceiptNumber)) {
+        return failure;
+    }
+    return TooLong(ReceiptField::Barcode, form.barcode, kBarcodeLength);
+}
+
+// Steps 3 to 6: the page's own messages.
+CheckResult CheckPageRules(const ItemFields& item, const ItemLimits& limits) {
+    if (Trim(item.name).empty()) {
+        return Fail(ReceiptField::Name, kStrItemNameEmpty);
+    }
+    if (!IsNumberOrEmpty(item.price) || ReadDecimal(item.price).millionths < 0) {
+        return Fail(ReceiptField::Price, kStrItemPriceWrong);
+    }
+    if (item.discountKind != 0) {
+        const DecimalNumber amount = ReadDecimal(item.discountAmount);
+        if (Trim(item.discountName).empty()) {
+            return Fail(ReceiptField::DiscountName, kStrDiscountIncomplete);
+        }
+        if (!amount.complete || amount.millionths <= 0) {
+            return Fail(ReceiptField::DiscountAmount, kStrDiscountIncomplete);
+        }
+    }
+    if (item.taxSlot1 != 0 && item.taxSlot1 == item.taxSlot2) {
+        return Fail(ReceiptField::TaxRate2, kStrSameTaxTwice);
+    }
+    if (item.taxSlot1 != 0 && item.taxSlot2 != 0 && limits.registerKnown &&
+        orvik::device::IsTaxSlot(item.taxSlot1) && orvik::device::IsTaxSlot(item.taxSlot2)) {
+        const auto& slots = limits.taxSlots;
+        if (slots[static_cast<std::size_t>(item.taxSlot1 - 1)].kind !=
+            slots[static_cast<std::size_t>(item.taxSlot2 - 1)].kind) {
+            return Fail(ReceiptField::TaxRate2, kStrTaxKindsDiffer);
+        }
+    }
+    return std::nullopt;
+}
+
+CheckResult CheckText(ReceiptField field, std::u16string_view text) {
+    for (const char16_t ch : text) {
+        if (ch == u';' || ch < 0x20 || ch == 0x7F) {
+            return Fail(field, kStrItemTextBreaksFormat, {std::u16string(text)});
+        }
+    }
+    if (!std::all_of(text.begin(), text.end(), ReceiptTextCharOk)) {
+        return Fail(field, kStrItemTextNotPrintable, {std::u16string(text)});
+    }
+    return std::nullopt;
+}
+
+CheckResult CheckQuantity(const ItemFields& item, const ItemLimits& limits) {
+    const DecimalNumber quantity = ReadDecimal(item.quantity);
+    if (!quantity.complete || quantity.millionths <= 0) {
+        return Fail(ReceiptField::Quantity, kStrQuantityNotPositive, {item.quantity});
+    }
+    const int decimals = SignificantDecimals(item.quantity);
+    if (!item.divisible && decimals > 0) {
+        return Fail(ReceiptField::Quantity, kStrPieceQuantityNotWhole, {item.quantity});
+    }
+    if (item.divisible && (decimals > kQuantityDecimals || quantity.millionths < 1000)) {
+        return Fail(ReceiptField::Quantity, kStrWeightTooFine, {item.quantity});
+    }
+    if (QuantityToUnits(item.quantity, item.divisible) > limits.maxQuantity) {
+        return Fail(ReceiptField::Quantity, kStrLineQuantityTooLarge);
+    }
+    return std::nullopt;
+}
+
+CheckResult TooManyDecimals(ReceiptField field, std::u16string_view text, int moneyDecimals) {
+    if (SignificantDecimals(text) > moneyDecimals) {
+        return Fail(field, kStrMoneyTooManyDecimals,
+                    {std::u16string(Trim(text)), Number(moneyDecimals)});
+    }
+    return std::nullopt;
+}
+
+CheckResult CheckTaxSlot(ReceiptField field, int slot, const ItemLimits& limits) {
+    if (slot == 0) {
+        return std::nullopt;
+    }
+    if (!orvik::device::IsTaxSlot(slot) ||
+        (limits.registerKnown && !TaxSlotProgrammed(limits, slot))) {
+        return Fail(field, kStrTaxSlotMissing, {Number(slot)});
+    }
+    return std::nullopt;
+}
+
+// Steps 7 to 11: what the register would otherwise register wrongly or not as shown.
+CheckResult CheckRegistrable(const ItemFields& item, const ItemLimits& limits) {
+    if (auto failure = CheckText(ReceiptField::Name, item.name)) {
+        return failure;
+    }
+    if (item.discountKind != 0) {
+        if (auto failure = CheckText(ReceiptField::DiscountName, item.discountName)) {
+            return failure;
+        }
+    }
+    if (auto failure = CheckQuantity(item, limits)) {
+        return failure;
+    }
+    const int decimals = limits.moneyDecimals;
+    if (auto failure = TooManyDecimals(ReceiptField::Price, item.price, decimals)) {
+        return failure;
+    }
+    if (item.discountKind != 0) {
+        if (auto failure =
+                TooManyDecimals(ReceiptField::DiscountAmount, item.discountAmount, decimals)) {
+            return failure;
+        }
+    }
+    if (auto failure = CheckTaxSlot(ReceiptField::TaxRate1, item.taxSlot1, limits)) {
+        return failure;
+    }
+    if (auto failure = CheckTaxSlot(ReceiptField::TaxRate2, item.taxSlot2, limits)) {
+        return failure;
+    }
+
+    const std::int64_t price = MoneyTextToUnits(item.price, decimals);
+    const std::int64_t discount =
+        item.discountKind != 0 ? MoneyTextToUnits(item.discountAmount, decimals) : 0;
+    const std::int64_t limit = orvik::device::kMaxLineFieldValue;
+    const std::int32_t quantity = QuantityToUnits(item.quantity, item.divisible);
+    const std::int64_t lineSum =
+        price > limit
+            ? price
+            : orvik::device::LineSum(quantity, static_cast<std::int32_t>(price), item.divisible);
+    if (item.discountKind == 1 && discount > lineSum) {
+        return Fail(ReceiptField::DiscountAmount, kStrDiscountAboveLine,
+                    {MinorUnitsToMoney(discount, decimals), MinorUnitsToMoney(lineSum, decimals)});
+    }
+    if (price > limit || lineSum > limit || discount > limit ||
+        (item.discountKind == 2 && lineSum + discount > limit)) {
+        return Fail(price > limit ? ReceiptField::Price : ReceiptField::Quantity,
+                    kStrLineAmountOutOfRange);
+    }
+    return std::nullopt;
+}
+
+// One payment field read into minor units: a number (empty is 0), below 0 only where allowed,
+// no more decimals than the currency, within the ten digits of the close command.
+CheckResult ReadPayment(ReceiptField field, std::u16string_view text, int moneyDecimals,
+                        bool negativeAllowed, std::int64_t& units) {
+    const std::u16string shown(Trim(text));
+    if (!IsNumberOrEmpty(text)) {
+        return Fail(field, kStrPaymentNotANumber, {shown});
+    }
+    units = MoneyTextToUnits(text, moneyDecimals);
+    if (units < 0 && !negativeAllowed) {
+        return Fail(field, kStrPaymentNegative, {shown});
+    }
+    if (auto failure = TooManyDecimals(field, text, moneyDecimals)) {
+        return failure;
+    }
+    if ((units < 0 ? -units : units) > std::numeric_limits<std::int32_t>::max()) {
+        return Fail(field, kStrPaymentTooLarge, {shown});
+    }
+    return std::nullopt;
+}
+
+// A row's columns that hold whole numbers, with the range each must be in.
+struct IntegerColumn {
+    ReceiptColumn column;
+    ReceiptField field;
+    std::int64_t low;
+    std::int64_t high;
+};
+constexpr IntegerColumn kIntegerColumns[] = {
+    {kColDivisible, ReceiptField::Divisible, 0, 1},
+    {kColTax1, ReceiptField::TaxRate1, 0, orvik::device::CPrinterInfo::kTaxSlotCount},
+    {kColTax2, ReceiptField::TaxRate2, 0, orvik::device::CPrinterInfo::kTaxSlotCount},
+    {kColDiscountKind, ReceiptField::DiscountKind, 0, 2},
+    {kColCompoundTax, ReceiptField::CompoundTax, 0, 1},
+};
+
+}  // namespace
+
+std::u16string FormatMessage(int id, std::initializer_list<std::u16string> arguments) {
+    std::u16string text = LoadString(id);
+    char16_t marker = u'1';
+    for (const std::u16string& argument : arguments) {
+        const std::u16string placeholder{u'%', marker++};
+        if (const auto at = text.find(placeholder); at != std::u16string::npos) {
+            text.replace(at, placeholder.size(), argument);
+        }
+    }
+    return text;
+}
+
+ItemLimits RegisterItemLimits(const orvik::device::CPrinterInfo& info, std::int32_t family,
+                              std::int32_t model, std::int32_t articleMode) {
+    constexpr int kShortNames = 36;
+    constexpr int kLongNames = 41;
+    constexpr int kCodedArticleNames = 116;
+    ItemLimits limits;
+    if (model < 3 || model > 8) {
+        limits.maxNameLength = kShortNames;
+    } else if (model == 5 || model == 6 || model == 8) {
+        limits.maxNameLength = articleMode == 2 ? kCodedArticleNames : kLongNames;
+    } else {
+        limits.maxNameLength = kLongNames;
+    }
+    limits.maxArticle = info.maxArticleNumber;
+    limits.moneyDecimals = std::clamp(info.decimalPointPosition, 0, kMaxDecimals);
+    limits.maxQuantity = orvik::device::MaxLineQuantity(family, model, articleMode);
+    limits.registerKnown = true;
+    limits.taxSlots = info.taxSlots;
+    return limits;
+}
+
+bool TaxSlotProgrammed(const ItemLimits& limits, int slot) {
+    if (!orvik::device::IsTaxSlot(slot)) {
+        return false;
+    }
+    const orvik::device::TaxSlot& entry = limits.taxSlots[static_cast<std::size_t>(slot - 1)];
+    return (entry.kind == u"0" || entry.kind == u"1" || entry.kind == u"2") &&
+           !entry.rateText.empty();
+}
+
+bool ReceiptTextCharOk(char16_t ch) {
+    using orvik::support::CodePage;
+    using orvik::support::EncodeChar;
+    using orvik::support::kDefaultChar;
+    if (ch == u';' || ch < 0x20 || ch == 0x7F) {
+        return false;
+    }
+    if (ch == u'?') {
+        return true;
+    }
+    // The Ukrainian I travels to the register as the Latin one.
+    const bool ukrainianI = ch == u'\u0406' || ch == u'\u0456';
+    const bool printable = ukrainianI || EncodeChar(CodePage::Oem866, ch) != kDefaultChar;
+    return printable && EncodeChar(CodePage::Ansi1251, ch) != kDefaultChar;
+}
+
+CheckResult CheckItem(const ItemFields& item, const FormFields& form, const ItemLimits& limits) {
+    if (auto failure = CheckIntegers(item.article, form)) {
+        return failure;
+    }
+    if (auto failure = CheckLengthsAndRanges(item, form, limits)) {
+        return failure;
+    }
+    if (auto failure = CheckPageRules(item, limits)) {
+        return failure;
+    }
+    return CheckRegistrable(item, limits);
+}
+
+ItemFields ItemFieldsOfRow(const ReceiptRow& row) {
+    ItemFields item;
+    item.name = row[kColName];
+    item.article = row[kColArticle];
+    item.divisible = ReadInteger(row[kColDivisible]) != 0;
+    item.quantity = row[kColQuantity];
+    item.price = row[kColPrice];
+    item.taxSlot1 = ReadInteger(row[kColTax1]);
+    item.taxSlot2 = ReadInteger(row[kColTax2]);
+    item.discountKind = ReadInteger(row[kColDiscountKind]);
+    item.discountName = row[kColDiscountName];
+    item.discountAmount = row[kColDiscountAmount];
+    return item;
+}
+
+CheckResult CheckRow(const ReceiptRow& row, const ItemLimits& limits) {
+    if (auto failure = NotInteger(ReceiptField::Article, row[kColArticle])) {
+        return failure;
+    }
+    for (const IntegerColumn& column : kIntegerColumns) {
+        const std::u16string& text = row[column.column];
+        if (auto failure = NotInteger(column.field, text)) {
+            return failure;
+        }
+        if (auto failure = OutOfRange(column.field, ReadInteger(text), column.low, column.high)) {
+            return failure;
+        }
+    }
+    return CheckItem(ItemFieldsOfRow(row), FormFields{}, limits);
+}
+
+std::optional<RowFailure> CheckRows(std::span<const ReceiptRow> rows, const ItemLimits& limits) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (auto failure = CheckRow(rows[i], limits)) {
+            return RowFailure{i, std::move(*failure)};
+        }
+    }
+    return std::nullopt;
+}
+
+CheckResult CheckPrintScope(std::u16string_view article, const FormFields& form,
+                            const PaymentTexts& money) {
+    if (auto failure = CheckIntegers(article, form)) {
+        return failure;
+    }
+    if (auto failure =
+            OutOfRange(ReceiptField::PrintCount, ReadInteger(form.printCount), 1, kMaxPrintCount)) {
+        return failure;
+    }
+    if (auto failure = TooLong(ReceiptField::Cash, money.cash, kMoneyLength)) {
+        return failure;
+    }
+    constexpr ReceiptField kPaymentFields[] = {ReceiptField::Payment1, ReceiptField::Payment2,
+                                               ReceiptField::Payment3};
+    for (std::size_t i = 0; i < money.payments.size(); ++i) {
+        if (auto failure = TooLong(kPaymentFields[i], money.payments[i], kMoneyLength)) {
+            return failure;
+        }
+    }
+    return TooLong(ReceiptField::Barcode, form.barcode, kBarcodeLength);
+}
+
+PaymentPlan PlanPayments(std::int64_t amountDue, const PaymentTexts& money, int moneyDecimals) {
+    constexpr ReceiptField kPaymentFields[] = {ReceiptField::Payment1, ReceiptField::Payment2,
+                                               ReceiptField::Payment3};
+    const bool refund = amountDue < 0;
+    PaymentPlan plan;
+    std::array<std::int64_t, 3> others{};
+    for (std::size_t i = 0; i < others.size(); ++i) {
+        plan.failure =
+            ReadPayment(kPaymentFields[i], money.payments[i], moneyDecimals, false, others[i]);
+        if (plan.failure) {
+            return plan;
+        }
+    }
+    // Payments 1 to 3 above the amount due would make the cash negative: the register would
+    // hand out change it never took in.
+    const std::int64_t othersSum = others[0] + others[1] + others[2];
+    if (othersSum > (refund ? -amountDue : amountDue)) {
+        const auto first = std::find_if(others.begin(), others.end(), [](auto v) { return v > 0; });
+        const auto Money = [moneyDecimals](std::int64_t units) {
+            return MinorUnitsToMoney(units, moneyDecimals);
+        };
+        plan.failure = Fail(kPaymentFields[first - others.begin()], kStrPaymentsExceedTotal,
+                            {Money(others[0]), Money(others[1]), Money(others[2]), Money(othersSum),
+                             Money(amountDue)});
+        return plan;
+    }
+    // A refund's cash is paid back: the page shows it with a minus sign.
+    std::int64_t cash = 0;
+    plan.failure = ReadPayment(ReceiptField::Cash, money.cash, moneyDecimals, refund, cash);
+    if (plan.failure) {
+        return plan;
+    }
+    plan.payments = Payments{
+        static_cast<std::int32_t>(cash < 0 ? -cash : cash), static_cast<std::int32_t>(others[0]),
+        static_cast<std::int32_t>(others[1]), static_cast<std::int32_t>(others[2])};
+    return plan;
+}
+
+}  // namespace orvik::console
