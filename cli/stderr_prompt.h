@@ -10,6 +10,7 @@ class StderrPrompt : public device::IPrompt {
   public:
     void ShowError(const std::u16string& text) override;
     void ShowWarning(const std::u16string& text) override;
+    void ShowInformation(const std::u16string& text) override;
     bool AskRetry(const std::u16string& text) override;
 
     // Whether any message has been printed.

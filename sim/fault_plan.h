@@ -53,9 +53,9 @@ class FaultPlan {
                       bool thenReady = false);
     // The register hangs up the line when the command arrives, without carrying it out.
     void HangUpOn(std::u16string_view name);
-    // The register carries out the next command of that name but its answer is lost on the
-    // way; the commands after it are answered as usual.
-    void DropReplyTo(std::u16string_view name);
+    // The register carries out the occurrence-th command of that name from now (1: the next
+    // one) but its answer is lost on the way; the commands after it are answered as usual.
+    void DropReplyTo(std::u16string_view name, int occurrence = 1);
     // The register answers the occurrence-th command of that name from now (1: the next one)
     // as usual and then answers nothing more, as if it had died after it.
     void FallSilentAfter(std::u16string_view name, int occurrence = 1);

@@ -148,7 +148,10 @@ void ReceiverThread::Run() {
             if (traced) {
                 traced->Flush();
             }
-            End(ReceiverState::HungUp, error);
+            // An end of file or EIO is the device going away; any other error is a failure of
+            // the read itself (a descriptor closed under the receiver reads EBADF).
+            const bool hungUp = error == 0 || error == EIO || (portEvents & (POLLHUP | POLLERR));
+            End(hungUp ? ReceiverState::HungUp : ReceiverState::Failed, error);
             WaitForStop();
             return;
         }

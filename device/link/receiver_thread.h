@@ -8,6 +8,7 @@
 #include "device/link/manual_reset_event.h"
 #include "device/link/message_container.h"
 #include "device/link/protocol_trace.h"
+#include "device/link/receiver_status.h"
 
 namespace orvik::device {
 
@@ -17,22 +18,6 @@ namespace orvik::device {
 // the queue's producer, so that a consumer waiting for a reply learns at once that none will
 // come, and it keeps how it ended for the consumer to tell.
 
-// How the receiver stands.
-enum class ReceiverState {
-    NotStarted,
-    Running,
-    Stopped,  // asked to stop
-    HungUp,   // the line hung up (the device was pulled out, the simulator ended)
-    Failed,   // a system call failed
-};
-
-struct ReceiverStatus {
-    ReceiverState state = ReceiverState::NotStarted;
-    int error = 0;  // the system's error number for HungUp (when one was reported) and Failed
-};
-
-// "the line hung up (Input/output error)" and the like; empty while it runs.
-std::string DescribeReceiverEnd(const ReceiverStatus& status);
 
 class ReceiverThread {
   public:

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "device/link/frame.h"
 #include "device/link/port_names.h"
 
 namespace orvik::device {
@@ -207,6 +208,11 @@ bool SerialPort::Open(const std::string& comName, std::string* reason) {
     m_path = path;
     m_savedSettings = saved;
     m_lowLatency = RequestLowLatency(fd);
+    if (m_trace) {
+        m_trace->Note("open " + comName + " " + path + (m_lowLatency ? " low-latency" : ""));
+        m_trace->Baud(kDefaultBaud);
+        m_trace->Dtr(true);
+    }
     return true;
 }
 
@@ -224,6 +230,9 @@ bool SerialPort::SetBaudRate(int baud, std::string* reason) {
         *reason = Failure("read the line settings of", m_path);
         return false;
     }
+    if (m_trace) {
+        m_trace->Baud(baud);
+    }
     if (::cfsetispeed(&tio, SpeedFromBaud(baud)) != 0 ||
         ::cfsetospeed(&tio, SpeedFromBaud(baud)) != 0) {
         *reason = Failure("choose " + std::to_string(baud) + " baud for", m_path);
@@ -235,6 +244,9 @@ bool SerialPort::SetBaudRate(int baud, std::string* reason) {
 bool SerialPort::SetDtr(bool on, std::string* reason) {
     if (m_fd < 0) {
         return false;
+    }
+    if (m_trace) {
+        m_trace->Dtr(on);
     }
     return SetModemLine(m_fd, TIOCM_DTR, on, m_path, reason);
 }
@@ -267,6 +279,14 @@ bool SerialPort::IsPseudoTerminal() const {
 bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
     if (m_fd < 0) {
         return false;
+    }
+    if (m_trace) {
+        // The one unframed byte the console writes is the wake-up byte.
+        if (bytes.size() == 1 && bytes[0] != kFrameStart) {
+            m_trace->WakeByte();
+        } else {
+            m_trace->Sent(bytes);
+        }
     }
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -307,6 +327,9 @@ void SerialPort::Close() {
     ::flock(m_fd, LOCK_UN);
     ::close(m_fd);
     m_fd = -1;
+    if (m_trace) {
+        m_trace->Note("close " + m_path);
+    }
     m_path.clear();
     m_lowLatency = false;
 }

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "device/link/protocol_trace.h"
+
 namespace orvik::device {
 
 // The line settings as the driver reports them.
@@ -54,6 +56,9 @@ class SerialPort {
     bool LowLatency() const { return m_lowLatency; }
     // The simulated register's line: a pseudo-terminal, which keeps no parity.
     bool IsPseudoTerminal() const;
+    // Frames written, the wake-up byte, rate and DTR changes go to the trace while it is open
+    // (nullptr: none).
+    void SetTrace(ProtocolTrace* trace) { m_trace = trace; }
     // The device path opened.
     const std::string& Path() const { return m_path; }
     // Drops DTR, purges, restores the settings found at open, releases exclusivity and closes.
@@ -64,6 +69,7 @@ class SerialPort {
     std::string m_path;
     termios m_savedSettings{};
     bool m_lowLatency = false;
+    ProtocolTrace* m_trace = nullptr;
 };
 
 // Maps a termios rate constant to baud and back (0 where unknown).
