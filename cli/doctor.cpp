@@ -59,8 +59,8 @@ bool CheckDevice(const PortFacts& facts, DoctorReport& report) {
     if (!facts.pathPresent) {
         Add(report, "device", State::Failed, device + " does not exist",
             "plug the adapter in and see which device it becomes (ls /dev/ttyUSB* /dev/ttyACM*, "
-            "or orvik-cli ports --long); link an unusual device as " + facts.port.name +
-                " in " + device::PortsDirectory());
+            "or orvik-cli ports --long); link an unusual device as " +
+                facts.port.name + " in " + device::PortsDirectory());
         return false;
     }
     if (!facts.characterDevice) {
@@ -114,10 +114,9 @@ bool CheckFree(const PortFacts& facts, DoctorReport& report) {
                                        "to this user)"
                                      : "held by " + HolderList(facts.holders);
         Add(report, "free", State::Failed, held,
-            facts.holders.empty()
-                ? "close the other program that uses the port"
-                : "close that program, or end it: kill " +
-                      std::to_string(facts.holders.front().pid));
+            facts.holders.empty() ? "close the other program that uses the port"
+                                  : "close that program, or end it: kill " +
+                                        std::to_string(facts.holders.front().pid));
         return false;
     }
     if (facts.openErrno != 0) {
@@ -253,8 +252,8 @@ DoctorReport DiagnosePort(const std::string& comName) {
     DoctorReport report;
     report.port = comName;
     const PortFacts facts = device::CheckPort(comName);
-    if (CheckName(facts, report) && CheckDevice(facts, report) &&
-        CheckPermission(facts, report) && CheckFree(facts, report)) {
+    if (CheckName(facts, report) && CheckDevice(facts, report) && CheckPermission(facts, report) &&
+        CheckFree(facts, report)) {
         CheckLineAndRegister(facts, report);
     }
     return report;
@@ -308,8 +307,9 @@ std::string DoctorJson(const std::vector<DoctorReport>& reports) {
         for (std::size_t i = 0; i < report.lines.size(); ++i) {
             const DoctorLine& line = report.lines[i];
             json += i ? "," : "";
-            json += "{\"check\":" + JsonString(line.check) + ",\"state\":" +
-                    JsonString(StateName(line.state)) + ",\"detail\":" + JsonString(line.detail);
+            json += "{\"check\":" + JsonString(line.check) +
+                    ",\"state\":" + JsonString(StateName(line.state)) +
+                    ",\"detail\":" + JsonString(line.detail);
             if (!line.remedy.empty()) {
                 json += ",\"remedy\":" + JsonString(line.remedy);
             }

@@ -41,8 +41,8 @@ std::string ReadDoctorOptions(const CliOptions& options, DoctorOptions& doctor) 
 }  // namespace
 
 std::string CheckPortsArguments(const CliOptions& options) {
-    if (options.arguments.empty() || (options.arguments.size() == 1 &&
-                                      options.arguments[0] == "--long")) {
+    if (options.arguments.empty() ||
+        (options.arguments.size() == 1 && options.arguments[0] == "--long")) {
         return {};
     }
     return "ports takes no arguments but --long";

@@ -60,7 +60,7 @@ struct PrintOutcome {
     // What "Напечатать чек" shows afterwards: 1 after a complete run, the copies not yet
     // started after a failure (at least 1).
     int copiesRemaining = 1;
-    bool failed = false;  // the last copy started did not complete
+    bool failed = false;   // the last copy started did not complete
     bool stopped = false;  // a stop request ended the printing
     // The close of the last copy started; None when that copy ended before its close.
     device::CloseOutcome lastClose;

@@ -20,17 +20,17 @@ struct ProcessInfo {
 
 struct PortFacts {
     PortDescription port;
-    bool nameValid = false;      // COM1 to COM24
-    bool pathPresent = false;    // the resolved path exists as a directory entry
-    std::string linkTarget;      // where a ports-folder link points
-    bool dangling = false;       // a link whose target is missing
+    bool nameValid = false;    // COM1 to COM24
+    bool pathPresent = false;  // the resolved path exists as a directory entry
+    std::string linkTarget;    // where a ports-folder link points
+    bool dangling = false;     // a link whose target is missing
     bool characterDevice = false;
-    bool terminal = false;       // the device answers as a tty (checked only when it opens)
-    bool readWrite = false;      // this user may read and write it
-    std::string groupName;       // the device's group
-    bool groupListsUser = false; // the group database lists this user (a new log-in joins it)
-    bool inGroupNow = false;     // this process already has the group
-    int openErrno = 0;           // 0 when a trial open for reading and writing worked
+    bool terminal = false;             // the device answers as a tty (checked only when it opens)
+    bool readWrite = false;            // this user may read and write it
+    std::string groupName;             // the device's group
+    bool groupListsUser = false;       // the group database lists this user (a new log-in joins it)
+    bool inGroupNow = false;           // this process already has the group
+    int openErrno = 0;                 // 0 when a trial open for reading and writing worked
     std::vector<ProcessInfo> holders;  // other processes with the device open
 };
 

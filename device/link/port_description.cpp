@@ -25,7 +25,8 @@ std::string ReadAttribute(const fs::path& file) {
 }
 
 bool IsWithin(const fs::path& path, const fs::path& root) {
-    const auto [rootEnd, pathIt] = std::mismatch(root.begin(), root.end(), path.begin(), path.end());
+    const auto [rootEnd, pathIt] =
+        std::mismatch(root.begin(), root.end(), path.begin(), path.end());
     return rootEnd == root.end();
 }
 
@@ -89,8 +90,8 @@ std::string PortDetails(const PortDescription& port) {
     std::string details = port.device.empty() ? port.path : port.device;
     if (port.usb) {
         const UsbAdapter& usb = *port.usb;
-        std::string product = usb.product.empty() ? "USB " + usb.vendorId + ":" + usb.productId
-                                                  : usb.product;
+        std::string product =
+            usb.product.empty() ? "USB " + usb.vendorId + ":" + usb.productId : usb.product;
         details += ", " + product;
         if (!usb.serial.empty()) {
             details += ", serial " + usb.serial;

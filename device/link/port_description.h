@@ -20,10 +20,10 @@ struct UsbAdapter {
 };
 
 struct PortDescription {
-    std::string name;             // "COMn"
-    std::string path;             // what the name resolves to (ports-folder entry or fixed path)
+    std::string name;              // "COMn"
+    std::string path;              // what the name resolves to (ports-folder entry or fixed path)
     bool fromPortsFolder = false;  // path is an entry of the ports folder
-    std::string device;           // the device the path leads to; empty when it leads nowhere
+    std::string device;            // the device the path leads to; empty when it leads nowhere
     std::optional<UsbAdapter> usb;
 };
 

@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 #include <iterator>
+#include <optional>
 
 #include "support/text_codec.h"
 

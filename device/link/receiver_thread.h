@@ -18,7 +18,6 @@ namespace orvik::device {
 // the queue's producer, so that a consumer waiting for a reply learns at once that none will
 // come, and it keeps how it ended for the consumer to tell.
 
-
 class ReceiverThread {
   public:
     ReceiverThread() = default;

@@ -125,9 +125,8 @@ bool SetModemLine(int fd, int line, bool on, const std::string& path, std::strin
         return true;
     }
     if (reason) {
-        *reason = Failure(std::string(on ? "raise " : "drop ") +
-                              (line == TIOCM_DTR ? "DTR on" : "RTS on"),
-                          path);
+        *reason = Failure(
+            std::string(on ? "raise " : "drop ") + (line == TIOCM_DTR ? "DTR on" : "RTS on"), path);
     }
     return false;
 }
@@ -359,8 +358,8 @@ std::string DescribeLineSettings(const LineSettings& settings) {
     const char* parity = settings.parity == 'E'   ? "even parity"
                          : settings.parity == 'O' ? "odd parity"
                                                   : "no parity";
-    return (settings.baud ? std::to_string(settings.baud) : std::string("an unusual")) +
-           " baud, " + std::to_string(settings.dataBits) + " data bits, " + parity + ", " +
+    return (settings.baud ? std::to_string(settings.baud) : std::string("an unusual")) + " baud, " +
+           std::to_string(settings.dataBits) + " data bits, " + parity + ", " +
            std::to_string(settings.stopBits) + " stop bits";
 }
 
@@ -368,9 +367,7 @@ std::string RefusedLineSettings(const termios& wanted, const termios& taken, boo
     const LineSettings want = LineSettingsOf(wanted);
     const LineSettings got = LineSettingsOf(taken);
     std::string refused;
-    auto add = [&](const std::string& what) {
-        refused += refused.empty() ? what : ", " + what;
-    };
+    auto add = [&](const std::string& what) { refused += refused.empty() ? what : ", " + what; };
     if (::cfgetospeed(&wanted) != ::cfgetospeed(&taken) ||
         ::cfgetispeed(&wanted) != ::cfgetispeed(&taken)) {
         add(std::to_string(want.baud) + " baud (it runs at " +
@@ -381,7 +378,9 @@ std::string RefusedLineSettings(const termios& wanted, const termios& taken, boo
     }
     // A pseudo-terminal carries bytes without framing: the kernel drops its parity setting.
     if (want.parity != got.parity && !pseudoTerminal) {
-        add(std::string(want.parity == 'E' ? "even" : want.parity == 'O' ? "odd" : "no") +
+        add(std::string(want.parity == 'E'   ? "even"
+                        : want.parity == 'O' ? "odd"
+                                             : "no") +
             " parity");
     }
     if (want.stopBits != got.stopBits) {

@@ -25,8 +25,8 @@ WaitResult AwaitReady(int fd, int replyMs) {
     FrameCutter cutter;
     const auto deadline = Clock::now() + std::chrono::milliseconds(replyMs);
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
-                                                                                Clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0) {
             return WaitResult::Silent;
         }

@@ -11,9 +11,9 @@
 namespace orvik::device {
 
 struct WakeProbeResult {
-    int answeredBaud = 0;  // the rate the register answered at; 0 when it did not
+    int answeredBaud = 0;                  // the rate the register answered at; 0 when it did not
     std::chrono::microseconds elapsed{0};  // from the answered byte to the answer
-    bool hungUp = false;   // the line hung up or failed while waiting
+    bool hungUp = false;                   // the line hung up or failed while waiting
 };
 
 // Writes the wake-up byte up to `tries` times per rate, waiting replyMs each time for a reply

@@ -124,15 +124,13 @@ void CMainFrame::OnTraceToggled(bool on) {
         const QSignalBlocker quiet(m_traceAction);
         m_traceAction->setChecked(false);
         if (!path.isEmpty()) {
-            m_pDocument->Messages().Show(
-                this, IConsoleMessages::Icon::Error,
-                QString::fromStdU16String(LoadString(kStrTraceCannotStart))
-                    .arg(QString::fromStdString(error)));
+            m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Error,
+                                         QString::fromStdU16String(LoadString(kStrTraceCannotStart))
+                                             .arg(QString::fromStdString(error)));
         }
         return;
     }
-    m_statusBar->showMessage(
-        QString::fromStdU16String(LoadString(kStrTraceRunning)).arg(path));
+    m_statusBar->showMessage(QString::fromStdU16String(LoadString(kStrTraceRunning)).arg(path));
 }
 
 void CMainFrame::CreateToolStrip() {

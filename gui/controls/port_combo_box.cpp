@@ -33,8 +33,8 @@ void PortComboBox::SetPorts(const QStringList& names, const QStringList& details
     auto* tree = static_cast<QTreeView*>(view());
     tree->resizeColumnToContents(0);
     tree->resizeColumnToContents(1);
-    tree->setMinimumWidth(tree->columnWidth(0) + tree->columnWidth(1) +
-                          2 * tree->frameWidth() + 24);
+    tree->setMinimumWidth(tree->columnWidth(0) + tree->columnWidth(1) + 2 * tree->frameWidth() +
+                          24);
 }
 
 void PortComboBox::showPopup() {

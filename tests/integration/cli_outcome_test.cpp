@@ -63,8 +63,8 @@ TEST_F(CliOutcomeTest, PrintReceiptSaysWhatBecameOfTheReceipt) {
     };
     const std::vector<Row> rows = {
         {"answered", [](orvik::sim::FaultPlan&) {}, true, 0},
-        {"refused", [](orvik::sim::FaultPlan& f) { f.InjectStatus(u"COMP", u"SOFTCHECK"); },
-         false, 1},
+        {"refused", [](orvik::sim::FaultPlan& f) { f.InjectStatus(u"COMP", u"SOFTCHECK"); }, false,
+         1},
         {"answer lost", [](orvik::sim::FaultPlan& f) { f.DropReplyTo(u"COMP"); }, true, 0},
         {"hung up", [](orvik::sim::FaultPlan& f) { f.HangUpOn(u"COMP"); }, false, 3},
     };
@@ -74,10 +74,10 @@ TEST_F(CliOutcomeTest, PrintReceiptSaysWhatBecameOfTheReceipt) {
         row.fault(sim.Faults());
         const CliRun run = Cli({"print-receipt", receiptPath});
         EXPECT_EQ(run.status, row.status) << row.what << "\n" << run.err;
-        const std::string expected =
-            row.status == 3 ? "outcome: unknown"
-            : row.registered ? "outcome: registered " + std::to_string(before + 1)
-                             : "outcome: not registered";
+        const std::string expected = row.status == 3 ? "outcome: unknown"
+                                     : row.registered
+                                         ? "outcome: registered " + std::to_string(before + 1)
+                                         : "outcome: not registered";
         EXPECT_EQ(LastLine(run.out), expected) << row.what;
         EXPECT_EQ(LastReceiptNumber(), before + (row.registered ? 1 : 0)) << row.what;
         sim.Faults().ClearAnswerFaults();
@@ -130,9 +130,8 @@ TEST_F(CliOutcomeTest, SigintMidReceiptLeavesNoReceiptOpen) {
     ChildProgram cli(ORVIK_CLI_PROGRAM, WithLogin({"print-receipt", receiptPath}));
     ASSERT_TRUE(sim.Activity().WaitUntil(
         [](const orvik::sim::Activity& a) {
-            return std::count_if(a.commands.begin(), a.commands.end(), [](const auto& c) {
-                       return c.rfind(u"FISC", 0) == 0;
-                   }) >= 3;
+            return std::count_if(a.commands.begin(), a.commands.end(),
+                                 [](const auto& c) { return c.rfind(u"FISC", 0) == 0; }) >= 3;
         },
         kBound));
     ASSERT_EQ(kill(cli.Pid(), SIGINT), 0);

@@ -121,7 +121,7 @@ TEST_F(DoctorTest, EachBrokenPortNamesItsFaultAndRemedy) {
     const Row rows[] = {
         // COM24 is /dev/ttyACM9 by the fixed table, which no test machine has.
         {"COM24", "device", "/dev/ttyACM9 does not exist", "plug the adapter in"},
-        {"COM9", "name", "which does not exist", "rm " },
+        {"COM9", "name", "which does not exist", "rm "},
         {"COM10", "device", "not a terminal", "point COM10 at a serial port"},
         {"COM11", "device", "not a character device", "point COM11 at the serial device"},
     };
@@ -131,10 +131,10 @@ TEST_F(DoctorTest, EachBrokenPortNamesItsFaultAndRemedy) {
         const auto line = FindCheck(run.out, row.check);
         ASSERT_TRUE(line) << row.port << ":\n" << run.out;
         EXPECT_EQ(line->state, "FAILED") << row.port;
-        EXPECT_NE(line->detail.find(row.detail), std::string::npos) << row.port << ": "
-                                                                    << line->detail;
-        EXPECT_NE(line->remedy.find(row.remedy), std::string::npos) << row.port << ": "
-                                                                    << line->remedy;
+        EXPECT_NE(line->detail.find(row.detail), std::string::npos)
+            << row.port << ": " << line->detail;
+        EXPECT_NE(line->remedy.find(row.remedy), std::string::npos)
+            << row.port << ": " << line->remedy;
         EXPECT_FALSE(FindCheck(run.out, "wake-up")) << row.port << ": woken after a failure";
     }
 }
@@ -174,8 +174,7 @@ TEST_F(DoctorTest, JsonCarriesTheSameChecks) {
     StartSimulator();
     const DoctorRun run = Doctor({"--port", kPort, "--json"});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out.rfind("{\"ports\":[{\"port\":\"COM8\",\"answered\":true,", 0), 0u)
-        << run.out;
+    EXPECT_EQ(run.out.rfind("{\"ports\":[{\"port\":\"COM8\",\"answered\":true,", 0), 0u) << run.out;
     EXPECT_NE(run.out.find("{\"check\":\"wake-up\",\"state\":\"ok\""), std::string::npos);
 }
 

@@ -115,8 +115,9 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
     next.pendingStatusTimeout = 5;
     prompt.entries.clear();
     ASSERT_EQ(next.Connect(kPort, u"Касир", u"0000"), orvik::device::S_OK);
-    EXPECT_EQ(TakeBoxes(),
-              (decltype(TakeBoxes()){{Kind::Information, MessageText(orvik::kStrReceiptNotRegistered)}}));
+    EXPECT_EQ(
+        TakeBoxes(),
+        (decltype(TakeBoxes()){{Kind::Information, MessageText(orvik::kStrReceiptNotRegistered)}}));
     EXPECT_EQ(next.LastCloseOutcome().outcome, ReceiptOutcome::NotRegistered);
     EXPECT_EQ(unsettled.Find(serial), std::nullopt);
 
@@ -128,8 +129,8 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
     EXPECT_EQ(again.copiesPrinted, 1);
     EXPECT_EQ(LastReceiptNumber(), before + 1);
     EXPECT_EQ(TakeBoxes(),
-              (decltype(TakeBoxes()){{Kind::Information,
-                                      MessageText(orvik::kStrLeftOpenReceiptCancelled)}}));
+              (decltype(TakeBoxes()){
+                  {Kind::Information, MessageText(orvik::kStrLeftOpenReceiptCancelled)}}));
     next.Disconnect();
 }
 
@@ -139,8 +140,9 @@ TEST_F(ReceiptOutcomeTest, ARegisterWithoutCountersSaysTheTapeMustBeChecked) {
     const auto outcome = Print(Rows());
     EXPECT_EQ(outcome.lastClose.outcome, ReceiptOutcome::Unknown);
     EXPECT_FALSE(outcome.lastClose.settleable);
-    EXPECT_EQ(TakeBoxes(), (decltype(TakeBoxes()){
-                               {Kind::Information, MessageText(orvik::kStrReceiptOutcomeUnknowable)}}));
+    EXPECT_EQ(TakeBoxes(),
+              (decltype(TakeBoxes()){
+                  {Kind::Information, MessageText(orvik::kStrReceiptOutcomeUnknowable)}}));
     // Nothing waits to be settled: no register of this model can tell.
     EXPECT_EQ(unsettled.Find(core.printerInfo.serialNumber), std::nullopt);
 }
@@ -157,8 +159,9 @@ TEST_F(ReceiptOutcomeTest, AReceiptLeftOpenIsCancelledAndOpenedAgainOnce) {
     EXPECT_EQ(std::count_if(received.begin(), received.end(),
                             [](const std::string& c) { return c.rfind("PREP", 0) == 0; }),
               2);
-    EXPECT_EQ(TakeBoxes(), (decltype(TakeBoxes()){
-                               {Kind::Information, MessageText(orvik::kStrLeftOpenReceiptCancelled)}}));
+    EXPECT_EQ(TakeBoxes(),
+              (decltype(TakeBoxes()){
+                  {Kind::Information, MessageText(orvik::kStrLeftOpenReceiptCancelled)}}));
     EXPECT_TRUE(core.receiptOpen);
 }
 

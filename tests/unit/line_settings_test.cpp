@@ -7,8 +7,8 @@ namespace {
 
 termios Line(speed_t speed, tcflag_t size, bool parity, bool oddParity, bool twoStopBits) {
     termios tio{};
-    tio.c_cflag = size | (parity ? PARENB : 0) | (oddParity ? PARODD : 0) |
-                  (twoStopBits ? CSTOPB : 0);
+    tio.c_cflag =
+        size | (parity ? PARENB : 0) | (oddParity ? PARODD : 0) | (twoStopBits ? CSTOPB : 0);
     cfsetispeed(&tio, speed);
     cfsetospeed(&tio, speed);
     return tio;

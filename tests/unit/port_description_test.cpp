@@ -41,8 +41,8 @@ TEST(FindUsbAdapter, ReadsTheDescriptorsOfTheAdapterAboveTheTty) {
         const char* product;
         const char* serial;
     };
-    for (const Row& row : {Row{"ttyUSB0", true, "FT232R USB UART", "A50285BI"},
-                           Row{"ttyACM3", false, "", ""}}) {
+    for (const Row& row :
+         {Row{"ttyUSB0", true, "FT232R USB UART", "A50285BI"}, Row{"ttyACM3", false, "", ""}}) {
         ScratchFolder sys;
         AddAdapter(sys.Path(), row.tty, row.withPortDir, row.product, row.serial);
         const auto adapter = FindUsbAdapter(std::string("/dev/") + row.tty, sys.Path().string());
@@ -75,8 +75,8 @@ TEST(PortDetails, NamesTheProductAndSerialBesideTheDevice) {
     port.path = "/dev/ttyUSB0";
     port.device = "/dev/ttyUSB0";
     EXPECT_EQ(orvik::device::DescribePortLine(port), "COM5  /dev/ttyUSB0");
-    port.usb = orvik::device::UsbAdapter{"0403", "6001", "FTDI", "FT232R USB UART", "A50285BI",
-                                         "ftdi_sio"};
+    port.usb = orvik::device::UsbAdapter{"0403",     "6001",    "FTDI", "FT232R USB UART",
+                                         "A50285BI", "ftdi_sio"};
     EXPECT_EQ(orvik::device::PortDetails(port), "/dev/ttyUSB0, FT232R USB UART, serial A50285BI");
     // Two adapters of one make are told apart by their serial; one without a product name by
     // its ids.

@@ -34,13 +34,12 @@ TEST(CheckReplyChecksum, JudgesTheTrailer) {
         Bytes frame;
         ChecksumVerdict verdict;
     };
-    for (const Row& row : {Row{"good", good, ChecksumVerdict::Ok},
-                           Row{"bad", bad, ChecksumVerdict::Bad},
-                           Row{"cut", cut, ChecksumVerdict::Missing},
-                           Row{"no end", noEnd, ChecksumVerdict::Missing}}) {
+    for (const Row& row :
+         {Row{"good", good, ChecksumVerdict::Ok}, Row{"bad", bad, ChecksumVerdict::Bad},
+          Row{"cut", cut, ChecksumVerdict::Missing},
+          Row{"no end", noEnd, ChecksumVerdict::Missing}}) {
         std::uint8_t expected = 0;
-        EXPECT_EQ(orvik::device::CheckReplyChecksum(row.frame, &expected), row.verdict)
-            << row.what;
+        EXPECT_EQ(orvik::device::CheckReplyChecksum(row.frame, &expected), row.verdict) << row.what;
     }
     std::uint8_t expected = 0;
     orvik::device::CheckReplyChecksum(bad, &expected);

@@ -8,8 +8,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <thread>
