@@ -3,6 +3,7 @@
 
 #include "cli/core_verb.h"
 #include "cli/verb_arguments.h"
+#include "device/link/message_container.h"
 #include "device/orvik_core.h"
 
 namespace orvik::cli {

@@ -90,50 +90,41 @@ HRESULT COrvikCore::ReadConfigReply(std::initializer_list<std::u16string_view> t
 HRESULT COrvikCore::FinishAnswer(bool judgeStatus) {
     // The register follows its data with "READY". Replies reach the queue the moment their
     // frame is complete, so that "READY" may still be on its way; it must not be taken for
-    // the answer to the next command.
-    for (;;) {
-        if (!WaitForReply(pendingStatusTimeout) || Queue().IsEmpty()) {
-            return S_OK;
-        }
-        const std::u16string reply(Queue().Front());
-        Queue().Pop();
-        if (HasStatusWord(reply)) {
-            if (judgeStatus && !TranslateStatus(reply)) {
-                DrainReplies();
-                return E_UNEXPECTED;
-            }
-            continue;
-        }
-        if (Contains(reply, u"READY")) {
-            DrainReplies();
-            return S_OK;
-        }
-    }
+    // the answer to the next command. Silence ends the answer too.
+    const HRESULT result =
+        AwaitReplies({.timeoutMs = pendingStatusTimeout,
+                      .reportSilence = false,
+                      .roleOf = [judgeStatus](std::u16string_view reply) {
+                          if (HasStatusWord(reply)) {
+                              return judgeStatus ? ReplyRole::Status : ReplyRole::Other;
+                          }
+                          return Contains(reply, u"READY") ? ReplyRole::Ready : ReplyRole::Other;
+                      }});
+    return result == E_UNEXPECTED ? E_UNEXPECTED : S_OK;
 }
 
 std::u16string COrvikCore::QueryValue(std::u16string_view command, std::u16string_view key) {
     SendCommand(command);
-    for (;;) {
-        if (!WaitForReply(configReplyTimeout)) {
-            ReportMessage(orvik::kStrNoAnswer);
-            return {};
-        }
-        if (Queue().IsEmpty()) {
-            return {};
-        }
-        const std::u16string reply(Queue().Front());
-        Queue().Pop();
-        if (HasStatusWord(reply)) {
-            // The caller sees the empty answer; the status itself is not shown here.
-            DrainReplies();
-            return {};
-        }
-        if (Contains(reply, key)) {
-            FinishAnswer(false);
-            DrainReplies();
-            return reply.substr(std::min(kReplyDataStart, reply.size()));
-        }
+    std::u16string reply;
+    const HRESULT result =
+        AwaitReplies({.timeoutMs = configReplyTimeout,
+                      .reportSilence = true,
+                      .roleOf =
+                          [key](std::u16string_view text) {
+                              // On a status the caller sees the empty answer; the status is not
+                              // shown here.
+                              if (HasStatusWord(text)) {
+                                  return ReplyRole::Refusal;
+                              }
+                              return Contains(text, key) ? ReplyRole::Answer : ReplyRole::Other;
+                          }},
+                     &reply);
+    if (result != S_OK) {
+        return {};
     }
+    FinishAnswer(false);
+    DrainReplies();
+    return reply.substr(std::min(kReplyDataStart, reply.size()));
 }
 
 void COrvikCore::QueryDeviceOptions() {

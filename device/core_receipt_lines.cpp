@@ -109,30 +109,25 @@ HRESULT COrvikCore::AddReceiptLine(std::int32_t quantity, std::u16string_view na
 
 HRESULT COrvikCore::AwaitLineReply(std::int64_t& deviceAmount) {
     deviceAmount = 0;
-    for (;;) {
-        if (!WaitForReply(replyTimeout)) {
-            ReportMessage(orvik::kStrNoAnswer);
-            return E_FAIL;
-        }
-        if (Queue().IsEmpty()) {
-            return E_FAIL;
-        }
-        const std::u16string_view reply = Queue().Front();
-        if (Contains(reply, u"SOFTCOPY")) {
-            // The register's copy buffer is full: the receipt goes on without its copy.
-        } else if (HasStatusWord(reply)) {
-            if (!TranslateStatus(reply)) {
-                DrainReplies();
-                return E_FAIL;
-            }
-        } else if (Contains(reply, u"FISC")) {
-            deviceAmount = orvik::device::ReadReplyAmount(reply);
-        } else if (Contains(reply, u"READY")) {
-            DrainReplies();
-            return S_OK;
-        }
-        Queue().Pop();
-    }
+    const HRESULT result =
+        AwaitReplies({.timeoutMs = replyTimeout,
+                      .reportSilence = true,
+                      .roleOf = [&deviceAmount](std::u16string_view reply) {
+                          if (Contains(reply, u"SOFTCOPY")) {
+                              // The register's copy buffer is full: the receipt goes on
+                              // without its copy.
+                              return ReplyRole::Other;
+                          }
+                          if (HasStatusWord(reply)) {
+                              return ReplyRole::Status;
+                          }
+                          if (Contains(reply, u"FISC")) {
+                              deviceAmount = ReadReplyAmount(reply);
+                              return ReplyRole::Other;
+                          }
+                          return Contains(reply, u"READY") ? ReplyRole::Ready : ReplyRole::Other;
+                      }});
+    return Succeeded(result) ? S_OK : E_FAIL;
 }
 
 HRESULT COrvikCore::PreviewLineAmounts(std::int32_t quantity, std::int32_t price, bool divisible,

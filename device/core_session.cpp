@@ -1,6 +1,7 @@
 // The connection session of the device core: opening the link, waking the register, the
 // operator's log-in, preparing the register for work, and closing the link.
 #include "device/link/manual_reset_event.h"
+#include "device/link/serial_port.h"
 #include "device/orvik_core.h"
 #include "device/protocol/session_commands.h"
 #include "device/protocol/status_table.h"
@@ -124,28 +125,29 @@ bool COrvikCore::WakeRegister() {
 
 std::optional<HRESULT> COrvikCore::AwaitLoginReply(int& waitCounter, bool& abort) {
     for (;;) {
-        if (!WaitForReply(loginReplyTimeout) || Queue().IsEmpty()) {
-            if (--waitCounter > 0) {
-                continue;
-            }
-            lastMessage = orvik::LoadString(orvik::kStrNoAnswer);
-            if (!AskRetry(lastMessage)) {
-                abort = true;
-            }
-            waitCounter = kLoginWaitsAfterQuestion;
-            if (abort) {
-                serviceSession = false;
-                return E_FAIL;
-            }
-            return std::nullopt;
-        }
-        const std::u16string reply(Queue().Front());
-        Queue().Pop();
-        if (Contains(reply, u"READY")) {
-            DrainReplies();
-            return S_OK;
-        }
-        if (Contains(reply, u"SOFTUPAS")) {
+        bool refused = false;
+        const HRESULT result =
+            AwaitReplies({.timeoutMs = loginReplyTimeout,
+                          .reportSilence = false,
+                          .roleOf = [&refused](std::u16string_view reply) {
+                              if (Contains(reply, u"READY")) {
+                                  return ReplyRole::Ready;
+                              }
+                              if (Contains(reply, u"SOFTUPAS")) {
+                                  refused = true;
+                                  return ReplyRole::Answer;
+                              }
+                              if (Contains(reply, u"SOFT")) {
+                                  // A warning or refusal of the register's software: shown, and the
+                                  // log-in waits on.
+                                  return ReplyRole::Notice;
+                              }
+                              if (Contains(reply, u"HARD") || Contains(reply, u"SHUTDOWN")) {
+                                  return ReplyRole::Status;
+                              }
+                              return ReplyRole::Other;
+                          }});
+        if (refused) {
             lastMessage = orvik::LoadString(orvik::kStrPasswordRefused);
             if (showMessages == 1) {
                 ShowWarning(lastMessage);
@@ -154,15 +156,23 @@ std::optional<HRESULT> COrvikCore::AwaitLoginReply(int& waitCounter, bool& abort
             serviceSession = false;
             return E_INVALIDARG;
         }
-        if (Contains(reply, u"SOFT")) {
-            // A warning or refusal of the register's software: shown, and the log-in waits on.
-            TranslateStatus(reply);
+        if (result == S_OK || result == E_UNEXPECTED) {
+            return result;
+        }
+        // No answer in time.
+        if (--waitCounter > 0) {
             continue;
         }
-        if ((Contains(reply, u"HARD") || Contains(reply, u"SHUTDOWN")) && !TranslateStatus(reply)) {
-            DrainReplies();
-            return E_UNEXPECTED;
+        lastMessage = orvik::LoadString(orvik::kStrNoAnswer);
+        if (!AskRetry(lastMessage)) {
+            abort = true;
         }
+        waitCounter = kLoginWaitsAfterQuestion;
+        if (abort) {
+            serviceSession = false;
+            return E_FAIL;
+        }
+        return std::nullopt;
     }
 }
 

@@ -1,8 +1,9 @@
-// The command transaction of the device core: framing, writing, and the waiting loops that
-// consume the reply queue.
+// The command transaction of the device core: the link, framing, writing, and the one reply
+// loop that consumes the reply queue.
 #include <array>
 
 #include "device/link/frame.h"
+#include "device/link/serial_link.h"
 #include "device/orvik_core.h"
 #include "device/protocol/status_table.h"
 #include "res/string_table.h"
@@ -13,24 +14,47 @@ namespace orvik::device {
 using orvik::device::Contains;
 using orvik::device::HasStatusWord;
 
-COrvikCore::COrvikCore() : m_queue(std::make_unique<CMessageContainer>()) {}
+ReplyRole StatusOrReady(std::u16string_view reply) {
+    if (HasStatusWord(reply)) {
+        return ReplyRole::Status;
+    }
+    return Contains(reply, u"READY") ? ReplyRole::Ready : ReplyRole::Other;
+}
+
+COrvikCore::COrvikCore() : m_link(std::make_unique<SerialLink>()) {}
 
 COrvikCore::~COrvikCore() {
     // An open receipt is cancelled before the port goes away.
     Disconnect();
 }
 
+bool COrvikCore::IsPortOpen() const {
+    return m_link->port.IsOpen();
+}
+
+CMessageContainer& COrvikCore::Queue() {
+    return m_link->queue;
+}
+
+SerialPort& COrvikCore::Port() {
+    return m_link->port;
+}
+
+bool COrvikCore::ReceiverHungUp() const {
+    return m_link->receiver.HungUp();
+}
+
 int COrvikCore::OpenPort(const std::string& portName) {
     m_openFailureReason.clear();
-    return m_port.Open(portName, &m_openFailureReason) ? 1 : 0;
+    return m_link->port.Open(portName, &m_openFailureReason) ? 1 : 0;
 }
 
 bool COrvikCore::StartReceiver() {
-    m_receiver.Stop();
-    if (!m_port.IsOpen()) {
+    m_link->receiver.Stop();
+    if (!m_link->port.IsOpen()) {
         return false;
     }
-    return m_receiver.Start(m_port.Fd(), *m_queue, replyTimeout);
+    return m_link->receiver.Start(m_link->port.Fd(), m_link->queue, replyTimeout);
 }
 
 HRESULT COrvikCore::OpenLink(const std::string& portName) {
@@ -51,139 +75,155 @@ HRESULT COrvikCore::OpenLink(const std::string& portName) {
 }
 
 int COrvikCore::StopReceiverAndClosePort() {
-    if (!m_port.IsOpen()) {
+    if (!m_link->port.IsOpen()) {
         return -1;
     }
     // The receiver is woken through its stop event and joined before the port goes away.
-    m_receiver.Stop();
-    m_port.Close();
+    m_link->receiver.Stop();
+    m_link->port.Close();
     return 0;
 }
 
 int COrvikCore::SendCommand(std::u16string_view text) {
-    std::array<std::uint8_t, orvik::device::kCommandFrameCapacity> frame;
-    const std::size_t length = orvik::device::BuildCommandFrame(text, frame);
-    m_port.Write(std::span<const std::uint8_t>(frame.data(), length));
+    std::array<std::uint8_t, kCommandFrameCapacity> frame;
+    const std::size_t length = BuildCommandFrame(text, frame);
+    m_link->port.Write(std::span<const std::uint8_t>(frame.data(), length));
     return 1;
 }
 
 void COrvikCore::SendWakeByte() {
-    const std::uint8_t wake = orvik::device::kWakeByte;
-    m_port.Write(std::span<const std::uint8_t>(&wake, 1));
+    const std::uint8_t wake = kWakeByte;
+    m_link->port.Write(std::span<const std::uint8_t>(&wake, 1));
 }
 
 bool COrvikCore::WaitForReply(int timeoutMs) {
-    return m_queue->WaitNotEmpty(timeoutMs, IdleHook());
+    return m_link->queue.WaitNotEmpty(timeoutMs, IdleHook());
 }
 
-HRESULT COrvikCore::WaitForReady(int timeoutMs) {
+HRESULT COrvikCore::AwaitReplies(const ReplyWait& wait, std::u16string* ending) {
+    CMessageContainer& queue = m_link->queue;
     for (;;) {
-        if (!WaitForReply(timeoutMs)) {
-            ReportMessage(orvik::kStrNoAnswer);
-            return E_ABORT;
-        }
-        if (m_queue->IsEmpty()) {
-            return E_FAIL;
-        }
-        const std::u16string_view reply = m_queue->Front();
-        if (HasStatusWord(reply)) {
-            if (!TranslateStatus(reply)) {
-                DrainReplies();
-                return E_UNEXPECTED;
-            }
-        } else if (Contains(reply, u"READY")) {
-            DrainReplies();
-            return S_OK;
-        }
-        m_queue->Pop();
-    }
-}
-
-std::u16string COrvikCore::ReadReply() {
-    if (m_queue->IsEmpty()) {
-        WaitForReply(replyTimeout);
-    }
-    if (m_queue->IsEmpty()) {
-        return {};
-    }
-    std::u16string reply(m_queue->Front());
-    m_queue->Pop();
-    return reply;
-}
-
-void COrvikCore::DrainReplies() {
-    while (!m_queue->IsEmpty()) {
-        m_queue->Pop();
-    }
-}
-
-int COrvikCore::CheckPendingStatus() {
-    for (;;) {
-        if (!WaitForReply(pendingStatusTimeout)) {
-            return 1;
-        }
-        const std::u16string_view reply = m_queue->Front();
-        if (HasStatusWord(reply) && !TranslateStatus(reply)) {
-            DrainReplies();
-            return 0;
-        }
-        m_queue->Pop();
-    }
-}
-
-HRESULT COrvikCore::WaitForWakeReply() {
-    for (;;) {
-        if (!WaitForReply(wakeReplyTimeout)) {
-            return E_ABORT;
-        }
-        const std::u16string_view reply = m_queue->Front();
-        // Software tokens are not judged here: the register is only being woken.
-        if (Contains(reply, u"HARD") || Contains(reply, u"SHUTDOWN")) {
-            if (!TranslateStatus(reply)) {
-                DrainReplies();
-                return E_UNEXPECTED;
-            }
-        } else if (Contains(reply, u"READY")) {
-            DrainReplies();
-            return S_OK;
-        }
-        m_queue->Pop();
-    }
-}
-
-HRESULT COrvikCore::WaitForTaggedReply(std::initializer_list<std::u16string_view> tags,
-                                       int timeoutMs, std::u16string* reply, bool silentTimeout) {
-    for (;;) {
-        if (!WaitForReply(timeoutMs)) {
-            if (!silentTimeout) {
+        if (!WaitForReply(wait.timeoutMs)) {
+            if (wait.reportSilence) {
                 ReportMessage(orvik::kStrNoAnswer);
             }
             return E_ABORT;
         }
-        const std::u16string text(m_queue->Front());
-        m_queue->Pop();
-        if (HasStatusWord(text)) {
-            if (!TranslateStatus(text)) {
-                DrainReplies();
-                return E_UNEXPECTED;
-            }
-            continue;
+        if (queue.IsEmpty()) {
+            return E_FAIL;
         }
-        for (std::u16string_view tag : tags) {
-            if (Contains(text, tag)) {
-                if (reply) {
-                    *reply = text;
+        // Taken from the queue first: showing a status may take long, and the receiver goes on
+        // filling the queue meanwhile.
+        const std::u16string reply(queue.Front());
+        queue.Pop();
+        switch (wait.roleOf(reply)) {
+            case ReplyRole::Other:
+                break;
+            case ReplyRole::Status:
+                if (!TranslateStatus(reply)) {
+                    DrainReplies();
+                    return E_UNEXPECTED;
+                }
+                break;
+            case ReplyRole::Notice:
+                TranslateStatus(reply);
+                break;
+            case ReplyRole::Refusal:
+                DrainReplies();
+                if (ending) {
+                    *ending = reply;
+                }
+                return E_UNEXPECTED;
+            case ReplyRole::Answer:
+                if (ending) {
+                    *ending = reply;
                 }
                 return S_OK;
-            }
-        }
-        if (Contains(text, u"READY")) {
-            if (reply) {
-                reply->clear();
-            }
-            return S_OK;
+            case ReplyRole::Ready:
+                DrainReplies();
+                if (ending) {
+                    *ending = reply;
+                }
+                return S_OK;
         }
     }
+}
+
+HRESULT COrvikCore::WaitForReady(int timeoutMs) {
+    return AwaitReplies({.timeoutMs = timeoutMs, .reportSilence = true, .roleOf = StatusOrReady});
+}
+
+std::u16string COrvikCore::ReadReply() {
+    CMessageContainer& queue = m_link->queue;
+    if (queue.IsEmpty()) {
+        WaitForReply(replyTimeout);
+    }
+    if (queue.IsEmpty()) {
+        return {};
+    }
+    std::u16string reply(queue.Front());
+    queue.Pop();
+    return reply;
+}
+
+void COrvikCore::DrainReplies() {
+    CMessageContainer& queue = m_link->queue;
+    while (!queue.IsEmpty()) {
+        queue.Pop();
+    }
+}
+
+int COrvikCore::CheckPendingStatus() {
+    // Ends only by a fatal status or by silence; "READY" and data are passed over.
+    const HRESULT result =
+        AwaitReplies({.timeoutMs = pendingStatusTimeout,
+                      .reportSilence = false,
+                      .roleOf = [](std::u16string_view reply) {
+                          return HasStatusWord(reply) ? ReplyRole::Status : ReplyRole::Other;
+                      }});
+    return result == E_UNEXPECTED ? 0 : 1;
+}
+
+HRESULT COrvikCore::WaitForWakeReply() {
+    return AwaitReplies({.timeoutMs = wakeReplyTimeout,
+                         .reportSilence = false,
+                         .roleOf = [](std::u16string_view reply) {
+                             // Software tokens are not judged here: the register is only being
+                             // woken.
+                             if (Contains(reply, u"HARD") || Contains(reply, u"SHUTDOWN")) {
+                                 return ReplyRole::Status;
+                             }
+                             return Contains(reply, u"READY") ? ReplyRole::Ready : ReplyRole::Other;
+                         }});
+}
+
+HRESULT COrvikCore::WaitForTaggedReply(std::initializer_list<std::u16string_view> tags,
+                                       int timeoutMs, std::u16string* reply, bool silentTimeout) {
+    bool ready = false;
+    std::u16string ending;
+    const HRESULT result =
+        AwaitReplies({.timeoutMs = timeoutMs,
+                      .reportSilence = !silentTimeout,
+                      .roleOf =
+                          [&](std::u16string_view text) {
+                              if (HasStatusWord(text)) {
+                                  return ReplyRole::Status;
+                              }
+                              for (std::u16string_view tag : tags) {
+                                  if (Contains(text, tag)) {
+                                      return ReplyRole::Answer;
+                                  }
+                              }
+                              // A bare "READY" ends the wait too, but leaves what follows it
+                              // queued.
+                              ready = Contains(text, u"READY");
+                              return ready ? ReplyRole::Answer : ReplyRole::Other;
+                          }},
+                     &ending);
+    if (Succeeded(result) && reply) {
+        *reply = ready ? std::u16string() : std::move(ending);
+    }
+    return result;
 }
 
 }  // namespace orvik::device

@@ -9,21 +9,24 @@
 #include <string>
 #include <string_view>
 
-#include "device/link/message_container.h"
-#include "device/link/receiver_thread.h"
-#include "device/link/serial_port.h"
 #include "device/prompt.h"
 #include "device/protocol/printer_info.h"
 #include "device/protocol/receipt_math.h"
+#include "device/reply_wait.h"
 #include "device/result_codes.h"
 #include "support/local_time.h"
 
 namespace orvik::device {
 
+// The link the core holds behind a pointer (device/link/serial_link.h) and what it is made of.
+struct SerialLink;
+class SerialPort;
+class CMessageContainer;
+
 // The device core: one object per connection. It owns the serial port, the receiver thread and
-// the reply queue, runs every command transaction on the caller's (user-interface) thread and
-// shows the register's messages through the prompt it is given. Links no user-interface
-// toolkit.
+// the reply queue (its link, kept out of this header), runs every command transaction on the
+// caller's (user-interface) thread and shows the register's messages through the prompt it is
+// given. Links no user-interface toolkit.
 class COrvikCore {
   public:
     COrvikCore();
@@ -41,7 +44,7 @@ class COrvikCore {
     // Opens and configures the port: 1 on success, 0 when it cannot be opened (the system's
     // reason is then in OpenFailureReason()).
     int OpenPort(const std::string& portName);
-    bool IsPortOpen() const { return m_port.IsOpen(); }
+    bool IsPortOpen() const;
     const std::string& OpenFailureReason() const { return m_openFailureReason; }
     // Starts the receiver and waits up to replyTimeout for it to run.
     bool StartReceiver();
@@ -252,15 +255,22 @@ class COrvikCore {
     std::u16string lastMessage;
     int showMessages = 1;
 
-    CMessageContainer& Queue() { return *m_queue; }
-    orvik::device::SerialPort& Port() { return m_port; }
-    bool ReceiverHungUp() const { return m_receiver.HungUp(); }
+    // The link's parts, for the command line's raw mode and for tests.
+    CMessageContainer& Queue();
+    SerialPort& Port();
+    bool ReceiverHungUp() const;
 
   protected:
     void ShowError(const std::u16string& text);
     void ShowWarning(const std::u16string& text);
     bool AskRetry(const std::u16string& text);
     bool WaitForReply(int timeoutMs);
+    // The one reply loop: waits up to wait.timeoutMs for each reply, takes it from the queue
+    // and does what wait.roleOf says of it. S_OK once an Answer or Ready reply ends the wait
+    // (that reply in *ending); E_UNEXPECTED after a fatal status or a refusal (the refusal in
+    // *ending); E_ABORT after timeoutMs without a reply, message 1003 shown when
+    // wait.reportSilence; E_FAIL when woken with nothing queued.
+    HRESULT AwaitReplies(const ReplyWait& wait, std::u16string* ending = nullptr);
     const std::function<void()>* IdleHook() const { return m_idle ? &m_idle : nullptr; }
     // Waits ms with the idle hook running, as the session's pauses do.
     void Pause(int ms);
@@ -282,9 +292,7 @@ class COrvikCore {
     // After a data reply: consumes the rest of the register's answer up to its "READY".
     HRESULT FinishAnswer(bool judgeStatus);
 
-    orvik::device::SerialPort m_port;
-    orvik::device::ReceiverThread m_receiver;
-    std::unique_ptr<CMessageContainer> m_queue;
+    std::unique_ptr<SerialLink> m_link;
     IPrompt* m_prompt = nullptr;
     std::function<void()> m_idle;
     std::string m_openFailureReason;

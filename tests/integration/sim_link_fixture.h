@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "device/link/message_container.h"
+#include "device/link/serial_port.h"
 #include "device/orvik_core.h"
 #include "sim/simulator.h"
 #include "support/text_codec.h"

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "device/link/message_container.h"
 #include "device/orvik_core.h"
 #include "res/string_table.h"
 #include "support/text_codec.h"
