@@ -11,6 +11,7 @@
 #include "cli/receipt_outcome_verbs.h"
 #include "cli/stderr_prompt.h"
 #include "device/link/port_names.h"
+#include "device/link/protocol_trace.h"
 #include "device/orvik_core.h"
 #include "device/terminal_exchange.h"
 #include "support/text_codec.h"
@@ -156,9 +157,21 @@ int RunVerb(const CliOptions& options) {
         return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
     }
 
+    device::ProtocolTrace trace;
+    if (!options.tracePath.empty()) {
+        std::string error;
+        if (!trace.Open(options.tracePath, &error)) {
+            std::fprintf(stderr, "orvik-cli: %s\n", error.c_str());
+            return kExitFailed;
+        }
+    }
+    // Closes whose answer never came wait here for the next run that reaches their register.
+    device::UnsettledCloses unsettled(device::DefaultUnsettledClosesPath());
     StderrPrompt prompt;
     device::COrvikCore core;
     core.SetPrompt(&prompt);
+    core.SetTrace(&trace);
+    core.SetUnsettledCloses(&unsettled);
     if (!Open(options, core, prompt)) {
         return Interrupted() ? InterruptExitStatus() : kExitFailed;
     }

@@ -30,6 +30,9 @@ class IReceiptRegister {
     virtual device::HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1,
                                          std::int32_t payment2, std::int32_t payment3,
                                          std::int32_t& total) = 0;
+    // What became of the last close sent: registered (with the register's number), refused,
+    // or unknown when its answer never came.
+    virtual device::CloseOutcome LastCloseOutcome() const { return {}; }
 
     // The receipt state the printing sequence reads and sets.
     virtual bool ReceiptOpen() const = 0;

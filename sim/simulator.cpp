@@ -184,33 +184,35 @@ bool Simulator::Reconnect() {
     if (!IsRunning()) {
         return MakeLineAgain();
     }
-    m_reconnectFailed.store(false, std::memory_order_release);
+    std::unique_lock lock(m_reconnectMutex);
+    const std::uint64_t before = m_reconnects;
     m_reconnectRequested.store(true, std::memory_order_release);
     Signal(m_controlFd);
-    // MakeLineAgain marks the line up, or reports a failure by marking it hung up once more.
-    const bool done = m_activity.WaitUntil(
-        [this](const sim::Activity& a) {
-            return !a.hungUp || m_reconnectFailed.load(std::memory_order_acquire);
-        },
-        kRequestBound);
-    return done && !m_reconnectFailed.load(std::memory_order_acquire);
+    const bool done = m_reconnectDone.wait_for(lock, kRequestBound,
+                                               [&] { return m_reconnects != before; });
+    return done && !m_reconnectFailed;
 }
 
 bool Simulator::MakeLineAgain() {
     std::string error;
     m_endpoint.Close();
-    if (!m_endpoint.Open(m_options.portName, &error)) {
-        m_lineUp = false;
+    const bool made = m_endpoint.Open(m_options.portName, &error);
+    m_lineUp = made;
+    if (made) {
+        m_cutter = CommandCutter();
+        m_tape.Note("-- line up again: " + m_endpoint.LinkPath() + " -> " +
+                    m_endpoint.SlavePath());
+    } else {
         m_tape.Note("-- the line could not be made again: " + error);
-        m_reconnectFailed.store(true, std::memory_order_release);
-        m_activity.SetHungUp(true);
-        return false;
     }
-    m_cutter = CommandCutter();
-    m_lineUp = true;
-    m_tape.Note("-- line up again: " + m_endpoint.LinkPath() + " -> " + m_endpoint.SlavePath());
-    m_activity.SetHungUp(false);
-    return true;
+    m_activity.SetHungUp(!made);
+    {
+        std::lock_guard lock(m_reconnectMutex);
+        ++m_reconnects;
+        m_reconnectFailed = !made;
+    }
+    m_reconnectDone.notify_all();
+    return made;
 }
 
 void Simulator::Run() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -122,7 +124,11 @@ class Simulator {
     int m_controlFd = -1;  // eventfd: a request below waits
     std::atomic<bool> m_hangUpRequested{false};
     std::atomic<bool> m_reconnectRequested{false};
-    std::atomic<bool> m_reconnectFailed{false};
+    // Reconnect waits for the thread to have made the line again.
+    std::mutex m_reconnectMutex;  // guards the two below
+    std::condition_variable m_reconnectDone;
+    std::uint64_t m_reconnects = 0;
+    bool m_reconnectFailed = false;
     std::thread m_thread;
 };
 

@@ -73,7 +73,7 @@ TEST_F(CliOutcomeTest, PrintReceiptSaysWhatBecameOfTheReceipt) {
         const std::int64_t before = LastReceiptNumber();
         row.fault(sim.Faults());
         const CliRun run = Cli({"print-receipt", receiptPath});
-        EXPECT_EQ(run.status, row.status) << row.what << "\n" << run.err;
+        EXPECT_EQ(run.status, row.status) << row.what << "\n" << run.err << run.out;
         const std::string expected = row.status == 3 ? "outcome: unknown"
                                      : row.registered
                                          ? "outcome: registered " + std::to_string(before + 1)

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "device/link/serial_port.h"
 #include "tests/integration/child_program.h"
