@@ -61,16 +61,17 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
     std::u16string result;
     HRESULT answer = AwaitReplies({.timeoutMs = replyTimeout,
                                    .reportSilence = false,
-                                   .roleOf = [](std::u16string_view reply) {
-                                       if (HasStatusWord(reply)) {
-                                           return ReplyRole::Status;
-                                       }
-                                       if (Contains(reply, u"COMP")) {
-                                           return ReplyRole::Answer;
-                                       }
-                                       return Contains(reply, u"READY") ? ReplyRole::Ready
-                                                                        : ReplyRole::Other;
-                                   }},
+                                   .roleOf =
+                                       [](std::u16string_view reply) {
+                                           if (HasStatusWord(reply)) {
+                                               return ReplyRole::Status;
+                                           }
+                                           if (Contains(reply, u"COMP")) {
+                                               return ReplyRole::Answer;
+                                           }
+                                           return Contains(reply, u"READY") ? ReplyRole::Ready
+                                                                            : ReplyRole::Other;
+                                       }},
                                   &result);
     if (answer == S_OK && Contains(result, u"COMP")) {
         // The register has reported the receipt; its "READY" follows. A status after the

@@ -68,7 +68,7 @@ HRESULT COrvikCore::OpenReceipt() {
                                   }
                                   return StatusOrReady(reply);
                               }},
-                          &refusal);
+                         &refusal);
         if (Succeeded(result)) {
             break;
         }

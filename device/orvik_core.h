@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "device/link/receiver_status.h"
 #include "device/prompt.h"
 #include "device/protocol/printer_info.h"
-#include "device/link/receiver_status.h"
 #include "device/protocol/receipt_math.h"
 #include "device/receipt_outcome.h"
 #include "device/reply_wait.h"

@@ -188,8 +188,8 @@ bool Simulator::Reconnect() {
     const std::uint64_t before = m_reconnects;
     m_reconnectRequested.store(true, std::memory_order_release);
     Signal(m_controlFd);
-    const bool done = m_reconnectDone.wait_for(lock, kRequestBound,
-                                               [&] { return m_reconnects != before; });
+    const bool done =
+        m_reconnectDone.wait_for(lock, kRequestBound, [&] { return m_reconnects != before; });
     return done && !m_reconnectFailed;
 }
 
@@ -200,8 +200,7 @@ bool Simulator::MakeLineAgain() {
     m_lineUp = made;
     if (made) {
         m_cutter = CommandCutter();
-        m_tape.Note("-- line up again: " + m_endpoint.LinkPath() + " -> " +
-                    m_endpoint.SlavePath());
+        m_tape.Note("-- line up again: " + m_endpoint.LinkPath() + " -> " + m_endpoint.SlavePath());
     } else {
         m_tape.Note("-- the line could not be made again: " + error);
     }
