@@ -10,9 +10,11 @@
 #include "cli/port_verbs.h"
 #include "cli/receipt_outcome_verbs.h"
 #include "cli/stderr_prompt.h"
+#include "cli/verb_arguments.h"
 #include "device/link/port_names.h"
 #include "device/link/protocol_trace.h"
 #include "device/orvik_core.h"
+#include "device/protocol/session_commands.h"
 #include "device/terminal_exchange.h"
 #include "support/text_codec.h"
 
@@ -36,6 +38,43 @@ int UsageError(const std::string& message) {
     return kExitUsage;
 }
 
+// The texts send would send: at most 254 characters each, none the register cannot receive
+// (a control character would end or break the command frame). Refused, not cut.
+std::string CheckSendTexts(const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) {
+        const std::u16string line = orvik::support::FromUtf8(text);
+        if (line.size() > orvik::device::kMaxTerminalLine) {
+            return "send: \"" + text + "\" is longer than 254 characters";
+        }
+        if (!RegisterText(text)) {
+            return "send: \"" + text +
+                   "\" holds a control character or a character the register cannot receive";
+        }
+    }
+    return {};
+}
+
+// What the log-in sends: the register takes a password of at most 10 characters and an
+// operator name of at most 9, in its own code page. Refused rather than cut.
+std::string CheckCredentials(const CliOptions& options) {
+    const std::u16string name = orvik::support::FromUtf8(options.operatorName);
+    const std::u16string password = orvik::support::FromUtf8(options.password);
+    if (password.size() > orvik::device::kMaxPasswordLength) {
+        return "--password is longer than 10 characters";
+    }
+    if (name.size() > orvik::device::kMaxOperatorNameLength) {
+        return "--operator \"" + options.operatorName + "\" is longer than 9 characters";
+    }
+    if (!RegisterText(options.password)) {
+        return "--password holds a character the register cannot receive";
+    }
+    if (!RegisterText(options.operatorName)) {
+        return "--operator \"" + options.operatorName +
+               "\" holds a character the register cannot receive";
+    }
+    return {};
+}
+
 // Each text as one line of the terminal page: ">" and the text, then every reply as received.
 // Empty texts are skipped, as the page skips empty lines.
 int SendTexts(const CliOptions& options, device::COrvikCore& core) {
@@ -47,8 +86,8 @@ int SendTexts(const CliOptions& options, device::COrvikCore& core) {
         if (text.empty()) {
             continue;
         }
-        const std::u16string line =
-            orvik::support::FromUtf8(text).substr(0, orvik::device::kMaxTerminalLine);
+        // CheckSendTexts has refused what is too long or holds what the register cannot take.
+        const std::u16string line = orvik::support::FromUtf8(text);
         std::printf(">%s\n", orvik::support::ToUtf8(line).c_str());
         std::fflush(stdout);
         const bool ready =
@@ -103,7 +142,8 @@ const std::map<std::string, Verb>& Verbs() {
               PrintInfo, nullptr, false}},
             {"send",
              {[](const CliOptions& o) {
-                  return o.arguments.empty() ? "send needs at least one TEXT" : "";
+                  return o.arguments.empty() ? std::string("send needs at least one TEXT")
+                                             : CheckSendTexts(o.arguments);
               },
               SendTexts, nullptr, true}},
         };
@@ -149,6 +189,11 @@ int RunVerb(const CliOptions& options) {
     }
     if (options.raw && !verb.takesRaw) {
         return UsageError(options.verb + " cannot be used with --raw");
+    }
+    if (!options.raw) {
+        if (const std::string problem = CheckCredentials(options); !problem.empty()) {
+            return UsageError(problem);
+        }
     }
     if (options.port.empty()) {
         return UsageError(options.verb + " needs --port COMn");

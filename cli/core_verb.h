@@ -42,6 +42,8 @@ void AddReportVerbs(CoreVerbTable& table);
 void AddSettingsVerbs(CoreVerbTable& table);
 // receipt_verbs.cpp: print-receipt, cash, cash-in, cash-out.
 void AddReceiptVerbs(CoreVerbTable& table);
+// print_receipt_verb.cpp: print-receipt (added by AddReceiptVerbs).
+void AddPrintReceiptVerb(CoreVerbTable& table);
 
 // 0 for a result of 0 or above, 1 otherwise.
 int ExitStatusFor(device::HRESULT result);

@@ -1,5 +1,7 @@
 // orvik-cli: the device core without a window, for scripts and tests.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -7,11 +9,12 @@
 #include "cli/cli_verbs.h"
 #include "cli/interrupt.h"
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+namespace {
+
+int Run(const std::vector<std::string>& args) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "help")) {
         std::fputs(orvik::cli::CliUsage(), stdout);
-        return 0;
+        return orvik::cli::kExitOk;
     }
     std::string error;
     const auto options = orvik::cli::ParseCliOptions(args, &error);
@@ -21,4 +24,19 @@ int main(int argc, char** argv) {
     }
     orvik::cli::CatchInterrupts();
     return orvik::cli::RunVerb(*options);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int status = Run(std::vector<std::string>(argv + 1, argv + argc));
+    // What a script reads must have reached it: a full disk or a closed pipe is a failure.
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+        const int err = errno;
+        std::fprintf(stderr, "orvik-cli: cannot write standard output: %s\n",
+                     err != 0 ? std::strerror(err) : "write error");
+        return orvik::cli::kExitFailed;
+    }
+    return status;
 }

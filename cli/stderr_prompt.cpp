@@ -1,13 +1,35 @@
 #include "cli/stderr_prompt.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "support/text_codec.h"
 
 namespace orvik::cli {
 
+namespace {
+bool g_lineOpen = false;
+}  // namespace
+
+void StderrPrompt::SetLineOpen(bool open) {
+    g_lineOpen = open;
+}
+
+void StderrPrompt::EndOpenLine() {
+    if (g_lineOpen) {
+        // Back to the start of the line and erase it.
+        std::fputs("\r\033[K", stderr);
+        g_lineOpen = false;
+    }
+}
+
 void StderrPrompt::Print(const char* kind, const std::u16string& text) {
     ++m_shown;
+    if (std::find(m_printed.begin(), m_printed.end(), text) != m_printed.end()) {
+        return;
+    }
+    m_printed.push_back(text);
+    EndOpenLine();
     std::fprintf(stderr, "%s%s: %s\n", orvik::support::ToUtf8(device::kPromptTitle).c_str(), kind,
                  orvik::support::ToUtf8(text).c_str());
 }

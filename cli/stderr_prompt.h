@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "device/prompt.h"
 
 namespace orvik::cli {
@@ -16,10 +19,18 @@ class StderrPrompt : public device::IPrompt {
     // Whether any message has been printed.
     bool ShownAny() const { return m_shown > 0; }
 
+    // A progress line left open on standard error (it ends in "\r", not a line end): a
+    // message printed meanwhile first clears it. EndOpenLine clears it.
+    static void SetLineOpen(bool open);
+    static void EndOpenLine();
+
   private:
     void Print(const char* kind, const std::u16string& text);
 
     int m_shown = 0;
+    // The texts printed so far: the cancel that follows a refusal often meets the same
+    // condition again, and a script's reader wants each message once.
+    std::vector<std::u16string> m_printed;
 };
 
 }  // namespace orvik::cli

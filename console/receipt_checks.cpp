@@ -3,100 +3,18 @@
 #include <algorithm>
 #include <limits>
 
+#include "console/field_checks.h"
 #include "console/receipt_numbers.h"
 #include "res/string_table.h"
 #include "support/text_codec.h"
 
 namespace orvik::console {
+
+using namespace field_checks;
+
 namespace {
 
-using orvik::device::LineDiscount;
-
-// Field limits of the receipt page.
-constexpr std::size_t kQuantityLength = 7;
-constexpr std::size_t kMoneyLength = 10;
-constexpr std::size_t kDiscountNameLength = 13;
-constexpr std::size_t kBarcodeLength = 17;
-constexpr std::int32_t kMaxReceiptNumber = 99999;
-constexpr std::int32_t kMaxPrintCount = 100;
 constexpr int kQuantityDecimals = 3;
-
-std::u16string Number(std::int64_t value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
-
-CheckFailure Fail(ReceiptField field, int id,
-                  std::initializer_list<std::u16string> arguments = {}) {
-    return CheckFailure{field, id, FormatMessage(id, arguments)};
-}
-
-bool IsSpace(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f';
-}
-
-std::u16string_view Trim(std::u16string_view text) {
-    while (!text.empty() && IsSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-// The number of decimals a number text carries once trailing zeros are dropped: "3.50" has 1,
-// "3.505" has 3, "12" has 0.
-int SignificantDecimals(std::u16string_view text) {
-    text = Trim(text);
-    const std::size_t point = text.find_first_of(u".,");
-    if (point == std::u16string_view::npos) {
-        return 0;
-    }
-    std::u16string_view fraction = text.substr(point + 1);
-    while (!fraction.empty() && fraction.back() == u'0') {
-        fraction.remove_suffix(1);
-    }
-    return static_cast<int>(fraction.size());
-}
-
-// A number text as a whole, or empty (which the page reads as 0).
-bool IsNumberOrEmpty(std::u16string_view text) {
-    return Trim(text).empty() || ReadDecimal(text).complete;
-}
-
-CheckResult TooLong(ReceiptField field, std::u16string_view text, std::size_t limit) {
-    if (text.size() > limit) {
-        return Fail(field, kStrFieldTooLong, {Number(static_cast<std::int64_t>(limit))});
-    }
-    return std::nullopt;
-}
-
-CheckResult OutOfRange(ReceiptField field, std::int64_t value, std::int64_t low,
-                       std::int64_t high) {
-    if (value < low || value > high) {
-        return Fail(field, kStrFieldIntegerRange, {Number(low), Number(high)});
-    }
-    return std::nullopt;
-}
-
-CheckResult NotInteger(ReceiptField field, std::u16string_view text) {
-    if (!IsInteger(text)) {
-        return Fail(field, kStrFieldNotInteger);
-    }
-    return std::nullopt;
-}
-
-// Step 1 of the item and print scopes.
-CheckResult CheckIntegers(std::u16string_view article, const FormFields& form) {
-    if (auto failure = NotInteger(ReceiptField::Article, article)) {
-        return failure;
-    }
-    if (auto failure = NotInteger(ReceiptField::PrintCount, form.printCount)) {
-        return failure;
-    }
-    return NotInteger(ReceiptField::ReceiptNumber, form.receiptNumber);
-}
 
 CheckResult CheckLengthsAndRanges(const ItemFields& item, const FormFields& form,
                                   const ItemLimits& limits) {
@@ -189,14 +107,6 @@ CheckResult CheckQuantity(const ItemFields& item, const ItemLimits& limits) {
     return std::nullopt;
 }
 
-CheckResult TooManyDecimals(ReceiptField field, std::u16string_view text, int moneyDecimals) {
-    if (SignificantDecimals(text) > moneyDecimals) {
-        return Fail(field, kStrMoneyTooManyDecimals,
-                    {std::u16string(Trim(text)), Number(moneyDecimals)});
-    }
-    return std::nullopt;
-}
-
 CheckResult CheckTaxSlot(ReceiptField field, int slot, const ItemLimits& limits) {
     if (slot == 0) {
         return std::nullopt;
@@ -259,27 +169,6 @@ CheckResult CheckRegistrable(const ItemFields& item, const ItemLimits& limits) {
     return std::nullopt;
 }
 
-// One payment field read into minor units: a number (empty is 0), below 0 only where allowed,
-// no more decimals than the currency, within the ten digits of the close command.
-CheckResult ReadPayment(ReceiptField field, std::u16string_view text, int moneyDecimals,
-                        bool negativeAllowed, std::int64_t& units) {
-    const std::u16string shown(Trim(text));
-    if (!IsNumberOrEmpty(text)) {
-        return Fail(field, kStrPaymentNotANumber, {shown});
-    }
-    units = MoneyTextToUnits(text, moneyDecimals);
-    if (units < 0 && !negativeAllowed) {
-        return Fail(field, kStrPaymentNegative, {shown});
-    }
-    if (auto failure = TooManyDecimals(field, text, moneyDecimals)) {
-        return failure;
-    }
-    if ((units < 0 ? -units : units) > std::numeric_limits<std::int32_t>::max()) {
-        return Fail(field, kStrPaymentTooLarge, {shown});
-    }
-    return std::nullopt;
-}
-
 // A row's columns that hold whole numbers, with the range each must be in.
 struct IntegerColumn {
     ReceiptColumn column;
@@ -296,18 +185,6 @@ constexpr IntegerColumn kIntegerColumns[] = {
 };
 
 }  // namespace
-
-std::u16string FormatMessage(int id, std::initializer_list<std::u16string> arguments) {
-    std::u16string text = LoadString(id);
-    char16_t marker = u'1';
-    for (const std::u16string& argument : arguments) {
-        const std::u16string placeholder{u'%', marker++};
-        if (const auto at = text.find(placeholder); at != std::u16string::npos) {
-            text.replace(at, placeholder.size(), argument);
-        }
-    }
-    return text;
-}
 
 ItemLimits RegisterItemLimits(const orvik::device::CPrinterInfo& info, std::int32_t family,
                               std::int32_t model, std::int32_t articleMode) {
@@ -406,66 +283,6 @@ std::optional<RowFailure> CheckRows(std::span<const ReceiptRow> rows, const Item
         }
     }
     return std::nullopt;
-}
-
-CheckResult CheckPrintScope(std::u16string_view article, const FormFields& form,
-                            const PaymentTexts& money) {
-    if (auto failure = CheckIntegers(article, form)) {
-        return failure;
-    }
-    if (auto failure =
-            OutOfRange(ReceiptField::PrintCount, ReadInteger(form.printCount), 1, kMaxPrintCount)) {
-        return failure;
-    }
-    if (auto failure = TooLong(ReceiptField::Cash, money.cash, kMoneyLength)) {
-        return failure;
-    }
-    constexpr ReceiptField kPaymentFields[] = {ReceiptField::Payment1, ReceiptField::Payment2,
-                                               ReceiptField::Payment3};
-    for (std::size_t i = 0; i < money.payments.size(); ++i) {
-        if (auto failure = TooLong(kPaymentFields[i], money.payments[i], kMoneyLength)) {
-            return failure;
-        }
-    }
-    return TooLong(ReceiptField::Barcode, form.barcode, kBarcodeLength);
-}
-
-PaymentPlan PlanPayments(std::int64_t amountDue, const PaymentTexts& money, int moneyDecimals) {
-    constexpr ReceiptField kPaymentFields[] = {ReceiptField::Payment1, ReceiptField::Payment2,
-                                               ReceiptField::Payment3};
-    const bool refund = amountDue < 0;
-    PaymentPlan plan;
-    std::array<std::int64_t, 3> others{};
-    for (std::size_t i = 0; i < others.size(); ++i) {
-        plan.failure =
-            ReadPayment(kPaymentFields[i], money.payments[i], moneyDecimals, false, others[i]);
-        if (plan.failure) {
-            return plan;
-        }
-    }
-    // Payments 1 to 3 above the amount due would make the cash negative: the register would
-    // hand out change it never took in.
-    const std::int64_t othersSum = others[0] + others[1] + others[2];
-    if (othersSum > (refund ? -amountDue : amountDue)) {
-        const auto first = std::find_if(others.begin(), others.end(), [](auto v) { return v > 0; });
-        const auto Money = [moneyDecimals](std::int64_t units) {
-            return MinorUnitsToMoney(units, moneyDecimals);
-        };
-        plan.failure = Fail(kPaymentFields[first - others.begin()], kStrPaymentsExceedTotal,
-                            {Money(others[0]), Money(others[1]), Money(others[2]), Money(othersSum),
-                             Money(amountDue)});
-        return plan;
-    }
-    // A refund's cash is paid back: the page shows it with a minus sign.
-    std::int64_t cash = 0;
-    plan.failure = ReadPayment(ReceiptField::Cash, money.cash, moneyDecimals, refund, cash);
-    if (plan.failure) {
-        return plan;
-    }
-    plan.payments = Payments{
-        static_cast<std::int32_t>(cash < 0 ? -cash : cash), static_cast<std::int32_t>(others[0]),
-        static_cast<std::int32_t>(others[1]), static_cast<std::int32_t>(others[2])};
-    return plan;
 }
 
 }  // namespace orvik::console

@@ -53,6 +53,10 @@ struct CheckFailure {
 // Nothing when every check passed.
 using CheckResult = std::optional<CheckFailure>;
 
+// The decimals a number text carries once trailing zeros are dropped: "3.50" has 1, "3.505"
+// has 3, "12" has 0. A comma counts as the point.
+int SignificantDecimals(std::u16string_view text);
+
 // A string-table text with %1, %2 ... filled in.
 std::u16string FormatMessage(int id, std::initializer_list<std::u16string> arguments);
 

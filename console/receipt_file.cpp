@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "console/receipt_checks.h"
 #include "console/receipt_numbers.h"
 #include "res/string_table.h"
 #include "support/atomic_file.h"
@@ -27,19 +28,6 @@ std::u16string Number(std::size_t value) {
     return support::FromUtf8(std::to_string(value));
 }
 
-// A string-table text with %1, %2 and %3 filled in.
-std::u16string Message(int id, std::initializer_list<std::u16string> arguments) {
-    std::u16string text = LoadString(id);
-    char16_t marker = u'1';
-    for (const std::u16string& argument : arguments) {
-        const std::u16string placeholder{u'%', marker++};
-        if (const auto at = text.find(placeholder); at != std::u16string::npos) {
-            text.replace(at, placeholder.size(), argument);
-        }
-    }
-    return text;
-}
-
 bool IsControl(char16_t c) {
     return (c < 0x20 && c != u'\t') || c == 0x7F;
 }
@@ -56,9 +44,9 @@ std::size_t FieldCount(std::u16string_view line) {
 
 class CLoader {
   public:
-    explicit CLoader(ReceiptFileLoad& load) : m_load(load) {}
+    CLoader(ReceiptFileLoad& load, ReadMode mode) : m_load(load), m_mode(mode) {}
 
-    // False when the file turns out not to be a receipt.
+    // False when the file turns out not to be a receipt, or not a well-formed one.
     bool TakeLine(std::u16string_view line, std::size_t lineNumber) {
         while (!line.empty() && (line.front() == u' ' || line.front() == u'\t')) {
             line.remove_prefix(1);
@@ -68,45 +56,61 @@ class CLoader {
         }
         m_lineNumber = lineNumber;
         if (!m_load.hasHeader) {
-            TakeHeader(line);
-            return true;
+            return TakeHeader(line);
         }
         if (m_load.rows.size() >= kMaxReceiptFileRows) {
-            Refuse(Message(kStrReceiptFileTooManyRows, {Number(kMaxReceiptFileRows)}));
+            Refuse(LoadStatus::NotAReceipt,
+                   FormatMessage(kStrReceiptFileTooManyRows, {Number(kMaxReceiptFileRows)}));
             return false;
         }
-        TakeRow(line);
-        return true;
+        return TakeRow(line);
     }
 
-    void Refuse(std::u16string reason) {
-        m_load.status = LoadStatus::NotAReceipt;
+    void Refuse(LoadStatus status, std::u16string reason, std::size_t line = 0) {
+        m_load.status = status;
         m_load.error = std::move(reason);
+        m_load.errorLine = line;
         m_load.rows.clear();
+        m_load.rowLines.clear();
+        m_load.rowProblems.clear();
         m_load.hasHeader = false;
+        m_load.headerLine = 0;
         m_load.payments = {};
         m_load.returnFlag.reset();
     }
 
   private:
-    void TakeHeader(std::u16string_view line) {
-        CheckFieldCount(line, kHeaderFields);
-        CheckInteger(line, 0);
+    bool TakeHeader(std::u16string_view line) {
+        m_problem.clear();
+        if (!CheckFieldCount(line, kHeaderFields) || !CheckInteger(line, 0)) {
+            return false;
+        }
         for (std::size_t field = 1; field < kHeaderFields; ++field) {
-            CheckNumberText(line, field);
+            if (!CheckNumberText(line, field)) {
+                return false;
+            }
             m_load.payments[field - 1] = GetLineField(line, field);
         }
         m_load.hasHeader = true;
+        m_load.headerLine = m_lineNumber;
         m_load.returnFlag = ReadInteger(GetLineField(line, 0)) != 0;
+        return true;
     }
 
-    void TakeRow(std::u16string_view line) {
-        CheckFieldCount(line, kRowFields);
+    bool TakeRow(std::u16string_view line) {
+        m_problem.clear();
+        if (!CheckFieldCount(line, kRowFields)) {
+            return false;
+        }
         for (std::size_t field : kRowIntegerFields) {
-            CheckInteger(line, field);
+            if (!CheckInteger(line, field)) {
+                return false;
+            }
         }
         for (std::size_t field : kRowNumberTextFields) {
-            CheckNumberText(line, field);
+            if (!CheckNumberText(line, field)) {
+                return false;
+            }
         }
         ReceiptRow row;
         row.isReturn = ReadInteger(GetLineField(line, 0)) != 0;
@@ -115,44 +119,69 @@ class CLoader {
         }
         m_load.returnFlag = row.isReturn;
         m_load.rows.push_back(std::move(row));
+        m_load.rowLines.push_back(m_lineNumber);
+        m_load.rowProblems.push_back(m_problem);
+        return true;
     }
 
-    void CheckFieldCount(std::u16string_view line, std::size_t expected) {
+    bool CheckFieldCount(std::u16string_view line, std::size_t expected) {
         const std::size_t count = FieldCount(line);
-        if (count != expected) {
-            Warn(Message(kStrReceiptFileFieldCount,
-                         {Number(m_lineNumber), Number(count), Number(expected)}));
+        if (count == expected) {
+            return true;
         }
+        const std::initializer_list<std::u16string> values{Number(m_lineNumber), Number(count),
+                                                           Number(expected)};
+        return Problem(FormatMessage(kStrReceiptFileFieldCount, values),
+                       FormatMessage(kStrReceiptFileWrongFieldCount, values));
     }
 
-    void CheckInteger(std::u16string_view line, std::size_t field) {
+    // Whole numbers are always written. The strict reading wants them there; the lenient one
+    // reads an empty field as 0 and only marks the row.
+    bool CheckInteger(std::u16string_view line, std::size_t field) {
         const std::u16string_view text = GetLineField(line, field);
-        if (!text.empty() && !IsInteger(text)) {
-            WarnNotANumber(field, text);
+        if (text.empty() && m_mode == ReadMode::Lenient) {
+            if (m_problem.empty()) {
+                m_problem = FormatMessage(kStrReceiptFileFieldNotANumber,
+                                          {Number(m_lineNumber), Number(field + 1), u""});
+            }
+            return true;
         }
+        return IsInteger(text) || NotANumber(field, text);
     }
 
-    void CheckNumberText(std::u16string_view line, std::size_t field) {
+    // Number texts may be empty: the page reads them as 0, and the item checks judge them.
+    bool CheckNumberText(std::u16string_view line, std::size_t field) {
         const std::u16string_view text = GetLineField(line, field);
-        if (!text.empty() && !ReadDecimal(text).complete) {
-            WarnNotANumber(field, text);
+        return text.empty() || ReadDecimal(text).complete || NotANumber(field, text);
+    }
+
+    bool NotANumber(std::size_t field, std::u16string_view text) {
+        const std::initializer_list<std::u16string> values{Number(m_lineNumber), Number(field + 1),
+                                                           std::u16string(text)};
+        return Problem(FormatMessage(kStrReceiptFileNotANumber, values),
+                       FormatMessage(kStrReceiptFileFieldNotANumber, values));
+    }
+
+    // A malformed line: the lenient reading goes on and tells it; the strict one stops.
+    bool Problem(std::u16string lenientText, std::u16string strictText) {
+        if (m_mode == ReadMode::Strict) {
+            Refuse(LoadStatus::Malformed, std::move(strictText), m_lineNumber);
+            return false;
         }
-    }
-
-    void WarnNotANumber(std::size_t field, std::u16string_view text) {
-        Warn(Message(kStrReceiptFileNotANumber,
-                     {Number(m_lineNumber), Number(field + 1), std::u16string(text)}));
-    }
-
-    void Warn(std::u16string text) {
+        if (m_problem.empty()) {
+            m_problem = strictText;
+        }
         if (m_load.warnings.size() < kMaxWarnings) {
-            m_load.warnings.push_back(std::move(text));
+            m_load.warnings.push_back(std::move(lenientText));
         }
         ++m_load.warningCount;
+        return true;
     }
 
     ReceiptFileLoad& m_load;
+    ReadMode m_mode;
     std::size_t m_lineNumber = 0;
+    std::u16string m_problem;  // the first problem of the line being read
 };
 
 }  // namespace
@@ -175,17 +204,17 @@ std::optional<std::u16string> CheckReceiptWritable(const ReceiptFileContent& con
     const auto check = [](const std::u16string& text) -> std::optional<std::u16string> {
         for (char16_t c : text) {
             if (c == u';' || IsControl(c)) {
-                return Message(kStrReceiptTextBreaksFormat, {text});
+                return FormatMessage(kStrReceiptTextBreaksFormat, {text});
             }
             if (c == 0xFFFD || (c != u'?' && support::EncodeChar(support::CodePage::Ansi1251, c) ==
                                                  support::kDefaultChar)) {
-                return Message(kStrReceiptTextNotInCodePage, {text});
+                return FormatMessage(kStrReceiptTextNotInCodePage, {text});
             }
         }
         return std::nullopt;
     };
     if (content.rows.size() > kMaxReceiptFileRows) {
-        return Message(kStrReceiptTooManyRowsToSave, {Number(kMaxReceiptFileRows)});
+        return FormatMessage(kStrReceiptTooManyRowsToSave, {Number(kMaxReceiptFileRows)});
     }
     std::size_t lineNumber = 1;
     std::size_t length = 1;  // the flag
@@ -197,7 +226,7 @@ std::optional<std::u16string> CheckReceiptWritable(const ReceiptFileContent& con
     }
     for (const ReceiptRow& row : content.rows) {
         if (length > kMaxWrittenLine) {
-            return Message(kStrReceiptLineTooLongToSave, {Number(lineNumber)});
+            return FormatMessage(kStrReceiptLineTooLongToSave, {Number(lineNumber)});
         }
         ++lineNumber;
         length = 1;
@@ -209,7 +238,7 @@ std::optional<std::u16string> CheckReceiptWritable(const ReceiptFileContent& con
         }
     }
     if (length > kMaxWrittenLine) {
-        return Message(kStrReceiptLineTooLongToSave, {Number(lineNumber)});
+        return FormatMessage(kStrReceiptLineTooLongToSave, {Number(lineNumber)});
     }
     return std::nullopt;
 }
@@ -247,38 +276,78 @@ SaveResult SaveReceiptFile(const std::filesystem::path& path, const ReceiptFileC
     return SaveResult{SaveStatus::WriteError, support::SystemErrorText(written.error)};
 }
 
-ReceiptFileLoad ReadReceipt(support::ITextSource& source) {
+ReceiptFileLoad ReadReceipt(support::ITextSource& source, ReadMode mode) {
     ReceiptFileLoad load;
-    CLoader loader(load);
-    support::TextLineReader reader(source);
-    std::u16string piece;
+    CLoader loader(load, mode);
+
+    // The whole file first: whether it is UTF-8 depends on all of it.
+    std::string bytes;
+    bool readFailed = false;
+    int readError = 0;
+    std::uint8_t chunk[16384];
     for (;;) {
-        const support::LineStatus status = reader.ReadTextLine(piece);
-        if (status == support::LineStatus::End) {
+        const std::ptrdiff_t got = source.Read(chunk, readError);
+        if (got < 0) {
+            readFailed = true;
             break;
         }
-        if (status == support::LineStatus::Error) {
-            load.status = LoadStatus::ReadError;
-            load.error = support::SystemErrorText(reader.ErrorNumber());
+        if (got == 0) {
             break;
         }
-        const std::u16string lineNumber = Number(reader.LineNumber());
+        if (bytes.size() + static_cast<std::size_t>(got) > kMaxReceiptFileBytes) {
+            loader.Refuse(LoadStatus::NotAReceipt,
+                          FormatMessage(kStrReceiptFileTooLarge, {Number(kMaxReceiptFileBytes)}));
+            return load;
+        }
+        bytes.append(reinterpret_cast<const char*>(chunk), static_cast<std::size_t>(got));
+    }
+
+    if (readFailed) {
+        // What was read of the line the failure cut off is dropped.
+        const std::size_t lineEnd = bytes.rfind('\n');
+        bytes.resize(lineEnd == std::string::npos ? 0 : lineEnd + 1);
+    }
+    std::string_view text = bytes;
+    load.utf8 = std::any_of(text.begin(), text.end(), [](char c) { return c & 0x80; }) &&
+                support::IsValidUtf8(text);
+    if (load.utf8 && text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
+    support::MemoryTextSource memory(text);
+    support::TextLineReader reader(memory);
+    if (load.utf8) {
+        reader.DecodeUtf8();
+    }
+    std::u16string piece;
+    while (reader.ReadTextLine(piece) == support::LineStatus::Line) {
+        const std::size_t lineNumber = reader.LineNumber();
         if (reader.PieceWasCut()) {
-            loader.Refuse(Message(kStrReceiptFileLineTooLong, {lineNumber}));
-            break;
+            loader.Refuse(LoadStatus::NotAReceipt,
+                          FormatMessage(kStrReceiptFileLineTooLong, {Number(lineNumber)}),
+                          lineNumber);
+            return load;
         }
         if (LooksBinary(piece)) {
-            loader.Refuse(Message(kStrReceiptFileBinary, {lineNumber}));
-            break;
+            loader.Refuse(LoadStatus::NotAReceipt,
+                          FormatMessage(kStrReceiptFileBinary, {Number(lineNumber)}), lineNumber);
+            return load;
         }
-        if (!loader.TakeLine(piece, reader.LineNumber())) {
-            break;
+        if (!loader.TakeLine(piece, lineNumber)) {
+            return load;
+        }
+    }
+    if (readFailed) {
+        // The rows before the failed read stay; the strict reading keeps none.
+        load.status = LoadStatus::ReadError;
+        load.error = support::SystemErrorText(readError);
+        if (mode == ReadMode::Strict) {
+            loader.Refuse(LoadStatus::ReadError, support::SystemErrorText(readError));
         }
     }
     return load;
 }
 
-ReceiptFileLoad LoadReceiptFile(const std::filesystem::path& path) {
+ReceiptFileLoad LoadReceiptFile(const std::filesystem::path& path, ReadMode mode) {
     int error = 0;
     const std::unique_ptr<support::FileTextSource> file =
         support::FileTextSource::Open(path, error);
@@ -288,7 +357,7 @@ ReceiptFileLoad LoadReceiptFile(const std::filesystem::path& path) {
         load.error = support::SystemErrorText(error);
         return load;
     }
-    return ReadReceipt(*file);
+    return ReadReceipt(*file, mode);
 }
 
 }  // namespace orvik::console

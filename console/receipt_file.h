@@ -13,9 +13,10 @@
 
 namespace orvik::console {
 
-// Receipt files (extension .check): Windows-1251 text with CR LF line ends. The header line
-// holds the page's return flag and the texts of payments 1 to 3; then one line per row: its
-// return flag and its eleven column texts, all separated by ";". Reading skips blank lines and
+// Receipt files (extension .check): Windows-1251 text with CR LF line ends when written; read
+// as UTF-8 when the file is valid UTF-8 holding non-ASCII text (a byte-order mark skipped). The
+// header line holds the page's return flag and the texts of payments 1 to 3; then one line per row:
+// its return flag and its eleven column texts, all separated by ";". Reading skips blank lines and
 // comment lines (first character after white space "#" or ";").
 
 // Payments 1 to 3 and the rows as the page holds them.
@@ -57,7 +58,14 @@ enum class LoadStatus {
     CannotOpen,   // nothing read
     ReadError,    // the rows read before the error are kept
     NotAReceipt,  // binary data, a line too long, too many rows: nothing kept
+    // Strict reading only: a line with other than its number of fields, or a field that is
+    // not a number where a number is due. Nothing kept.
+    Malformed,
 };
+
+// How a file is read. The page reads leniently, so that the user sees the rows and can mend
+// them; the command line prints only files that read strictly.
+enum class ReadMode { Lenient, Strict };
 
 struct ReceiptFileLoad {
     LoadStatus status = LoadStatus::Loaded;
@@ -73,12 +81,22 @@ struct ReceiptFileLoad {
     // kMaxWarnings texts; warningCount counts them all.
     std::vector<std::u16string> warnings;
     std::size_t warningCount = 0;
+    // Per row: the line of the file it came from, and what a strict reading refuses in it
+    // (empty when nothing), so that the page can mark the row.
+    std::vector<std::size_t> rowLines;
+    std::vector<std::u16string> rowProblems;
+    std::size_t headerLine = 0;  // the line of the header, 0 without one
+    std::size_t errorLine = 0;   // the line the error is on, 0 when it is not a line's
+    bool utf8 = false;           // the file was read as UTF-8
 };
 
 inline constexpr std::size_t kMaxReceiptFileRows = 100'000;
 inline constexpr std::size_t kMaxWarnings = 100;
+// A larger file is no receipt: it is refused before it is read whole.
+inline constexpr std::size_t kMaxReceiptFileBytes = 64u << 20;
 
-ReceiptFileLoad ReadReceipt(support::ITextSource& source);
-ReceiptFileLoad LoadReceiptFile(const std::filesystem::path& path);
+ReceiptFileLoad ReadReceipt(support::ITextSource& source, ReadMode mode = ReadMode::Lenient);
+ReceiptFileLoad LoadReceiptFile(const std::filesystem::path& path,
+                                ReadMode mode = ReadMode::Lenient);
 
 }  // namespace orvik::console

@@ -92,10 +92,11 @@ void COrvikCore::SetTrace(ProtocolTrace* trace) {
 
 HRESULT COrvikCore::OpenLink(const std::string& portName) {
     if (!OpenPort(portName)) {
-        std::u16string text =
-            orvik::LoadString(orvik::kStrPortOpenFailed) + orvik::support::FromUtf8(portName);
+        // The message, then on a line of its own the port and what the system said of it.
+        std::u16string text = orvik::LoadString(orvik::kStrPortOpenFailed) + u"\n" +
+                              orvik::support::FromUtf8(portName);
         if (!m_openFailureReason.empty()) {
-            text += u"\n" + orvik::support::FromUtf8(m_openFailureReason);
+            text += u": " + orvik::support::FromUtf8(m_openFailureReason);
         }
         if (m_trace) {
             m_trace->Note("open " + portName + " failed: " + m_openFailureReason);

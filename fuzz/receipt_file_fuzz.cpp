@@ -23,9 +23,9 @@ void Check(bool condition) {
     }
 }
 
-ReceiptFileLoad Read(std::string_view bytes) {
+ReceiptFileLoad Read(std::string_view bytes, ReadMode mode = ReadMode::Lenient) {
     orvik::support::MemoryTextSource source(bytes);
-    return ReadReceipt(source);
+    return ReadReceipt(source, mode);
 }
 
 }  // namespace
@@ -35,6 +35,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ReceiptFileLoad load = Read(bytes);
 
     Check(load.status == LoadStatus::Loaded || load.status == LoadStatus::NotAReceipt);
+    Check(load.rowLines.size() == load.rows.size() && load.rowProblems.size() == load.rows.size());
+
+    // The strict reading takes a file only when the lenient one found nothing to tell, and
+    // refuses with the line it stopped at.
+    const ReceiptFileLoad strict = Read(bytes, ReadMode::Strict);
+    if (strict.status == LoadStatus::Loaded) {
+        Check(load.status == LoadStatus::Loaded && load.warningCount == 0);
+        Check(strict.rows == load.rows);
+        for (const std::u16string& problem : load.rowProblems) {
+            Check(problem.empty());
+        }
+    } else if (strict.status == LoadStatus::Malformed) {
+        Check(strict.rows.empty() && strict.errorLine > 0 && !strict.error.empty());
+        Check(load.status == LoadStatus::Loaded);
+    } else {
+        Check(strict.status == LoadStatus::NotAReceipt && load.status == LoadStatus::NotAReceipt);
+    }
     Check(load.warnings.size() <= kMaxWarnings && load.warnings.size() <= load.warningCount);
     Check(load.rows.size() <= kMaxReceiptFileRows);
     if (load.status == LoadStatus::NotAReceipt) {

@@ -55,6 +55,10 @@ enum StringId : int {
     kStrPaymentsExceedTotal = 1086,
     // The device core's refusal of a close whose payments are below 0 or overpay the receipt.
     kStrClosePaymentsWrong = 1087,
+    // Receipt files read strictly, and files too large: %1 line, %2 count or field, %3 text.
+    kStrReceiptFileWrongFieldCount = 1088,
+    kStrReceiptFileFieldNotANumber = 1089,
+    kStrReceiptFileTooLarge = 1090,
     kStrPortOpenFailed = 3012,
     // A receipt whose close got no answer: %1 is the register's receipt number.
     kStrReceiptRegistered = 3100,

@@ -23,6 +23,17 @@ Replies BadParameter() {
     return Token(u"SOFTPARAM");
 }
 
+// A register prints no report in the middle of a receipt: the receipt is closed or cancelled
+// first. Otherwise the key position and the paper decide, as for every printed document.
+std::u16string ReportRefusal(const RegisterState& state, KeyNeed need) {
+    std::u16string refusal = PrintRefusal(state, need);
+    if (refusal.empty() && state.receipt.open) {
+        Note(state, u"report refused: a receipt is open");
+        refusal = u"SOFTPROTOC";
+    }
+    return refusal;
+}
+
 int DecimalPoint(const RegisterState& state) {
     return state.currency.decimalPoint;
 }
@@ -104,7 +115,7 @@ Replies XReport(std::u16string_view text, RegisterState& state) {
     if (text != u"ZREP1" && text != u"ZREP") {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::XReport); !refusal.empty()) {
+    if (const std::u16string refusal = ReportRefusal(state, KeyNeed::XReport); !refusal.empty()) {
         return Token(refusal);
     }
     CountDocument(state);
@@ -162,7 +173,7 @@ Replies ZReport(std::u16string_view text, RegisterState& state) {
     if (text != u"NREP") {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::ZReport); !refusal.empty()) {
+    if (const std::u16string refusal = ReportRefusal(state, KeyNeed::ZReport); !refusal.empty()) {
         return Token(refusal);
     }
     return CloseDay(state, false);
@@ -177,7 +188,7 @@ Replies ZeroZReport(std::u16string_view text, RegisterState& state) {
     if (text != u"nrep") {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::ZReport); !refusal.empty()) {
+    if (const std::u16string refusal = ReportRefusal(state, KeyNeed::ZReport); !refusal.empty()) {
         return Token(refusal);
     }
     if (!state.counters.zReportMade) {
@@ -191,7 +202,7 @@ Replies ArticleReport(std::u16string_view text, RegisterState& state) {
     if (text != u"ARTZ") {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::XReport); !refusal.empty()) {
+    if (const std::u16string refusal = ReportRefusal(state, KeyNeed::XReport); !refusal.empty()) {
         return Token(refusal);
     }
     CountDocument(state);
@@ -217,7 +228,7 @@ Replies DiscountReport(std::u16string_view text, RegisterState& state) {
     if (text != u"DIZV") {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::XReport); !refusal.empty()) {
+    if (const std::u16string refusal = ReportRefusal(state, KeyNeed::XReport); !refusal.empty()) {
         return Token(refusal);
     }
     CountDocument(state);
@@ -262,7 +273,7 @@ Replies HardwareState(std::u16string_view text, RegisterState& state) {
     if (text != u"HDZV") {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::HardwareReport);
+    if (const std::u16string refusal = ReportRefusal(state, KeyNeed::HardwareReport);
         !refusal.empty()) {
         return Token(refusal);
     }
@@ -343,7 +354,7 @@ Replies PeriodicByDates(std::u16string_view text, RegisterState& state) {
     if (!IsDateDigits(from) || !IsDateDigits(to) || from > to) {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::FiscalMemoryReport);
+    if (const std::u16string refusal = ReportRefusal(state, KeyNeed::FiscalMemoryReport);
         !refusal.empty()) {
         return Token(refusal);
     }
@@ -369,7 +380,7 @@ Replies PeriodicByNumbers(std::u16string_view text, RegisterState& state) {
         *from > state.counters.lastZReportNumber) {
         return BadParameter();
     }
-    if (const std::u16string refusal = PrintRefusal(state, KeyNeed::FiscalMemoryReport);
+    if (const std::u16string refusal = ReportRefusal(state, KeyNeed::FiscalMemoryReport);
         !refusal.empty()) {
         return Token(refusal);
     }

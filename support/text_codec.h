@@ -30,4 +30,8 @@ std::string Encode(CodePage page, std::u16string_view text);
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view text);
 
+// Whether the bytes are well-formed UTF-8: no stray continuation byte, no overlong form, no
+// surrogate, nothing above U+10FFFF.
+bool IsValidUtf8(std::string_view bytes);
+
 }  // namespace orvik::support

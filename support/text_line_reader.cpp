@@ -123,7 +123,7 @@ LineStatus TextLineReader::ReadTextLine(std::u16string& line) {
     m_pieceCut = !lineEnded && bytes.size() == kMaxLineBytes;
     m_previousCut = m_pieceCut;
     std::erase_if(bytes, [](char c) { return c == '\r' || c == '\n'; });
-    line = Decode(m_page, bytes);
+    line = m_utf8 ? FromUtf8(bytes) : Decode(m_page, bytes);
     return LineStatus::Line;
 }
 

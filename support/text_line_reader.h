@@ -58,6 +58,9 @@ class TextLineReader {
     explicit TextLineReader(ITextSource& source, CodePage page = CodePage::Ansi1251)
         : m_source(source), m_page(page) {}
 
+    // Reads the lines as UTF-8 instead of the code page (invalid bytes become U+FFFD).
+    void DecodeUtf8() { m_utf8 = true; }
+
     // The next piece of text: the bytes up to and including the next LF or the end of the
     // file, at most kMaxLineBytes of them, decoded, with every CR and LF removed. End when no
     // byte is left; Error when the source fails (what was read of the piece is dropped).
@@ -75,6 +78,7 @@ class TextLineReader {
 
     ITextSource& m_source;
     CodePage m_page;
+    bool m_utf8 = false;
     std::uint8_t m_buffer[16384];
     std::size_t m_start = 0;
     std::size_t m_end = 0;

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "device/link/frame.h"
 #include "device/link/port_names.h"
@@ -43,6 +44,12 @@ speed_t SpeedFromBaud(int baud) {
 std::string DescribeOpenError(int err, const std::string& path) {
     std::string reason = std::strerror(err);
     reason += " (" + path + ")";
+    // A link left behind in the ports folder: say where it leads, which is what is missing.
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+    if (err == ENOENT && !ec) {
+        reason += ": the link leads to " + target.string() + ", which does not exist";
+    }
     if (err == EACCES || err == EPERM) {
         reason +=
             ". Add your user to the group that owns the device (usually \"dialout\": "

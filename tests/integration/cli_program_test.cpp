@@ -141,7 +141,7 @@ TEST_F(CliProgramTest, AFailedConnectPrintsTheMessageAndEndsWithStatus1) {
     const CliRun missing = RunCli({"--port", "COM8", "--password", "0000", "send", "NULL"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
-    EXPECT_NE(missing.err.find(Message(orvik::kStrPortOpenFailed) + "COM8"), std::string::npos)
+    EXPECT_NE(missing.err.find(Message(orvik::kStrPortOpenFailed) + "\nCOM8: "), std::string::npos)
         << missing.err;
 }
 

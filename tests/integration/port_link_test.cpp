@@ -43,7 +43,7 @@ TEST(PortOpenTest, ComNameWithoutLinkOrDeviceFailsWithTheReasonInTheMessage) {
     EXPECT_EQ(core.OpenLink("COM24"), E_FAIL);
     ASSERT_EQ(prompt.entries.size(), 1u);
     EXPECT_EQ(Utf8(prompt.entries[0].text), Utf8(orvik::LoadString(orvik::kStrPortOpenFailed)) +
-                                                "COM24\n" + core.OpenFailureReason());
+                                                "\nCOM24: " + core.OpenFailureReason());
     EXPECT_EQ(core.StopReceiverAndClosePort(), -1);
 }
 

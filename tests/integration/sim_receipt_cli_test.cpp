@@ -3,17 +3,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/integration/child_program.h"
-#include "tests/integration/sim_receipt_fixture.h"
+#include "tests/integration/sim_receipt_cli_fixture.h"
 
 namespace sim_test {
 namespace {
-
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 // A receipt file as the console saves it: CP1251, CR LF.
 constexpr const char* kReceiptFile =
@@ -22,37 +15,7 @@ constexpr const char* kReceiptFile =
     "0;Молоко пастеризованное 2,5%;15;0;2;1.99;1;0;0;;;0\n"
     "0;Сыр российский весовой;16;1;1.250;95.40;3;0;1;Скидка;1.00;0\n"
     "0;Доставка;17;0;1;10.00;0;0;2;Ночь;2.00;0\n"
-    "1;Пакет;0;0;1;0.50;0;0;0;;;0\n";
-
-class SimReceiptCliTest : public SimReceiptTest {
-  protected:
-    CliResult Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--port", kPort, "--password", "0000"});
-        ChildProgram cli(ORVIK_CLI_PROGRAM, args);
-        CliResult result;
-        result.status = cli.Finish();
-        result.out = cli.Output();
-        result.err = cli.Errors();
-        return result;
-    }
-
-    std::string WriteReceipt(const std::string& utf8Text, const std::string& name = "r.check") {
-        std::string bytes;
-        for (const char ch : orvik::support::Encode(orvik::support::CodePage::Ansi1251,
-                                                    orvik::support::FromUtf8(utf8Text))) {
-            if (ch == '\n') {
-                bytes += '\r';
-            }
-            bytes += ch;
-        }
-        const std::string path = ports.Path() + "/" + name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-
-    std::size_t Received() const { return sim.Activity().Snapshot().commands.size(); }
-    std::size_t WakeBytes() const { return sim.Activity().Snapshot().wakeBytes; }
-};
+    "1;Пакет;18;0;1;0.50;0;0;0;;;0\n";
 
 TEST_F(SimReceiptCliTest, PrintReceiptPrintsTheFileAsThePageDoes) {
     UseProfile("f1m8");
@@ -193,20 +156,25 @@ TEST_F(SimReceiptCliTest, CashVerbsShowAndMoveTheDrawerAsTheDialogDoes) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "1.15 ГРН\n");
     EXPECT_EQ(Drawer(), 115);
-    run = Cli({"cash-in", "0.005"});  // rounds up at the half
+    run = Cli({"cash-in", "0.01"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Drawer(), 116);
 
-    // What the dialog would not print is refused, and no cash command is sent.
+    // More than the drawer holds is refused once the drawer is known, and no cash command is
+    // sent; an amount no currency has (0 or less, a fraction of a kopeck, which the dialog
+    // would round) is a usage error before connecting.
     TakeReceived();
-    for (const char* amount : {"1.17", "0", "-5", "0.004"}) {
+    run = Cli({"cash-out", "1.17"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("nothing sent"), std::string::npos) << run.err;
+    for (const char* amount : {"0", "-5", "0.004", "0.005"}) {
         run = Cli({"cash-out", amount});
-        EXPECT_EQ(run.status, 1) << amount;
+        EXPECT_EQ(run.status, 2) << amount;
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find("nothing sent"), std::string::npos) << run.err;
     }
     run = Cli({"cash-in", "0"});
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 2);
     for (const std::string& command : TakeReceived()) {
         EXPECT_NE(command.substr(0, 4), "CAIO") << command;
     }

@@ -171,3 +171,33 @@ TEST_F(SimDayTest, ASilentRegisterEndsTheReportWithTheNoAnswerMessage) {
 
 }  // namespace
 }  // namespace sim_test
+
+namespace sim_test {
+namespace {
+
+// A register prints no report in the middle of a receipt, the Z report least of all: it
+// would close the day with the receipt's lines half registered.
+TEST_F(SimDayTest, NoReportWhileAReceiptIsOpen) {
+    UseProfile("f1m8");
+    Connect();
+    ASSERT_EQ(core.OpenReceipt(), S_OK);
+    const std::int64_t zBefore = Counters(core).lastZReportNumber;
+    for (const char16_t* report : {u"ZREP1", u"NREP", u"nrep", u"ARTZ", u"DIZV", u"HDZV",
+                                   u"IREP2009030120090331", u"IREN00010001"}) {
+        EXPECT_EQ(Run(report), E_UNEXPECTED) << Utf8(report);
+    }
+    EXPECT_EQ(TakeShown(), Texts(8, MessageText(2004)));
+    EXPECT_EQ(Counters(core).lastZReportNumber, zBefore);
+    EXPECT_TRUE(State([](RegisterState& s) { return s.receipt.open.has_value(); }));
+
+    // Once the receipt is cancelled the reports print again; the core's Z report cancels an
+    // open receipt itself first.
+    ASSERT_EQ(core.CancelReceipt(), S_OK);
+    EXPECT_EQ(Run(u"ZREP1"), S_OK);
+    ASSERT_EQ(core.OpenReceipt(), S_OK);
+    EXPECT_EQ(core.PrintZReport(), S_OK);
+    EXPECT_EQ(Counters(core).lastZReportNumber, zBefore + 1);
+}
+
+}  // namespace
+}  // namespace sim_test

@@ -542,11 +542,16 @@ TEST(CoreOnSilentLine, PortThatCannotBeOpenedSaysWhy) {
     EXPECT_EQ(core.Connect("COM21", u"Касир", u"1"), E_FAIL);
     ASSERT_EQ(prompt.entries.size(), 1u);
     const std::u16string& text = prompt.entries[0].text;
-    const std::u16string expectedStart = Text(orvik::kStrPortOpenFailed) + u"COM21\n";
+    const std::u16string expectedStart = Text(orvik::kStrPortOpenFailed) + u"\nCOM21: ";
     EXPECT_EQ(text.substr(0, expectedStart.size()), expectedStart) << Utf8(text);
-    // The second line is the system's reason.
+    // Then the port and the system's reason on a line of their own.
     ASSERT_FALSE(core.OpenFailureReason().empty());
     EXPECT_EQ(Utf8(text.substr(expectedStart.size())), core.OpenFailureReason());
+    // The reason names what is missing, the link's target, and guesses at no other program.
+    EXPECT_NE(core.OpenFailureReason().find("leads to /nonexistent/orvik-test-device"),
+              std::string::npos)
+        << core.OpenFailureReason();
+    EXPECT_EQ(core.OpenFailureReason().find("program"), std::string::npos);
     EXPECT_EQ(core.lastMessage, text);
 }
 

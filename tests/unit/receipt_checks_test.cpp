@@ -72,156 +72,137 @@ using I = ItemFields;
 using Form = FormFields;
 
 // The page's checks, in the order the page runs them.
-INSTANTIATE_TEST_SUITE_P(
-    PageChecks, ItemCheckTest,
-    ::testing::Values(
-        ItemCase{"a good line", [](I&, Form&) {}, 0, F::Name},
-        ItemCase{"article not a number", [](I& i, Form&) { i.article = u"1a"; },
-                 kStrFieldNotInteger, F::Article},
-        ItemCase{"empty print count", [](I&, Form& f) { f.printCount = u""; }, kStrFieldNotInteger,
-                 F::PrintCount},
-        ItemCase{"receipt number not a number", [](I&, Form& f) { f.receiptNumber = u"x"; },
-                 kStrFieldNotInteger, F::ReceiptNumber},
-        ItemCase{"name longer than the model takes",
-                 [](I& i, Form&) { i.name = std::u16string(42, u'Ж'); }, kStrFieldTooLong, F::Name},
-        ItemCase{"quantity of eight characters", [](I& i, Form&) { i.quantity = u"12345678"; },
-                 kStrFieldTooLong, F::Quantity},
-        ItemCase{"article 0", [](I& i, Form&) { i.article = u"0"; }, kStrFieldIntegerRange,
-                 F::Article},
-        ItemCase{"article 999999999 (was sent as 0)", [](I& i, Form&) { i.article = u"999999999"; },
-                 kStrFieldIntegerRange, F::Article},
-        ItemCase{"receipt number 100000", [](I&, Form& f) { f.receiptNumber = u"100000"; },
-                 kStrFieldIntegerRange, F::ReceiptNumber},
-        ItemCase{"barcode of 18 characters",
-                 [](I&, Form& f) { f.barcode = std::u16string(18, u'1'); }, kStrFieldTooLong,
-                 F::Barcode},
-        ItemCase{"empty name", [](I& i, Form&) { i.name = u"  "; }, kStrItemNameEmpty, F::Name},
-        ItemCase{"price below 0", [](I& i, Form&) { i.price = u"-1.00"; }, kStrItemPriceWrong,
-                 F::Price},
-        ItemCase{"price not a number", [](I& i, Form&) { i.price = u"3.50р"; }, kStrItemPriceWrong,
-                 F::Price},
-        ItemCase{"price 0 is accepted", [](I& i, Form&) { i.price = u"0"; }, 0, F::Name},
-        ItemCase{"price with a comma as typed", [](I& i, Form&) { i.price = u"12,5"; }, 0, F::Name},
-        ItemCase{"discount without a name",
-                 [](I& i, Form&) {
-                     i.discountKind = 1;
-                     i.discountAmount = u"1.00";
-                 },
-                 kStrDiscountIncomplete, F::DiscountName},
-        ItemCase{"surcharge of 0",
-                 [](I& i, Form&) {
-                     i.discountKind = 2;
-                     i.discountName = u"Ночь";
-                     i.discountAmount = u"0.00";
-                 },
-                 kStrDiscountIncomplete, F::DiscountAmount},
-        ItemCase{"the same rate twice", [](I& i, Form&) { i.taxSlot2 = 1; }, kStrSameTaxTwice,
-                 F::TaxRate2},
-        ItemCase{"an included and an added rate", [](I& i, Form&) { i.taxSlot2 = 3; },
-                 kStrTaxKindsDiffer, F::TaxRate2},
-        ItemCase{"two included rates", [](I& i, Form&) { i.taxSlot2 = 2; }, 0, F::Name}));
+const ItemCase kPageChecks[] = {
+    ItemCase{"a good line", [](I&, Form&) {}, 0, F::Name},
+    ItemCase{"article not a number", [](I& i, Form&) { i.article = u"1a"; }, kStrFieldNotInteger,
+             F::Article},
+    ItemCase{"empty print count", [](I&, Form& f) { f.printCount = u""; }, kStrFieldNotInteger,
+             F::PrintCount},
+    ItemCase{"receipt number not a number", [](I&, Form& f) { f.receiptNumber = u"x"; },
+             kStrFieldNotInteger, F::ReceiptNumber},
+    ItemCase{"name longer than the model takes",
+             [](I& i, Form&) { i.name = std::u16string(42, u'Ж'); }, kStrFieldTooLong, F::Name},
+    ItemCase{"quantity of eight characters", [](I& i, Form&) { i.quantity = u"12345678"; },
+             kStrFieldTooLong, F::Quantity},
+    ItemCase{"article 0", [](I& i, Form&) { i.article = u"0"; }, kStrFieldIntegerRange, F::Article},
+    ItemCase{"article 999999999 (was sent as 0)", [](I& i, Form&) { i.article = u"999999999"; },
+             kStrFieldIntegerRange, F::Article},
+    ItemCase{"receipt number 100000", [](I&, Form& f) { f.receiptNumber = u"100000"; },
+             kStrFieldIntegerRange, F::ReceiptNumber},
+    ItemCase{"barcode of 18 characters", [](I&, Form& f) { f.barcode = std::u16string(18, u'1'); },
+             kStrFieldTooLong, F::Barcode},
+    ItemCase{"empty name", [](I& i, Form&) { i.name = u"  "; }, kStrItemNameEmpty, F::Name},
+    ItemCase{"price below 0", [](I& i, Form&) { i.price = u"-1.00"; }, kStrItemPriceWrong,
+             F::Price},
+    ItemCase{"price not a number", [](I& i, Form&) { i.price = u"3.50р"; }, kStrItemPriceWrong,
+             F::Price},
+    ItemCase{"price 0 is accepted", [](I& i, Form&) { i.price = u"0"; }, 0, F::Name},
+    ItemCase{"price with a comma as typed", [](I& i, Form&) { i.price = u"12,5"; }, 0, F::Name},
+    ItemCase{"discount without a name",
+             [](I& i, Form&) {
+                 i.discountKind = 1;
+                 i.discountAmount = u"1.00";
+             },
+             kStrDiscountIncomplete, F::DiscountName},
+    ItemCase{"surcharge of 0",
+             [](I& i, Form&) {
+                 i.discountKind = 2;
+                 i.discountName = u"Ночь";
+                 i.discountAmount = u"0.00";
+             },
+             kStrDiscountIncomplete, F::DiscountAmount},
+    ItemCase{"the same rate twice", [](I& i, Form&) { i.taxSlot2 = 1; }, kStrSameTaxTwice,
+             F::TaxRate2},
+    ItemCase{"an included and an added rate", [](I& i, Form&) { i.taxSlot2 = 3; },
+             kStrTaxKindsDiffer, F::TaxRate2},
+    ItemCase{"two included rates", [](I& i, Form&) { i.taxSlot2 = 2; }, 0, F::Name},
+};
+INSTANTIATE_TEST_SUITE_P(PageChecks, ItemCheckTest, ::testing::ValuesIn(kPageChecks));
 
 // What the register would have registered wrongly before these checks.
-INSTANTIATE_TEST_SUITE_P(WrongAmounts, ItemCheckTest,
-                         ::testing::Values(ItemCase{"a name holding \";\" (shifts the saved row)",
-                                                    [](I& i, Form&) { i.name = u"Чай;зеленый"; },
-                                                    kStrItemTextBreaksFormat, F::Name},
-                                           ItemCase{"a name with a line break",
-                                                    [](I& i, Form&) { i.name = u"Чай\nзеленый"; },
-                                                    kStrItemTextBreaksFormat, F::Name},
-                                           ItemCase{"a name the register cannot print",
-                                                    [](I& i, Form&) { i.name = u"Tea ☕"; },
-                                                    kStrItemTextNotPrintable, F::Name},
-                                           ItemCase{"a Ukrainian name prints",
-                                                    [](I& i, Form&) { i.name = u"Сік і хліб"; }, 0,
-                                                    F::Name},
-                                           ItemCase{"a discount name holding \";\"",
-                                                    [](I& i, Form&) {
-                                                        i.discountKind = 1;
-                                                        i.discountName = u"a;b";
-                                                        i.discountAmount = u"1.00";
-                                                    },
-                                                    kStrItemTextBreaksFormat, F::DiscountName},
-                                           ItemCase{"quantity 0",
-                                                    [](I& i, Form&) { i.quantity = u"0"; },
-                                                    kStrQuantityNotPositive, F::Quantity},
-                                           ItemCase{"quantity -2",
-                                                    [](I& i, Form&) { i.quantity = u"-2"; },
-                                                    kStrQuantityNotPositive, F::Quantity},
-                                           ItemCase{"empty quantity",
-                                                    [](I& i, Form&) { i.quantity = u""; },
-                                                    kStrQuantityNotPositive, F::Quantity},
-                                           ItemCase{"quantity not a number",
-                                                    [](I& i, Form&) { i.quantity = u"2шт"; },
-                                                    kStrQuantityNotPositive, F::Quantity},
-                                           ItemCase{"1.5 pieces (were sent as 2)",
-                                                    [](I& i, Form&) { i.quantity = u"1.5"; },
-                                                    kStrPieceQuantityNotWhole, F::Quantity},
-                                           ItemCase{"2.000 pieces are 2",
-                                                    [](I& i, Form&) { i.quantity = u"2.000"; }, 0,
-                                                    F::Name},
-                                           ItemCase{"weighed 0.0001 (a 0.00 line)",
-                                                    [](I& i, Form&) {
-                                                        i.divisible = true;
-                                                        i.quantity = u"0.0001";
-                                                    },
-                                                    kStrWeightTooFine, F::Quantity},
-                                           ItemCase{"weighed 1.2345",
-                                                    [](I& i, Form&) {
-                                                        i.divisible = true;
-                                                        i.quantity = u"1.2345";
-                                                    },
-                                                    kStrWeightTooFine, F::Quantity},
-                                           ItemCase{"weighed 0.001",
-                                                    [](I& i, Form&) {
-                                                        i.divisible = true;
-                                                        i.quantity = u"0.001";
-                                                    },
-                                                    0, F::Name},
-                                           ItemCase{"more pieces than a line takes",
-                                                    [](I& i, Form&) { i.quantity = u"100000"; },
-                                                    kStrLineQuantityTooLarge, F::Quantity},
-                                           ItemCase{"price 3.505 (was sent as 3.51)",
-                                                    [](I& i, Form&) { i.price = u"3.505"; },
-                                                    kStrMoneyTooManyDecimals, F::Price},
-                                           ItemCase{"price 3.500 is 3.50",
-                                                    [](I& i, Form&) { i.price = u"3.500"; }, 0,
-                                                    F::Name},
-                                           ItemCase{"discount of 0.125",
-                                                    [](I& i, Form&) {
-                                                        i.discountKind = 1;
-                                                        i.discountName = u"Акция";
-                                                        i.discountAmount = u"0.125";
-                                                    },
-                                                    kStrMoneyTooManyDecimals, F::DiscountAmount},
-                                           ItemCase{"tax slot 4, not programmed",
-                                                    [](I& i, Form&) { i.taxSlot1 = 4; },
-                                                    kStrTaxSlotMissing, F::TaxRate1},
-                                           ItemCase{
-                                               "tax slot 9 (was dropped: the line went untaxed)",
-                                               [](I& i, Form&) { i.taxSlot2 = 9; },
-                                               kStrTaxSlotMissing, F::TaxRate2},
-                                           ItemCase{"a discount larger than the line (was "
-                                                    "clamped to 0.00)",
-                                                    [](I& i, Form&) {
-                                                        i.discountKind = 1;
-                                                        i.discountName = u"Акция";
-                                                        i.discountAmount = u"7.01";
-                                                    },
-                                                    kStrDiscountAboveLine, F::DiscountAmount},
-                                           ItemCase{"a discount of the whole line",
-                                                    [](I& i, Form&) {
-                                                        i.discountKind = 1;
-                                                        i.discountName = u"Акция";
-                                                        i.discountAmount = u"7.00";
-                                                    },
-                                                    0, F::Name},
-                                           ItemCase{"a line sum beyond nine digits",
-                                                    [](I& i, Form&) {
-                                                        i.quantity = u"99999";
-                                                        i.price = u"99999.00";
-                                                    },
-                                                    kStrLineAmountOutOfRange, F::Quantity}));
+const ItemCase kWrongAmounts[] = {
+    ItemCase{"a name holding \";\" (shifts the saved row)",
+             [](I& i, Form&) { i.name = u"Чай;зеленый"; }, kStrItemTextBreaksFormat, F::Name},
+    ItemCase{"a name with a line break", [](I& i, Form&) { i.name = u"Чай\nзеленый"; },
+             kStrItemTextBreaksFormat, F::Name},
+    ItemCase{"a name the register cannot print", [](I& i, Form&) { i.name = u"Tea ☕"; },
+             kStrItemTextNotPrintable, F::Name},
+    ItemCase{"a Ukrainian name prints", [](I& i, Form&) { i.name = u"Сік і хліб"; }, 0, F::Name},
+    ItemCase{"a discount name holding \";\"",
+             [](I& i, Form&) {
+                 i.discountKind = 1;
+                 i.discountName = u"a;b";
+                 i.discountAmount = u"1.00";
+             },
+             kStrItemTextBreaksFormat, F::DiscountName},
+    ItemCase{"quantity 0", [](I& i, Form&) { i.quantity = u"0"; }, kStrQuantityNotPositive,
+             F::Quantity},
+    ItemCase{"quantity -2", [](I& i, Form&) { i.quantity = u"-2"; }, kStrQuantityNotPositive,
+             F::Quantity},
+    ItemCase{"empty quantity", [](I& i, Form&) { i.quantity = u""; }, kStrQuantityNotPositive,
+             F::Quantity},
+    ItemCase{"quantity not a number", [](I& i, Form&) { i.quantity = u"2шт"; },
+             kStrQuantityNotPositive, F::Quantity},
+    ItemCase{"1.5 pieces (were sent as 2)", [](I& i, Form&) { i.quantity = u"1.5"; },
+             kStrPieceQuantityNotWhole, F::Quantity},
+    ItemCase{"2.000 pieces are 2", [](I& i, Form&) { i.quantity = u"2.000"; }, 0, F::Name},
+    ItemCase{"weighed 0.0001 (a 0.00 line)",
+             [](I& i, Form&) {
+                 i.divisible = true;
+                 i.quantity = u"0.0001";
+             },
+             kStrWeightTooFine, F::Quantity},
+    ItemCase{"weighed 1.2345",
+             [](I& i, Form&) {
+                 i.divisible = true;
+                 i.quantity = u"1.2345";
+             },
+             kStrWeightTooFine, F::Quantity},
+    ItemCase{"weighed 0.001",
+             [](I& i, Form&) {
+                 i.divisible = true;
+                 i.quantity = u"0.001";
+             },
+             0, F::Name},
+    ItemCase{"more pieces than a line takes", [](I& i, Form&) { i.quantity = u"100000"; },
+             kStrLineQuantityTooLarge, F::Quantity},
+    ItemCase{"price 3.505 (was sent as 3.51)", [](I& i, Form&) { i.price = u"3.505"; },
+             kStrMoneyTooManyDecimals, F::Price},
+    ItemCase{"price 3.500 is 3.50", [](I& i, Form&) { i.price = u"3.500"; }, 0, F::Name},
+    ItemCase{"discount of 0.125",
+             [](I& i, Form&) {
+                 i.discountKind = 1;
+                 i.discountName = u"Акция";
+                 i.discountAmount = u"0.125";
+             },
+             kStrMoneyTooManyDecimals, F::DiscountAmount},
+    ItemCase{"tax slot 4, not programmed", [](I& i, Form&) { i.taxSlot1 = 4; }, kStrTaxSlotMissing,
+             F::TaxRate1},
+    ItemCase{"tax slot 9 (was dropped: the line went untaxed)", [](I& i, Form&) { i.taxSlot2 = 9; },
+             kStrTaxSlotMissing, F::TaxRate2},
+    ItemCase{"a discount larger than the line (was "
+             "clamped to 0.00)",
+             [](I& i, Form&) {
+                 i.discountKind = 1;
+                 i.discountName = u"Акция";
+                 i.discountAmount = u"7.01";
+             },
+             kStrDiscountAboveLine, F::DiscountAmount},
+    ItemCase{"a discount of the whole line",
+             [](I& i, Form&) {
+                 i.discountKind = 1;
+                 i.discountName = u"Акция";
+                 i.discountAmount = u"7.00";
+             },
+             0, F::Name},
+    ItemCase{"a line sum beyond nine digits",
+             [](I& i, Form&) {
+                 i.quantity = u"99999";
+                 i.price = u"99999.00";
+             },
+             kStrLineAmountOutOfRange, F::Quantity},
+};
+INSTANTIATE_TEST_SUITE_P(WrongAmounts, ItemCheckTest, ::testing::ValuesIn(kWrongAmounts));
 
 TEST(ItemLimitsTest, FollowTheModelAndArticleMode) {
     orvik::device::CPrinterInfo info;

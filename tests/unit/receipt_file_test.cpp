@@ -329,3 +329,94 @@ TEST(ReceiptFileWriter, FailuresLeaveNothingBehindAndSayWhy) {
 }
 
 }  // namespace
+
+namespace {
+
+ReceiptFileLoad ReadStrict(std::string_view bytes) {
+    orvik::support::MemoryTextSource source(bytes);
+    return ReadReceipt(source, ReadMode::Strict);
+}
+
+}  // namespace
+
+// What the command line would have registered from a damaged file ("0 x 0.00" lines, fields
+// shifted into the tax columns): the strict reading refuses it with the line and the reason.
+TEST(ReceiptFileStrictReader, RefusesMalformedLinesWithTheirNumber) {
+    struct Case {
+        const char* what;
+        std::u16string text;
+        std::size_t line;
+        std::string error;
+    };
+    const std::u16string header = u"0;0.00;0.00;0.00\r\n";
+    const std::u16string good = u"0;Чай;12;0;2;3.50;1;0;0;;;0\r\n";
+    const Case cases[] = {
+        {"a row of five fields", header + good + u"0;Хлеб;1;0;1\r\n", 3,
+         "Строка 3: полей 5, а должно быть 12."},
+        {"a name holding \";\"",
+         header + u"# note\r\n" + u"0;Чай;зеленый;12;0;2;3.50;1;0;0;;;0\r\n", 3,
+         "Строка 3: полей 13, а должно быть 12."},
+        {"a quantity that is no number", header + u"0;Чай;12;0;два;3.50;1;0;0;;;0\r\n", 2,
+         "Строка 2, поле 5: \"два\" не является числом."},
+        {"an empty tax column", header + u"0;Чай;12;0;2;3.50;;0;0;;;0\r\n", 2,
+         "Строка 2, поле 7: \"\" не является числом."},
+        {"a header payment that is no number", u"0;много;0.00;0.00\r\n" + good, 1,
+         "Строка 1, поле 2: \"много\" не является числом."},
+        {"a header of two fields", u"0;1.00\r\n" + good, 1, "Строка 1: полей 2, а должно быть 4."},
+        {"a status file", u"Name:\tcat\r\nUmask:\t0022\r\n", 1,
+         "Строка 1: полей 1, а должно быть 4."},
+    };
+    for (const Case& c : cases) {
+        const ReceiptFileLoad strict = ReadStrict(Cp1251(c.text));
+        EXPECT_EQ(strict.status, LoadStatus::Malformed) << c.what;
+        EXPECT_EQ(strict.errorLine, c.line) << c.what;
+        EXPECT_EQ(Utf8(strict.error), c.error) << c.what;
+        EXPECT_TRUE(strict.rows.empty()) << c.what;
+        // The page reads the same file leniently and marks what the strict reading refuses.
+        const ReceiptFileLoad lenient = Read(Cp1251(c.text));
+        EXPECT_EQ(lenient.status, LoadStatus::Loaded) << c.what;
+        ASSERT_EQ(lenient.rowProblems.size(), lenient.rows.size()) << c.what;
+        for (std::size_t i = 0; i < lenient.rows.size(); ++i) {
+            if (lenient.rowLines[i] == c.line) {
+                EXPECT_FALSE(lenient.rowProblems[i].empty()) << c.what;
+            }
+        }
+    }
+    // A good row is not marked.
+    const ReceiptFileLoad first = Read(Cp1251(cases[0].text));
+    EXPECT_EQ(first.rowProblems[0], u"");
+    EXPECT_EQ(Utf8(first.rowProblems[1]), cases[0].error);
+    const ReceiptFileLoad fine = ReadStrict(Cp1251(header + u"\r\n# comment\r\n" + good));
+    EXPECT_EQ(fine.status, LoadStatus::Loaded);
+    EXPECT_EQ(fine.headerLine, 1u);
+    EXPECT_EQ(fine.rowLines, (std::vector<std::size_t>{4}));
+}
+
+// A receipt saved in UTF-8, as editors on Linux do, reads as the same receipt as its
+// Windows-1251 copy; text that is not valid UTF-8 stays Windows-1251.
+TEST(ReceiptFileReader, Utf8FilesReadAsTheirCp1251Copies) {
+    const std::u16string text =
+        u"1;0.00;0.00;0.00\r\n0;Чай И;12;0;2;3.50;1;0;0;;;0\r\n1;Сік;3;1;0.500;10.00;0;0;0;;;0\r\n";
+    const ReceiptFileLoad cp1251 = Read(Cp1251(text));
+    ASSERT_EQ(cp1251.status, LoadStatus::Loaded);
+    EXPECT_FALSE(cp1251.utf8);
+    const std::string utf8 = orvik::support::ToUtf8(text);
+    for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8}) {
+        const ReceiptFileLoad load = ReadStrict(bytes);
+        ASSERT_EQ(load.status, LoadStatus::Loaded) << Utf8(load.error);
+        EXPECT_TRUE(load.utf8);
+        EXPECT_EQ(load.rows, cp1251.rows);
+        EXPECT_EQ(load.returnFlag, cp1251.returnFlag);
+        EXPECT_EQ(Utf8(load.rows[0][kColName]), "Чай И");
+    }
+    // ASCII only: the same in both; a byte-order mark alone makes no header of its own.
+    EXPECT_FALSE(Read("0;;;\r\n0;Tea;1;0;1;1.00;0;0;0;;;0\r\n").utf8);
+    EXPECT_EQ(Read("\xEF\xBB\xBF"
+                   "0;;;\r\n0;Tea;1;0;1;1.00;0;0;0;;;0\r\n")
+                  .rows.size(),
+              1u);
+    // Written back, it is Windows-1251 again.
+    ReceiptFileContent content;
+    content.rows = ReadStrict(utf8).rows;
+    EXPECT_EQ(FormatReceiptFile(content).find('\xD7'), 8u);  // "Ч" in Windows-1251
+}

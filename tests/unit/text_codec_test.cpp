@@ -97,3 +97,28 @@ TEST(TextCodec, LoneSurrogateBecomesReplacementCharacter) {
 }
 
 }  // namespace
+
+TEST(TextCodec, Utf8ValidityDecidesHowAFileIsRead) {
+    struct Case {
+        std::string bytes;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"", true},
+        {"plain ascii", true},
+        {"\xD0\xA7\xD0\xB0\xD0\xB9", true},  // Чай
+        {"\xE2\x82\xB4", true},              // ₴
+        {"\xF0\x9F\x98\x80", true},          // a four-byte character
+        {"\xD7\xE0\xE9", false},             // Чай in Windows-1251
+        {"\xC0\xAF", false},                 // overlong "/"
+        {"\xE0\x80\xAF", false},             // overlong, three bytes
+        {"\xED\xA0\x80", false},             // a surrogate
+        {"\xF4\x90\x80\x80", false},         // above U+10FFFF
+        {"\xD0", false},                     // cut short
+        {"\x80", false},                     // a stray continuation byte
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(orvik::support::IsValidUtf8(c.bytes), c.valid) << HexDump(
+            std::span(reinterpret_cast<const std::uint8_t*>(c.bytes.data()), c.bytes.size()));
+    }
+}

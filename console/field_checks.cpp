@@ -1,0 +1,111 @@
+// The field checks the receipt checks are built of, and the message and decimal helpers
+// declared in console/receipt_checks.h.
+#include "console/field_checks.h"
+
+#include "console/receipt_numbers.h"
+#include "res/string_table.h"
+
+namespace orvik::console {
+
+std::u16string FormatMessage(int id, std::initializer_list<std::u16string> arguments) {
+    std::u16string text = LoadString(id);
+    char16_t marker = u'1';
+    for (const std::u16string& argument : arguments) {
+        const std::u16string placeholder{u'%', marker++};
+        if (const auto at = text.find(placeholder); at != std::u16string::npos) {
+            text.replace(at, placeholder.size(), argument);
+        }
+    }
+    return text;
+}
+
+int SignificantDecimals(std::u16string_view text) {
+    text = field_checks::Trim(text);
+    const std::size_t point = text.find_first_of(u".,");
+    if (point == std::u16string_view::npos) {
+        return 0;
+    }
+    std::u16string_view fraction = text.substr(point + 1);
+    while (!fraction.empty() && fraction.back() == u'0') {
+        fraction.remove_suffix(1);
+    }
+    return static_cast<int>(fraction.size());
+}
+
+namespace field_checks {
+
+std::u16string Number(std::int64_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+CheckFailure Fail(ReceiptField field, int id, std::initializer_list<std::u16string> arguments) {
+    return CheckFailure{field, id, FormatMessage(id, arguments)};
+}
+
+namespace {
+
+bool IsSpace(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f';
+}
+
+}  // namespace
+
+std::u16string_view Trim(std::u16string_view text) {
+    while (!text.empty() && IsSpace(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsSpace(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// A number text as a whole, or empty (which the page reads as 0).
+bool IsNumberOrEmpty(std::u16string_view text) {
+    return Trim(text).empty() || ReadDecimal(text).complete;
+}
+
+CheckResult TooLong(ReceiptField field, std::u16string_view text, std::size_t limit) {
+    if (text.size() > limit) {
+        return Fail(field, kStrFieldTooLong, {Number(static_cast<std::int64_t>(limit))});
+    }
+    return std::nullopt;
+}
+
+CheckResult OutOfRange(ReceiptField field, std::int64_t value, std::int64_t low,
+                       std::int64_t high) {
+    if (value < low || value > high) {
+        return Fail(field, kStrFieldIntegerRange, {Number(low), Number(high)});
+    }
+    return std::nullopt;
+}
+
+CheckResult NotInteger(ReceiptField field, std::u16string_view text) {
+    if (!IsInteger(text)) {
+        return Fail(field, kStrFieldNotInteger);
+    }
+    return std::nullopt;
+}
+
+// Step 1 of the item and print scopes.
+CheckResult CheckIntegers(std::u16string_view article, const FormFields& form) {
+    if (auto failure = NotInteger(ReceiptField::Article, article)) {
+        return failure;
+    }
+    if (auto failure = NotInteger(ReceiptField::PrintCount, form.printCount)) {
+        return failure;
+    }
+    return NotInteger(ReceiptField::ReceiptNumber, form.receiptNumber);
+}
+
+CheckResult TooManyDecimals(ReceiptField field, std::u16string_view text, int moneyDecimals) {
+    if (SignificantDecimals(text) > moneyDecimals) {
+        return Fail(field, kStrMoneyTooManyDecimals,
+                    {std::u16string(Trim(text)), Number(moneyDecimals)});
+    }
+    return std::nullopt;
+}
+
+}  // namespace field_checks
+}  // namespace orvik::console
