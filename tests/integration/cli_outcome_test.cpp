@@ -19,7 +19,7 @@ struct CliRun {
     std::string err;
 };
 
-constexpr const char* kReceipt = "0;0.00;0.00;0.00\n0;Хлеб;0;0;1;12.50;0;0;0;;;0\n";
+constexpr const char* kReceipt = "0;0.00;0.00;0.00\n0;Хлеб;1;0;1;12.50;0;0;0;;;0\n";
 
 class CliOutcomeTest : public SimReceiptTest {
   protected:
@@ -120,7 +120,8 @@ TEST_F(CliOutcomeTest, SigintMidReceiptLeavesNoReceiptOpen) {
     // A long receipt, each answer a little slow, so that the signal comes between its lines.
     std::string receipt = "0;0.00;0.00;0.00\n";
     for (int i = 0; i < 40; ++i) {
-        receipt += "0;Товар " + std::to_string(i) + ";0;0;1;1.00;0;0;0;;;0\n";
+        receipt +=
+            "0;Товар " + std::to_string(i) + ";" + std::to_string(i + 1) + ";0;1;1.00;0;0;0;;;0\n";
     }
     std::ofstream(receiptPath, std::ios::binary | std::ios::trunc) << receipt;
     orvik::sim::ReplyShape slow;

@@ -28,8 +28,8 @@ TEST(LinkOpen, ADeviceThatIsNoTerminalFailsWithTheSystemsReason) {
     EXPECT_EQ(core.Connect("COM7", u"Касир", u"0000"), orvik::device::E_FAIL);
     ASSERT_EQ(prompt.entries.size(), 1u);
     const std::string shown = Utf8(prompt.entries[0].text);
-    EXPECT_EQ(shown.rfind(Utf8(orvik::LoadString(orvik::kStrPortOpenFailed)) + "COM7\n", 0), 0u)
-        << shown;
+    EXPECT_EQ(shown.rfind(Utf8(orvik::LoadString(orvik::kStrPortOpenFailed)), 0), 0u) << shown;
+    EXPECT_NE(shown.find("COM7"), std::string::npos) << shown;
     EXPECT_NE(shown.find(std::strerror(ENOTTY)), std::string::npos) << shown;
 }
 
