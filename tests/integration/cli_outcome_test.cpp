@@ -116,7 +116,8 @@ TEST_F(CliOutcomeTest, CancelReceiptCancelsAReceiptLeftOpen) {
     EXPECT_FALSE(RegisterHasOpenReceipt());
 }
 
-TEST_F(CliOutcomeTest, SigintMidReceiptLeavesNoReceiptOpen) {
+// Each row: the signal and the exit status it gives.
+TEST_F(CliOutcomeTest, ASignalMidReceiptLeavesNoReceiptOpen) {
     // A long receipt, each answer a little slow, so that the signal comes between its lines.
     std::string receipt = "0;0.00;0.00;0.00\n";
     for (int i = 0; i < 40; ++i) {
@@ -128,22 +129,34 @@ TEST_F(CliOutcomeTest, SigintMidReceiptLeavesNoReceiptOpen) {
     slow.answerDelay = std::chrono::milliseconds(20);
     ASSERT_TRUE(sim.Faults().SetShape(slow));
 
-    ChildProgram cli(ORVIK_CLI_PROGRAM, WithLogin({"print-receipt", receiptPath}));
-    ASSERT_TRUE(sim.Activity().WaitUntil(
-        [](const orvik::sim::Activity& a) {
-            return std::count_if(a.commands.begin(), a.commands.end(),
-                                 [](const auto& c) { return c.rfind(u"FISC", 0) == 0; }) >= 3;
-        },
-        kBound));
-    ASSERT_EQ(kill(cli.Pid(), SIGINT), 0);
-    EXPECT_EQ(cli.Finish(), 130) << cli.Errors();
-    EXPECT_FALSE(RegisterHasOpenReceipt());
-    const Texts received = TakeReceived();
-    EXPECT_NE(std::find(received.begin(), received.end(), "CANC"), received.end());
-    EXPECT_EQ(std::count_if(received.begin(), received.end(),
-                            [](const std::string& c) { return c.rfind("COMP", 0) == 0; }),
-              0);
-    EXPECT_EQ(sim.Activity().Snapshot().commands.back(), u"CANC");
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        TakeReceived();
+        const auto before = sim.Activity().Snapshot().commands;
+        const auto linesBefore = static_cast<std::size_t>(std::count_if(
+            before.begin(), before.end(), [](const auto& c) { return c.rfind(u"FISC", 0) == 0; }));
+        ChildProgram cli(ORVIK_CLI_PROGRAM, WithLogin({"print-receipt", receiptPath}));
+        ASSERT_TRUE(sim.Activity().WaitUntil(
+            [linesBefore](const orvik::sim::Activity& a) {
+                return static_cast<std::size_t>(
+                           std::count_if(a.commands.begin(), a.commands.end(), [](const auto& c) {
+                               return c.rfind(u"FISC", 0) == 0;
+                           })) >= linesBefore + 3;
+            },
+            kBound))
+            << signal;
+        ASSERT_GT(cli.Pid(), 0);
+        ASSERT_EQ(kill(cli.Pid(), signal), 0);
+        EXPECT_EQ(cli.Finish(), status) << cli.Errors();
+        EXPECT_FALSE(RegisterHasOpenReceipt()) << signal;
+        const Texts received = TakeReceived();
+        EXPECT_EQ(std::count_if(received.begin(), received.end(),
+                                [](const std::string& c) { return c.rfind("COMP", 0) == 0; }),
+                  0)
+            << signal;
+        // The cancel is the last thing the register heard.
+        ASSERT_FALSE(received.empty());
+        EXPECT_EQ(received.back(), "CANC") << signal;
+    }
 }
 
 TEST_F(CliOutcomeTest, TheTraceOfAConnectHoldsEveryFrameWithItsChecksumVerdict) {
