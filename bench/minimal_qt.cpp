@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "gui/app/startup_figures.h"
+#include "bench/startup_figures.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

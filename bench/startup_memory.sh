@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up to the first painted window and memory after connecting, of the console against the
-# simulated register, beside a minimal Qt Widgets program (orvik_minimal_qt) measured in the same
+# Start-up to the first painted window and memory after connecting, of the console's window
+# (orvik-console-driver: the same application library as orvik-console) against the simulated
+# register, beside a minimal Qt Widgets program (orvik_minimal_qt) measured in the same
 # run and the same virtual X server. Each program runs once to warm the caches, then 5 times,
 # alternately; the medians are printed side by side with their ratio. Prints figures; asserts
 # nothing (the goal is a ratio of at most 1.5 on both).
@@ -16,7 +17,7 @@ if [ -z "${ORVIK_BENCH_IN_XVFB:-}" ]; then
     if [ ! -f "$build/build.ninja" ]; then
         cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     fi
-    ninja -C "$build" orvik-sim orvik-console orvik_minimal_qt >/dev/null
+    ninja -C "$build" orvik-sim orvik-console-driver orvik_minimal_qt >/dev/null
     ORVIK_BENCH_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build"
 fi
 export QT_QPA_PLATFORM=xcb
@@ -37,7 +38,7 @@ done
 [ -e "$ORVIK_PORTS_DIR/$port" ] || { echo "the simulated register did not link $port" >&2; exit 1; }
 
 # One run of a program; appends its "bench:" line to FILE. The start time is taken just before
-# the program starts (see gui/app/startup_figures.h).
+# the program starts (see bench/startup_figures.h).
 measure() {
     local file=$1
     shift
@@ -51,7 +52,7 @@ measure() {
 minimal() { measure "$1" "$build/bench/orvik_minimal_qt"; }
 console() {
     ORVIK_CONSOLE_SMOKE_TEST="$port,$password" ORVIK_CONSOLE_BENCH=1 \
-        measure "$1" "$build/gui/app/orvik-console"
+        measure "$1" "$build/tests/gui/orvik-console-driver"
 }
 
 minimal /dev/null

@@ -9,8 +9,8 @@
 #include "cli/interrupt.h"
 #include "cli/port_verbs.h"
 #include "cli/receipt_outcome_verbs.h"
-#include "cli/stderr_prompt.h"
 #include "cli/verb_arguments.h"
+#include "console/stderr_prompt.h"
 #include "device/link/port_names.h"
 #include "device/link/protocol_trace.h"
 #include "device/orvik_core.h"
@@ -155,7 +155,8 @@ const std::map<std::string, Verb>& Verbs() {
 
 // Opens the link (--raw) or connects as the console does. False, with the reason on standard
 // error, when that failed.
-bool Open(const CliOptions& options, device::COrvikCore& core, const StderrPrompt& prompt) {
+bool Open(const CliOptions& options, device::COrvikCore& core,
+          const console::StderrPrompt& prompt) {
     if (options.raw) {
         return device::Succeeded(core.OpenLink(options.port));
     }
@@ -212,7 +213,7 @@ int RunVerb(const CliOptions& options) {
     }
     // Closes whose answer never came wait here for the next run that reaches their register.
     device::UnsettledCloses unsettled(device::DefaultUnsettledClosesPath());
-    StderrPrompt prompt;
+    console::StderrPrompt prompt;
     device::COrvikCore core;
     core.SetPrompt(&prompt);
     core.SetTrace(&trace);

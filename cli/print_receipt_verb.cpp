@@ -14,13 +14,13 @@
 #include "cli/core_verb.h"
 #include "cli/interrupt.h"
 #include "cli/receipt_outcome_verbs.h"
-#include "cli/stderr_prompt.h"
 #include "cli/verb_arguments.h"
 #include "console/receipt_checks.h"
 #include "console/receipt_file.h"
 #include "console/receipt_numbers.h"
 #include "console/receipt_printing.h"
 #include "console/receipt_total.h"
+#include "console/stderr_prompt.h"
 #include "device/orvik_core.h"
 #include "support/text_codec.h"
 
@@ -210,9 +210,9 @@ console::PrintProgress TerminalProgress(std::size_t rows, int copies) {
     progress.rowSelected = [copy, copies, rows](std::size_t row) {
         std::fprintf(stderr, "\rline %zu of %zu, copy %d of %d", row + 1, rows, *copy, copies);
         std::fflush(stderr);
-        StderrPrompt::SetLineOpen(true);
+        console::StderrPrompt::SetLineOpen(true);
     };
-    progress.rowUnselected = [](std::size_t) { StderrPrompt::EndOpenLine(); };
+    progress.rowUnselected = [](std::size_t) { console::StderrPrompt::EndOpenLine(); };
     return progress;
 }
 

@@ -3,16 +3,16 @@
 
 #include "cli/core_verb.h"
 #include "cli/verb_arguments.h"
-#include "device/link/message_container.h"
+#include "console/reports_page.h"
+#include "console/z_report_sequence.h"
 #include "device/orvik_core.h"
 
 namespace orvik::cli {
 
 namespace {
 
-// Z-report numbers the register keeps in its fiscal memory.
-constexpr std::int32_t kFirstZReportNumber = 1;
-constexpr std::int32_t kLastZReportNumber = 4000;
+using console::kFirstZReportNumber;
+using console::kLastZReportNumber;
 
 // A verb without arguments that runs one report operation.
 CoreVerb Simple(const std::string& verb, device::HRESULT (device::COrvikCore::*operation)()) {
@@ -26,9 +26,8 @@ CoreVerb Simple(const std::string& verb, device::HRESULT (device::COrvikCore::*o
     };
 }
 
-// As the reports page does: the replies still queued are blanked first, so that nothing left
-// from before is taken for the report's answer, and the counters are read afterwards whatever
-// the report's result, so that the new Z-report number is known.
+// The reports page's Z-report sequence; the new Z-report number is printed once the register
+// has told it.
 VerbPlan ZReport(const std::vector<std::string>& arguments, const std::string& verb, bool zero) {
     if (!arguments.empty()) {
         return Refuse(verb + " takes no arguments");
@@ -37,14 +36,13 @@ VerbPlan ZReport(const std::vector<std::string>& arguments, const std::string& v
                 if (zero && !RequireModel8(core, verb)) {
                     return 1;
                 }
-                core.Queue().BlankTexts();
-                const device::HRESULT result = zero ? core.PrintZeroZReport() : core.PrintZReport();
-                device::DocumentCounters counters;
-                if (!core.QueryDocumentCounters(counters).empty()) {
+                const console::ZReportOutcome outcome = console::RunZReport(
+                    core, zero ? console::ZReportKind::Zero : console::ZReportKind::Ordinary);
+                if (outcome.countersRead) {
                     std::printf("lastZReportNumber: %d\n",
                                 static_cast<int>(core.printerInfo.lastZReportNumber));
                 }
-                return ExitStatusFor(result);
+                return ExitStatusFor(outcome.result);
             },
             {}};
 }

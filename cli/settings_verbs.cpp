@@ -3,6 +3,7 @@
 
 #include "cli/core_verb.h"
 #include "cli/verb_arguments.h"
+#include "console/device_settings_page.h"
 #include "device/orvik_core.h"
 #include "device/protocol/settings_commands.h"
 #include "support/text_codec.h"
@@ -12,7 +13,7 @@ namespace orvik::cli {
 namespace {
 
 // The department mnemonic the settings page takes.
-constexpr std::size_t kMaxDepartmentLength = 5;
+using console::kMaxDepartmentLength;
 // The line spacings the logo page offers, in eighths of a millimetre.
 constexpr std::int32_t kMinLineSpacing = 3;
 constexpr std::int32_t kMaxLineSpacing = 20;

@@ -19,6 +19,13 @@ std::size_t EntriesToDropBeforeAppend(std::size_t count) {
     return count > kLogKeptBeforeAppend ? count - kLogKeptBeforeAppend : 0;
 }
 
+std::size_t TerminalLog::Append(std::u16string text, Direction direction) {
+    const std::size_t drop = EntriesToDropBeforeAppend(m_entries.size());
+    m_entries.erase(m_entries.begin(), m_entries.begin() + static_cast<std::ptrdiff_t>(drop));
+    m_entries.push_back({std::move(text), direction});
+    return drop;
+}
+
 std::u16string TerminalLineToSend(std::u16string_view line) {
     return std::u16string(line.substr(0, device::kMaxTerminalLine));
 }

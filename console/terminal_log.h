@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/atomic_file.h"
 
@@ -28,6 +29,23 @@ inline constexpr std::size_t kLogKeptBeforeAppend = 200;
 // How many of the oldest entries go before one more is appended to a log of `count` entries,
 // so that the log never holds more than kLogKeptBeforeAppend + 1.
 std::size_t EntriesToDropBeforeAppend(std::size_t count);
+
+// The exchange log itself: a bounded list of entries, oldest first. The terminal page shows it
+// row for row and the report is written from it.
+class TerminalLog {
+  public:
+    // Appends one entry, the oldest entries giving way first so that the log never holds more
+    // than kLogKeptBeforeAppend + 1. Returns how many were dropped from the front.
+    std::size_t Append(std::u16string text, Direction direction);
+    void Clear() { m_entries.clear(); }
+
+    std::span<const LogEntry> Entries() const { return m_entries; }
+    std::size_t Size() const { return m_entries.size(); }
+    bool Empty() const { return m_entries.empty(); }
+
+  private:
+    std::vector<LogEntry> m_entries;
+};
 
 // What is sent for one line of the command box: the line cut to the register's longest
 // command line. An empty result means the line is skipped.

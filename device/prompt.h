@@ -21,7 +21,4 @@ class IPrompt {
     virtual bool AskRetry(const std::u16string& text) = 0;
 };
 
-// The title of every box the core shows.
-inline constexpr char16_t kPromptTitle[] = u"Орвик-683";
-
 }  // namespace orvik::device

@@ -59,7 +59,22 @@ enum StringId : int {
     kStrReceiptFileWrongFieldCount = 1088,
     kStrReceiptFileFieldNotANumber = 1089,
     kStrReceiptFileTooLarge = 1090,
+    // The device settings page: what it says once the register has taken a setting.
+    kStrCutterSet = 1091,
+    kStrHeaderFooterSet = 1092,
+    kStrArticleModeSet = 1093,
+    kStrTaxCalculationSet = 1094,
+    kStrTaxPrintSet = 1095,
+    kStrMessageSetSet = 1096,
+    kStrDepartmentSet = 1097,
     kStrPortOpenFailed = 3012,
+    // Follow message 3012 after the system's reason: the remedy for a missing permission, and
+    // a port held by another program.
+    kStrPortAccessRemedy = 3013,
+    kStrPortBusy = 3014,
+    // Follows the system's reason when the port's link in the ports folder leads nowhere: %1
+    // is where it leads.
+    kStrPortLinkTargetMissing = 3015,
     // A receipt whose close got no answer: %1 is the register's receipt number.
     kStrReceiptRegistered = 3100,
     kStrReceiptNotRegistered = 3101,
@@ -75,6 +90,67 @@ enum StringId : int {
     kStrTraceFileTitle = 3108,
     kStrTraceCannotStart = 3109,
     kStrTraceRunning = 3110,
+
+    // The console's window: title, connection bar checks, status bar, commands and menus.
+    kStrConsoleTitle = 6000,
+    kStrNoPort = 6001,
+    kStrNoOperatorName = 6002,
+    kStrNoPassword = 6003,
+    kStrDefaultOperatorName = 6004,
+    kStrIdle = 6005,
+    kStrStateFormat = 6006,   // %s the state
+    kStrSerialFormat = 6007,  // %s the serial number
+    kStrConnected = 6008,
+    kStrNotConnected = 6009,
+    kStrNumLock = 6010,
+    kStrCapsLock = 6011,
+    kStrConnectPrompt = 6012,
+    kStrDisconnectPrompt = 6013,
+    kStrPromptTitle = 6014,  // the title of the device core's boxes
+    kStrConnectMenuItem = 6020,
+    kStrConnectButton = 6021,
+    kStrDisconnectMenuItem = 6022,
+    kStrDisconnectButton = 6023,
+    kStrExitMenuItem = 6024,
+    kStrExitTip = 6025,
+    kStrStatusBarMenuItem = 6026,
+    kStrStatusBarTip = 6027,
+    kStrAboutMenuItem = 6028,
+    kStrAboutTip = 6029,
+    kStrToolStripTitle = 6030,
+    kStrConnectionStripTitle = 6031,
+    kStrConnectionMenu = 6032,
+    kStrViewMenu = 6033,
+    kStrToolStripMenuItem = 6034,
+    kStrToolStripTip = 6035,
+    kStrHelpMenu = 6036,
+    kStrVersionFormat = 6037,  // %1 to %4 the four parts of the version
+    // The tab pages' titles, in tab order.
+    kStrSettingsPageTitle = 6040,
+    kStrSettings2PageTitle = 6041,
+    kStrReportsPageTitle = 6042,
+    kStrSalesPageTitle = 6043,
+    kStrTerminalPageTitle = 6044,
+
+    // The protocol terminal page.
+    kStrTerminalLogColumn = 6100,
+    kStrOpenCommandsTitle = 6101,
+    kStrSaveCommandsTitle = 6102,
+    kStrCommandFilesFilter = 6103,
+    kStrSaveReportTitle = 6104,
+    kStrReportFilesFilter = 6105,
+    kStrAllFilesFilter = 6106,
+    kStrFileErrorFormat = 6107,       // %1 the file, %2 the system's description
+    kStrBinaryCommandFile = 6108,     // %1 the file, %2 a line number
+    kStrTooManyCommands = 6109,       // %1 the file, %2 the largest number of commands
+    kStrCharactersLostOnSave = 6110,  // asked before a file is written
+
+    // The hyperlink label: a failed open shows kStrHyperlinkFailed and the description of the
+    // status, string kStrHyperlinkStatusBase + status, or kStrHyperlinkUnknownStatus (%1 the
+    // status) for a status without one.
+    kStrHyperlinkFailed = 6198,
+    kStrHyperlinkUnknownStatus = 6199,
+    kStrHyperlinkStatusBase = 6200,
 };
 
 }  // namespace orvik

@@ -7,7 +7,7 @@ PACKAGES=(
     clang-14 libclang-rt-14-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
-    xvfb xauth desktop-file-utils
+    xvfb xauth desktop-file-utils libxcb1-dev
 )
 
 missing=()

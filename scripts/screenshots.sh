@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes the README's screenshots: the console's window before connecting (the contact panel)
-# and once connected to a simulated register, in a virtual X server (xvfb-run).
+# Makes the README's screenshots: the console's window before connecting (the contact panel),
+# once connected to a simulated register, and one per row of the page table
+# (tests/gui/driver/page_shots.cpp), in a virtual X server (xvfb-run).
 #
 # usage: scripts/screenshots.sh [BUILD_DIR [OUT_DIR]]
 #   BUILD_DIR  the build directory (default: build), configured here if it is not yet
@@ -15,7 +16,7 @@ password=0000
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
-ninja -C "$build" orvik-sim orvik-console
+ninja -C "$build" orvik-sim orvik-console-driver
 
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
@@ -34,7 +35,8 @@ for _ in $(seq 400); do
 done
 [ -e "$ORVIK_PORTS_DIR/$port" ] || { echo "the simulated register did not link $port" >&2; exit 1; }
 
-# The console's own switches (gui/app/smoke_run.h): connect, grab the window twice, disconnect, end.
+# The window's driver (tests/gui/driver/smoke_run.h): connect, grab the window before and after,
+# then each page of the table, disconnect, end. It lists every file it wrote on standard error.
 ORVIK_CONSOLE_SMOKE_TEST="$port,$password" ORVIK_CONSOLE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
-    timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24" "$build/gui/app/orvik-console"
-ls -l "$out/contact-panel.png" "$out/connected.png"
+    timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tests/gui/orvik-console-driver"
+ls -l "$out"/*.png

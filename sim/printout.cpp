@@ -1,6 +1,5 @@
 #include "sim/printout.h"
 
-#include "device/protocol/settings_commands.h"
 #include "sim/tape.h"
 #include "support/text_codec.h"
 
@@ -11,9 +10,20 @@ namespace {
 // The narrowest tape the register has.
 constexpr std::size_t kNarrowestTape = 18;
 
+struct ModelLineWidth {
+    int family;
+    int model;
+    std::size_t width;
+};
+
+constexpr ModelLineWidth kHeaderLineWidths[] = {
+    {0, 0, 18}, {0, 1, 18}, {1, 0, 36}, {1, 1, 36}, {1, 2, 36}, {1, 3, 43},
+    {1, 4, 43}, {1, 5, 43}, {1, 6, 43}, {1, 7, 43}, {1, 8, 43},
+};
+
 std::size_t TapeWidth(const RegisterState& state) {
-    const auto limit = device::HeaderTextLimit(state.identity.family, state.identity.model);
-    return limit && *limit >= kNarrowestTape ? *limit : kNarrowestTape;
+    const std::size_t width = HeaderLineWidth(state);
+    return width >= kNarrowestTape ? width : kNarrowestTape;
 }
 
 std::u16string TwoDigits(int value) {
@@ -31,6 +41,16 @@ std::u16string Trimmed(std::u16string_view text) {
 }
 
 }  // namespace
+
+std::size_t HeaderLineWidth(const RegisterState& state) {
+    for (const ModelLineWidth& row : kHeaderLineWidths) {
+        if (row.family == state.identity.family && row.model == state.identity.model) {
+            return row.width;
+        }
+    }
+    // A register the table does not know prints nothing of a header.
+    return 0;
+}
 
 Printout::Printout(const RegisterState& state) : m_width(TapeWidth(state)) {
     Rule(u'=');

@@ -15,6 +15,12 @@
 // the register would print it.
 namespace orvik::sim {
 
+// The longest header or footer line the register prints, which is also the width of its paper
+// in characters: 18 on family 0, 36 on family 1 models 0 to 2, 43 on family 1 models 3 to 8.
+// The simulated register keeps this table of its own, so that it checks the console's limits
+// instead of repeating them.
+std::size_t HeaderLineWidth(const RegisterState& state);
+
 class Printout {
   public:
     // Starts a document of the register: a rule, then its header line and owner lines.

@@ -122,7 +122,7 @@ Replies Cutter(std::u16string_view text, RegisterState& state) {
 
 // The longest header or footer line the register prints.
 std::size_t LineLimit(const RegisterState& state) {
-    return device::HeaderTextLimit(state.identity.family, state.identity.model).value_or(0);
+    return HeaderLineWidth(state);
 }
 
 // "HEAD" and the receipt header line; "BOTM" and the footer line.

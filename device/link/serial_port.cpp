@@ -15,6 +15,8 @@
 
 #include "device/link/frame.h"
 #include "device/link/port_names.h"
+#include "res/string_table.h"
+#include "support/text_codec.h"
 
 namespace orvik::device {
 
@@ -39,25 +41,6 @@ speed_t SpeedFromBaud(int baud) {
         default:
             return B115200;
     }
-}
-
-std::string DescribeOpenError(int err, const std::string& path) {
-    std::string reason = std::strerror(err);
-    reason += " (" + path + ")";
-    // A link left behind in the ports folder: say where it leads, which is what is missing.
-    std::error_code ec;
-    const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
-    if (err == ENOENT && !ec) {
-        reason += ": the link leads to " + target.string() + ", which does not exist";
-    }
-    if (err == EACCES || err == EPERM) {
-        reason +=
-            ". Add your user to the group that owns the device (usually \"dialout\": "
-            "sudo usermod -aG dialout $USER) and log in again.";
-    } else if (err == EBUSY || err == EWOULDBLOCK) {
-        reason += ". Another program holds the port.";
-    }
-    return reason;
 }
 
 void ConfigureLine(termios& tio, int baud) {
@@ -139,6 +122,26 @@ bool SetModemLine(int fd, int line, bool on, const std::string& path, std::strin
 }
 
 }  // namespace
+
+std::string DescribeOpenError(int err, const std::string& path) {
+    std::string reason = std::strerror(err);
+    reason += " (" + path + ")";
+    // A link left behind in the ports folder: say where it leads, which is what is missing.
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+    if (err == ENOENT && !ec) {
+        std::u16string note = LoadString(kStrPortLinkTargetMissing);
+        const std::u16string where = support::FromUtf8(target.string());
+        note.replace(note.find(u"%1"), 2, where);
+        reason += ": " + support::ToUtf8(note);
+    }
+    if (err == EACCES || err == EPERM) {
+        reason += ".\n" + support::ToUtf8(LoadString(kStrPortAccessRemedy));
+    } else if (err == EBUSY || err == EWOULDBLOCK) {
+        reason += ".\n" + support::ToUtf8(LoadString(kStrPortBusy));
+    }
+    return reason;
+}
 
 int BaudFromSpeed(speed_t speed) {
     switch (speed) {

@@ -72,6 +72,11 @@ class SerialPort {
     ProtocolTrace* m_trace = nullptr;
 };
 
+// The system's reason why the device at path could not be opened (err is its errno), as it
+// follows message 3012: with the remedy on a line of its own for a missing permission, and a
+// note for a port held by another program.
+std::string DescribeOpenError(int err, const std::string& path);
+
 // Maps a termios rate constant to baud and back (0 where unknown).
 int BaudFromSpeed(speed_t speed);
 

@@ -43,7 +43,9 @@ class CPrinterInfo {
     std::u16string fiscalNumber;  // 10 characters
     std::u16string ownerLine1;    // 18 characters, kept as read
     std::u16string ownerLine2;    // 18 characters, kept as read
-    std::u16string ownerLine3;    // 18 characters, the receipt header line
+    // The receipt header line: its first 18 characters as the configuration reports them, or
+    // the line the settings page has since set on the register.
+    std::u16string ownerLine3;
     std::u16string deviceDate;    // MM/DD/YY
     std::u16string deviceTime;    // HH:MM:SS
     std::u16string firmwareName;  // 4 characters, for example "UMTM"

@@ -4,15 +4,14 @@
 #include <QLabel>
 
 #include "device/orvik_core.h"
-#include "gui/document/console_texts.h"
+#include "gui/controls/qt_text.h"
 
 namespace orvik::gui {
 
 namespace {
 
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
+// The serial pane is made wide enough for a serial number of this many digits.
+constexpr char16_t kSerialWidthSample[] = u"0123456789";
 
 }  // namespace
 
@@ -21,15 +20,15 @@ ConsoleStatusBar::ConsoleStatusBar(QWidget* parent)
     // The window keeps the size of its view: a grip in the corner would promise otherwise.
     setSizeGripEnabled(false);
     m_message->setObjectName(QStringLiteral("messagePane"));
-    m_message->setText(Qt16(kIdleText));
+    m_message->setText(LoadText(kStrIdle));
     // A normal widget: a menu item's prompt covers it while the item is highlighted.
     addWidget(m_message, 1);
 
     m_state = AddPane({Qt16(StatePaneText(false)), Qt16(StatePaneText(true))});
     m_serial = AddPane({Qt16(SerialPaneText(std::nullopt)),
                         Qt16(SerialPaneText(std::u16string(kSerialWidthSample)))});
-    m_numLock = AddPane({Qt16(kNumLockIndicator)});
-    m_capsLock = AddPane({Qt16(kCapsLockIndicator)});
+    m_numLock = AddPane({LoadText(kStrNumLock)});
+    m_capsLock = AddPane({LoadText(kStrCapsLock)});
     m_state->setObjectName(QStringLiteral("statePane"));
     m_serial->setObjectName(QStringLiteral("serialPane"));
     m_numLock->setObjectName(QStringLiteral("numLockPane"));
@@ -60,13 +59,13 @@ void ConsoleStatusBar::ShowConnection(const device::COrvikCore* core) {
 }
 
 void ConsoleStatusBar::ShowActivity(const QString& status) {
-    m_message->setText(status.isEmpty() ? Qt16(kIdleText) : status);
+    m_message->setText(status.isEmpty() ? LoadText(kStrIdle) : status);
 }
 
 void ConsoleStatusBar::ShowKeyboardLocks(KeyboardLocks locks) {
     // Like a keyboard's own lights: the indicator's name while the lock is on, blank when off.
-    m_numLock->setText(locks.numLock ? Qt16(kNumLockIndicator) : QString());
-    m_capsLock->setText(locks.capsLock ? Qt16(kCapsLockIndicator) : QString());
+    m_numLock->setText(locks.numLock ? LoadText(kStrNumLock) : QString());
+    m_capsLock->setText(locks.capsLock ? LoadText(kStrCapsLock) : QString());
 }
 
 QString ConsoleStatusBar::MessageText() const {

@@ -14,17 +14,13 @@
 #include "gui/app/console_status_bar.h"
 #include "gui/app/orvik_service_view.h"
 #include "gui/controls/about_dlg.h"
-#include "gui/document/console_texts.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
 #include "res/string_table.h"
 
 namespace orvik::gui {
 
 namespace {
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Whether key events of this platform carry the X11-style modifier mask with the locks in it.
 bool PlatformReportsLocks() {
@@ -42,7 +38,7 @@ CMainFrame::CMainFrame(COrvikServiceDoc* document, std::vector<PageEntry> pages,
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(Qt16(kTitle));
+    setWindowTitle(LoadText(kStrConsoleTitle));
     m_pDocument->SetMainWindow(this);
 
     // In this order: status bar, tool strip, connection bar.
@@ -69,10 +65,10 @@ CMainFrame::CMainFrame(COrvikServiceDoc* document, std::vector<PageEntry> pages,
 
 void CMainFrame::CreateActions() {
     m_connectAction = new QAction(QIcon(QStringLiteral(":/icons/connect.png")),
-                                  QStringLiteral("&Подключение ЭККР\tEnter"), this);
-    m_connectAction->setIconText(QStringLiteral("Подключить"));
-    m_connectAction->setToolTip(Qt16(kConnectPrompt));
-    m_connectAction->setStatusTip(Qt16(kConnectPrompt));
+                                  LoadText(kStrConnectMenuItem), this);
+    m_connectAction->setIconText(LoadText(kStrConnectButton));
+    m_connectAction->setToolTip(LoadText(kStrConnectPrompt));
+    m_connectAction->setStatusTip(LoadText(kStrConnectPrompt));
     // Enter connects from anywhere in the window, the password field included; the shortcut
     // goes with the action's enabling, so while connected Enter reaches the pages.
     m_connectAction->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
@@ -80,25 +76,24 @@ void CMainFrame::CreateActions() {
     connect(m_connectAction, &QAction::triggered, this, &CMainFrame::OnConnect);
 
     m_disconnectAction = new QAction(QIcon(QStringLiteral(":/icons/disconnect.png")),
-                                     QStringLiteral("&Отключение ЭККР"), this);
-    m_disconnectAction->setIconText(QStringLiteral("Отключить"));
-    m_disconnectAction->setToolTip(Qt16(kDisconnectPrompt));
-    m_disconnectAction->setStatusTip(Qt16(kDisconnectPrompt));
+                                     LoadText(kStrDisconnectMenuItem), this);
+    m_disconnectAction->setIconText(LoadText(kStrDisconnectButton));
+    m_disconnectAction->setToolTip(LoadText(kStrDisconnectPrompt));
+    m_disconnectAction->setStatusTip(LoadText(kStrDisconnectPrompt));
     connect(m_disconnectAction, &QAction::triggered, this, &CMainFrame::OnDisconnect);
 
-    m_exitAction = new QAction(QStringLiteral("В&ыход"), this);
-    m_exitAction->setStatusTip(QStringLiteral("Завершение работы с консолью"));
+    m_exitAction = new QAction(LoadText(kStrExitMenuItem), this);
+    m_exitAction->setStatusTip(LoadText(kStrExitTip));
     connect(m_exitAction, &QAction::triggered, this, &QWidget::close);
 
-    m_statusBarAction = new QAction(QStringLiteral("Строка &состояния"), this);
+    m_statusBarAction = new QAction(LoadText(kStrStatusBarMenuItem), this);
     m_statusBarAction->setCheckable(true);
     m_statusBarAction->setChecked(true);
-    m_statusBarAction->setStatusTip(QStringLiteral("Показать или скрыть строку состояния"));
+    m_statusBarAction->setStatusTip(LoadText(kStrStatusBarTip));
     connect(m_statusBarAction, &QAction::toggled, m_statusBar, &QWidget::setVisible);
 
-    m_aboutAction = new QAction(
-        QStringLiteral("&О программе \"Административная консоль для ЭККР Орвик\""), this);
-    m_aboutAction->setStatusTip(QStringLiteral("Сведения о программе и ее версии"));
+    m_aboutAction = new QAction(LoadText(kStrAboutMenuItem), this);
+    m_aboutAction->setStatusTip(LoadText(kStrAboutTip));
     connect(m_aboutAction, &QAction::triggered, this, &CMainFrame::OnAbout);
 
     m_traceAction = new QAction(QString::fromStdU16String(LoadString(kStrTraceMenuItem)), this);
@@ -134,7 +129,7 @@ void CMainFrame::OnTraceToggled(bool on) {
 }
 
 void CMainFrame::CreateToolStrip() {
-    m_toolStrip = new QToolBar(QStringLiteral("Панель инструментов"), this);
+    m_toolStrip = new QToolBar(LoadText(kStrToolStripTitle), this);
     m_toolStrip->setObjectName(QStringLiteral("toolStrip"));
     m_toolStrip->setMovable(false);
     m_toolStrip->setFloatable(false);
@@ -146,7 +141,7 @@ void CMainFrame::CreateToolStrip() {
 
 void CMainFrame::CreateConnectionBar(CMainFrameDlgBar::PortProbe probe) {
     m_pDlgBar = new CMainFrameDlgBar(this, std::move(probe));
-    auto* strip = new QToolBar(QStringLiteral("Соединение"), this);
+    auto* strip = new QToolBar(LoadText(kStrConnectionStripTitle), this);
     strip->setObjectName(QStringLiteral("connectionStrip"));
     strip->setMovable(false);
     strip->setFloatable(false);
@@ -157,22 +152,22 @@ void CMainFrame::CreateConnectionBar(CMainFrameDlgBar::PortProbe probe) {
 }
 
 void CMainFrame::CreateMenu() {
-    QMenu* connection = menuBar()->addMenu(QStringLiteral("&Соединение"));
+    QMenu* connection = menuBar()->addMenu(LoadText(kStrConnectionMenu));
     connection->addAction(m_connectAction);
     connection->addAction(m_disconnectAction);
     connection->addSeparator();
     connection->addAction(m_exitAction);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&Вид"));
+    QMenu* view = menuBar()->addMenu(LoadText(kStrViewMenu));
     QAction* toolStripAction = m_toolStrip->toggleViewAction();
-    toolStripAction->setText(QStringLiteral("Панель &инструментов"));
-    toolStripAction->setStatusTip(QStringLiteral("Показать или скрыть панель инструментов"));
+    toolStripAction->setText(LoadText(kStrToolStripMenuItem));
+    toolStripAction->setStatusTip(LoadText(kStrToolStripTip));
     view->addAction(toolStripAction);
     view->addAction(m_statusBarAction);
     view->addSeparator();
     view->addAction(m_traceAction);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&О программе"));
+    QMenu* help = menuBar()->addMenu(LoadText(kStrHelpMenu));
     help->addAction(m_aboutAction);
 }
 

@@ -4,7 +4,7 @@
 
 #include "device/link/port_description.h"
 #include "device/link/port_names.h"
-#include "gui/document/console_texts.h"
+#include "gui/controls/qt_text.h"
 #include "ui_connection_bar.h"
 
 namespace orvik::gui {
@@ -22,7 +22,7 @@ CMainFrameDlgBar::CMainFrameDlgBar(QWidget* parent, PortProbe probe)
     m_ui->operatorNameEdit->setMaxLength(kMaxOperatorNameLength);
     m_ui->passwordEdit->setMaxLength(kMaxPasswordLength);
     FillPortList();
-    m_strOperatorName = QString::fromUtf16(kDefaultOperatorName);
+    m_strOperatorName = LoadText(kStrDefaultOperatorName);
     m_strOperatorPassword.clear();
     WriteControls();
 }

@@ -11,12 +11,14 @@ namespace orvik::gui {
 
 namespace {
 
+// The window's icon in one size, which the window manager scales to its needs: every size
+// would be read and decoded before the window first shows, and sent to the X server with it.
+// The desktop entry's icons of every size are installed for the launchers.
 QIcon ApplicationIcon() {
+    constexpr int kSide = 48;
     QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/org.orvik.Console-%1.png").arg(side),
-                     QSize(side, side));
-    }
+    icon.addFile(QStringLiteral(":/icons/org.orvik.Console-%1.png").arg(kSide),
+                 QSize(kSide, kSide));
     return icon;
 }
 

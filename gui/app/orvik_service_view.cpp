@@ -1,6 +1,9 @@
 #include "gui/app/orvik_service_view.h"
 
+#include <QKeySequence>
+#include <QShortcut>
 #include <QStackedLayout>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -53,6 +56,7 @@ COrvikServiceView::COrvikServiceView(COrvikServiceDoc* document, std::vector<Pag
     m_faces->addWidget(m_tabs);
 
     CreatePages(pages);
+    CreatePageShortcuts();
     UpdatePageVisibility();
     connect(m_pDocument, &COrvikServiceDoc::ViewsUpdateRequested, this,
             &COrvikServiceView::OnUpdate);
@@ -73,6 +77,43 @@ void COrvikServiceView::CreatePages(const std::vector<PageEntry>& pages) {
     if (!m_pages.empty()) {
         m_tabs->setCurrentIndex(0);
     }
+}
+
+void COrvikServiceView::CreatePageShortcuts() {
+    // The tab control knows these keys only while the focus is inside it; as shortcuts of the
+    // window they work from the connection bar as well.
+    const struct {
+        QKeyCombination key;
+        int step;
+    } keys[] = {
+        {Qt::CTRL | Qt::Key_Tab, 1},
+        {Qt::CTRL | Qt::Key_PageDown, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, -1},
+        {Qt::CTRL | Qt::Key_PageUp, -1},
+    };
+    for (const auto& [key, step] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { SwitchPage(step); });
+    }
+}
+
+void COrvikServiceView::SwitchPage(int step) {
+    const int count = m_tabs->count();
+    if (!m_tabs->isVisible() || count == 0) {
+        return;
+    }
+    m_tabs->setCurrentIndex(((m_tabs->currentIndex() + step) % count + count) % count);
+    // The first control of the page that takes the keyboard, in the page's tab order.
+    QWidget* page = m_tabs->currentWidget();
+    for (QWidget* next = page->nextInFocusChain(); next != page; next = next->nextInFocusChain()) {
+        if (page->isAncestorOf(next) && (next->focusPolicy() & Qt::TabFocus) && next->isEnabled() &&
+            next->isVisible()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    m_tabs->tabBar()->setFocus(Qt::TabFocusReason);
 }
 
 void COrvikServiceView::UpdatePageVisibility() {

@@ -43,12 +43,18 @@ class COrvikServiceView : public QWidget {
     // refreshed in tab order with painting suspended.
     void OnUpdate();
 
+    // Ctrl+Tab and Ctrl+PgDown (forward; Ctrl+Shift+Tab and Ctrl+PgUp back) switch pages from
+    // anywhere in the window, the connection bar included, while the pages are shown; the
+    // caret goes to the first control of the page.
+    void SwitchPage(int step);
+
     QTabWidget* TabControl() const { return m_tabs; }
     QWidget* ContactPanel() const { return m_contactPanel; }
     const std::vector<CUpdatableDialog*>& Pages() const { return m_pages; }
 
   private:
     void CreatePages(const std::vector<PageEntry>& pages);
+    void CreatePageShortcuts();
 
     COrvikServiceDoc* m_pDocument;
     Ui::ContactPanel* m_ui;

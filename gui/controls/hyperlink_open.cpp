@@ -2,6 +2,8 @@
 
 #include <QDesktopServices>
 
+#include "gui/controls/qt_text.h"
+
 namespace orvik::gui {
 
 bool IsOpenableTarget(const QUrl& target) {
@@ -35,45 +37,17 @@ int OpenWithDesktop(const QUrl& target) {
 }
 
 QString HyperlinkErrorDescription(int status) {
-    switch (status) {
-        case 0:
-            return QStringLiteral("The operating system is out\nof memory or resources.");
-        case 2:
-            return QStringLiteral("The specified file was not found.");
-        case 3:
-            return QStringLiteral("The specified path was not found.");
-        case 5:
-            return QStringLiteral("The operating system denied\naccess to the specified file.");
-        case 8:
-            return QStringLiteral("There was not enough memory to complete the operation.");
-        case 11:
-            return QStringLiteral(
-                "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
-        case 26:
-            return QStringLiteral("A sharing violation occurred. ");
-        case 27:
-            return QStringLiteral("The filename association is\nincomplete or invalid.");
-        case 28:
-            return QStringLiteral(
-                "The DDE transaction could not\nbe completed because the request timed out.");
-        case 29:
-            return QStringLiteral("The DDE transaction failed.");
-        case 30:
-            return QStringLiteral(
-                "The DDE transaction could not\nbe completed because other DDE "
-                "transactions\nwere being processed.");
-        case 31:
-            return QStringLiteral(
-                "There is no application associated\nwith the given filename extension.");
-        case 32:
-            return QStringLiteral("The specified dynamic-link library was not found.");
-        default:
-            return QStringLiteral("Unknown Error (%1) occurred.").arg(status);
+    // The statuses with a description of their own; no other id of their range has a text.
+    if (status >= 0 && status <= 32) {
+        if (const char16_t* text = FindString(kStrHyperlinkStatusBase + status)) {
+            return Qt16(text);
+        }
     }
+    return LoadText(kStrHyperlinkUnknownStatus).arg(status);
 }
 
 QString HyperlinkFailureText(int status) {
-    return QStringLiteral("Unable to open hyperlink:\n\n") + HyperlinkErrorDescription(status);
+    return LoadText(kStrHyperlinkFailed) + HyperlinkErrorDescription(status);
 }
 
 }  // namespace orvik::gui

@@ -1,5 +1,6 @@
 #include "gui/controls/program_version.h"
 
+#include "gui/controls/qt_text.h"
 namespace orvik::gui {
 
 // The build passes the project's version in.
@@ -14,7 +15,7 @@ ProgramVersion BuildProgramVersion() {
 }
 
 QString FormatVersionLine(const ProgramVersion& version) {
-    return QStringLiteral("Версия: %1,%2,%3,%4")
+    return LoadText(kStrVersionFormat)
         .arg(version.majorNumber)
         .arg(version.minorNumber)
         .arg(version.buildNumber)

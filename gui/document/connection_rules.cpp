@@ -1,18 +1,18 @@
 #include "gui/document/connection_rules.h"
 
-#include "gui/document/console_texts.h"
+#include "res/string_table.h"
 
 namespace orvik::gui {
 
 std::optional<std::u16string_view> FirstConnectionProblem(const ConnectionValues& values) {
     if (values.port.empty()) {
-        return kNoPortMessage;
+        return FindString(kStrNoPort);
     }
     if (values.operatorName.empty()) {
-        return kNoOperatorNameMessage;
+        return FindString(kStrNoOperatorName);
     }
     if (values.password.empty()) {
-        return kNoPasswordMessage;
+        return FindString(kStrNoPassword);
     }
     return std::nullopt;
 }
@@ -30,12 +30,13 @@ std::u16string FormatPane(std::u16string_view format, std::u16string_view value)
 }
 
 std::u16string StatePaneText(bool connected) {
-    return FormatPane(kStateFormat, connected ? kConnected : kNotConnected);
+    return FormatPane(LoadString(kStrStateFormat),
+                      LoadString(connected ? kStrConnected : kStrNotConnected));
 }
 
 std::u16string SerialPaneText(const std::optional<std::u16string>& serialNumber) {
-    return FormatPane(kSerialFormat, serialNumber ? std::u16string_view(*serialNumber)
-                                                  : std::u16string_view(kNotConnected));
+    return FormatPane(LoadString(kStrSerialFormat),
+                      serialNumber ? *serialNumber : LoadString(kStrNotConnected));
 }
 
 KeyboardLocks LocksFromModifierMask(std::uint32_t mask) {

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "gui/document/console_texts.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/normal_cursor_scope.h"
 
 namespace orvik::gui {
@@ -25,15 +25,14 @@ QMessageBox::Icon BoxIcon(IConsoleMessages::Icon icon) {
 
 void MessageBoxMessages::Show(QWidget* parent, Icon icon, const QString& text) {
     const NormalCursorScope cursor;
-    QMessageBox box(BoxIcon(icon), QString::fromStdU16String(kTitle), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(BoxIcon(icon), LoadText(kStrConsoleTitle), text, QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
 bool MessageBoxMessages::AskYesNo(QWidget* parent, const QString& text, bool yesIsDefault) {
     const NormalCursorScope cursor;
-    QMessageBox box(QMessageBox::Question, QString::fromStdU16String(kTitle), text,
+    QMessageBox box(QMessageBox::Question, LoadText(kStrConsoleTitle), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);

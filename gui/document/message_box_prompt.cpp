@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "gui/controls/qt_text.h"
 #include "gui/document/normal_cursor_scope.h"
 
 namespace orvik::gui {
@@ -12,8 +13,8 @@ namespace {
 QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const std::u16string& text,
                                 QMessageBox::StandardButtons buttons) {
     const NormalCursorScope cursor;
-    QMessageBox box(icon, QString::fromStdU16String(device::kPromptTitle),
-                    QString::fromStdU16String(text), buttons, QApplication::activeWindow());
+    QMessageBox box(icon, LoadText(kStrPromptTitle), QString::fromStdU16String(text), buttons,
+                    QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

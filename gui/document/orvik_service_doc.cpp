@@ -7,18 +7,10 @@
 #include <cstdlib>
 #include <exception>
 
-#include "gui/document/console_texts.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/message_box_prompt.h"
 
 namespace orvik::gui {
-
-namespace {
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 COrvikServiceDoc::COrvikServiceDoc(QObject* parent)
     : QObject(parent),
@@ -90,7 +82,7 @@ void COrvikServiceDoc::OnConnect(const ConnectionValues& values) {
         return;
     }
     // The connection and the pages' first refresh from the register are one operation.
-    const DeviceActivity activity(*this, Qt16(kConnectPrompt));
+    const DeviceActivity activity(*this, LoadText(kStrConnectPrompt));
     ConnectNewCore(values);
     emit ConnectionStateChanged();
     UpdateAllViews();
@@ -116,7 +108,7 @@ void COrvikServiceDoc::OnDisconnect() {
         return;
     }
     if (m_pCore) {
-        const DeviceActivity activity(*this, Qt16(kDisconnectPrompt));
+        const DeviceActivity activity(*this, LoadText(kStrDisconnectPrompt));
         // The document stops being connected before the register is told, so nothing started
         // from a repaint meanwhile can reach a core that is going away.
         std::unique_ptr<device::COrvikCore> core = std::move(m_pCore);

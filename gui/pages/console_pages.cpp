@@ -1,5 +1,6 @@
 #include "gui/pages/console_pages.h"
 
+#include "gui/controls/qt_text.h"
 #include "gui/pages/tab_other_settings.h"
 #include "gui/pages/tab_reports.h"
 #include "gui/pages/tab_sales.h"
@@ -11,8 +12,8 @@ namespace orvik::gui {
 namespace {
 
 template <class Page>
-PageEntry Entry(const char16_t* title) {
-    return PageEntry{QString::fromUtf16(title), [](COrvikServiceDoc* document, QWidget* view) {
+PageEntry Entry(int titleId) {
+    return PageEntry{LoadText(titleId), [](COrvikServiceDoc* document, QWidget* view) {
                          return static_cast<CUpdatableDialog*>(new Page(document, view));
                      }};
 }
@@ -21,11 +22,11 @@ PageEntry Entry(const char16_t* title) {
 
 std::vector<PageEntry> ConsolePages() {
     return {
-        Entry<CTabOtherSettings>(u"Установки ЭККР"),
-        Entry<CTabServiceSettings2>(u"Установки ЭККР 2"),
-        Entry<CTabReports>(u"Отчеты"),
-        Entry<CTabSales>(u"Печать чеков"),
-        Entry<CTabTerminal>(u"Терминал"),
+        Entry<CTabOtherSettings>(kStrSettingsPageTitle),
+        Entry<CTabServiceSettings2>(kStrSettings2PageTitle),
+        Entry<CTabReports>(kStrReportsPageTitle),
+        Entry<CTabSales>(kStrSalesPageTitle),
+        Entry<CTabTerminal>(kStrTerminalPageTitle),
     };
 }
 

@@ -13,9 +13,9 @@
 #include "console/terminal_buttons.h"
 #include "console/terminal_log.h"
 #include "device/terminal_exchange.h"
+#include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/terminal_icons.h"
-#include "gui/pages/terminal_texts.h"
 #include "support/text_line_reader.h"
 #include "ui_tab_terminal.h"
 
@@ -25,16 +25,12 @@ namespace {
 
 using orvik::console::Direction;
 
+// The extensions the file dialogs add.
+constexpr char16_t kCommandFileSuffix[] = u"cmd";
+constexpr char16_t kReportFileSuffix[] = u"rpt";
+
 // The row's direction marker: 1 for a sent command, 0 for a reply.
 constexpr int kDirectionRole = Qt::UserRole;
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::u16string Std16(const QString& text) {
-    return text.toStdU16String();
-}
 
 std::filesystem::path FilePath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
@@ -51,7 +47,9 @@ CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
     m_ui->setupUi(this);
 
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
-    log->SetColumns({Qt16(kLogColumnTitle)});
+    log->SetColumns({LoadText(kStrTerminalLogColumn)});
+    // The list has no label of its own: its one column title names it.
+    log->setAccessibleName(LoadText(kStrTerminalLogColumn));
     log->setIconSize(QSize(16, 16));
     log->setSelectionMode(QAbstractItemView::ExtendedSelection);
     log->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -86,10 +84,7 @@ CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
         m_ui->exchangeLog->clearSelection();
         UpdateButtons();
     });
-    connect(m_ui->clearLogButton, &QPushButton::clicked, this, [this] {
-        m_ui->exchangeLog->DeleteAllRows();
-        UpdateButtons();
-    });
+    connect(m_ui->clearLogButton, &QPushButton::clicked, this, &CTabTerminal::ClearLog);
     connect(m_ui->saveReportButton, &QPushButton::clicked, this, &CTabTerminal::SaveReport);
 
     UpdateButtons();
@@ -121,17 +116,21 @@ bool CTabTerminal::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CTabTerminal::UpdateDialog() {
+    ClearLog();
+    return true;
+}
+
+void CTabTerminal::ClearLog() {
+    m_log.Clear();
     m_ui->exchangeLog->DeleteAllRows();
     UpdateButtons();
-    return true;
 }
 
 void CTabTerminal::UpdateButtons() {
     const CAutoSizeListCtrl* log = m_ui->exchangeLog;
     const QItemSelectionModel* selection = log->selectionModel();
     const auto buttons = orvik::console::EnabledTerminalButtons(
-        Std16(m_ui->commandBox->document()->firstBlock().text()),
-        static_cast<std::size_t>(log->RowCount()),
+        Std16(m_ui->commandBox->document()->firstBlock().text()), m_log.Size(),
         selection ? static_cast<std::size_t>(selection->selectedRows().size()) : 0);
     m_ui->sendButton->setEnabled(buttons.send);
     m_ui->clearCommandsButton->setEnabled(buttons.clearCommands);
@@ -144,15 +143,13 @@ void CTabTerminal::UpdateButtons() {
 }
 
 void CTabTerminal::LogLine(const QString& text, bool sent) {
+    const Direction direction = sent ? Direction::Sent : Direction::Received;
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
-    for (std::size_t drop =
-             orvik::console::EntriesToDropBeforeAppend(static_cast<std::size_t>(log->RowCount()));
-         drop > 0; --drop) {
+    for (std::size_t drop = m_log.Append(Std16(text), direction); drop > 0; --drop) {
         log->DeleteRow(0);
     }
     QTreeWidgetItem* item = log->AppendRow({text}, sent ? m_sentIcon : m_receivedIcon);
-    item->setData(0, kDirectionRole,
-                  static_cast<int>(sent ? console::Direction::Sent : console::Direction::Received));
+    item->setData(0, kDirectionRole, static_cast<int>(direction));
     log->scrollToItem(item);
 }
 
@@ -197,28 +194,29 @@ std::vector<std::u16string> CTabTerminal::CommandLines() const {
 }
 
 QString CTabTerminal::AskForFile(FileDialogRequest request) {
-    request.nameFilters.append(Qt16(kAllFilesFilter));
+    request.nameFilters.append(LoadText(kStrAllFilesFilter));
     return m_fileDialog(this, request);
 }
 
 void CTabTerminal::ShowFileError(const QString& path, int error) {
     m_pDocument->Messages().Show(
         this, IConsoleMessages::Icon::Error,
-        Qt16(kFileErrorFormat).arg(path, Qt16(orvik::support::SystemErrorText(error))));
+        LoadText(kStrFileErrorFormat).arg(path, Qt16(orvik::support::SystemErrorText(error))));
 }
 
 bool CTabTerminal::AcceptCharacterLoss(const std::vector<std::u16string>& texts) {
     const bool loses = std::any_of(texts.begin(), texts.end(), [](const std::u16string& text) {
         return orvik::console::LosesCharactersInAnsi(text);
     });
-    return !loses || m_pDocument->Messages().AskYesNo(this, Qt16(kCharactersLostOnSave), false);
+    return !loses ||
+           m_pDocument->Messages().AskYesNo(this, LoadText(kStrCharactersLostOnSave), false);
 }
 
 void CTabTerminal::LoadCommandFile() {
     using orvik::console::CommandFileStatus;
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Open,
-                                     .title = Qt16(kOpenCommandsTitle),
-                                     .nameFilters = {Qt16(kCommandFilesFilter)},
+                                     .title = LoadText(kStrOpenCommandsTitle),
+                                     .nameFilters = {LoadText(kStrCommandFilesFilter)},
                                      .defaultSuffix = Qt16(kCommandFileSuffix)});
     if (path.isEmpty()) {
         return;
@@ -234,12 +232,12 @@ void CTabTerminal::LoadCommandFile() {
         case console::CommandFileStatus::Binary:
             m_pDocument->Messages().Show(
                 this, IConsoleMessages::Icon::Warning,
-                Qt16(kBinaryCommandFile).arg(path, QString::number(load.lineNumber)));
+                LoadText(kStrBinaryCommandFile).arg(path, QString::number(load.lineNumber)));
             return;
         case console::CommandFileStatus::TooManyCommands:
             m_pDocument->Messages().Show(
                 this, IConsoleMessages::Icon::Warning,
-                Qt16(kTooManyCommands)
+                LoadText(kStrTooManyCommands)
                     .arg(path, QString::number(orvik::console::kMaxLoadedCommands)));
             return;
         case console::CommandFileStatus::Loaded:
@@ -256,8 +254,8 @@ void CTabTerminal::LoadCommandFile() {
 
 void CTabTerminal::SaveCommandFile() {
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
-                                     .title = Qt16(kSaveCommandsTitle),
-                                     .nameFilters = {Qt16(kCommandFilesFilter)},
+                                     .title = LoadText(kStrSaveCommandsTitle),
+                                     .nameFilters = {LoadText(kStrCommandFilesFilter)},
                                      .defaultSuffix = Qt16(kCommandFileSuffix)});
     if (path.isEmpty()) {
         return;
@@ -279,28 +277,22 @@ void CTabTerminal::SaveCommandFile() {
 
 void CTabTerminal::SaveReport() {
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
-                                     .title = Qt16(kSaveReportTitle),
-                                     .nameFilters = {Qt16(kReportFilesFilter)},
+                                     .title = LoadText(kStrSaveReportTitle),
+                                     .nameFilters = {LoadText(kStrReportFilesFilter)},
                                      .defaultSuffix = Qt16(kReportFileSuffix)});
     if (path.isEmpty()) {
         return;
     }
-    const CAutoSizeListCtrl* log = m_ui->exchangeLog;
-    std::vector<orvik::console::LogEntry> entries;
     std::vector<std::u16string> texts;
-    entries.reserve(static_cast<std::size_t>(log->RowCount()));
-    for (int row = 0; row < log->RowCount(); ++row) {
-        const QTreeWidgetItem* item = log->topLevelItem(row);
-        const bool sent =
-            item->data(0, kDirectionRole).toInt() == static_cast<int>(console::Direction::Sent);
-        entries.push_back(
-            {Std16(item->text(0)), sent ? console::Direction::Sent : console::Direction::Received});
-        texts.push_back(entries.back().text);
+    texts.reserve(m_log.Size());
+    for (const console::LogEntry& entry : m_log.Entries()) {
+        texts.push_back(entry.text);
     }
     if (!AcceptCharacterLoss(texts)) {
         return;
     }
-    const orvik::support::FileWriteResult result = console::SaveReport(FilePath(path), entries);
+    const orvik::support::FileWriteResult result =
+        console::SaveReport(FilePath(path), m_log.Entries());
     if (result.status == support::FileWriteStatus::WriteError) {
         ShowFileError(path, result.error);
     }

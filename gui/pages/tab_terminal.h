@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "console/terminal_log.h"
 #include "gui/pages/page_file_dialog.h"
 #include "gui/pages/updatable_dialog.h"
 
@@ -18,7 +19,8 @@ namespace orvik::gui {
 // The "Терминал" page: protocol commands typed or loaded into the command box are sent to the
 // register one line at a time, and every command and reply is kept in the exchange log, which
 // can be saved as a report. The page neither checks the commands nor interprets the replies:
-// an error token from the register is just another line of the log.
+// an error token from the register is just another line of the log. The log itself is a
+// console::TerminalLog; the list on the page shows it row for row.
 class CTabTerminal : public CUpdatableDialog {
     Q_OBJECT
 
@@ -33,6 +35,9 @@ class CTabTerminal : public CUpdatableDialog {
     // Appends one entry to the log, the oldest entries giving way so that the log holds at
     // most 201, and scrolls it into view.
     void LogLine(const QString& text, bool sent);
+    // Empties the log and its list.
+    void ClearLog();
+    const console::TerminalLog& Log() const { return m_log; }
     // Sends every non-empty line of the command box, cut to 254 characters, and logs each
     // command with the replies that follow it, up to "READY" or until the register is silent
     // for its reply time-out. Stops before the next line once the register is disconnected or
@@ -59,6 +64,7 @@ class CTabTerminal : public CUpdatableDialog {
     bool AcceptCharacterLoss(const std::vector<std::u16string>& texts);
 
     std::unique_ptr<Ui::TabTerminal> m_ui;
+    console::TerminalLog m_log;  // what the exchange log list shows
     QIcon m_sentIcon;
     QIcon m_receivedIcon;
     FileDialogFunction m_fileDialog;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Starts the real orvik-console in a virtual X server against a simulated register on a port
-# of a ports folder of its own, and lets the console connect and disconnect (the program's
-# ORVIK_CONSOLE_SMOKE_TEST switch). Passes when the console exits 0.
+# Starts the console's window (orvik-console-driver, the test-only program built from the same
+# application library as orvik-console) in a virtual X server against a simulated register on a
+# port of a ports folder of its own, and lets it connect and disconnect (its
+# ORVIK_CONSOLE_SMOKE_TEST variable). Passes when it exits 0.
 #
-# usage: console_smoke_test.sh CONSOLE SIMULATOR PASSWORD
+# usage: console_smoke_test.sh DRIVER SIMULATOR PASSWORD
 set -euo pipefail
 console=$1
 register=$2  # orvik-sim
@@ -28,5 +29,5 @@ done
 status=0
 ORVIK_CONSOLE_SMOKE_TEST="$port,$password" QT_QPA_PLATFORM=xcb \
     timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24" "$console" || status=$?
-echo "orvik-console exited with $status"
+echo "orvik-console-driver exited with $status"
 exit "$status"

@@ -1,8 +1,8 @@
 // The connection bar's checks and the keyboard lock indicators, without a window.
 #include <QTest>
 
+#include "gui/controls/qt_text.h"
 #include "gui/document/connection_rules.h"
-#include "gui/document/console_texts.h"
 
 using namespace orvik::gui;
 
@@ -24,9 +24,9 @@ void TestConnectionRules::firstProblemIsReportedInOrder_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("problem");  // empty: none
 
-    const QString port = QString::fromUtf16(orvik::gui::kNoPortMessage);
-    const QString name = QString::fromUtf16(orvik::gui::kNoOperatorNameMessage);
-    const QString password = QString::fromUtf16(orvik::gui::kNoPasswordMessage);
+    const QString port = orvik::gui::LoadText(orvik::kStrNoPort);
+    const QString name = orvik::gui::LoadText(orvik::kStrNoOperatorName);
+    const QString password = orvik::gui::LoadText(orvik::kStrNoPassword);
     QTest::newRow("all empty") << ""
                                << ""
                                << "" << port;

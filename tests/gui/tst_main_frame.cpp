@@ -16,7 +16,7 @@
 
 #include "gui/app/console_status_bar.h"
 #include "gui/app/orvik_service_view.h"
-#include "gui/document/console_texts.h"
+#include "gui/controls/qt_text.h"
 #include "res/string_table.h"
 #include "tests/gui/console_harness.h"
 
@@ -26,10 +26,6 @@ using namespace orvik::device;
 namespace {
 
 using Icon = IConsoleMessages::Icon;
-
-QString Qt16(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kStateDisconnected = QStringLiteral("Состояние: НЕ ПОДКЛЮЧЕН");
 const QString kStateConnected = QStringLiteral("Состояние: ПОДКЛЮЧЕН");
@@ -92,7 +88,7 @@ void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
     QVERIFY2(console.Start(&error), qPrintable(error));
     CMainFrame& frame = console.Frame();
 
-    QCOMPARE(frame.windowTitle(), Qt16(orvik::gui::kTitle));
+    QCOMPARE(frame.windowTitle(), LoadText(orvik::kStrConsoleTitle));
     QVERIFY(!(frame.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(frame.minimumSize(), frame.maximumSize());
     // Nor a grip in the status bar's corner that promises a resize the window refuses.
@@ -236,9 +232,9 @@ void TestMainFrame::connectionBarIsCheckedInOrder_data() {
     QTest::addColumn<QString>("warning");  // empty: the bar lets the connection go ahead
     QTest::addColumn<bool>("connected");
 
-    const QString noPort = Qt16(orvik::gui::kNoPortMessage);
-    const QString noName = Qt16(orvik::gui::kNoOperatorNameMessage);
-    const QString noPassword = Qt16(orvik::gui::kNoPasswordMessage);
+    const QString noPort = LoadText(orvik::kStrNoPort);
+    const QString noName = LoadText(orvik::kStrNoOperatorName);
+    const QString noPassword = LoadText(orvik::kStrNoPassword);
     QTest::newRow("no port found") << false << "Касир"
                                    << "12345" << noPort << false;
     QTest::newRow("no port, no name, no password") << false << ""
@@ -365,7 +361,7 @@ void TestMainFrame::busyConsoleRefusesCommandsAndClosesWhenDone() {
 
     QVERIFY(looked);
     QVERIFY(waitCursor);
-    QCOMPARE(message, Qt16(orvik::gui::kConnectPrompt));
+    QCOMPARE(message, LoadText(orvik::kStrConnectPrompt));
     // Until the register has answered everything, the console is not connected.
     QVERIFY(!connectedMeanwhile);
     // No second connection was tried (it would have found the port taken and said so).

@@ -42,6 +42,15 @@ QStringList LogLines(const CAutoSizeListCtrl* log) {
     return lines;
 }
 
+// What the page's exchange log holds, in the same form: the list must show exactly this.
+QStringList EntryLines(const orvik::console::TerminalLog& log) {
+    QStringList lines;
+    for (const orvik::console::LogEntry& entry : log.Entries()) {
+        lines << QString::fromStdU16String(orvik::console::ReportLine(entry));
+    }
+    return lines;
+}
+
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -354,6 +363,7 @@ void TestTabTerminal::logKeepsTwoHundredAndOneEntries() {
     QCOMPARE(terminal.NewCommands().size(), std::size_t{250});
     const QStringList logged = LogLines(terminal.log);
     QCOMPARE(logged.size(), 201);
+    QCOMPARE(EntryLines(terminal.page->Log()), logged);
     // 500 entries lose their 299 oldest: the log starts with the reply to line 150.
     QCOMPARE(logged.front(), QStringLiteral("READY"));
     QCOMPARE(logged.at(1), QStringLiteral(">ECHO 151"));
@@ -430,6 +440,7 @@ void TestTabTerminal::reconnectClearsTheLogAndKeepsTheCommands() {
     QCOMPARE(terminal.log->RowCount(), 2);
     QVERIFY(terminal.ConnectAndShowTerminal());
     QCOMPARE(terminal.log->RowCount(), 0);
+    QVERIFY(terminal.page->Log().Empty());
     QVERIFY(terminal.log->updatesEnabled());
     QCOMPARE(terminal.box->toPlainText(), QStringLiteral("CHEK"));
     QVERIFY(!terminal.Button("saveReportButton")->isEnabled());

@@ -1,5 +1,7 @@
 // The simulated register keeps what the console programs and answers it back to the queries;
 // a register refuses the commands its model does not have, and parameters it cannot take.
+#include "device/protocol/settings_commands.h"
+#include "sim/printout.h"
 #include "tests/integration/sim_register_fixture.h"
 
 using namespace orvik::device;
@@ -8,6 +10,17 @@ namespace sim_test {
 namespace {
 
 using SimSettingsTest = SimRegisterTest;
+
+// The simulated register keeps its own table of line widths; for every register it can be, the
+// console's limit agrees with it.
+TEST(SimLineWidths, AgreeWithTheConsolesHeaderLimitOnEveryProfile) {
+    for (const orvik::sim::RegisterProfile& profile : orvik::sim::RegisterProfiles()) {
+        const auto& identity = profile.state.identity;
+        const std::size_t width = orvik::sim::HeaderLineWidth(profile.state);
+        EXPECT_GE(width, 18u) << profile.name;
+        EXPECT_EQ(HeaderTextLimit(identity.family, identity.model), width) << profile.name;
+    }
+}
 
 TEST_F(SimSettingsTest, Model8AnswersItsQueriesWithWhatWasSet) {
     UseProfile("f1m8");

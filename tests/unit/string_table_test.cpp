@@ -91,6 +91,36 @@ INSTANTIATE_TEST_SUITE_P(
                "использует этот порт. Закройте другую программу и попробуйте еще раз."}),
     [](const testing::TestParamInfo<Quoted>& row) { return std::to_string(row.param.id); });
 
+// The console's own texts, as its window, pages and boxes show them.
+INSTANTIATE_TEST_SUITE_P(
+    ConsoleTexts, StringTableText,
+    testing::Values(
+        Quoted{3013,
+               "Добавьте пользователя в группу, которой принадлежит устройство (обычно "
+               "\"dialout\": sudo usermod -aG dialout $USER), и войдите в систему заново."},
+        Quoted{3014, "Порт занят другой программой."},
+        Quoted{6000, "Административная консоль для ЭККР \"Орвик\""},
+        Quoted{6001,
+               "Пожалуйста, выберите правильный коммуникационный порт, к которому подключен ЭККР"},
+        Quoted{6002, "Имя оператора не может быть пустым. Пожалуйста, введите имя оператора"},
+        Quoted{6003,
+               "Пароль оператора должен состоять не менее, чем из 10 символов. Пожалуста, "
+               "введите правильный пароль оператора."},
+        Quoted{6004, "Касир"}, Quoted{6005, "Доброго вам дня"}, Quoted{6006, "Состояние: %s"},
+        Quoted{6007, "ЗН ЭККР: %s"}, Quoted{6008, "ПОДКЛЮЧЕН"}, Quoted{6009, "НЕ ПОДКЛЮЧЕН"},
+        Quoted{6012, "Подключение ЭККР"}, Quoted{6013, "Отключение ЭККР"},
+        Quoted{6014, "Орвик-683"}, Quoted{6020, "&Подключение ЭККР\tEnter"},
+        Quoted{6037, "Версия: %1,%2,%3,%4"}, Quoted{6040, "Установки ЭККР"},
+        Quoted{6041, "Установки ЭККР 2"}, Quoted{6042, "Отчеты"}, Quoted{6043, "Печать чеков"},
+        Quoted{6044, "Терминал"}, Quoted{6100, "Команды и ответы ЭККР уровня протокола"},
+        Quoted{6103, "Командные файлы ЭККР (*.cmd)"}, Quoted{6105, "Файлы отчетов ЭККР (*.rpt)"},
+        Quoted{6108, "Файл %1 не является командным файлом: строка %2 содержит двоичные данные."},
+        Quoted{6198, "Unable to open hyperlink:\n\n"},
+        Quoted{6230,
+               "The DDE transaction could not\nbe completed because other DDE "
+               "transactions\nwere being processed."}),
+    [](const testing::TestParamInfo<Quoted>& row) { return std::to_string(row.param.id); });
+
 TEST(StringTable, FactoryMessageStartsWithQuotedText) {
     const std::string text = Text(2011);
     const std::string quoted =

@@ -2,7 +2,6 @@
 // file's bytes.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <string>
 #include <vector>
 
@@ -27,25 +26,32 @@ TEST(TerminalLog, KeepsTwoHundredEntriesPlusTheOneBeingAdded) {
     EXPECT_EQ(EntriesToDropBeforeAppend(260), 60u);
 
     // 250 exchanges of a command and its "READY", appended as the page appends them.
-    std::deque<LogEntry> log;
+    TerminalLog log;
+    std::size_t dropped = 0;
     for (int exchange = 0; exchange < 250; ++exchange) {
-        for (const LogEntry& entry :
-             {LogEntry{u"CMD" + orvik::support::FromUtf8(std::to_string(exchange)),
-                       Direction::Sent},
-              LogEntry{u"READY", Direction::Received}}) {
-            for (std::size_t drop = EntriesToDropBeforeAppend(log.size()); drop > 0; --drop) {
-                log.pop_front();
-            }
-            log.push_back(entry);
-            ASSERT_LE(log.size(), 201u);
-        }
+        dropped += log.Append(u"CMD" + orvik::support::FromUtf8(std::to_string(exchange)),
+                              Direction::Sent);
+        ASSERT_LE(log.Size(), 201u);
+        dropped += log.Append(u"READY", Direction::Received);
+        ASSERT_LE(log.Size(), 201u);
     }
-    ASSERT_EQ(log.size(), 201u);
+    ASSERT_EQ(log.Size(), 201u);
     // The 500 entries lose their oldest 299: the log starts with exchange 149's reply.
-    EXPECT_EQ(log.front().text, u"READY");
-    EXPECT_EQ(log[1].text, u"CMD150");
-    EXPECT_EQ(log.back().text, u"READY");
-    EXPECT_EQ(log[log.size() - 2].text, u"CMD249");
+    EXPECT_EQ(dropped, 299u);
+    const auto entries = log.Entries();
+    EXPECT_EQ(entries.front().text, u"READY");
+    EXPECT_EQ(entries[1].text, u"CMD150");
+    EXPECT_EQ(entries[1].direction, Direction::Sent);
+    EXPECT_EQ(entries.back().text, u"READY");
+    EXPECT_EQ(entries.back().direction, Direction::Received);
+    EXPECT_EQ(entries[entries.size() - 2].text, u"CMD249");
+    // The report is written from the log as it stands.
+    EXPECT_EQ(FormatReport(entries).substr(0, 16), "READY\r\n>CMD150\r\n");
+
+    log.Clear();
+    EXPECT_TRUE(log.Empty());
+    EXPECT_EQ(log.Append(u"NULL", Direction::Sent), 0u);
+    EXPECT_EQ(log.Size(), 1u);
 }
 
 TEST(TerminalLog, ALineIsSentAsItsFirst254Characters) {

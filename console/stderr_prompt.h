@@ -5,12 +5,18 @@
 
 #include "device/prompt.h"
 
-namespace orvik::cli {
+namespace orvik::console {
 
-// The command line shows the core's messages on standard error and answers every Retry/Cancel
-// question with Cancel: a script must not hang on a register that does not answer.
+// Shows the core's messages on standard error and answers every Retry/Cancel question with
+// Cancel, so that nothing run without an operator (the command line, the window's test
+// driver) can hang on a register that does not answer. Each message is one line:
+// "LABEL: text", or "LABEL (warning): text"; the label is the box title "Орвик-683" unless
+// another is given.
 class StderrPrompt : public device::IPrompt {
   public:
+    StderrPrompt();
+    explicit StderrPrompt(std::string label) : m_label(std::move(label)) {}
+
     void ShowError(const std::u16string& text) override;
     void ShowWarning(const std::u16string& text) override;
     void ShowInformation(const std::u16string& text) override;
@@ -27,10 +33,11 @@ class StderrPrompt : public device::IPrompt {
   private:
     void Print(const char* kind, const std::u16string& text);
 
+    std::string m_label;
     int m_shown = 0;
     // The texts printed so far: the cancel that follows a refusal often meets the same
     // condition again, and a script's reader wants each message once.
     std::vector<std::u16string> m_printed;
 };
 
-}  // namespace orvik::cli
+}  // namespace orvik::console

@@ -1,11 +1,14 @@
-#include "cli/stderr_prompt.h"
+#include "console/stderr_prompt.h"
 
 #include <algorithm>
 #include <cstdio>
 
+#include "res/string_table.h"
 #include "support/text_codec.h"
 
-namespace orvik::cli {
+namespace orvik::console {
+
+StderrPrompt::StderrPrompt() : m_label(support::ToUtf8(LoadString(kStrPromptTitle))) {}
 
 namespace {
 bool g_lineOpen = false;
@@ -30,8 +33,7 @@ void StderrPrompt::Print(const char* kind, const std::u16string& text) {
     }
     m_printed.push_back(text);
     EndOpenLine();
-    std::fprintf(stderr, "%s%s: %s\n", orvik::support::ToUtf8(device::kPromptTitle).c_str(), kind,
-                 orvik::support::ToUtf8(text).c_str());
+    std::fprintf(stderr, "%s%s: %s\n", m_label.c_str(), kind, support::ToUtf8(text).c_str());
 }
 
 void StderrPrompt::ShowError(const std::u16string& text) {
@@ -51,4 +53,4 @@ bool StderrPrompt::AskRetry(const std::u16string& text) {
     return false;
 }
 
-}  // namespace orvik::cli
+}  // namespace orvik::console

@@ -1,19 +1,21 @@
-#include "gui/app/smoke_run.h"
+#include "tests/gui/driver/smoke_run.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
 
-#include "device/prompt.h"
+#include "bench/startup_figures.h"
+#include "console/stderr_prompt.h"
 #include "gui/app/console_status_bar.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/orvik_service_app.h"
 #include "gui/app/orvik_service_view.h"
-#include "gui/app/startup_figures.h"
 #include "gui/document/orvik_service_doc.h"
+#include "tests/gui/driver/page_shots.h"
 
 namespace orvik::gui {
 
@@ -23,22 +25,8 @@ void Print(const char* what, const QString& text) {
     std::fprintf(stderr, "orvik-console smoke: %s%s\n", what, text.toLocal8Bit().constData());
 }
 
-// The register's messages on standard error; questions are cancelled.
-class StderrPrompt : public device::IPrompt {
-  public:
-    void ShowError(const std::u16string& text) override {
-        Print("error: ", QString::fromStdU16String(text));
-    }
-    void ShowWarning(const std::u16string& text) override {
-        Print("warning: ", QString::fromStdU16String(text));
-    }
-    bool AskRetry(const std::u16string& text) override {
-        Print("cancelled: ", QString::fromStdU16String(text));
-        return false;
-    }
-};
-
-class CStderrMessages : public IConsoleMessages {
+// The pages' messages on standard error; questions are answered No.
+class StderrMessages : public IConsoleMessages {
   public:
     void Show(QWidget*, Icon, const QString& text) override { Print("message: ", text); }
     bool AskYesNo(QWidget*, const QString& text, bool) override {
@@ -57,6 +45,27 @@ bool Screenshot(CMainFrame& frame, const QString& dir, const QString& name) {
         return false;
     }
     Print("screenshot: ", path);
+    return true;
+}
+
+// Each page of the table in page_shots.cpp, prepared and grabbed in turn.
+bool PageScreenshots(CMainFrame& frame, const QString& dir) {
+    QTabWidget* tabs = frame.View()->TabControl();
+    for (const PageShot& shot : PageShots()) {
+        QWidget* page = tabs->widget(shot.tab);
+        if (!page) {
+            Print("no page at tab ", QString::number(shot.tab));
+            return false;
+        }
+        tabs->setCurrentIndex(shot.tab);
+        if (shot.prepare) {
+            shot.prepare(frame, *page);
+        }
+        if (!Screenshot(frame, dir, QString::fromLatin1(shot.file))) {
+            return false;
+        }
+    }
+    tabs->setCurrentIndex(0);
     return true;
 }
 
@@ -88,6 +97,9 @@ int Drive(CMainFrame& frame, COrvikServiceDoc& document, const SmokeRun& run, do
     if (shots && !Screenshot(frame, run.screenshotDir, QStringLiteral("connected.png"))) {
         return 3;
     }
+    if (shots && !PageScreenshots(frame, run.screenshotDir)) {
+        return 3;
+    }
     frame.DisconnectAction()->trigger();
     if (document.IsConnected() || !frame.View()->ContactPanel()->isVisible()) {
         Print("still connected", QString());
@@ -114,8 +126,9 @@ std::optional<SmokeRun> SmokeRunFromEnvironment() {
 }
 
 int RunSmoke(COrvikServiceApp& app, const SmokeRun& run) {
-    StderrPrompt prompt;
-    CStderrMessages messages;
+    // The register's messages on standard error; questions are cancelled.
+    console::StderrPrompt prompt("orvik-console smoke");
+    StderrMessages messages;
     COrvikServiceDoc& document = *app.Document();
     document.SetPrompt(&prompt);
     document.SetMessages(&messages);
