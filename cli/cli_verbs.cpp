@@ -107,6 +107,11 @@ int PrintInfo(const CliOptions&, device::COrvikCore& core) {
     return kExitOk;
 }
 
+// Whether the operator's name opens a service session, as the log-in will decide.
+bool IsServiceOperator(const std::string& operatorName) {
+    return device::BuildLoginCommand(support::FromUtf8(operatorName), u"").serviceSession;
+}
+
 // The report and settings verbs (report_verbs.cpp, settings_verbs.cpp) read their arguments in
 // the check, before anything is sent, and read them again to run.
 void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
@@ -115,15 +120,25 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
     cli::AddSettingsVerbs(table);
     cli::AddReceiptVerbs(table);
     AddReceiptOutcomeVerbs(table);
+    cli::AddLogoFooterVerbs(table);
     for (const auto& entry : table) {
         // A copy each lambda keeps (clang 14 cannot capture a structured binding).
         const cli::CoreVerb prepare = entry.second;
-        verbs[entry.first] =
-            Verb{[prepare](const CliOptions& o) { return prepare(o.arguments).usageError; },
-                 [prepare](const CliOptions& o, device::COrvikCore& core) {
-                     return prepare(o.arguments).action(core);
-                 },
-                 nullptr, false};
+        const std::string name = entry.first;
+        verbs[entry.first] = Verb{[prepare, name](const CliOptions& o) {
+                                      std::string problem = prepare(o.arguments).usageError;
+                                      if (problem.empty() && cli::NeedsServiceLogin(name) &&
+                                          !IsServiceOperator(o.operatorName)) {
+                                          problem = name +
+                                                    " needs the service log-in: --operator " +
+                                                    support::ToUtf8(device::kServiceOperatorName);
+                                      }
+                                      return problem;
+                                  },
+                                  [prepare](const CliOptions& o, device::COrvikCore& core) {
+                                      return prepare(o.arguments).action(core);
+                                  },
+                                  nullptr, false};
     }
 }
 

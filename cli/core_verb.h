@@ -44,6 +44,10 @@ void AddSettingsVerbs(CoreVerbTable& table);
 void AddReceiptVerbs(CoreVerbTable& table);
 // print_receipt_verb.cpp: print-receipt (added by AddReceiptVerbs).
 void AddPrintReceiptVerb(CoreVerbTable& table);
+// logo_footer_verbs.cpp: set-logo, set-footer-lines, get-line-spacing, get-discount-print.
+void AddLogoFooterVerbs(CoreVerbTable& table);
+// The verbs that need a session opened with the service log-in; checked before connecting.
+bool NeedsServiceLogin(const std::string& verb);
 
 // 0 for a result of 0 or above, 1 otherwise.
 int ExitStatusFor(device::HRESULT result);

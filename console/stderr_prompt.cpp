@@ -8,11 +8,11 @@
 
 namespace orvik::console {
 
-StderrPrompt::StderrPrompt() : m_label(support::ToUtf8(LoadString(kStrPromptTitle))) {}
-
 namespace {
 bool g_lineOpen = false;
 }  // namespace
+
+StderrPrompt::StderrPrompt() : m_label(support::ToUtf8(LoadString(kStrPromptTitle))) {}
 
 void StderrPrompt::SetLineOpen(bool open) {
     g_lineOpen = open;

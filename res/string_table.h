@@ -151,6 +151,33 @@ enum StringId : int {
     kStrHyperlinkFailed = 6198,
     kStrHyperlinkUnknownStatus = 6199,
     kStrHyperlinkStatusBase = 6200,
+    // The logo and footer page.
+    kStrLogoLoadFailed = 4300,
+    kStrLogoWrongFormat = 4301,
+    kStrLogoNoBits = 4302,
+    kStrLogoSendFailed = 4303,
+    kStrFooterSet = 4304,
+    kStrFooterEraseQuestion = 4305,
+    kStrFooterSetFailed = 4306,
+    kStrLineSpacingSet = 4307,
+    kStrLineSpacingFailed = 4308,
+    kStrDiscountPrintSet = 4309,
+    kStrDiscountPrintFailed = 4310,
+    kStrFooterLineEmpty = 4311,
+    // %1 the character.
+    kStrFooterLineNotInCodePage = 4313,
+    kStrFooterNeedsServiceLogin = 4314,
+    // The list's columns.
+    kStrFooterColumnText = 4315,
+    kStrFooterColumnJournal = 4316,
+    kStrFooterColumnFormat = 4317,
+    // The logo's file dialog.
+    kStrLogoOpenTitle = 4318,
+    kStrLogoBitmapFilter = 4319,
+    kStrLogoImageFilter = 4320,
+    kStrLogoAllFilesFilter = 4321,
+    // A line spacing in millimetres: %1 the number with three decimals.
+    kStrLineSpacingMillimetres = 4322,
 };
 
 }  // namespace orvik

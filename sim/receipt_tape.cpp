@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "sim/footer_logo_print.h"
 #include "sim/printout.h"
 #include "sim/receipt_figures.h"
 #include "sim/tape.h"
@@ -210,6 +211,17 @@ void PrintReceiptEnd(const RegisterState& state, const ReceiptInProgress& receip
     piece->Rule();
     if (!Trimmed(state.footer).empty()) {
         piece->Centered(Trimmed(state.footer));
+    }
+    // The multi-line footer and the logo close every receipt.
+    for (const std::optional<FooterLine>& line : state.settings.footerLines) {
+        if (line) {
+            for (const std::u16string& text : FooterLinePrintout(*line, piece->Width())) {
+                piece->Line(text);
+            }
+        }
+    }
+    for (const std::u16string& text : LogoPrintout(state.settings, piece->Width())) {
+        piece->Line(text);
     }
     piece->Row(u"ЧЕК №", closed.number);
     piece.Foot();

@@ -13,7 +13,8 @@
 //                           letters, the discount or surcharge, the line's taxes
 //   a barcode ("PCOD")
 //   the end at "COMP":      sales and returns, the taxes by slot, the amount due, the
-//                           payments and change, the footer, the receipt number, the
+//                           payments and change, the footer, the multi-line footer and
+//                           the logo (footer_logo_print.h), the receipt number, the
 //                           register's serial and fiscal numbers, date and time
 //   or the cancellation ("CANC")
 //

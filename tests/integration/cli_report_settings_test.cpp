@@ -222,13 +222,13 @@ TEST_F(CliReportSettingsTest, ARefusalOfTheRegisterIsShownAndEndsWithStatus1) {
     TurnKey(KeyPosition::XReport);
     CliResult run = Cli({"z-report"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(MessageText(2015)), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(Message(2015)), std::string::npos) << run.err;
     // The counters are read all the same.
     EXPECT_EQ(run.out, "lastZReportNumber: 41\n");
 
     run = Cli({"set-message-set", "1"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(MessageText(2013)), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(Message(2013)), std::string::npos) << run.err;
 
     // On a narrower register the header is cut to what it prints, and the user is told.
     UseProfile("f0m0");

@@ -16,10 +16,6 @@ namespace {
 
 using Kind = RecordingPrompt::Kind;
 
-std::string Message(int id) {
-    return Utf8(orvik::LoadString(id));
-}
-
 std::string Digits(std::size_t count, char digit = '0') {
     return std::string(count, digit);
 }

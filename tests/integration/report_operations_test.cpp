@@ -38,10 +38,6 @@ const Report kPlainReports[] = {
 const std::string kLevel2 = "SVSL28391";
 const std::string kLevel1 = "SVSL17260";
 
-std::string Message(int id) {
-    return Utf8(orvik::LoadString(id));
-}
-
 TEST_F(ReportOperationsTest, EveryRegisterButModel7GetsTheReportCommandAlone) {
     for (const RegisterKind& kind : kAllRegisters) {
         if (kind.family == 1 && kind.model == 7) {

@@ -73,16 +73,6 @@ class ReportSettingsTest : public SimLinkTest {
         core.deviceModel = kind.model;
     }
 
-    // The commands the register has received since the last call, in order. Complete once the
-    // operation that sent them has had its answer.
-    Texts TakeReceived() {
-        const auto all = sim.Activity().Commands();
-        Texts texts = Utf8(std::vector<std::u16string>(
-            all.begin() + static_cast<std::ptrdiff_t>(m_taken), all.end()));
-        m_taken = all.size();
-        return texts;
-    }
-
     // For operations that may send nothing: a zero receipt follows, and once its answer is back
     // everything sent before it has reached the register. Returns what came before it.
     Texts TakeReceivedBeforeMarker() {
@@ -95,9 +85,6 @@ class ReportSettingsTest : public SimLinkTest {
         texts.pop_back();
         return texts;
     }
-
-  private:
-    std::size_t m_taken = 0;
 };
 
 }  // namespace sim_test

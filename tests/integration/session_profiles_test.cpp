@@ -183,69 +183,83 @@ void ExpectCommonInformation(const CPrinterInfo& info, bool hasTaxNames) {
     }
 }
 
-TEST_F(SessionTest, EveryProfileConnectsAsTheRegisterItStandsFor) {
+TEST_F(SessionTest, EveryProfileHasARow) {
     ASSERT_EQ(kExpected.size(), orvik::sim::RegisterProfiles().size());
+    for (const orvik::sim::RegisterProfile& profile : orvik::sim::RegisterProfiles()) {
+        EXPECT_TRUE(std::any_of(kExpected.begin(), kExpected.end(), [&](const Expected& row) {
+            return profile.name == row.profile;
+        })) << profile.name;
+    }
+}
+
+// One row of kExpected per case.
+class SessionProfileTest : public SessionTest, public testing::WithParamInterface<Expected> {};
+
+TEST_P(SessionProfileTest, ConnectsAsTheRegisterItStandsFor) {
+    const Expected& expected = GetParam();
     orvik::support::LocalDateTime clock;
     clock.year = 2024;
     clock.month = 2;
     clock.day = 29;
     clock.hour = 12;
 
-    for (const Expected& expected : kExpected) {
-        SCOPED_TRACE(expected.profile);
-        UseProfile(expected.profile);
-        ASSERT_TRUE(State([&](auto& state) { return state.clock.Set(clock); }));
-        TakeReceived();
-        const std::size_t wakesBefore = WakeBytes();
+    UseProfile(expected.profile);
+    ASSERT_TRUE(State([&](auto& state) { return state.clock.Set(clock); }));
+    TakeReceived();
+    const std::size_t wakesBefore = WakeBytes();
 
-        // The console makes a new core for every connection.
-        COrvikCore console;
-        console.SetPrompt(&prompt);
-        ASSERT_EQ(console.Connect(kPort, u"Касир", kPassword), S_OK) << Utf8(console.lastMessage);
-        EXPECT_TRUE(prompt.entries.empty());
-        EXPECT_EQ(WakeBytes() - wakesBefore, 1u);
-        // The line stays at the rate it was opened with.
-        EXPECT_EQ(sim.LineBaud(), 115200);
-        Texts commands = TakeReceived();
-        ASSERT_FALSE(commands.empty());
-        EXPECT_EQ(commands.front(), "UPAS0000      Касир");
-        commands.erase(commands.begin());
-        EXPECT_EQ(commands, expected.commands);
+    // The console makes a new core for every connection.
+    COrvikCore console;
+    console.SetPrompt(&prompt);
+    ASSERT_EQ(console.Connect(kPort, u"Касир", kPassword), S_OK) << Utf8(console.lastMessage);
+    EXPECT_TRUE(prompt.entries.empty());
+    EXPECT_EQ(WakeBytes() - wakesBefore, 1u);
+    // The line stays at the rate it was opened with.
+    EXPECT_EQ(sim.LineBaud(), 115200);
+    Texts commands = TakeReceived();
+    ASSERT_FALSE(commands.empty());
+    EXPECT_EQ(commands.front(), "UPAS0000      Касир");
+    commands.erase(commands.begin());
+    EXPECT_EQ(commands, expected.commands);
 
-        EXPECT_EQ(console.deviceFamily, expected.family);
-        EXPECT_EQ(console.deviceModel, expected.model);
-        EXPECT_EQ(console.articleMode, expected.articleMode);
-        EXPECT_FALSE(console.serviceSession);
-        EXPECT_FALSE(console.receiptOpen);
+    EXPECT_EQ(console.deviceFamily, expected.family);
+    EXPECT_EQ(console.deviceModel, expected.model);
+    EXPECT_EQ(console.articleMode, expected.articleMode);
+    EXPECT_FALSE(console.serviceSession);
+    EXPECT_FALSE(console.receiptOpen);
 
-        const CPrinterInfo& info = console.printerInfo;
-        EXPECT_EQ(info.serialNumber, expected.serialNumber);
-        EXPECT_EQ(info.firmwareName, expected.firmwareName);
-        EXPECT_EQ(info.firmwareDate, expected.firmwareDate);
-        EXPECT_EQ(info.maxArticleNumber, expected.maxArticleNumber);
-        EXPECT_EQ(info.optionDigit1, expected.optionDigits[0]);
-        EXPECT_EQ(info.optionDigit2, expected.optionDigits[1]);
-        EXPECT_EQ(info.configCounters, expected.configCounters);
-        EXPECT_EQ(info.zReportMade, expected.zReportMade);
-        EXPECT_EQ(Utf8(info.deviceDate), "02/29/24");
-        // The register's clock runs on from noon.
-        EXPECT_EQ(Utf8(info.deviceTime).substr(0, 6), "12:00:");
-        ExpectCommonInformation(info, expected.family == 1);
+    const CPrinterInfo& info = console.printerInfo;
+    EXPECT_EQ(info.serialNumber, expected.serialNumber);
+    EXPECT_EQ(info.firmwareName, expected.firmwareName);
+    EXPECT_EQ(info.firmwareDate, expected.firmwareDate);
+    EXPECT_EQ(info.maxArticleNumber, expected.maxArticleNumber);
+    EXPECT_EQ(info.optionDigit1, expected.optionDigits[0]);
+    EXPECT_EQ(info.optionDigit2, expected.optionDigits[1]);
+    EXPECT_EQ(info.configCounters, expected.configCounters);
+    EXPECT_EQ(info.zReportMade, expected.zReportMade);
+    EXPECT_EQ(Utf8(info.deviceDate), "02/29/24");
+    // The register's clock runs on from noon.
+    EXPECT_EQ(Utf8(info.deviceTime).substr(0, 6), "12:00:");
+    ExpectCommonInformation(info, expected.family == 1);
 
-        // The register's side of the session.
-        State([&](const orvik::sim::RegisterState& state) {
-            EXPECT_TRUE(state.session.loggedIn);
-            EXPECT_FALSE(state.session.serviceSession);
-            EXPECT_EQ(Utf8(state.session.operatorName), "Касир");
-            EXPECT_EQ(state.session.tableMode, expected.family == 1 && expected.model >= 3);
-            EXPECT_EQ(state.session.accessLevel, expected.model == 7 ? 1 : 0);
-            EXPECT_EQ(state.taxPerItem, expected.family == 0);
-        });
+    // The register's side of the session.
+    State([&](const orvik::sim::RegisterState& state) {
+        EXPECT_TRUE(state.session.loggedIn);
+        EXPECT_FALSE(state.session.serviceSession);
+        EXPECT_EQ(Utf8(state.session.operatorName), "Касир");
+        EXPECT_EQ(state.session.tableMode, expected.family == 1 && expected.model >= 3);
+        EXPECT_EQ(state.session.accessLevel, expected.model == 7 ? 1 : 0);
+        EXPECT_EQ(state.taxPerItem, expected.family == 0);
+    });
 
-        EXPECT_EQ(console.Disconnect(), 0);
-        EXPECT_FALSE(console.IsPortOpen());
-    }
+    EXPECT_EQ(console.Disconnect(), 0);
+    EXPECT_FALSE(console.IsPortOpen());
 }
+
+INSTANTIATE_TEST_SUITE_P(Profiles, SessionProfileTest, testing::ValuesIn(kExpected),
+                         [](const testing::TestParamInfo<Expected>& row) {
+                             return std::string(row.param.profile);
+                         });
 
 TEST_F(SessionTest, KeyPositionsAndAConnectWhileConnected) {
     using orvik::sim::KeyPosition;

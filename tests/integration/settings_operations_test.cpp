@@ -15,10 +15,6 @@ namespace {
 
 using SettingsOperationsTest = ReportSettingsTest;
 
-std::string Message(int id) {
-    return Utf8(orvik::LoadString(id));
-}
-
 orvik::support::LocalDateTime Time(int hour, int minute, int second) {
     orvik::support::LocalDateTime time;
     time.year = 2031;

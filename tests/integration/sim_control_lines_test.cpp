@@ -67,21 +67,21 @@ TEST_F(SimControlLinesTest, KeyPaperSilenceAndStatusLinesChangeWhatTheRegisterAn
     Connect();
     EXPECT_EQ(core.printerInfo.keyPosition, u'R');
     EXPECT_EQ(core.PrintXReport(), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2014)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2014)});
 
     ASSERT_TRUE(Say("key X", "orvik-sim: key: X"));
     EXPECT_EQ(core.PrintXReport(), S_OK);
 
     ASSERT_TRUE(Say("paper out", "orvik-sim: paper: out"));
     EXPECT_EQ(core.PrintXReport(), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2020)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2020)});
     ASSERT_TRUE(Say("paper in", "orvik-sim: paper: in"));
     EXPECT_EQ(core.PrintXReport(), S_OK);
 
     core.replyTimeout = kShortTimeoutMs;
     ASSERT_TRUE(Say("silent on", "orvik-sim: silent: the register answers nothing"));
     EXPECT_EQ(core.PrintXReport(), E_ABORT);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(1003)});
+    EXPECT_EQ(TakeShown(), Texts{Message(1003)});
     ASSERT_TRUE(Say("silent off", "orvik-sim: silent: off"));
     core.replyTimeout = 3000;
     EXPECT_EQ(core.PrintXReport(), S_OK);
@@ -89,7 +89,7 @@ TEST_F(SimControlLinesTest, KeyPaperSilenceAndStatusLinesChangeWhatTheRegisterAn
     ASSERT_TRUE(Say("key z", "orvik-sim: key: Z"));
     ASSERT_TRUE(Say("status SOFTFMFULL NREP", "is answered SOFTFMFULL"));
     EXPECT_EQ(core.PrintZReport(), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2006)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2006)});
     EXPECT_EQ(core.PrintZReport(), S_OK);
     ASSERT_TRUE(Say("state", "orvik-sim: key Z; paper in; last Z report 42 (made"));
 
@@ -144,12 +144,12 @@ TEST_F(SimControlLinesTest, OnModel7TheLevelLineSetsTheAccessLevel) {
     Connect();
     ASSERT_TRUE(Say("level 0", "orvik-sim: key: access level 0"));
     EXPECT_EQ(core.SetMessageSet(1), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2002)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2002)});
     ASSERT_TRUE(Say("level 1", "orvik-sim: key: access level 1"));
     EXPECT_EQ(core.SetMessageSet(1), S_OK);
     ASSERT_TRUE(Say("key O", "orvik-sim: key: access level 0"));
     EXPECT_EQ(core.SetMessageSet(1), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2002)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2002)});
 }
 
 TEST(SimKeyOptionTest, HelpTellsTheKeyAndTheControlLinesAndABadKeyIsRefused) {

@@ -117,7 +117,7 @@ TEST_F(SimKeyTest, EachOperationRunsInItsOwnPositionAndTheWrongOneAsksForIt) {
             EXPECT_EQ(result, E_UNEXPECTED);
             // Off refuses everything; any other position asks for the operation's own.
             const int expected = MessageFor(key == KeyPosition::Off ? key : operation.key);
-            EXPECT_EQ(TakeShown(), Texts{MessageText(expected)});
+            EXPECT_EQ(TakeShown(), Texts{Message(expected)});
             // Nothing was printed.
             EXPECT_EQ(State([](RegisterState& s) { return s.counters.lastDocumentNumber; }),
                       documentsBefore);
@@ -175,13 +175,13 @@ TEST_F(SimKeyTest, Model7ReportsSwitchToLevel2AndBackWhileLevel1AllowsTheRest) {
     // The day reports at level 1 are refused as a register with a key refuses them.
     EXPECT_EQ(Run(u"ZREP1"), E_UNEXPECTED);
     EXPECT_EQ(Run(u"NREP"), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), (Texts{MessageText(2014), MessageText(2015)}));
+    EXPECT_EQ(TakeShown(), (Texts{Message(2014), Message(2015)}));
 
     // Level 0 locks the register; the report operations still get through, since they
     // switch to level 2 first.
     EXPECT_EQ(Run(u"SVSL0"), S_OK);
     EXPECT_EQ(core.SetMessageSet(2), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2002)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2002)});
     EXPECT_EQ(core.PrintXReport(), S_OK);
     EXPECT_EQ(TakeShown(), Texts{});
 }

@@ -36,7 +36,7 @@ TEST_F(SimReceiptCashTest, CashInAndOutMoveTheDrawerAndACashOutBeyondItIsRefused
     // The dialog itself would not offer more than the drawer; the register refuses it too.
     EXPECT_FALSE(receipt::CashMoveAllowed(u"123.46", true, u"123.45 ГРН", Decimals()));
     EXPECT_EQ(core.MoveCash(false, 12346), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2026)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2026)}));
     EXPECT_EQ(Drawer(), 12345);
     EXPECT_FALSE(PrintedLineWith({"СЛУЖЕБНАЯ ВЫДАЧА"}));
 
@@ -53,7 +53,7 @@ TEST_F(SimReceiptCashTest, CashInAndOutMoveTheDrawerAndACashOutBeyondItIsRefused
     TurnKey(KeyPosition::Registration);
     State([](RegisterState& s) { s.paperOut = true; });
     EXPECT_EQ(core.MoveCash(true, 100), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2012), MessageText(2020)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2012), Message(2020)}));
     EXPECT_EQ(Drawer(), 0);
 }
 

@@ -74,7 +74,7 @@ TEST_F(SimReceiptCliTest, ACopyThatFailsEndsTheRunWithExitStatus1) {
     const CliResult run = Cli({"print-receipt", path, "--copies", "3"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "total: 3.50\ncash: 3.50\ncopiesPrinted: 1 of 3\noutcome: not registered\n");
-    EXPECT_NE(run.err.find(MessageText(2020)), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(Message(2020)), std::string::npos) << run.err;
     EXPECT_EQ(State([](RegisterState& s) { return s.day.receipts; }), 1);
 }
 
@@ -190,7 +190,7 @@ TEST_F(SimReceiptCliTest, CashVerbsShowAndMoveTheDrawerAsTheDialogDoes) {
     TurnKey(KeyPosition::XReport);
     run = Cli({"cash-in", "5"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(MessageText(2012)), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(Message(2012)), std::string::npos) << run.err;
 }
 
 }  // namespace

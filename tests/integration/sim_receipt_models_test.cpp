@@ -97,7 +97,7 @@ TEST_F(SimReceiptTest, InArticleMode1OnlyKnownArticlesAreTakenAndLetteredCodesAr
 
     EXPECT_EQ(Print({Goods(u"Хлеб", u"2", u"3.50").Article(15042)}).copiesPrinted, 1);
     EXPECT_TRUE(Print({Goods(u"Перец", u"1", u"2.00").Article(13)}).failed);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2032)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2032)}));
     const auto articles = State([](RegisterState& s) { return s.day.articles; });
     EXPECT_EQ(articles.at(15042).quantity, 3);
     EXPECT_EQ(articles.count(13), 0u);
@@ -108,7 +108,7 @@ TEST_F(SimReceiptTest, ALineLaidOutForAnotherArticleModeIsRefused) {
     // The register changes to accounting codes behind the console's back: it wants "FICD".
     State([](RegisterState& s) { s.counters.articleMode = 2; });
     EXPECT_TRUE(Print({Goods(u"Хлеб", u"1", u"3.50")}).failed);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2042)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2042)}));
 
     // A register without accounting codes reads a short-layout line at the long widths: what
     // it takes for the line sum is not price times quantity.
@@ -116,7 +116,7 @@ TEST_F(SimReceiptTest, ALineLaidOutForAnotherArticleModeIsRefused) {
     ConnectTo("f1m4");
     State([](RegisterState& s) { s.counters.articleMode = 2; });
     EXPECT_TRUE(Print({Goods(u"Хлеб", u"1", u"3.50")}).failed);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2010)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2010)}));
 }
 
 // Commands sent raw, as the terminal page sends them, within a receipt the core has opened.
@@ -163,18 +163,18 @@ TEST_F(SimReceiptRawTest, TheRegisterRefusesLinesThatAreNotItsOwnReading) {
 
     std::u16string wrongSum = good;
     wrongSum.replace(sumAt, 9, u"000000701");
-    EXPECT_EQ(Outcome(wrongSum), MessageText(2010));
+    EXPECT_EQ(Outcome(wrongSum), Message(2010));
     std::u16string wrongRate = good;
     wrongRate.replace(taxesAt, 6, u"А02500");
-    EXPECT_EQ(Outcome(wrongRate), MessageText(2010));
+    EXPECT_EQ(Outcome(wrongRate), Message(2010));
     std::u16string unusedSlot = good;
     unusedSlot.replace(taxesAt + 5 * 6, 6, u"Е01000");
-    EXPECT_EQ(Outcome(unusedSlot), MessageText(2008));
-    EXPECT_EQ(Outcome(good.substr(0, good.size() - 1)), MessageText(2008));
+    EXPECT_EQ(Outcome(unusedSlot), Message(2008));
+    EXPECT_EQ(Outcome(good.substr(0, good.size() - 1)), Message(2008));
     std::u16string article = good;
     article.replace(articleAt, 4, u"5000");  // above model 7's 4999
-    EXPECT_EQ(Outcome(article), MessageText(2032));
-    EXPECT_EQ(Outcome(u"FICD" + good.substr(4)), MessageText(2003));
+    EXPECT_EQ(Outcome(article), Message(2032));
+    EXPECT_EQ(Outcome(u"FICD" + good.substr(4)), Message(2003));
 
     orvik::device::ReceiptLineRequest discounted = Bread();
     discounted.discountKind = orvik::device::kDiscount;
@@ -182,10 +182,10 @@ TEST_F(SimReceiptRawTest, TheRegisterRefusesLinesThatAreNotItsOwnReading) {
     discounted.discountAmount = 100;
     std::u16string tooMuch = LineText(discounted);
     tooMuch.replace(articleAt + 4 + 14, 9, u"000000701");
-    EXPECT_EQ(Outcome(tooMuch), MessageText(2036));
+    EXPECT_EQ(Outcome(tooMuch), Message(2036));
     // A continuation longer than model 7 takes.
     EXPECT_EQ(Outcome(good + std::u16string(1 + 13 + 9, u'0') + std::u16string(30, u'я')),
-              MessageText(2008));
+              Message(2008));
 
     // None of them was registered; the good line is, and answered with no added tax.
     EXPECT_EQ(Outcome(good), "");
@@ -200,28 +200,28 @@ TEST_F(SimReceiptRawTest, FamilyZeroTakesNoContinuation) {
     ConnectTo("f0m1");
     ASSERT_EQ(core.OpenReceipt(), S_OK);
     const std::u16string good = LineText(Bread());
-    EXPECT_EQ(Outcome(good + std::u16string(23, u'0') + u"чёрный"), MessageText(2008));
+    EXPECT_EQ(Outcome(good + std::u16string(23, u'0') + u"чёрный"), Message(2008));
     EXPECT_EQ(Outcome(good), "");
 }
 
 TEST_F(SimReceiptRawTest, TheCloseAndTheOrderOfCommandsAreChecked) {
     ConnectTo("f1m8");
     const std::u16string zeros(60, u'0');
-    EXPECT_EQ(Outcome(u"COMP" + zeros), MessageText(2004));  // no receipt open
-    EXPECT_EQ(Outcome(LineText(Bread())), MessageText(2004));
+    EXPECT_EQ(Outcome(u"COMP" + zeros), Message(2004));  // no receipt open
+    EXPECT_EQ(Outcome(LineText(Bread())), Message(2004));
     ASSERT_EQ(core.OpenReceipt(), S_OK);
-    EXPECT_EQ(Outcome(u"PREPСЕРВIС"), MessageText(2004));  // one is open already
-    EXPECT_EQ(Outcome(u"CAIOI0000000100"), MessageText(2004));
+    EXPECT_EQ(Outcome(u"PREPСЕРВIС"), Message(2004));  // one is open already
+    EXPECT_EQ(Outcome(u"CAIOI0000000100"), Message(2004));
     std::int32_t lineTotal = 0;
     ASSERT_EQ(core.AddReceiptLine(2, u"Хлеб", 350, false, 1, 0, 0, orvik::device::kNoDiscount, u"",
                                   0, lineTotal),
               S_OK);
     // Sums that are not the register's, and payments short of its amount due.
     EXPECT_EQ(Outcome(u"COMP000000070100000000000000000000000000000000000000000000000701"),
-              MessageText(2010));
+              Message(2010));
     EXPECT_EQ(Outcome(u"COMP000000070000000000000000000000000000000000000000000000000699"),
-              MessageText(2010));
-    EXPECT_EQ(Outcome(u"COMP00000007000000000000"), MessageText(2008));
+              Message(2010));
+    EXPECT_EQ(Outcome(u"COMP00000007000000000000"), Message(2008));
     EXPECT_TRUE(RegisterHasOpenReceipt());
     // Six zero fields: paid exactly, in cash.
     EXPECT_EQ(Outcome(u"COMP" + zeros), "");
@@ -230,29 +230,29 @@ TEST_F(SimReceiptRawTest, TheCloseAndTheOrderOfCommandsAreChecked) {
     EXPECT_TRUE(closed->withoutPayments);
     EXPECT_EQ(closed->cash, 700);
     EXPECT_EQ(Drawer(), 700);
-    EXPECT_EQ(Outcome(u"NLPRВД"), MessageText(2004));
+    EXPECT_EQ(Outcome(u"NLPRВД"), Message(2004));
     EXPECT_EQ(Outcome(u"CANC"), "");  // nothing to cancel
 }
 
 TEST_F(SimReceiptRawTest, Model8CommandsAreUnknownElsewhereAndCheckTheirArguments) {
     ConnectTo("f1m4");
     ASSERT_EQ(core.OpenReceipt(), S_OK);
-    EXPECT_EQ(Outcome(u"NLPRАБ"), MessageText(2003));
-    EXPECT_EQ(Outcome(u"PCOD110h123"), MessageText(2003));
+    EXPECT_EQ(Outcome(u"NLPRАБ"), Message(2003));
+    EXPECT_EQ(Outcome(u"PCOD110h123"), Message(2003));
     core.Disconnect();
 
     ConnectTo("f1m8");
     ASSERT_EQ(core.OpenReceipt(), S_OK);
-    EXPECT_EQ(Outcome(u"NLPRАА"), MessageText(2008));  // the same slot twice
-    EXPECT_EQ(Outcome(u"NLPRАЕ"), MessageText(2008));  // slot 6 is not programmed
-    EXPECT_EQ(Outcome(u"NLPRАЖ"), MessageText(2008));  // slot 7 is beyond 6
+    EXPECT_EQ(Outcome(u"NLPRАА"), Message(2008));  // the same slot twice
+    EXPECT_EQ(Outcome(u"NLPRАЕ"), Message(2008));  // slot 6 is not programmed
+    EXPECT_EQ(Outcome(u"NLPRАЖ"), Message(2008));  // slot 7 is beyond 6
     EXPECT_EQ(Outcome(u"NLPRАВ"), "");
-    EXPECT_EQ(Outcome(u"PCOD110i12AB"), MessageText(2008));  // code C holds digits only
-    EXPECT_EQ(Outcome(u"PCOD110gabc"), MessageText(2008));   // code A has no small letters
+    EXPECT_EQ(Outcome(u"PCOD110i12AB"), Message(2008));  // code C holds digits only
+    EXPECT_EQ(Outcome(u"PCOD110gabc"), Message(2008));   // code A has no small letters
     EXPECT_EQ(Outcome(u"PCOD11000h1"), "");                  // padded to four characters
     EXPECT_TRUE(PrintedLineWith({"||| 1 |||"}));
-    EXPECT_EQ(Outcome(u"BCHN"), MessageText(2008));
-    EXPECT_EQ(Outcome(u"BCHN12a"), MessageText(2008));
+    EXPECT_EQ(Outcome(u"BCHN"), Message(2008));
+    EXPECT_EQ(Outcome(u"BCHN12a"), Message(2008));
 }
 
 TEST_F(SimReceiptTest, BeyondItsCopyBufferTheRegisterWarnsAndTheReceiptGoesOn) {

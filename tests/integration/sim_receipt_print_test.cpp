@@ -110,7 +110,7 @@ TEST_F(SimReceiptPrintTest, ReturnsAfterSalesAreRegisteredAsReturnsAndPaidBackFr
     const std::vector<ReceiptRow> tooMuch{Goods(u"Кофе", u"30", u"4.00").Return()};
     const receipt::PrintOutcome outcome = Print(tooMuch);
     EXPECT_TRUE(outcome.failed);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2026)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2026)}));
     EXPECT_TRUE(RegisterHasOpenReceipt());
     EXPECT_EQ(Drawer(), 9200);
 }
@@ -208,7 +208,7 @@ TEST_F(SimReceiptCompoundTest, TheRegisterRefusesAReceiptPaidShortOfItsTaxOnTax)
     EXPECT_EQ(Utf8(request.cash), "21.20");
     const receipt::PrintOutcome outcome = Print(rows, request);
     EXPECT_TRUE(outcome.failed);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2010)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2010)}));
     EXPECT_TRUE(RegisterHasOpenReceipt());
     EXPECT_FALSE(LastClosed());
 }
@@ -229,7 +229,7 @@ TEST_F(SimReceiptPrintTest, ACopyThatFailsStopsTheRunAndTheNextPrintCancelsItsRe
     EXPECT_EQ(outcome.copiesRemaining, 1);
     EXPECT_TRUE(outcome.failed);
     EXPECT_EQ(countDown, (std::vector<int>{3, 2}));
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2020)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2020)}));
     EXPECT_EQ(State([](RegisterState& s) { return s.day.receipts; }), 1);
     EXPECT_TRUE(core.receiptOpen);
     EXPECT_TRUE(RegisterHasOpenReceipt());
@@ -265,7 +265,7 @@ TEST_F(SimReceiptPrintTest, PaperOutMidReceiptLeavesItOpenWithTheLinesPrintedSoF
     EXPECT_TRUE(outcome.failed);
     EXPECT_EQ(outcome.copiesPrinted, 0);
     // The barcode is still tried after the failed line; it finds no paper either.
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2020), MessageText(2020)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2020), Message(2020)}));
     EXPECT_TRUE(TapeHasLine("Молоко"));
     EXPECT_FALSE(TapeHasLine("Кефир"));
     EXPECT_FALSE(PrintedLineWith({"К ОПЛАТЕ"}));
@@ -286,7 +286,7 @@ TEST_F(SimReceiptPrintTest, ALineTheRegisterRefusesLeavesTheReceiptForTheNextOne
     const std::vector<ReceiptRow> wrong{Goods(u"Соль", u"1", u"1.00"),
                                         Goods(u"Молоко", u"1", u"2.00").Article(7)};
     EXPECT_TRUE(Print(wrong).failed);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2031)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2031)}));
     EXPECT_TRUE(core.receiptOpen);
     EXPECT_TRUE(RegisterHasOpenReceipt());
 
@@ -324,7 +324,7 @@ TEST_F(SimReceiptPrintTest, APersonAtTheSimulatorMakesThePaperRunLowAndOutMidRec
     EXPECT_EQ(Print(rows).copiesPrinted, 1);
     EXPECT_TRUE(TakeShown().empty());
     EXPECT_TRUE(Print(rows).failed);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(2020)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(2020)}));
     EXPECT_EQ(PrintedCount("Хлеб"), 2u);
     EXPECT_EQ(PrintedCount("Соль"), 1u);
 
@@ -342,7 +342,7 @@ TEST_F(SimReceiptPrintTest, ARegisterThatFallsSilentAfterALineTimesTheReceiptOut
     const std::vector<ReceiptRow> rows{Goods(u"Хлеб", u"1", u"3.50"), Goods(u"Соль", u"1", u"1.00"),
                                        Goods(u"Перец", u"1", u"2.00")};
     EXPECT_TRUE(Print(rows).failed);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(1003)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(1003)}));
     EXPECT_TRUE(TapeHasLine("Хлеб"));
     EXPECT_TRUE(TapeHasLine("Соль"));
     EXPECT_FALSE(TapeHasLine("Перец"));
@@ -356,7 +356,7 @@ TEST_F(SimReceiptPrintTest, ARegisterThatFallsSilentAfterALineTimesTheReceiptOut
     EXPECT_FALSE(orvik::sim::ApplyControlLine(sim, "silent after FISCAL").understood);
     EXPECT_TRUE(orvik::sim::ApplyControlLine(sim, "silent after PREP").changed);
     EXPECT_TRUE(Print(rows).failed);
-    EXPECT_EQ(TakeShown(), (std::vector<std::string>{MessageText(1003)}));
+    EXPECT_EQ(TakeShown(), (std::vector<std::string>{Message(1003)}));
     EXPECT_EQ(PrintedCount("ФИСКАЛЬНЫЙ ЧЕК"), 3u);
     EXPECT_EQ(PrintedCount("Хлеб"), 2u);
 }
@@ -370,7 +370,7 @@ TEST_F(SimReceiptPrintTest, ReceiptsNeedTheKeyInRegistration) {
     EXPECT_TRUE(Print(rows, request).failed);
     // The receipt number and the receipt itself are refused; the tape mode as well.
     EXPECT_EQ(TakeShown(),
-              (std::vector<std::string>{MessageText(2012), MessageText(2012), MessageText(2012)}));
+              (std::vector<std::string>{Message(2012), Message(2012), Message(2012)}));
     EXPECT_FALSE(PrintedLineWith({"ФИСКАЛЬНЫЙ ЧЕК"}));
 
     TurnKey(KeyPosition::Registration);

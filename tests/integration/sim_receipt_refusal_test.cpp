@@ -208,7 +208,7 @@ TEST_F(SimReceiptRefusalTest, OutputThatCannotBeWrittenAndMessagesShownOnce) {
     State([](RegisterState& s) { s.receipt.paperRunsOutAtLine = 1; });
     const CliResult run = Cli({"print-receipt", WriteReceipt(std::string(kHeader) + kTea)});
     EXPECT_EQ(run.status, 1);
-    const std::string message = MessageText(2020);
+    const std::string message = Message(2020);
     const std::size_t first = run.err.find(message);
     ASSERT_NE(first, std::string::npos) << run.err;
     EXPECT_EQ(run.err.find(message, first + 1), std::string::npos) << run.err;

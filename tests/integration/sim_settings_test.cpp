@@ -121,12 +121,12 @@ TEST_F(SimSettingsTest, OtherModelsRefuseTheCommandsOnlyModel8Has) {
         const std::size_t refusals = model8 ? 0 : model8Only.size() + (family0 ? 2 : 1);
         EXPECT_EQ(shown.size(), refusals);
         for (std::size_t i = 0; i < shown.size() && i + 1 < refusals; ++i) {
-            EXPECT_EQ(shown[i], MessageText(2003)) << i;
+            EXPECT_EQ(shown[i], Message(2003)) << i;
         }
         // The partial-cut digit is a parameter too many on family 1 and an unknown command on
         // family 0.
         if (!model8) {
-            EXPECT_EQ(shown.back(), MessageText(family0 ? 2003 : 2008));
+            EXPECT_EQ(shown.back(), Message(family0 ? 2003 : 2008));
         }
         core.Disconnect();
     }
@@ -140,11 +140,11 @@ TEST_F(SimSettingsTest, ParametersTheRegisterCannotTakeAreRefused) {
           u"DEPTОтдел1", u"BLFI02", u"BLFI21", u"NPDI2", u"AUPC193", u"LUPC000FF", u"LUPC001F",
           u"LUPC001GG", u"CUTR2", u"HEAD12345678901234567890123456789012345678901234"}) {
         EXPECT_EQ(Run(command), E_UNEXPECTED) << Utf8(command);
-        EXPECT_EQ(TakeShown(), Texts{MessageText(2008)}) << Utf8(command);
+        EXPECT_EQ(TakeShown(), Texts{Message(2008)}) << Utf8(command);
     }
     // The multi-line footer needs the service session.
     EXPECT_EQ(Run(u"BOTm010Строка"), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2004)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2004)});
 }
 
 TEST_F(SimSettingsTest, TheServiceEngineerSetsTheFooterLines) {

@@ -71,7 +71,7 @@ TEST_F(SimDayTest, TheZeroZReportNeedsAnEmptyDayAndModel8) {
     EXPECT_EQ(core.PrintZeroReceipt(), S_OK);
     // A receipt since the last Z report: a full Z report is due first.
     EXPECT_EQ(core.PrintZeroZReport(), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2001)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2001)});
     EXPECT_EQ(core.PrintZReport(), S_OK);
     EXPECT_EQ(core.PrintZeroZReport(), S_OK);
     EXPECT_EQ(Counters(core).lastZReportNumber, 43);
@@ -85,7 +85,7 @@ TEST_F(SimDayTest, TheZeroZReportNeedsAnEmptyDayAndModel8) {
     EXPECT_EQ(core.PrintZeroZReport(), E_FAIL);
     EXPECT_EQ(Run(u"nrep"), E_UNEXPECTED);
     EXPECT_EQ(TakeReceived(), Texts{"nrep"});
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2003)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2003)});
 }
 
 TEST_F(SimDayTest, AFullFiscalMemoryOrAClockBehindTheLastZReportRefusesIt) {
@@ -95,12 +95,12 @@ TEST_F(SimDayTest, AFullFiscalMemoryOrAClockBehindTheLastZReportRefusesIt) {
     EXPECT_EQ(core.PrintZReport(), S_OK);
     ASSERT_TRUE(State([](RegisterState& s) { return s.clock.Set(At(2009, 3, 4, 20)); }));
     EXPECT_EQ(core.PrintZReport(), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2007)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2007)});
 
     ASSERT_TRUE(State([](RegisterState& s) { return s.clock.Set(At(2009, 3, 6, 20)); }));
     State([](RegisterState& s) { s.counters.lastZReportNumber = 4000; });
     EXPECT_EQ(core.PrintZReport(), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(2006)});
+    EXPECT_EQ(TakeShown(), Texts{Message(2006)});
     EXPECT_EQ(Counters(core).lastZReportNumber, 4000);
 }
 
@@ -129,7 +129,7 @@ TEST_F(SimDayTest, PeriodicReportsListTheZReportsOfTheRange) {
     EXPECT_EQ(Run(u"IREP2009030120090230"), E_UNEXPECTED);
     EXPECT_EQ(Run(u"IREN00050001"), E_UNEXPECTED);
     EXPECT_EQ(Run(u"FIRN0001"), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts(4, MessageText(2008)));
+    EXPECT_EQ(TakeShown(), Texts(4, Message(2008)));
 }
 
 TEST_F(SimDayTest, WithoutPaperReportsFailButSettingsAreTaken) {
@@ -139,7 +139,7 @@ TEST_F(SimDayTest, WithoutPaperReportsFailButSettingsAreTaken) {
     EXPECT_EQ(core.PrintXReport(), E_UNEXPECTED);
     EXPECT_EQ(core.PrintZReport(), E_UNEXPECTED);
     EXPECT_EQ(core.PrintZeroReceipt(), E_UNEXPECTED);
-    EXPECT_EQ(TakeShown(), Texts(3, MessageText(2020)));
+    EXPECT_EQ(TakeShown(), Texts(3, Message(2020)));
     EXPECT_EQ(Counters(core).lastZReportNumber, 41);
     EXPECT_EQ(core.SetMessageSet(3), S_OK);
 
@@ -155,7 +155,7 @@ TEST_F(SimDayTest, ASilentRegisterEndsTheReportWithTheNoAnswerMessage) {
     TakeReceived();
     sim.Faults().Silence(u"ZREP");
     EXPECT_EQ(core.PrintXReport(), E_ABORT);
-    EXPECT_EQ(TakeShown(), Texts{MessageText(1003)});
+    EXPECT_EQ(TakeShown(), Texts{Message(1003)});
     // The level goes back to 1 all the same.
     EXPECT_EQ(TakeReceived(), (Texts{"SVSL28391", "ZREP1", "SVSL17260"}));
 
@@ -164,7 +164,7 @@ TEST_F(SimDayTest, ASilentRegisterEndsTheReportWithTheNoAnswerMessage) {
     EXPECT_EQ(core.SetTaxPrintMode(1), E_ABORT);
     EXPECT_EQ(core.QueryDateTime(), u"");
     // Model 7's Z report is three commands, each of them unanswered.
-    EXPECT_EQ(TakeShown(), Texts(5, MessageText(1003)));
+    EXPECT_EQ(TakeShown(), Texts(5, Message(1003)));
     sim.Faults().ClearAnswerFaults();
     EXPECT_EQ(core.PrintXReport(), S_OK);
 }
@@ -186,7 +186,7 @@ TEST_F(SimDayTest, NoReportWhileAReceiptIsOpen) {
                                    u"IREP2009030120090331", u"IREN00010001"}) {
         EXPECT_EQ(Run(report), E_UNEXPECTED) << Utf8(report);
     }
-    EXPECT_EQ(TakeShown(), Texts(8, MessageText(2004)));
+    EXPECT_EQ(TakeShown(), Texts(8, Message(2004)));
     EXPECT_EQ(Counters(core).lastZReportNumber, zBefore);
     EXPECT_TRUE(State([](RegisterState& s) { return s.receipt.open.has_value(); }));
 

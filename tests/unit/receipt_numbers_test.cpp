@@ -1,6 +1,8 @@
 // The number rules of the receipt page and the cash dialog.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "console/receipt_numbers.h"
 #include "tests/unit/print_helpers.h"
 
@@ -50,30 +52,47 @@ TEST(ReceiptQuantityText, ThousandthsForWeighedGoodsAndPiecesOtherwise) {
     EXPECT_EQ(QuantityToUnits(u"", false), 0);
 }
 
-TEST(ReceiptNumberField, NormalisingMoneyAndPieces) {
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"12", 2, false)), "12.00");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"12,5", 2, false)), "12.50");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"", 2, false)), "0.00");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"  7.499 ", 2, false)), "7.50");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"2.7", 0, false)), "3");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"junk", 2, false)), "0.00");
-    // Only the first line counts.
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"5\r\n6", 2, false)), "5.00");
+struct NormalizeRow {
+    const char16_t* typed;
+    int decimals;
+    bool weighed;
+    const char* shown;
+};
+
+// Names the row in test listings and failure messages.
+void PrintTo(const NormalizeRow& row, std::ostream* out) {
+    *out << '"' << Utf8(row.typed) << "\" " << row.decimals << (row.weighed ? " weighed" : "");
 }
 
-TEST(ReceiptNumberField, WeighedQuantitiesWithoutAPointAreThousandths) {
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"1500", 3, true)), "1.500");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"1.5", 3, true)), "1.500");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"2", 3, true)), "0.002");
-    // With a point and a whole part of 0 the text is taken as typed, as with a whole part of
-    // 1 or more: 0.5 is half a unit, not 0.001.
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"0.5", 3, true)), "0.500");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"0,25", 3, true)), "0.250");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u".75", 3, true)), "0.750");
-    // Normalising again changes nothing.
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"0.500", 3, true)), "0.500");
-    EXPECT_EQ(Utf8(NormalizeNumberText(u"1.500", 3, true)), "1.500");
+class ReceiptNumberField : public testing::TestWithParam<NormalizeRow> {};
+
+TEST_P(ReceiptNumberField, IsNormalisedAsThePageShowsIt) {
+    const NormalizeRow& row = GetParam();
+    EXPECT_EQ(Utf8(NormalizeNumberText(row.typed, row.decimals, row.weighed)), row.shown);
 }
+
+INSTANTIATE_TEST_SUITE_P(MoneyAndPieces, ReceiptNumberField,
+                         testing::Values(NormalizeRow{u"12", 2, false, "12.00"},
+                                         NormalizeRow{u"12,5", 2, false, "12.50"},
+                                         NormalizeRow{u"", 2, false, "0.00"},
+                                         NormalizeRow{u"  7.499 ", 2, false, "7.50"},
+                                         NormalizeRow{u"2.7", 0, false, "3"},
+                                         NormalizeRow{u"junk", 2, false, "0.00"},
+                                         // Only the first line counts.
+                                         NormalizeRow{u"5\r\n6", 2, false, "5.00"}));
+
+// Weighed quantities typed without a point are thousandths.
+INSTANTIATE_TEST_SUITE_P(
+    WeighedQuantities, ReceiptNumberField,
+    testing::Values(NormalizeRow{u"1500", 3, true, "1.500"}, NormalizeRow{u"1.5", 3, true, "1.500"},
+                    NormalizeRow{u"2", 3, true, "0.002"},
+                    // With a point and a whole part of 0 the text is taken as typed, as with a
+                    // whole part of 1 or more: 0.5 is half a unit, not 0.001.
+                    NormalizeRow{u"0.5", 3, true, "0.500"}, NormalizeRow{u"0,25", 3, true, "0.250"},
+                    NormalizeRow{u".75", 3, true, "0.750"},
+                    // Normalising again changes nothing.
+                    NormalizeRow{u"0.500", 3, true, "0.500"},
+                    NormalizeRow{u"1.500", 3, true, "1.500"}));
 
 TEST(ReceiptIntegers, ReadLikeTheListColumns) {
     EXPECT_EQ(ReadInteger(u"12"), 12);

@@ -121,6 +121,26 @@ INSTANTIATE_TEST_SUITE_P(
                "transactions\nwere being processed."}),
     [](const testing::TestParamInfo<Quoted>& row) { return std::to_string(row.param.id); });
 
+// The logo and footer page's texts.
+INSTANTIATE_TEST_SUITE_P(
+    LogoFooterTexts, StringTableText,
+    testing::Values(
+        Quoted{4300, "Ошибка при загрузке битового образа"},
+        Quoted{4301,
+               "Неверный формат битового образа. Пожалуйста, подготовьте черно-белый битовый "
+               "образ с максимальной шириной 432 и максимальной выстой 192 пиксела."},
+        Quoted{4302, "Неверный формат файла битового образа."},
+        Quoted{4303, "Ошибка при передаче битового образа в ЭККР. Битовый образ не установлен."},
+        Quoted{4304, "Подвал чека установлен."},
+        Quoted{4305, "Вы уверены, что хотите стереть все строки в подвале чека?"},
+        Quoted{4306, "Не удается установить многострочный подвал чека."},
+        Quoted{4307, "Установлен межстрочный интервал "},
+        Quoted{4308, "Ошибка при установке межстрочного интервала"},
+        Quoted{4309, "Установлен режим печати скидок/надбавок"},
+        Quoted{4310, "Ошибка при установке режима печати скидок/надбавок."},
+        Quoted{4311, "Пустые строки не допускаются"}),
+    [](const testing::TestParamInfo<Quoted>& row) { return std::to_string(row.param.id); });
+
 TEST(StringTable, FactoryMessageStartsWithQuotedText) {
     const std::string text = Text(2011);
     const std::string quoted =

@@ -7,6 +7,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <memory>
+#include <optional>
+
+#include "gui/pages/tab_service_settings2.h"
+
 namespace orvik::gui {
 
 namespace {
@@ -21,10 +26,36 @@ void TerminalExchange(CMainFrame&, QWidget& page) {
     }
 }
 
+// The logo and footer page with a shop's logo loaded from a picture file and two footer lines
+// added, as a service engineer prepares them before sending.
+void LogoAndFooter(CMainFrame&, QWidget& page) {
+    auto* logoPage = qobject_cast<CTabServiceSettings2*>(&page);
+    if (!logoPage) {
+        return;
+    }
+    const QString logo = QStringLiteral(ORVIK_SOURCE_DIR "/docs/sample-logo.png");
+    logoPage->SetFileDialog([logo](QWidget*, const FileDialogRequest&) { return logo; });
+    logoPage->LoadLogo();
+    auto lines =
+        std::make_shared<std::vector<console::FooterLine>>(std::vector<console::FooterLine>{
+            {u"ДЯКУЄМО ЗА ПОКУПКУ!", true, true, false}, {u"Ждём вас снова", false, false, false}});
+    logoPage->SetFooterLineEditor([lines](QWidget*, const console::FooterLine&) {
+        std::optional<console::FooterLine> next;
+        if (!lines->empty()) {
+            next = lines->front();
+            lines->erase(lines->begin());
+        }
+        return next;
+    });
+    logoPage->AddLine();
+    logoPage->AddLine();
+}
+
 }  // namespace
 
 const std::vector<PageShot>& PageShots() {
     static const std::vector<PageShot> shots{
+        {"page-logo-footer.png", 1, LogoAndFooter},
         {"page-reports.png", 2, {}},
         {"page-terminal.png", 4, TerminalExchange},
     };

@@ -1,0 +1,150 @@
+// The verbs of the logo and footer page: set-logo, set-footer-lines, get-line-spacing and
+// get-discount-print.
+#include <cstdio>
+
+#include "cli/core_verb.h"
+#include "cli/footer_file.h"
+#include "console/bmp_reader.h"
+#include "console/logo_footer_page.h"
+#include "device/orvik_core.h"
+#include "support/text_codec.h"
+
+namespace orvik::cli {
+
+namespace {
+
+VerbPlan SetLogo(const std::vector<std::string>& arguments) {
+    std::vector<std::string> files;
+    bool print = true;
+    for (const std::string& argument : arguments) {
+        if (argument == "--no-print") {
+            print = false;
+        } else {
+            files.push_back(argument);
+        }
+    }
+    if (files.size() != 1) {
+        return Refuse("set-logo needs one FILE, a two-colour .bmp of at most 432 x 192 pixels");
+    }
+    // The file is read here, before connecting, as the page loads it before sending.
+    console::BmpLoad load = console::ReadMonoBmpFile(files[0]);
+    switch (load.status) {
+        case console::BmpStatus::Unreadable:
+            return Refuse("set-logo: " + files[0] + " cannot be read as a bitmap (.bmp)");
+        case console::BmpStatus::WrongFormat:
+            return Refuse("set-logo: " + files[0] +
+                          " is not a two-colour (1 bit per pixel) bitmap of at most 432 x 192 "
+                          "pixels");
+        case console::BmpStatus::Loaded:
+            break;
+    }
+    return {[bitmap = std::move(load.bitmap), print](device::COrvikCore& core) {
+                if (!RequireModel8(core, "set-logo")) {
+                    return 1;
+                }
+                console::CCoreLogoFooterRegister device(core);
+                const console::LogoSendResult result = console::SendLogo(device, &bitmap, print);
+                if (result != console::LogoSendResult::Sent) {
+                    PrintProblem("set-logo: the logo was not set on the register");
+                    return 1;
+                }
+                if (print) {
+                    std::printf("logoRows: %d\n", std::min(bitmap.height, console::kMaxLogoHeight));
+                } else {
+                    std::printf("logoRows: 0\n");
+                }
+                return 0;
+            },
+            {}};
+}
+
+VerbPlan SetFooterLines(const std::vector<std::string>& arguments) {
+    if (arguments.size() != 1) {
+        return Refuse("set-footer-lines needs one FILE of at most ten footer lines");
+    }
+    FooterFileRead read = ReadFooterFile(arguments[0]);
+    if (!read.error.empty()) {
+        return Refuse("set-footer-lines: " + arguments[0] + ": " + read.error);
+    }
+    return {[lines = std::move(read.lines)](device::COrvikCore& core) {
+                if (!core.serviceSession) {
+                    PrintProblem(
+                        "set-footer-lines: the footer needs the service log-in "
+                        "(--operator СЕРВІС)");
+                    return 1;
+                }
+                console::CCoreLogoFooterRegister device(core);
+                if (!console::SendFooter(device, lines)) {
+                    PrintProblem(
+                        "set-footer-lines: the footer was not set; the lines before "
+                        "the failing one are on the register");
+                    return 1;
+                }
+                std::printf("footerLines: %zu\n", lines.size());
+                return 0;
+            },
+            {}};
+}
+
+VerbPlan GetLineSpacing(const std::vector<std::string>& arguments) {
+    if (!arguments.empty()) {
+        return Refuse("get-line-spacing takes no arguments");
+    }
+    return {[](device::COrvikCore& core) {
+                if (!RequireModel8(core, "get-line-spacing")) {
+                    return 1;
+                }
+                const std::u16string answer = core.QueryValue(u"BLFI", u"BLFI");
+                const auto value = console::LineSpacingFromAnswer(answer);
+                if (!value) {
+                    PrintProblem(answer.empty() ? "the register did not tell its line spacing"
+                                                : "the register's line spacing reads \"" +
+                                                      support::ToUtf8(answer) + "\"");
+                    return 1;
+                }
+                std::printf("%d %s\n", *value,
+                            support::ToUtf8(console::LineSpacingText(*value)).c_str());
+                return 0;
+            },
+            {}};
+}
+
+VerbPlan GetDiscountPrint(const std::vector<std::string>& arguments) {
+    if (!arguments.empty()) {
+        return Refuse("get-discount-print takes no arguments");
+    }
+    return {[](device::COrvikCore& core) {
+                if (!RequireModel8(core, "get-discount-print")) {
+                    return 1;
+                }
+                const std::u16string answer = core.QueryValue(u"NPDI", u"NPDI");
+                const auto mode = console::DiscountPrintModeFromAnswer(answer);
+                if (!mode) {
+                    PrintProblem(answer.empty()
+                                     ? "the register did not tell where it prints discounts"
+                                     : "the register's discount print mode reads \"" +
+                                           support::ToUtf8(answer) + "\"");
+                    return 1;
+                }
+                std::printf("%d %s\n", *mode,
+                            *mode == console::kDiscountsOnEachLine ? "on each line"
+                                                                   : "at the end of the receipt");
+                return 0;
+            },
+            {}};
+}
+
+}  // namespace
+
+bool NeedsServiceLogin(const std::string& verb) {
+    return verb == "set-footer-lines";
+}
+
+void AddLogoFooterVerbs(CoreVerbTable& table) {
+    table["set-logo"] = SetLogo;
+    table["set-footer-lines"] = SetFooterLines;
+    table["get-line-spacing"] = GetLineSpacing;
+    table["get-discount-print"] = GetDiscountPrint;
+}
+
+}  // namespace orvik::cli
