@@ -90,7 +90,7 @@ TEST_F(CliOutcomeTest, TheNextRunSettlesACloseLeftUnknown) {
     sim.Faults().HangUpOn(u"COMP");
     const CliRun lost = Cli({"print-receipt", receiptPath});
     EXPECT_EQ(lost.status, 3) << lost.err;
-    EXPECT_NE(lost.err.find(MessageText(orvik::kStrReceiptOutcomePending)), std::string::npos)
+    EXPECT_NE(lost.err.find(Message(orvik::kStrReceiptOutcomePending)), std::string::npos)
         << lost.err;
 
     ASSERT_TRUE(sim.Reconnect());
@@ -98,9 +98,9 @@ TEST_F(CliOutcomeTest, TheNextRunSettlesACloseLeftUnknown) {
     EXPECT_EQ(next.status, 0) << next.err;
     // The earlier receipt was not registered, the receipt left open was cancelled, and the
     // receipt was printed once.
-    EXPECT_NE(next.err.find(MessageText(orvik::kStrReceiptNotRegistered)), std::string::npos)
+    EXPECT_NE(next.err.find(Message(orvik::kStrReceiptNotRegistered)), std::string::npos)
         << next.err;
-    EXPECT_NE(next.err.find(MessageText(orvik::kStrLeftOpenReceiptCancelled)), std::string::npos)
+    EXPECT_NE(next.err.find(Message(orvik::kStrLeftOpenReceiptCancelled)), std::string::npos)
         << next.err;
     EXPECT_EQ(LastLine(next.out), "outcome: registered " + std::to_string(before + 1));
     EXPECT_EQ(LastReceiptNumber(), before + 1);

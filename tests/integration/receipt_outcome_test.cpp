@@ -33,7 +33,7 @@ class ReceiptOutcomeTest : public SimReceiptTest {
     }
 
     static std::string Registered(std::int64_t number) {
-        std::string text = MessageText(orvik::kStrReceiptRegistered);
+        std::string text = Message(orvik::kStrReceiptRegistered);
         text.replace(text.find("%1"), 2, std::to_string(number));
         return text;
     }
@@ -60,7 +60,7 @@ TEST_F(ReceiptOutcomeTest, ARefusedCloseIsNotRegisteredAndSaysWhy) {
     EXPECT_EQ(outcome.copiesPrinted, 0);
     EXPECT_EQ(outcome.lastClose.outcome, ReceiptOutcome::NotRegistered);
     EXPECT_EQ(LastReceiptNumber(), before);
-    EXPECT_EQ(TakeBoxes(), (decltype(TakeBoxes()){{Kind::Error, MessageText(2010)}}));
+    EXPECT_EQ(TakeBoxes(), (decltype(TakeBoxes()){{Kind::Error, Message(2010)}}));
 }
 
 TEST_F(ReceiptOutcomeTest, ALostAnswerIsSettledOnTheSameLinkAsRegistered) {
@@ -102,7 +102,7 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
     EXPECT_TRUE(outcome.lastClose.settleable);
     const auto boxes = TakeBoxes();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].second.rfind(MessageText(orvik::kStrReceiptOutcomePending), 0), 0u)
+    EXPECT_EQ(boxes[0].second.rfind(Message(orvik::kStrReceiptOutcomePending), 0), 0u)
         << boxes[0].second;
     EXPECT_EQ(unsettled.Find(serial), before);
 
@@ -117,7 +117,7 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
     ASSERT_EQ(next.Connect(kPort, u"Касир", u"0000"), orvik::device::S_OK);
     EXPECT_EQ(
         TakeBoxes(),
-        (decltype(TakeBoxes()){{Kind::Information, MessageText(orvik::kStrReceiptNotRegistered)}}));
+        (decltype(TakeBoxes()){{Kind::Information, Message(orvik::kStrReceiptNotRegistered)}}));
     EXPECT_EQ(next.LastCloseOutcome().outcome, ReceiptOutcome::NotRegistered);
     EXPECT_EQ(unsettled.Find(serial), std::nullopt);
 
@@ -130,7 +130,7 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
     EXPECT_EQ(LastReceiptNumber(), before + 1);
     EXPECT_EQ(TakeBoxes(),
               (decltype(TakeBoxes()){
-                  {Kind::Information, MessageText(orvik::kStrLeftOpenReceiptCancelled)}}));
+                  {Kind::Information, Message(orvik::kStrLeftOpenReceiptCancelled)}}));
     next.Disconnect();
 }
 
@@ -142,7 +142,7 @@ TEST_F(ReceiptOutcomeTest, ARegisterWithoutCountersSaysTheTapeMustBeChecked) {
     EXPECT_FALSE(outcome.lastClose.settleable);
     EXPECT_EQ(TakeBoxes(),
               (decltype(TakeBoxes()){
-                  {Kind::Information, MessageText(orvik::kStrReceiptOutcomeUnknowable)}}));
+                  {Kind::Information, Message(orvik::kStrReceiptOutcomeUnknowable)}}));
     // Nothing waits to be settled: no register of this model can tell.
     EXPECT_EQ(unsettled.Find(core.printerInfo.serialNumber), std::nullopt);
 }
@@ -161,7 +161,7 @@ TEST_F(ReceiptOutcomeTest, AReceiptLeftOpenIsCancelledAndOpenedAgainOnce) {
               2);
     EXPECT_EQ(TakeBoxes(),
               (decltype(TakeBoxes()){
-                  {Kind::Information, MessageText(orvik::kStrLeftOpenReceiptCancelled)}}));
+                  {Kind::Information, Message(orvik::kStrLeftOpenReceiptCancelled)}}));
     EXPECT_TRUE(core.receiptOpen);
 }
 
