@@ -201,14 +201,16 @@ std::u16string_view GetLineField(std::u16string_view line, std::size_t n) {
 }
 
 std::optional<std::u16string> CheckReceiptWritable(const ReceiptFileContent& content) {
-    const auto check = [](const std::u16string& text) -> std::optional<std::u16string> {
+    // The message names where the text stands: a payment field, or a row and its column.
+    const auto check = [](const std::u16string& text,
+                          const std::u16string& where) -> std::optional<std::u16string> {
         for (char16_t c : text) {
             if (c == u';' || IsControl(c)) {
-                return FormatMessage(kStrReceiptTextBreaksFormat, {text});
+                return FormatMessage(kStrReceiptTextBreaksFormat, {text, where});
             }
             if (c == 0xFFFD || (c != u'?' && support::EncodeChar(support::CodePage::Ansi1251, c) ==
                                                  support::kDefaultChar)) {
-                return FormatMessage(kStrReceiptTextNotInCodePage, {text});
+                return FormatMessage(kStrReceiptTextNotInCodePage, {text, where});
             }
         }
         return std::nullopt;
@@ -218,20 +220,27 @@ std::optional<std::u16string> CheckReceiptWritable(const ReceiptFileContent& con
     }
     std::size_t lineNumber = 1;
     std::size_t length = 1;  // the flag
-    for (const std::u16string& payment : content.payments) {
-        if (auto problem = check(payment)) {
+    for (std::size_t i = 0; i < content.payments.size(); ++i) {
+        const std::u16string& payment = content.payments[i];
+        if (auto problem =
+                check(payment, FormatMessage(kStrReceiptPaymentPlace, {Number(i + 1)}))) {
             return problem;
         }
         length += 1 + payment.size();
     }
-    for (const ReceiptRow& row : content.rows) {
+    for (std::size_t rowIndex = 0; rowIndex < content.rows.size(); ++rowIndex) {
         if (length > kMaxWrittenLine) {
             return FormatMessage(kStrReceiptLineTooLongToSave, {Number(lineNumber)});
         }
         ++lineNumber;
         length = 1;
-        for (const std::u16string& text : row.columns) {
-            if (auto problem = check(text)) {
+        const ReceiptRow& row = content.rows[rowIndex];
+        for (std::size_t column = 0; column < row.columns.size(); ++column) {
+            const std::u16string& text = row.columns[column];
+            const std::u16string where = FormatMessage(
+                kStrReceiptRowPlace, {Number(rowIndex + 1),
+                                      LoadString(kStrSalesColumnFirst + static_cast<int>(column))});
+            if (auto problem = check(text, where)) {
                 return problem;
             }
             length += 1 + text.size();

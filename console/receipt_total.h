@@ -22,6 +22,20 @@ std::vector<bool> RowsRegisteredAsReturns(std::span<const ReceiptRow> rows);
 std::int64_t ComputeReceiptTotal(std::span<const ReceiptRow> rows, int moneyDecimals,
                                  IReceiptRegister* reg);
 
+// The same computation with what it passes through on the way: the receipt's sums after the
+// close's tax recompute, each tax slot's tax, and how many rows the core refused. This is what
+// the receipt page shows as its running total, so that it is the number the register prints.
+struct ReceiptPreview {
+    device::ReceiptTotals totals;
+    std::int64_t amountDue = 0;
+    // The tax of each slot (index slot - 1) on the sales and on the returns.
+    std::array<device::LineTaxes, device::CPrinterInfo::kTaxSlotCount> salesTaxBySlot{};
+    std::array<device::LineTaxes, device::CPrinterInfo::kTaxSlotCount> returnsTaxBySlot{};
+    std::size_t rowsLeftOut = 0;
+};
+ReceiptPreview PreviewReceipt(std::span<const ReceiptRow> rows, int moneyDecimals,
+                              IReceiptRegister* reg);
+
 // The page's cash and payment fields after recalculation: the three payments written back as
 // money texts (an empty one as 0), the cash as the total less the payments, negative when
 // they exceed it.

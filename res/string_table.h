@@ -67,6 +67,31 @@ enum StringId : int {
     kStrTaxPrintSet = 1095,
     kStrMessageSetSet = 1096,
     kStrDepartmentSet = 1097,
+    // The receipt page: the tax-rate lists, the list's headings (11 in column order), the
+    // file dialogs, the running total and the cash dialog.
+    kStrNoTax = 1100,
+    kStrTaxKindIncluded = 1101,
+    kStrTaxKindAdded = 1102,
+    kStrTaxKindWinnings = 1103,
+    kStrSalesColumnFirst = 1104,  // to 1114
+    kStrSaveReceiptTitle = 1115,
+    kStrLoadReceiptTitle = 1116,
+    kStrReceiptFilesFilter = 1117,
+    kStrRowRefused = 1120,
+    kStrTotalDue = 1121,
+    kStrTotalSales = 1122,
+    kStrTotalReturns = 1123,
+    kStrTotalSlotTax = 1124,
+    kStrTotalPaid = 1125,
+    kStrTotalChange = 1126,
+    kStrTotalShort = 1127,
+    kStrTotalRowsLeftOut = 1128,
+    kStrTotalCompoundBox = 1129,
+    kStrTotalNoRegister = 1130,
+    kStrReceiptFileWarnings = 1131,
+    kStrReceiptRowPlace = 1132,
+    kStrReceiptPaymentPlace = 1133,
+    kStrTotalWinningsNote = 1134,
     kStrPortOpenFailed = 3012,
     // Follow message 3012 after the system's reason: the remedy for a missing permission, and
     // a port held by another program.

@@ -182,26 +182,38 @@ std::int32_t RegisterLineInTotals(ReceiptTotals& totals, const TaxTable& slots, 
     return Wrap(deviceAmount + sum);
 }
 
+LineTaxes SlotTaxOnTurnover(const TaxSlot& slot, std::int64_t turnover) {
+    LineTaxes tax;
+    const std::int64_t rate = TaxRateHundredths(slot.rateText);
+    switch (KindOf(slot)) {
+        case u'0':
+            tax.included = CeilDiv(turnover * rate, kHundredthsPerUnit + rate);
+            break;
+        case u'1':
+            // floor(r * turnover + 0.5): the slot's tax rounded to the nearest minor unit.
+            tax.added = FloorDiv(turnover * rate + kHundredthsPerUnit / 2, kHundredthsPerUnit);
+            break;
+        case u'2':
+            tax.winnings = FloorDiv(turnover * rate + kHundredthsPerUnit / 2, kHundredthsPerUnit);
+            break;
+        default:
+            break;
+    }
+    return tax;
+}
+
 void RecomputeReceiptTaxes(ReceiptTotals& totals, const TaxTable& slots) {
     std::int64_t salesAdded = 0;
     std::int64_t returnsAdded = 0;
     std::int64_t salesWinnings = 0;
     std::int64_t returnsWinnings = 0;
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        const std::int64_t rate = TaxRateHundredths(slots[i].rateText);
-        // floor(r * turnover + 0.5): the slot's tax rounded to the nearest minor unit.
-        const std::int64_t sales =
-            FloorDiv(totals.salesByTaxSlot[i] * rate + kHundredthsPerUnit / 2, kHundredthsPerUnit);
-        const std::int64_t returns = FloorDiv(
-            totals.returnsByTaxSlot[i] * rate + kHundredthsPerUnit / 2, kHundredthsPerUnit);
-        const char16_t kind = KindOf(slots[i]);
-        if (kind == u'1') {
-            salesAdded += sales;
-            returnsAdded += returns;
-        } else if (kind == u'2') {
-            salesWinnings += sales;
-            returnsWinnings += returns;
-        }
+        const LineTaxes sales = SlotTaxOnTurnover(slots[i], totals.salesByTaxSlot[i]);
+        const LineTaxes returns = SlotTaxOnTurnover(slots[i], totals.returnsByTaxSlot[i]);
+        salesAdded += sales.added;
+        returnsAdded += returns.added;
+        salesWinnings += sales.winnings;
+        returnsWinnings += returns.winnings;
     }
     totals.salesAddedTax = Wrap(salesAdded);
     totals.returnsAddedTax = Wrap(returnsAdded);

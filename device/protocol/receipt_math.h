@@ -96,6 +96,12 @@ std::int32_t RegisterLineInTotals(ReceiptTotals& totals, const TaxTable& slots, 
                                   int taxSlot1, int taxSlot2, std::int64_t sum,
                                   std::int64_t deviceAmount);
 
+// The tax of one slot on a receipt's turnover in it (its sales or its returns), as the close
+// computes it: an added tax or a tax on winnings rounded to the nearest minor unit, an included
+// tax as the part of the turnover that holds it, rounded up (shown per slot; the close keeps
+// the included taxes summed line by line).
+LineTaxes SlotTaxOnTurnover(const TaxSlot& slot, std::int64_t turnover);
+
 // The close replaces the added tax and the tax on winnings summed line by line with the
 // rounded tax of each slot's turnover. The included taxes stay.
 void RecomputeReceiptTaxes(ReceiptTotals& totals, const TaxTable& slots);

@@ -264,7 +264,11 @@ TEST(ReceiptFileWriter, TextsThatWouldNotReadBackAreRefusedAndTheTargetKept) {
     content.rows.push_back(Row({u"Чай; зелёный"}, false));
     SaveResult result = SaveReceiptFile(path, content);
     EXPECT_EQ(result.status, SaveStatus::Refused);
-    EXPECT_NE(Utf8(result.error).find("Чай; зелёный"), std::string::npos);
+    // The message names the text and where it stands: the row and its column.
+    EXPECT_EQ(Utf8(result.error),
+              "Чек нельзя сохранить: текст \"Чай; зелёный\" (строка 1 списка, столбец "
+              "\"Наименование\") содержит символ \";\", перевод строки или другой управляющий "
+              "символ, которые нарушат формат файла чека.");
 
     content.rows[0][kColName] = u"Чай 中";
     result = SaveReceiptFile(path, content);
@@ -275,7 +279,9 @@ TEST(ReceiptFileWriter, TextsThatWouldNotReadBackAreRefusedAndTheTargetKept) {
     EXPECT_EQ(SaveReceiptFile(path, content).status, SaveStatus::Refused);
     content.rows[0][kColName] = u"ok";
     content.payments[1] = u"1;2";
-    EXPECT_EQ(SaveReceiptFile(path, content).status, SaveStatus::Refused);
+    result = SaveReceiptFile(path, content);
+    EXPECT_EQ(result.status, SaveStatus::Refused);
+    EXPECT_NE(Utf8(result.error).find("(поле \"Оплата 2:\")"), std::string::npos);
 
     // A row the reader would take for a line too long.
     content.payments[1] = u"";

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "console/receipt_checks.h"
+#include "console/receipt_file.h"
+#include "console/receipt_printing.h"
+#include "console/receipt_register.h"
+#include "console/receipt_total.h"
+#include "console/sales_form.h"
+
+// The receipt page without its window: the form, the list's rows, the limits from the
+// register, the return lock, the cash recalculation with the running total, and what adding,
+// changing, deleting, printing, saving and loading do to them. The page's widgets mirror this
+// state; the selection of the list stays with the widget and is handed in where it matters.
+namespace orvik::console {
+
+// The longest text "Наличные: " takes: the largest cash the close carries, -21474836.48.
+inline constexpr std::size_t kCashFieldLength = 12;
+
+// What an operation did: whether the rows changed, and the message the page shows with an
+// exclamation icon when it refused.
+struct SalesOutcome {
+    bool rowsChanged = false;
+    CheckResult refused;
+};
+
+class SalesPage {
+  public:
+    SalesPage();
+
+    SalesForm form;
+
+    const ItemLimits& Limits() const { return m_limits; }
+    bool IsModel8() const { return m_model8; }
+    const std::vector<TaxChoice>& TaxChoices() const { return m_taxChoices; }
+    const std::vector<ReceiptRow>& Rows() const { return m_rows; }
+    // "Возврат товара" can be clicked; it is locked once ticked.
+    bool ReturnBoxEnabled() const { return !m_returnLocked; }
+    // The receipt as the last recalculation saw it; all 0 before one or without a register.
+    const ReceiptPreview& Preview() const { return m_preview; }
+    bool PreviewHasRegister() const { return m_previewHasRegister; }
+
+    // The refresh after a connect: the limits and tax lists of the register (or the defaults
+    // and "НЕ ОБЛАГАЕТСЯ" alone without one; the money decimals stay as they were). Both lists
+    // choose "НЕ ОБЛАГАЕТСЯ".
+    void Refresh(const std::optional<ItemLimits>& limits, bool model8);
+    // The tape mode a model 8 register reports ("NCDC"): its first character, when there is one.
+    void TakeTapeModeAnswer(std::u16string_view answer);
+
+    // The user ticks or unticks "Возврат товара"; a tick locks the box.
+    void SetReturnTicked(bool ticked);
+
+    // "&Добавить в список": checks the form, appends its row and clears the line's fields.
+    SalesOutcome AddLine(IReceiptRegister* reg);
+    // "Изменить строку списка": overwrites the row with the lowest selected index.
+    SalesOutcome ModifyLine(std::span<const std::size_t> selected, IReceiptRegister* reg);
+    // "Удалить": deletes the selected rows; an empty list unlocks "Возврат товара".
+    SalesOutcome DeleteLines(std::span<const std::size_t> selected, IReceiptRegister* reg);
+    // A double click: the row's texts back into the form.
+    void LoadLineIntoForm(std::size_t row);
+
+    // The cash field becomes the total less the payments, which are written back as money.
+    // Refused (with the message) when a field in the print scope is wrong.
+    CheckResult RecalculateCash(IReceiptRegister* reg);
+    // The field left by the user, written anew; after a payment the cash is recalculated.
+    CheckResult LeaveNumberField(NumberField field, IReceiptRegister* reg);
+
+    // "&Печатать чек" after its check (CheckBeforePrinting): prints the copies, counts them
+    // down in form.printCount, empties the list after a complete run with "Очистить список",
+    // then clears the line's fields. The cash and payments keep their texts.
+    CheckResult CheckBeforePrinting() const;
+    PrintOutcome Print(IReceiptRegister& reg, const PrintProgress& progress);
+
+    // "Сохранить чек": what the file holds (SaveReceiptFile refuses, naming the row and
+    // column, a text the file cannot carry).
+    ReceiptFileContent FileContent() const;
+    // "Загрузить чек", once the file has been read: the list emptied and the return box
+    // unlocked...
+    void ClearForLoading();
+    // ...then what was read: rows, payments and return flag (locked when ticked), the line's
+    // fields cleared and the cash recalculated. A file that could not be read at all is not
+    // taken: the receipt on the page stays as it was.
+    CheckResult TakeLoadedFile(const ReceiptFileLoad& load, IReceiptRegister* reg);
+
+    SalesButtons Buttons(std::size_t selected) const;
+
+  private:
+    CheckResult PrintScopeProblem() const;
+    void UpdatePreview(IReceiptRegister* reg);
+
+    ItemLimits m_limits;
+    bool m_model8 = false;
+    std::vector<TaxChoice> m_taxChoices;
+    std::vector<ReceiptRow> m_rows;
+    bool m_returnLocked = false;
+    ReceiptPreview m_preview;
+    bool m_previewHasRegister = false;
+};
+
+}  // namespace orvik::console
