@@ -4,6 +4,7 @@
 
 #include "console/receipt_numbers.h"
 #include "res/string_table.h"
+#include "support/text_trim.h"
 
 namespace orvik::console {
 
@@ -20,7 +21,7 @@ std::u16string FormatMessage(int id, std::initializer_list<std::u16string> argum
 }
 
 int SignificantDecimals(std::u16string_view text) {
-    text = field_checks::Trim(text);
+    text = support::Trim(text);
     const std::size_t point = text.find_first_of(u".,");
     if (point == std::u16string_view::npos) {
         return 0;
@@ -43,27 +44,9 @@ CheckFailure Fail(ReceiptField field, int id, std::initializer_list<std::u16stri
     return CheckFailure{field, id, FormatMessage(id, arguments)};
 }
 
-namespace {
-
-bool IsSpace(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f';
-}
-
-}  // namespace
-
-std::u16string_view Trim(std::u16string_view text) {
-    while (!text.empty() && IsSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // A number text as a whole, or empty (which the page reads as 0).
 bool IsNumberOrEmpty(std::u16string_view text) {
-    return Trim(text).empty() || ReadDecimal(text).complete;
+    return support::Trim(text).empty() || ReadDecimal(text).complete;
 }
 
 CheckResult TooLong(ReceiptField field, std::u16string_view text, std::size_t limit) {
@@ -102,7 +85,7 @@ CheckResult CheckIntegers(std::u16string_view article, const FormFields& form) {
 CheckResult TooManyDecimals(ReceiptField field, std::u16string_view text, int moneyDecimals) {
     if (SignificantDecimals(text) > moneyDecimals) {
         return Fail(field, kStrMoneyTooManyDecimals,
-                    {std::u16string(Trim(text)), Number(moneyDecimals)});
+                    {std::u16string(support::Trim(text)), Number(moneyDecimals)});
     }
     return std::nullopt;
 }

@@ -21,7 +21,6 @@ inline constexpr std::int32_t kMaxReceiptNumber = 99999;
 inline constexpr std::int32_t kMaxPrintCount = 100;
 
 std::u16string Number(std::int64_t value);
-std::u16string_view Trim(std::u16string_view text);
 
 CheckFailure Fail(ReceiptField field, int id, std::initializer_list<std::u16string> arguments = {});
 

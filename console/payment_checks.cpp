@@ -8,6 +8,7 @@
 #include "console/receipt_checks.h"
 #include "console/receipt_numbers.h"
 #include "res/string_table.h"
+#include "support/text_trim.h"
 
 namespace orvik::console {
 
@@ -19,7 +20,7 @@ namespace {
 // no more decimals than the currency, within the ten digits of the close command.
 CheckResult ReadPayment(ReceiptField field, std::u16string_view text, int moneyDecimals,
                         bool negativeAllowed, std::int64_t& units) {
-    const std::u16string shown(Trim(text));
+    const std::u16string shown(support::Trim(text));
     if (!IsNumberOrEmpty(text)) {
         return Fail(field, kStrPaymentNotANumber, {shown});
     }

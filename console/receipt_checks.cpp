@@ -7,6 +7,7 @@
 #include "console/receipt_numbers.h"
 #include "res/string_table.h"
 #include "support/text_codec.h"
+#include "support/text_trim.h"
 
 namespace orvik::console {
 
@@ -48,7 +49,7 @@ CheckResult CheckLengthsAndRanges(const ItemFields& item, const FormFields& form
 
 // Steps 3 to 6: the page's own messages.
 CheckResult CheckPageRules(const ItemFields& item, const ItemLimits& limits) {
-    if (Trim(item.name).empty()) {
+    if (support::Trim(item.name).empty()) {
         return Fail(ReceiptField::Name, kStrItemNameEmpty);
     }
     if (!IsNumberOrEmpty(item.price) || ReadDecimal(item.price).millionths < 0) {
@@ -56,7 +57,7 @@ CheckResult CheckPageRules(const ItemFields& item, const ItemLimits& limits) {
     }
     if (item.discountKind != 0) {
         const DecimalNumber amount = ReadDecimal(item.discountAmount);
-        if (Trim(item.discountName).empty()) {
+        if (support::Trim(item.discountName).empty()) {
             return Fail(ReceiptField::DiscountName, kStrDiscountIncomplete);
         }
         if (!amount.complete || amount.millionths <= 0) {

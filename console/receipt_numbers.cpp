@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "support/text_trim.h"
+
 namespace orvik::console {
 
 namespace {
@@ -17,10 +19,6 @@ constexpr std::size_t kDrawerPosition = 55;
 constexpr std::size_t kDrawerWidth = 11;
 // The dialog's first rounding adds 0.55 thousandths before cutting to thousandths.
 constexpr std::int64_t kCashRoundingMillionths = 550;
-
-bool IsSpace(char16_t c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f';
-}
 
 bool IsDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
@@ -51,21 +49,11 @@ std::int32_t Clamp32(std::int64_t value) {
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-std::u16string_view Trim(std::u16string_view text) {
-    while (!text.empty() && IsSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 }  // namespace
 
 DecimalNumber ReadDecimal(std::u16string_view text) {
     DecimalNumber number;
-    text = Trim(text);
+    text = support::Trim(text);
     std::size_t i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
@@ -143,7 +131,7 @@ std::int32_t QuantityToUnits(std::u16string_view text, bool divisible) {
 }
 
 std::int32_t ReadInteger(std::u16string_view text) {
-    while (!text.empty() && IsSpace(text.front())) {
+    while (!text.empty() && support::IsWhiteSpace(text.front())) {
         text.remove_prefix(1);
     }
     bool negative = false;
@@ -162,7 +150,7 @@ std::int32_t ReadInteger(std::u16string_view text) {
 }
 
 bool IsInteger(std::u16string_view text) {
-    text = Trim(text);
+    text = support::Trim(text);
     if (!text.empty() && (text.front() == u'-' || text.front() == u'+')) {
         text.remove_prefix(1);
     }
@@ -171,7 +159,7 @@ bool IsInteger(std::u16string_view text) {
 
 std::u16string NormalizeNumberText(std::u16string_view text, int decimals, bool thousandthsRule) {
     text = text.substr(0, std::min(text.find_first_of(u"\r\n"), text.size()));
-    text = Trim(text.substr(0, std::min(text.size(), kFieldTextLimit)));
+    text = support::Trim(text.substr(0, std::min(text.size(), kFieldTextLimit)));
     std::int64_t millionths = ReadDecimal(text).millionths;
     const bool hasPoint = text.find_first_of(u".,") != std::u16string_view::npos;
     if (thousandthsRule && !hasPoint) {

@@ -5,20 +5,13 @@
 #include "console/receipt_checks.h"
 #include "console/receipt_numbers.h"
 #include "res/string_table.h"
+#include "support/text_trim.h"
 
 namespace orvik::console {
 namespace {
 
 std::int64_t TaxOf(const device::LineTaxes& taxes) {
     return taxes.included + taxes.added + taxes.winnings;
-}
-
-std::u16string Trimmed(const std::u16string& text) {
-    const auto first = text.find_first_not_of(u' ');
-    if (first == std::u16string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
 }  // namespace
@@ -47,7 +40,7 @@ std::vector<std::u16string> RunningTotalLines(const ReceiptPreview& preview, boo
         }
         const device::TaxSlot& entry = (*slots)[slot];
         std::u16string name{letters.at(slot)};
-        if (const std::u16string own = Trimmed(entry.name); !own.empty()) {
+        if (const std::u16string own = support::TrimBlanks(entry.name); !own.empty()) {
             name += u" " + own;
         }
         lines.push_back(FormatMessage(kStrTotalSlotTax, {name, entry.rateText, money(tax)}));

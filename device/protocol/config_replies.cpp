@@ -3,6 +3,8 @@
 #include <limits>
 #include <optional>
 
+#include "support/text_trim.h"
+
 namespace orvik::device {
 
 namespace {
@@ -36,43 +38,28 @@ bool IsDigit(char16_t ch) {
     return ch >= u'0' && ch <= u'9';
 }
 
-bool IsBlank(char16_t ch) {
-    return ch == u' ' || ch == u'\t' || ch == u'\r' || ch == u'\n' || ch == u'\v' || ch == u'\f';
-}
-
-std::u16string_view Trim(std::u16string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 void AppendTwoDigits(std::u16string& out, int value) {
     out.push_back(static_cast<char16_t>(u'0' + value / 10 % 10));
     out.push_back(static_cast<char16_t>(u'0' + value % 10));
 }
 
-std::u16string FormatDate(int year, int month, int day) {
+// Three groups of two digits with a separator between them: "03/15/25", "10:20:30".
+std::u16string ThreeGroups(int first, int second, int third, char16_t separator) {
     std::u16string out;
-    AppendTwoDigits(out, month);
-    out.push_back(u'/');
-    AppendTwoDigits(out, day);
-    out.push_back(u'/');
-    AppendTwoDigits(out, year % 100);
+    AppendTwoDigits(out, first);
+    out.push_back(separator);
+    AppendTwoDigits(out, second);
+    out.push_back(separator);
+    AppendTwoDigits(out, third);
     return out;
 }
 
+std::u16string FormatDate(int year, int month, int day) {
+    return ThreeGroups(month, day, year % 100, u'/');
+}
+
 std::u16string FormatTime(int hour, int minute, int second) {
-    std::u16string out;
-    AppendTwoDigits(out, hour);
-    out.push_back(u':');
-    AppendTwoDigits(out, minute);
-    out.push_back(u':');
-    AppendTwoDigits(out, second);
-    return out;
+    return ThreeGroups(hour, minute, second, u':');
 }
 
 // A group of a date or time: blanks, then nothing but digits, at least one. Anything else (a
@@ -187,7 +174,7 @@ void ParseConfigurationReply(std::u16string_view reply, const support::LocalDate
     std::u16string_view firmwareDate = ReplyField(reply, kFirmwareDatePos, kDateWidth);
     const std::u16string_view newName = ReplyField(reply, kNewFirmwareNamePos, kFirmwareNameWidth);
     // Blanks there only pad the reply; they name no software.
-    if (!Trim(newName).empty()) {
+    if (!support::Trim(newName).empty()) {
         firmwareName = newName;
         firmwareDate = ReplyField(reply, kNewFirmwareDatePos, kDateWidth);
     }
@@ -223,7 +210,7 @@ void ParseTaxRecords(std::u16string_view reply, const support::LocalDateTime& no
 void ParseTaxNames(std::u16string_view reply, CPrinterInfo& info) {
     for (std::size_t i = 0; i < info.taxSlots.size(); ++i) {
         info.taxSlots[i].name =
-            Trim(ReplyField(reply, kDataStart + i * kTaxNameWidth, kTaxNameWidth));
+            support::Trim(ReplyField(reply, kDataStart + i * kTaxNameWidth, kTaxNameWidth));
     }
 }
 

@@ -7,20 +7,13 @@
 
 #include "console/receipt_numbers.h"
 #include "gui/document/orvik_service_doc.h"
+#include "support/text_trim.h"
 #include "ui_move_cash_dlg.h"
 
 namespace orvik::gui {
 namespace {
 
 constexpr int kDefaultDecimals = 2;
-
-std::u16string Trimmed(const std::u16string& text) {
-    const auto first = text.find_first_not_of(u' ');
-    if (first == std::u16string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
-}
 
 }  // namespace
 
@@ -38,7 +31,7 @@ CMoveCashDlg::CMoveCashDlg(COrvikServiceDoc* document, QWidget* parent)
         const std::u16string report = core->QueryCash();
         if (!report.empty()) {
             m_ui->drawerCashEdit->setText(QString::fromStdU16String(console::FormatDrawerCash(
-                report, MoneyDecimals(), Trimmed(core->printerInfo.currencyName))));
+                report, MoneyDecimals(), support::TrimBlanks(core->printerInfo.currencyName))));
         }
     }
 

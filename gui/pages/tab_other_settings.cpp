@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 
+#include "gui/controls/keep_room.h"
 #include "gui/controls/qt_text.h"
 #include "gui/pages/page_operation.h"
 #include "ui_tab_other_settings.h"
@@ -57,9 +58,7 @@ CTabOtherSettings::CTabOtherSettings(COrvikServiceDoc* document, QWidget* view)
         ui.departmentEdit->fontMetrics().horizontalAdvance(QString(departmentChars, u'Ш')));
     // The partial-cut box shows only for family 1 model 8; its room is kept on the others, so
     // the window keeps one size whichever register is connected.
-    QSizePolicy keepRoom = ui.partialCutCheck->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    ui.partialCutCheck->setSizePolicy(keepRoom);
+    KeepRoomWhenHidden(ui.partialCutCheck);
 
     ConnectButton(ui.clockReadButton, SettingsButton::ReadClock);
     ConnectButton(ui.clockNowButton, SettingsButton::CurrentTime);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "gui/controls/keep_room.h"
 #include "gui/controls/qt_text.h"
 #include "gui/pages/page_operation.h"
 #include "ui_tab_reports.h"
@@ -100,9 +101,7 @@ void CTabReports::BuildWidgets() {
     ui.numbersFromEdit->setValidator(digits);
     ui.numbersToEdit->setValidator(digits);
     // Shown on family 1 model 8 only; its room is kept elsewhere so the page keeps its size.
-    QSizePolicy keepRoom = ui.zeroZReportButton->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    ui.zeroZReportButton->setSizePolicy(keepRoom);
+    KeepRoomWhenHidden(ui.zeroZReportButton);
 
     ConnectReport(ui.xReportButton, Report::X);
     ConnectReport(ui.zReportButton, Report::Z);

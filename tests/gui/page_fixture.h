@@ -90,12 +90,13 @@ class PageFixture {
     std::size_t m_seen = 0;
 };
 
-// Starts the window, connects and shows the page, or fails the test.
-#define START_PAGE(fixture)                                             \
-    do {                                                                \
-        QString startError;                                             \
-        QVERIFY2((fixture).Start(&startError), qPrintable(startError)); \
-        QVERIFY((fixture).ConnectAndShow());                            \
+// Starts the window, connects and shows the page, or fails the test. Arguments after the
+// fixture go to its Start.
+#define START_PAGE(fixture, ...)                                                                   \
+    do {                                                                                           \
+        QString startError;                                                                        \
+        QVERIFY2((fixture).Start(&startError __VA_OPT__(, ) __VA_ARGS__), qPrintable(startError)); \
+        QVERIFY((fixture).ConnectAndShow());                                                       \
     } while (false)
 
 // The commands as one readable line, for comparisons.

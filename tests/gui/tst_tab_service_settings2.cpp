@@ -19,7 +19,7 @@
 #include "gui/pages/bottom_line_dlg.h"
 #include "gui/pages/logo_image.h"
 #include "gui/pages/tab_service_settings2.h"
-#include "tests/gui/console_harness.h"
+#include "tests/gui/page_fixture.h"
 #include "tests/support/bmp_builder.h"
 
 using namespace orvik::gui;
@@ -40,17 +40,14 @@ class AgreeingMessages : public RecordingMessages {
 
 // The console connected to a simulated register, showing the logo and footer page. The file
 // dialog answers with `file`; the line editor with the lines queued in `edits`.
-class PageFixture {
+class LogoPageFixture : public PageFixture<CTabServiceSettings2> {
   public:
-    explicit PageFixture(ConsoleRegister kind = Model8Register()) : console(kind) {}
+    explicit LogoPageFixture(ConsoleRegister kind = Model8Register())
+        : PageFixture(std::move(kind), kPageIndex) {}
 
+    // With `service`, the operator signs in as the service engineer.
     bool Start(QString* error, bool service = false) {
-        if (!console.Start(error)) {
-            return false;
-        }
-        page = qobject_cast<CTabServiceSettings2*>(console.Frame().View()->Pages().at(kPageIndex));
-        if (!page) {
-            *error = QStringLiteral("the second page is not the logo and footer page");
+        if (!PageFixture::Start(error)) {
             return false;
         }
         page->SetFileDialog([this](QWidget*, const FileDialogRequest& request) {
@@ -69,27 +66,7 @@ class PageFixture {
         if (service) {
             console.OperatorName()->setText(QStringLiteral("СЕРВІС"));
         }
-        if (!console.ConnectWithEnter()) {
-            *error = QStringLiteral("not connected");
-            return false;
-        }
-        console.Frame().View()->TabControl()->setCurrentIndex(kPageIndex);
-        NewCommands();
-        return page->isVisible();
-    }
-
-    template <class Widget = QPushButton>
-    Widget* Child(const char* name) const {
-        return page->findChild<Widget*>(QString::fromLatin1(name));
-    }
-    void Click(const char* name) { QTest::mouseClick(Child(name), Qt::LeftButton); }
-
-    std::vector<std::u16string> NewCommands() {
-        const auto all = console.Register().Activity().Commands();
-        std::vector<std::u16string> fresh(all.begin() + static_cast<std::ptrdiff_t>(m_seen),
-                                          all.end());
-        m_seen = all.size();
-        return fresh;
+        return true;
     }
 
     QStringList Messages() const {
@@ -107,30 +84,11 @@ class PageFixture {
         }
     }
 
-    ConsoleHarness console;
-    CTabServiceSettings2* page = nullptr;
     QString file;
     std::vector<FileDialogRequest> requests;
     std::vector<FooterLine> edits;
     std::vector<FooterLine> edited;
-
-  private:
-    std::size_t m_seen = 0;
 };
-
-#define START_PAGE(fixture, ...)                                                       \
-    do {                                                                               \
-        QString startError;                                                            \
-        QVERIFY2((fixture).Start(&startError, ##__VA_ARGS__), qPrintable(startError)); \
-    } while (false)
-
-QStringList Texts(const std::vector<std::u16string>& commands) {
-    QStringList texts;
-    for (const auto& command : commands) {
-        texts << QString::fromStdU16String(command);
-    }
-    return texts;
-}
 
 QString WriteBmp(const QTemporaryDir& dir, const QString& name, const BmpSpec& spec) {
     const QString path = dir.filePath(name);
@@ -158,10 +116,10 @@ class TestTabServiceSettings2 : public QObject {
 };
 
 void TestTabServiceSettings2::twoFooterRowsAreTenCommandsInOrder() {
-    PageFixture fixture;
+    LogoPageFixture fixture;
     START_PAGE(fixture, true);
     fixture.AddRows({{u"Спасибо", true, false, false}, {u"ЗА ПОКУПКУ", false, true, true}});
-    auto* list = fixture.Child<CAutoSizeListCtrl>("footerList");
+    auto* list = fixture.Find<CAutoSizeListCtrl>("footerList");
     QCOMPARE(list->RowCount(), 2);
     QCOMPARE(list->topLevelItem(1)->text(2), QStringLiteral("3"));
     QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("1"));
@@ -179,7 +137,7 @@ void TestTabServiceSettings2::twoFooterRowsAreTenCommandsInOrder() {
 }
 
 void TestTabServiceSettings2::anEmptyFooterAsksBeforeErasing() {
-    PageFixture fixture;
+    LogoPageFixture fixture;
     START_PAGE(fixture, true);
     fixture.Click("setFooterButton");
     QVERIFY(fixture.NewCommands().empty());
@@ -195,7 +153,7 @@ void TestTabServiceSettings2::anEmptyFooterAsksBeforeErasing() {
 }
 
 void TestTabServiceSettings2::theFooterNeedsTheServiceLogin() {
-    PageFixture fixture;
+    LogoPageFixture fixture;
     START_PAGE(fixture);
     fixture.AddRows({{u"Спасибо"}});
     fixture.Click("setFooterButton");
@@ -207,13 +165,13 @@ void TestTabServiceSettings2::theFooterNeedsTheServiceLogin() {
 }
 
 void TestTabServiceSettings2::footerListButtonsFollowTheRows() {
-    PageFixture fixture(ConsoleRegister{.profile = "f1m6"});
+    LogoPageFixture fixture(ConsoleRegister{.profile = "f1m6"});
     START_PAGE(fixture);
     const auto enabled = [&fixture] {
         QString state;
         for (const char* name : {"addLineButton", "changeLineButton", "deleteLineButton",
                                  "moveUpButton", "moveDownButton", "setFooterButton"}) {
-            state += fixture.Child(name)->isEnabled() ? u'1' : u'0';
+            state += fixture.Find<QPushButton>(name)->isEnabled() ? u'1' : u'0';
         }
         return state;
     };
@@ -225,7 +183,7 @@ void TestTabServiceSettings2::footerListButtonsFollowTheRows() {
     fixture.AddRows(ten);
     // The last row added is selected; ten rows fill the list.
     QCOMPARE(enabled(), QStringLiteral("011101"));
-    auto* list = fixture.Child<CAutoSizeListCtrl>("footerList");
+    auto* list = fixture.Find<CAutoSizeListCtrl>("footerList");
     list->setCurrentItem(list->topLevelItem(0));
     QCOMPARE(enabled(), QStringLiteral("011011"));
     fixture.Click("moveDownButton");
@@ -292,30 +250,30 @@ void TestTabServiceSettings2::lineDialogRefusesTooLongEmptyAndUnprintableTexts()
 }
 
 void TestTabServiceSettings2::refreshShowsTheRegistersSpacingAndDiscountPrinting() {
-    PageFixture fixture;
+    LogoPageFixture fixture;
     fixture.console.Register().WithState([](orvik::sim::RegisterState& s) {
         s.settings.lineSpacing = 5;
         s.settings.discountPrintMode = 1;
     });
     START_PAGE(fixture);
-    QCOMPARE(fixture.Child<QComboBox>("spacingList")->count(), 18);
-    QCOMPARE(fixture.Child<QComboBox>("spacingList")->currentText(), QStringLiteral("0.625 мм"));
-    QVERIFY(fixture.Child<QRadioButton>("discountsAtEndRadio")->isChecked());
+    QCOMPARE(fixture.Find<QComboBox>("spacingList")->count(), 18);
+    QCOMPARE(fixture.Find<QComboBox>("spacingList")->currentText(), QStringLiteral("0.625 мм"));
+    QVERIFY(fixture.Find<QRadioButton>("discountsAtEndRadio")->isChecked());
 
     // A value the list does not have leaves no entry chosen, and its button does nothing.
     fixture.console.Register().WithState(
         [](orvik::sim::RegisterState& s) { s.settings.lineSpacing = 21; });
     fixture.page->UpdateDialog();
-    QCOMPARE(fixture.Child<QComboBox>("spacingList")->currentIndex(), -1);
-    QVERIFY(!fixture.Child("setSpacingButton")->isEnabled());
+    QCOMPARE(fixture.Find<QComboBox>("spacingList")->currentIndex(), -1);
+    QVERIFY(!fixture.Find<QPushButton>("setSpacingButton")->isEnabled());
 }
 
 void TestTabServiceSettings2::spacingAndDiscountButtonsSetTheRegister() {
-    PageFixture fixture;
+    LogoPageFixture fixture;
     START_PAGE(fixture);
-    fixture.Child<QComboBox>("spacingList")->setCurrentIndex(17);
+    fixture.Find<QComboBox>("spacingList")->setCurrentIndex(17);
     fixture.Click("setSpacingButton");
-    fixture.Child<QRadioButton>("discountsAtEndRadio")->setChecked(true);
+    fixture.Find<QRadioButton>("discountsAtEndRadio")->setChecked(true);
     fixture.Click("setDiscountsButton");
     QCOMPARE(Texts(fixture.NewCommands()), (QStringList{"BLFI20", "NPDI1"}));
     QCOMPARE(fixture.Messages(), (QStringList{"Установлен межстрочный интервал 2.500 мм",
@@ -325,21 +283,21 @@ void TestTabServiceSettings2::spacingAndDiscountButtonsSetTheRegister() {
     fixture.console.Frame().DisconnectAction()->trigger();
     QVERIFY(!fixture.console.Document().IsConnected());
     for (const char* name : {"setLogoButton", "setSpacingButton", "setDiscountsButton"}) {
-        QVERIFY2(!fixture.Child(name)->isEnabled(), name);
+        QVERIFY2(!fixture.Find<QPushButton>(name)->isEnabled(), name);
     }
-    QVERIFY(fixture.Child("addLineButton")->isEnabled());
+    QVERIFY(fixture.Find<QPushButton>("addLineButton")->isEnabled());
 }
 
 void TestTabServiceSettings2::otherModelsDisableLogoSpacingAndDiscounts() {
-    PageFixture fixture(ConsoleRegister{.profile = "f1m6"});
+    LogoPageFixture fixture(ConsoleRegister{.profile = "f1m6"});
     START_PAGE(fixture);
     for (const char* name :
          {"printLogoCheck", "setLogoButton", "spacingList", "setSpacingButton",
           "discountsOnEachLineRadio", "discountsAtEndRadio", "setDiscountsButton"}) {
-        QVERIFY2(!fixture.Child<QWidget>(name)->isEnabled(), name);
+        QVERIFY2(!fixture.Find<QWidget>(name)->isEnabled(), name);
     }
     for (const char* name : {"loadLogoButton", "addLineButton", "setFooterButton"}) {
-        QVERIFY2(fixture.Child<QWidget>(name)->isEnabled(), name);
+        QVERIFY2(fixture.Find<QWidget>(name)->isEnabled(), name);
     }
     // The register was asked nothing of what it does not have.
     for (const auto& command : fixture.console.Register().Activity().Commands()) {
@@ -348,14 +306,14 @@ void TestTabServiceSettings2::otherModelsDisableLogoSpacingAndDiscounts() {
 }
 
 void TestTabServiceSettings2::loadsAGoodLogoAndRefusesOthers() {
-    PageFixture fixture;
+    LogoPageFixture fixture;
     START_PAGE(fixture);
     const orvik::console::MonoBitmap initial = fixture.page->Logo();
     QCOMPARE(initial.width, 432);
     QCOMPARE(initial.height, 191);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    auto* print = fixture.Child<QCheckBox>("printLogoCheck");
+    auto* print = fixture.Find<QCheckBox>("printLogoCheck");
 
     fixture.file = WriteBmp(dir, "good.bmp", {.width = 432, .height = 192});
     fixture.Click("loadLogoButton");
@@ -408,7 +366,7 @@ void TestTabServiceSettings2::loadsAGoodLogoAndRefusesOthers() {
 }
 
 void TestTabServiceSettings2::sendsTheLogoRowsOrSwitchesItOff() {
-    PageFixture fixture;
+    LogoPageFixture fixture;
     START_PAGE(fixture);
     QTemporaryDir dir;
     // A dot at the left of each row, on a 20-pixel row padded to 32.
@@ -420,13 +378,13 @@ void TestTabServiceSettings2::sendsTheLogoRowsOrSwitchesItOff() {
              (QStringList{"LUPC00180000000", "LUPC00280000000", "LUPC00380000000", "AUPC003"}));
     QVERIFY(fixture.Messages().isEmpty());
 
-    fixture.Child<QCheckBox>("printLogoCheck")->click();
+    fixture.Find<QCheckBox>("printLogoCheck")->click();
     QVERIFY(!fixture.page->PrintLogo());
     fixture.Click("setLogoButton");
     QCOMPARE(Texts(fixture.NewCommands()), QStringList{"AUPC000"});
 
     // A register that refuses a row: the page says the logo was not set.
-    fixture.Child<QCheckBox>("printLogoCheck")->click();
+    fixture.Find<QCheckBox>("printLogoCheck")->click();
     fixture.console.Register().Scripts().Add(u"LUPC", {u"SOFTPARAM"});
     fixture.Click("setLogoButton");
     QCOMPARE(Texts(fixture.NewCommands()), QStringList{"LUPC00180000000"});
@@ -436,7 +394,7 @@ void TestTabServiceSettings2::sendsTheLogoRowsOrSwitchesItOff() {
 }
 
 void TestTabServiceSettings2::everyControlHasAnAccessibleName() {
-    PageFixture fixture;
+    LogoPageFixture fixture;
     START_PAGE(fixture);
     for (QWidget* widget : fixture.page->findChildren<QWidget*>()) {
         const bool control = qobject_cast<QAbstractButton*>(widget) ||
@@ -447,7 +405,8 @@ void TestTabServiceSettings2::everyControlHasAnAccessibleName() {
             QVERIFY2(!widget->accessibleName().isEmpty(), qPrintable(widget->objectName()));
         }
     }
-    QCOMPARE(fixture.Child("setFooterButton")->accessibleName(), QStringLiteral("Установить"));
+    QCOMPARE(fixture.Find<QPushButton>("setFooterButton")->accessibleName(),
+             QStringLiteral("Установить"));
 }
 
 QTEST_MAIN(TestTabServiceSettings2)

@@ -22,7 +22,7 @@
 #include "gui/controls/auto_size_list_ctrl.h"
 #include "gui/pages/tab_terminal.h"
 #include "support/text_codec.h"
-#include "tests/gui/console_harness.h"
+#include "tests/gui/page_fixture.h"
 
 using namespace orvik::gui;
 
@@ -114,22 +114,17 @@ class FileSizeLimit {
 };
 
 // The console connected to a simulated register, showing the terminal page.
-class CTerminalFixture {
+class CTerminalFixture : public PageFixture<CTabTerminal> {
   public:
-    CTerminalFixture() = default;
+    CTerminalFixture() : PageFixture(ConsoleRegister(), 4) {}
 
     bool Start(QString* error) {
-        if (!console.Start(error)) {
-            return false;
-        }
-        page = qobject_cast<CTabTerminal*>(console.Frame().View()->Pages().at(4));
-        if (!page) {
-            *error = QStringLiteral("the fifth page is not the terminal");
+        if (!PageFixture::Start(error)) {
             return false;
         }
         page->SetFileDialog(files.Function());
-        box = page->findChild<QPlainTextEdit*>(QStringLiteral("commandBox"));
-        log = page->findChild<CAutoSizeListCtrl*>(QStringLiteral("exchangeLog"));
+        box = Find<QPlainTextEdit>("commandBox");
+        log = Find<CAutoSizeListCtrl>("exchangeLog");
         if (!box || !log) {
             *error = QStringLiteral("the command box or the log is missing");
             return false;
@@ -137,49 +132,17 @@ class CTerminalFixture {
         return true;
     }
 
-    bool ConnectAndShowTerminal() {
-        if (!console.ConnectWithEnter()) {
-            return false;
-        }
-        console.Frame().View()->TabControl()->setCurrentIndex(4);
-        return page->isVisible();
-    }
-
-    QPushButton* Button(const char* name) const {
-        return page->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-
-    // Every command the register has received since the last call.
-    std::vector<std::u16string> NewCommands() {
-        const auto all = console.Register().Activity().Commands();
-        std::vector<std::u16string> fresh(all.begin() + static_cast<std::ptrdiff_t>(m_seen),
-                                          all.end());
-        m_seen = all.size();
-        return fresh;
-    }
+    QPushButton* Button(const char* name) const { return Find<QPushButton>(name); }
 
     // Each named command is answered with the replies given, for as long as the test runs.
     void Script(std::u16string_view name, orvik::sim::Replies replies) {
         console.Register().Scripts().Add(name, std::move(replies));
     }
 
-    ConsoleHarness console;
     FakeFileDialog files;
-    CTabTerminal* page = nullptr;
     QPlainTextEdit* box = nullptr;
     CAutoSizeListCtrl* log = nullptr;
-
-  private:
-    std::size_t m_seen = 0;
 };
-
-#define START_TERMINAL(fixture)                                         \
-    do {                                                                \
-        QString startError;                                             \
-        QVERIFY2((fixture).Start(&startError), qPrintable(startError)); \
-        QVERIFY((fixture).ConnectAndShowTerminal());                    \
-        (fixture).NewCommands();                                        \
-    } while (false)
 
 }  // namespace
 
@@ -206,7 +169,7 @@ class TestTabTerminal : public QObject {
 
 void TestTabTerminal::buttonsFollowTheFirstLineAndTheLog() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     const auto enabled = [&terminal] {
         QString state;
         for (const char* name :
@@ -269,7 +232,7 @@ void TestTabTerminal::buttonsFollowTheFirstLineAndTheLog() {
 
 void TestTabTerminal::sendsEveryNonEmptyLineAndLogsTheReplies() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     terminal.Script(u"AAAA", {u"READY"});
     terminal.Script(u"bbbb", {u"SOFTPAPER", u"READY"});
     // Typed text goes out as it is: case, blanks and comment marks are the register's business.
@@ -297,7 +260,7 @@ void TestTabTerminal::sendsEveryNonEmptyLineAndLogsTheReplies() {
 
 void TestTabTerminal::shiftEnterStartsANewCommandLine() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     terminal.Script(u"CONF", {u"READY"});
     terminal.Script(u"DATE", {u"READY"});
     // Commands are typed in capitals: Shift is easily still held when Enter goes down.
@@ -318,7 +281,7 @@ void TestTabTerminal::shiftEnterStartsANewCommandLine() {
 
 void TestTabTerminal::dataRepliesEndAtReadyAndTheNextLineGoesAtOnce() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     terminal.Script(u"QVAL", {u"VAL1 12", u"VAL2 34", u"READY"});
     terminal.Script(u"NEXT", {u"READY"});
     terminal.box->setPlainText(QStringLiteral("QVAL\nNEXT"));
@@ -336,7 +299,7 @@ void TestTabTerminal::dataRepliesEndAtReadyAndTheNextLineGoesAtOnce() {
 void TestTabTerminal::silenceAndLeftoverReplies() {
     CTerminalFixture terminal;
     terminal.console.UseShortTimeouts();
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     // An error token without "READY": the line ends when the register falls silent.
     terminal.Script(u"BADC", {u"SOFTBLOCK"});
     // A reply after "READY" is still queued when the next line goes out, and comes first.
@@ -351,7 +314,7 @@ void TestTabTerminal::silenceAndLeftoverReplies() {
 
 void TestTabTerminal::logKeepsTwoHundredAndOneEntries() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     terminal.Script(u"ECHO", {u"READY"});
     QStringList lines;
     for (int i = 1; i <= 250; ++i) {
@@ -376,7 +339,7 @@ void TestTabTerminal::logKeepsTwoHundredAndOneEntries() {
 
 void TestTabTerminal::longLinesAreCutAndNothingGoesWithoutARegister() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     terminal.Script(u"LONG", {u"READY"});
     const QString line = QStringLiteral("LONG") + QString(296, u'Ж');
     terminal.box->setPlainText(line);
@@ -396,7 +359,7 @@ void TestTabTerminal::longLinesAreCutAndNothingGoesWithoutARegister() {
 
 void TestTabTerminal::entriesShowWhileTheBatchRuns() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     terminal.Script(u"SLOW", {u"READY"});
     // The register takes its time, so the window gets to repaint while it waits.
     orvik::sim::ReplyShape shape;
@@ -427,7 +390,7 @@ void TestTabTerminal::entriesShowWhileTheBatchRuns() {
 
 void TestTabTerminal::reconnectClearsTheLogAndKeepsTheCommands() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     terminal.Script(u"CHEK", {u"READY"});
     terminal.box->setPlainText(QStringLiteral("CHEK"));
     terminal.page->SendCommands();
@@ -438,7 +401,7 @@ void TestTabTerminal::reconnectClearsTheLogAndKeepsTheCommands() {
     // A disconnect leaves the log as it is; the next connection starts a new one.
     terminal.console.Frame().DisconnectAction()->trigger();
     QCOMPARE(terminal.log->RowCount(), 2);
-    QVERIFY(terminal.ConnectAndShowTerminal());
+    QVERIFY(terminal.ConnectAndShow());
     QCOMPARE(terminal.log->RowCount(), 0);
     QVERIFY(terminal.page->Log().Empty());
     QVERIFY(terminal.log->updatesEnabled());
@@ -450,7 +413,7 @@ void TestTabTerminal::reconnectClearsTheLogAndKeepsTheCommands() {
 void TestTabTerminal::closingTheWindowEndsTheBatchAfterTheCurrentLine() {
     CTerminalFixture terminal;
     terminal.console.UseShortTimeouts();
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     // Commands the register never confirms: every line waits out the reply time-out.
     terminal.box->setPlainText(QStringLiteral("MUTE 1\nMUTE 2\nMUTE 3\nMUTE 4"));
     bool closeAsked = false;
@@ -474,7 +437,7 @@ void TestTabTerminal::closingTheWindowEndsTheBatchAfterTheCurrentLine() {
 
 void TestTabTerminal::loadsCommandFiles() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
 
@@ -514,7 +477,7 @@ void TestTabTerminal::loadsCommandFiles() {
 
 void TestTabTerminal::filesThatCannotBeReadChangeNothing() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     terminal.box->setPlainText(QStringLiteral("CONF"));
@@ -552,7 +515,7 @@ void TestTabTerminal::filesThatCannotBeReadChangeNothing() {
 
 void TestTabTerminal::savesReportAndCommandFilesByteForByte() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     terminal.Script(u"PREP", {u"READY"});
@@ -597,7 +560,7 @@ void TestTabTerminal::savesReportAndCommandFilesByteForByte() {
 
 void TestTabTerminal::aFailedSaveKeepsThePreviousFile() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString report = folder.filePath(QStringLiteral("exchange.rpt"));
@@ -630,7 +593,7 @@ void TestTabTerminal::aFailedSaveKeepsThePreviousFile() {
 
 void TestTabTerminal::asksBeforeCharactersAreLost() {
     CTerminalFixture terminal;
-    START_TERMINAL(terminal);
+    START_PAGE(terminal);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString commands = folder.filePath(QStringLiteral("frame.cmd"));

@@ -2,7 +2,7 @@
 // print, and that a file or option they cannot use sends nothing.
 #include <filesystem>
 
-#include "tests/integration/child_program.h"
+#include "tests/integration/cli_run.h"
 #include "tests/integration/sim_register_fixture.h"
 #include "tests/support/bmp_builder.h"
 
@@ -17,23 +17,12 @@ std::string ElevenLines() {
     return lines;
 }
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliLogoFooterTest : public SimRegisterTest {
   protected:
     CliRun Cli(std::vector<std::string> args, const std::string& operatorName = "Касир") {
         args.insert(args.begin(),
                     {"--port", kPort, "--password", "0000", "--operator", operatorName});
-        ChildProgram cli(ORVIK_CLI_PROGRAM, args);
-        CliRun run;
-        run.status = cli.Finish();
-        run.out = cli.Output();
-        run.err = cli.Errors();
-        return run;
+        return RunCli(std::move(args));
     }
 
     std::string WriteFile(const std::string& name, const std::string& bytes) {

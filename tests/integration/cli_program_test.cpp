@@ -5,26 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/integration/child_program.h"
+#include "tests/integration/cli_run.h"
 #include "tests/integration/session_fixture.h"
 
 namespace sim_test {
 namespace {
-
-struct CliRun {
-    int status = -1;  // exit status; -1 when it did not end by itself in time
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(std::vector<std::string> args) {
-    ChildProgram cli(ORVIK_CLI_PROGRAM, std::move(args));
-    CliRun run;
-    run.status = cli.Finish();
-    run.out = cli.Output();
-    run.err = cli.Errors();
-    return run;
-}
 
 class CliProgramTest : public SessionTest {
   protected:

@@ -1,27 +1,16 @@
 // The report and settings verbs of orvik-cli as a script runs them against a simulated
 // register: what they print, their exit status, and that a mistyped argument sends nothing.
-#include "tests/integration/child_program.h"
+#include "tests/integration/cli_run.h"
 #include "tests/integration/sim_register_fixture.h"
 
 namespace sim_test {
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class CliReportSettingsTest : public SimRegisterTest {
   protected:
-    CliResult Cli(std::vector<std::string> args) {
+    CliRun Cli(std::vector<std::string> args) {
         args.insert(args.begin(), {"--port", kPort, "--password", "0000"});
-        ChildProgram cli(ORVIK_CLI_PROGRAM, args);
-        CliResult result;
-        result.status = cli.Finish();
-        result.out = cli.Output();
-        result.err = cli.Errors();
-        return result;
+        return RunCli(std::move(args));
     }
 
     void SetClock(int year, int month, int day, int hour, int minute) {
@@ -37,7 +26,7 @@ class CliReportSettingsTest : public SimRegisterTest {
 
 TEST_F(CliReportSettingsTest, ZReportPrintsTheNewNumberAndGetClockTheRegistersClock) {
     SetClock(2009, 3, 5, 14, 7);
-    CliResult run = Cli({"z-report"});
+    CliRun run = Cli({"z-report"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "lastZReportNumber: 42\n");
     EXPECT_EQ(run.err, "");
@@ -81,7 +70,7 @@ TEST_F(CliReportSettingsTest, EveryReportAndSettingRunsOnModel8AndReachesTheRegi
     };
     for (const auto& [args, command] : verbs) {
         TakeReceived();
-        const CliResult run = Cli(args);
+        const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 0) << args[0] << ": " << run.err;
         const Texts received = TakeReceived();
         EXPECT_NE(std::find(received.begin(), received.end(), command), received.end()) << args[0];
@@ -132,7 +121,7 @@ TEST_F(CliReportSettingsTest, EveryVerbRunsOnEveryModelThatHasIt) {
         for (const VerbRun& verb : verbs) {
             SCOPED_TRACE(profile.name + " " + verb.args[0]);
             TakeReceived();
-            const CliResult run = Cli(verb.args);
+            const CliRun run = Cli(verb.args);
             const bool runs = (!verb.model8Only || model8) && (!verb.family1Only || family1);
             EXPECT_EQ(run.status, runs ? 0 : 1) << run.err;
             bool sent = false;
@@ -184,7 +173,7 @@ TEST_F(CliReportSettingsTest, BadArgumentsEndWithStatus2AndNothingIsSent) {
     };
     for (const auto& [args, message] : cases) {
         const auto before = sim.Activity().Snapshot();
-        const CliResult run = Cli(args);
+        const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << args[0];
         EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
@@ -200,7 +189,7 @@ TEST_F(CliReportSettingsTest, AModel8VerbOnAnotherModelSaysSoAndSendsNothingOfIt
                                                  {"set-discount-print", "1"},
                                                  {"set-line-spacing", "5"}}) {
         TakeReceived();
-        const CliResult run = Cli(args);
+        const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(run.err.find(args[0] + ": only family 1 model 8 has this; the register is "
                                          "family 1 model 4"),
@@ -213,14 +202,14 @@ TEST_F(CliReportSettingsTest, AModel8VerbOnAnotherModelSaysSoAndSendsNothingOfIt
         }
     }
     UseProfile("f0m1");
-    const CliResult run = Cli({"set-cutter", "1", "1"});
+    const CliRun run = Cli({"set-cutter", "1", "1"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("has no cutter or beeper"), std::string::npos) << run.err;
 }
 
 TEST_F(CliReportSettingsTest, ARefusalOfTheRegisterIsShownAndEndsWithStatus1) {
     TurnKey(KeyPosition::XReport);
-    CliResult run = Cli({"z-report"});
+    CliRun run = Cli({"z-report"});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find(Message(2015)), std::string::npos) << run.err;
     // The counters are read all the same.

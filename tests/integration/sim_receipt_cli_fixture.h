@@ -6,27 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "tests/integration/child_program.h"
+#include "tests/integration/cli_run.h"
 #include "tests/integration/sim_receipt_fixture.h"
 
 namespace sim_test {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 class SimReceiptCliTest : public SimReceiptTest {
   protected:
-    CliResult Cli(std::vector<std::string> args) {
+    CliRun Cli(std::vector<std::string> args) {
         args.insert(args.begin(), {"--port", kPort, "--password", "0000"});
-        ChildProgram cli(ORVIK_CLI_PROGRAM, args);
-        CliResult result;
-        result.status = cli.Finish();
-        result.out = cli.Output();
-        result.err = cli.Errors();
-        return result;
+        return RunCli(std::move(args));
     }
 
     std::string WriteReceipt(const std::string& utf8Text, const std::string& name = "r.check") {

@@ -20,8 +20,8 @@ constexpr const char* kReceiptFile =
 TEST_F(SimReceiptCliTest, PrintReceiptPrintsTheFileAsThePageDoes) {
     UseProfile("f1m8");
     const std::string path = WriteReceipt(kReceiptFile);
-    const CliResult run = Cli({"print-receipt", path, "--number", "15", "--barcode-type", "b",
-                               "--barcode", "abc123", "--tape-mode", "1"});
+    const CliRun run = Cli({"print-receipt", path, "--number", "15", "--barcode-type", "b",
+                            "--barcode", "abc123", "--tape-mode", "1"});
     EXPECT_EQ(run.status, 0) << run.err;
     // 3.98 + 118.25 + 5.91 (5 % added) + 12.00 - 0.50
     EXPECT_EQ(run.out, "total: 139.64\ncash: 139.64\ncopiesPrinted: 1 of 1\noutcome: registered " +
@@ -48,7 +48,7 @@ class SimReceiptCliEveryRegisterTest : public SimReceiptCliTest,
 
 TEST_P(SimReceiptCliEveryRegisterTest, PrintsTheReceiptFile) {
     UseProfile(GetParam());
-    const CliResult run = Cli({"print-receipt", WriteReceipt(kReceiptFile)});
+    const CliRun run = Cli({"print-receipt", WriteReceipt(kReceiptFile)});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "total: 139.64\ncash: 139.64\ncopiesPrinted: 1 of 1\noutcome: registered " +
                            std::to_string(LastReceiptNumber()) + "\n");
@@ -71,7 +71,7 @@ TEST_F(SimReceiptCliTest, ACopyThatFailsEndsTheRunWithExitStatus1) {
     const std::string path = WriteReceipt("0;0.00;0.00;0.00\n0;Хлеб;1;0;1;3.50;0;0;0;;;0\n");
     // The paper runs out at the line of the second copy.
     State([](RegisterState& s) { s.receipt.paperRunsOutAtLine = 2; });
-    const CliResult run = Cli({"print-receipt", path, "--copies", "3"});
+    const CliRun run = Cli({"print-receipt", path, "--copies", "3"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "total: 3.50\ncash: 3.50\ncopiesPrinted: 1 of 3\noutcome: not registered\n");
     EXPECT_NE(run.err.find(Message(2020)), std::string::npos) << run.err;
@@ -81,7 +81,7 @@ TEST_F(SimReceiptCliTest, ACopyThatFailsEndsTheRunWithExitStatus1) {
 TEST_F(SimReceiptCliTest, GivenCashShortIsRefusedMoreGetsChangeAndNoneClosesWithoutPayments) {
     UseProfile("f1m4");
     const std::string path = WriteReceipt("0;0.00;0.00;0.00\n0;Хлеб;1;0;2;3.50;0;0;0;;;0\n");
-    const CliResult run = Cli({"print-receipt", path, "--cash", "6,00"});
+    const CliRun run = Cli({"print-receipt", path, "--cash", "6,00"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "total: 7.00\ncash: 6.00\ncopiesPrinted: 0 of 1\noutcome: not registered\n");
     EXPECT_NE(run.err.find(Utf8(orvik::LoadString(orvik::kStrPaymentTooSmall))), std::string::npos)
@@ -90,13 +90,13 @@ TEST_F(SimReceiptCliTest, GivenCashShortIsRefusedMoreGetsChangeAndNoneClosesWith
     EXPECT_FALSE(RegisterHasOpenReceipt());
     EXPECT_EQ(TakeReceived().back(), "CANC");
 
-    const CliResult paid = Cli({"print-receipt", path, "--cash", "10"});
+    const CliRun paid = Cli({"print-receipt", path, "--cash", "10"});
     EXPECT_EQ(paid.status, 0) << paid.err;
     EXPECT_EQ(LastClosed()->cashBack, 300);
 
     // No payment at all: the close without payments, which the register takes as paid
     // exactly, in cash.
-    const CliResult unpaid = Cli({"print-receipt", path, "--cash", "0"});
+    const CliRun unpaid = Cli({"print-receipt", path, "--cash", "0"});
     EXPECT_EQ(unpaid.status, 0) << unpaid.err;
     EXPECT_EQ(unpaid.out, "total: 7.00\ncash: 0.00\ncopiesPrinted: 1 of 1\noutcome: registered " +
                               std::to_string(LastReceiptNumber()) + "\n");
@@ -137,7 +137,7 @@ TEST_F(SimReceiptCliTest, BadArgumentsAndUnprintableFilesExitWith2BeforeConnecti
         {"cash-out", "12abc"},
     };
     for (const auto& args : bad) {
-        const CliResult run = Cli(args);
+        const CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << args[0] << " " << (args.size() > 1 ? args.back() : "");
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.rfind("orvik-cli: ", 0), 0u) << run.err;
@@ -148,7 +148,7 @@ TEST_F(SimReceiptCliTest, BadArgumentsAndUnprintableFilesExitWith2BeforeConnecti
 
 TEST_F(SimReceiptCliTest, CashVerbsShowAndMoveTheDrawerAsTheDialogDoes) {
     UseProfile("f1m8");
-    CliResult run = Cli({"cash"});
+    CliRun run = Cli({"cash"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "0.00 ГРН\n");
 

@@ -40,7 +40,7 @@ class SimReceiptRefusalTest : public SimReceiptCliTest {
     void ExpectRefused(const std::string& what, const std::string& file, std::size_t line,
                        const std::string& reason) {
         const std::string path = WriteReceipt(file);
-        const CliResult run = Cli({"print-receipt", path});
+        const CliRun run = Cli({"print-receipt", path});
         EXPECT_EQ(run.status, 2) << what << "\n" << run.err;
         EXPECT_EQ(run.out, "") << what;
         const std::string where = path + ":" + std::to_string(line) + ": ";
@@ -61,7 +61,7 @@ TEST_F(SimReceiptRefusalTest, OverpaidAndNegativePaymentsAreRefusedWithNothingSe
                   "Сумма оплаты не может быть меньше нуля: -5.00.");
 
     // --cash below 0 is a usage error before connecting.
-    const CliResult negative =
+    const CliRun negative =
         Cli({"print-receipt", WriteReceipt(std::string(kHeader) + kTea), "--cash", "-1"});
     EXPECT_EQ(negative.status, 2);
     EXPECT_NE(negative.err.find("--cash \"-1\" is below 0"), std::string::npos) << negative.err;
@@ -70,7 +70,7 @@ TEST_F(SimReceiptRefusalTest, OverpaidAndNegativePaymentsAreRefusedWithNothingSe
 
 // What is printed is what the register was told; a refund's cash is paid back as its amount.
 TEST_F(SimReceiptRefusalTest, TheAmountsPrintedAreTheAmountsSent) {
-    const CliResult paid = Cli(
+    const CliRun paid = Cli(
         {"print-receipt", WriteReceipt(std::string("0;2.00;0.00;0.00\n") + kTea), "--cash", "10"});
     EXPECT_EQ(paid.status, 0) << paid.err;
     EXPECT_EQ(paid.out,
@@ -81,7 +81,7 @@ TEST_F(SimReceiptRefusalTest, TheAmountsPrintedAreTheAmountsSent) {
     EXPECT_EQ(LastClosed()->cash, 1000);
     EXPECT_EQ(LastClosed()->cashBack, 500);
 
-    const CliResult refund =
+    const CliRun refund =
         Cli({"print-receipt", WriteReceipt("1;0.00;0.00;0.00\n1;Чай;12;0;2;3.50;0;0;0;;;0\n")});
     EXPECT_EQ(refund.status, 0) << refund.err;
     EXPECT_EQ(refund.out, "total: -7.00\ncash: 7.00\ncopiesPrinted: 1 of 1\noutcome: registered " +
@@ -94,7 +94,7 @@ TEST_F(SimReceiptRefusalTest, TheAmountsPrintedAreTheAmountsSent) {
     // with the amount due the core kept, and that is printed once it is known.
     UseProfile("f1m8");
     const std::string file = WriteReceipt("0;9.00;0.00;0.00\n0;Чай;12;0;2;3.50;1;2;0;;;1\n");
-    const CliResult compound = Cli({"print-receipt", file, "--compound-tax"});
+    const CliRun compound = Cli({"print-receipt", file, "--compound-tax"});
     EXPECT_EQ(compound.status, 0) << compound.err;
     EXPECT_EQ(compound.out, "total: 7.00\ncash: 7.00\ncopiesPrinted: 1 of 1\noutcome: registered " +
                                 std::to_string(LastReceiptNumber()) + "\n");
@@ -134,7 +134,7 @@ TEST_F(SimReceiptRefusalTest, EachBadRowIsRefusedWithItsLineNumber) {
 }
 
 TEST_F(SimReceiptRefusalTest, FilesThatAreNoReceiptAreRefusedBeforeConnecting) {
-    const CliResult status = Cli({"print-receipt", "/proc/self/status"});
+    const CliRun status = Cli({"print-receipt", "/proc/self/status"});
     EXPECT_EQ(status.status, 2);
     EXPECT_NE(status.err.find("/proc/self/status:1: "), std::string::npos) << status.err;
     EXPECT_EQ(WakeBytes(), 0u);
@@ -147,13 +147,13 @@ TEST_F(SimReceiptRefusalTest, AUtf8FileAndItsCp1251CopyRegisterTheSameBytes) {
     const std::string text = std::string(kHeader) +
                              "0;Сир Игорь;16;1;1.250;95.40;1;0;1;Скидка;1.00;0\n"
                              "0;Чай;12;0;2;3.50;0;0;0;;;0\n";
-    const CliResult cp1251 = Cli({"print-receipt", WriteReceipt(text, "cp1251.check")});
+    const CliRun cp1251 = Cli({"print-receipt", WriteReceipt(text, "cp1251.check")});
     ASSERT_EQ(cp1251.status, 0) << cp1251.err;
     const Texts sentForCp1251 = TakeReceived();
 
     const std::string utf8Path = ports.Path() + "/utf8.check";
     std::ofstream(utf8Path, std::ios::binary) << "\xEF\xBB\xBF" << text;
-    const CliResult utf8 = Cli({"print-receipt", utf8Path});
+    const CliRun utf8 = Cli({"print-receipt", utf8Path});
     ASSERT_EQ(utf8.status, 0) << utf8.err;
     // The same lines, one receipt number further on.
     EXPECT_EQ(utf8.out.substr(0, utf8.out.find("outcome: ")),
@@ -206,7 +206,7 @@ TEST_F(SimReceiptRefusalTest, OutputThatCannotBeWrittenAndMessagesShownOnce) {
 
     // The paper runs out at the receipt's line; the cancel at the end meets the same.
     State([](RegisterState& s) { s.receipt.paperRunsOutAtLine = 1; });
-    const CliResult run = Cli({"print-receipt", WriteReceipt(std::string(kHeader) + kTea)});
+    const CliRun run = Cli({"print-receipt", WriteReceipt(std::string(kHeader) + kTea)});
     EXPECT_EQ(run.status, 1);
     const std::string message = Message(2020);
     const std::size_t first = run.err.find(message);

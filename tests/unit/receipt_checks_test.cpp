@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/receipt_checks.h"
@@ -314,6 +315,12 @@ struct PaymentCase {
     Payments sent;
 };
 
+// One row of the table; the payments sent matter only where the row is accepted.
+PaymentCase Row(const char* what, std::int64_t due, PaymentTexts money, int messageId,
+                ReceiptField field, Payments sent = {}) {
+    return PaymentCase{what, due, std::move(money), messageId, field, sent};
+}
+
 void PrintTo(const PaymentCase& c, std::ostream* out) {
     *out << c.what;
 }
@@ -339,68 +346,28 @@ TEST_P(PaymentCheckTest, RefusesWithItsMessageOrSends) {
 INSTANTIATE_TEST_SUITE_P(
     Payments, PaymentCheckTest,
     ::testing::Values(
-        PaymentCase{"cash exactly",
-                    350,
-                    {u"3.50", {u"0.00", u"0.00", u"0.00"}},
-                    0,
-                    F::Cash,
-                    {350, 0, 0, 0}},
-        PaymentCase{
-            "part by card", 350, {u"1.50", {u"2,00", u"", u"0"}}, 0, F::Cash, {150, 200, 0, 0}},
-        PaymentCase{"a refund paid back in cash",
-                    -400,
-                    {u"-4.00", {u"", u"", u""}},
-                    0,
-                    F::Cash,
-                    {400, 0, 0, 0}},
-        PaymentCase{"a refund partly by card",
-                    -400,
-                    {u"-6.00", {u"2.00", u"", u""}},
-                    0,
-                    F::Cash,
-                    {600, 200, 0, 0}},
-        PaymentCase{"payments far above a 3.50 receipt (the drawer lost a million)",
-                    350,
-                    {u"-999995.50", {u"999999.00", u"0.00", u"0.00"}},
-                    kStrPaymentsExceedTotal,
-                    F::Payment1,
-                    {}},
-        PaymentCase{"a card payment of -5.00 (was sent as 4294966796)",
-                    350,
-                    {u"8.50", {u"-5.00", u"0.00", u"0.00"}},
-                    kStrPaymentNegative,
-                    F::Payment1,
-                    {}},
-        PaymentCase{"a negative cash on a sale",
-                    350,
-                    {u"-1.00", {u"", u"", u""}},
-                    kStrPaymentNegative,
-                    F::Cash,
-                    {}},
-        PaymentCase{"payments above a refund",
-                    -400,
-                    {u"-9.00", {u"0", u"0", u"5.00"}},
-                    kStrPaymentsExceedTotal,
-                    F::Payment3,
-                    {}},
-        PaymentCase{"a payment with three decimals",
-                    350,
-                    {u"3.505", {u"", u"", u""}},
-                    kStrMoneyTooManyDecimals,
-                    F::Cash,
-                    {}},
-        PaymentCase{"a payment that is not a number",
-                    350,
-                    {u"3.50", {u"card", u"", u""}},
-                    kStrPaymentNotANumber,
-                    F::Payment1,
-                    {}},
-        PaymentCase{"a payment beyond what the close carries",
-                    350,
-                    {u"9999999999", {u"", u"", u""}},
-                    kStrPaymentTooLarge,
-                    F::Cash,
-                    {}}));
+        Row("cash exactly", 350, {u"3.50", {u"0.00", u"0.00", u"0.00"}}, 0, F::Cash,
+            {350, 0, 0, 0}),
+        Row("part by card", 350, {u"1.50", {u"2,00", u"", u"0"}}, 0, F::Cash, {150, 200, 0, 0}),
+        Row("a refund paid back in cash", -400, {u"-4.00", {u"", u"", u""}}, 0, F::Cash,
+            {400, 0, 0, 0}),
+        Row("a refund partly by card", -400, {u"-6.00", {u"2.00", u"", u""}}, 0, F::Cash,
+            {600, 200, 0, 0}),
+        Row("payments far above a 3.50 receipt (the drawer lost a million)", 350,
+            {u"-999995.50", {u"999999.00", u"0.00", u"0.00"}}, kStrPaymentsExceedTotal,
+            F::Payment1),
+        Row("a card payment of -5.00 (was sent as 4294966796)", 350,
+            {u"8.50", {u"-5.00", u"0.00", u"0.00"}}, kStrPaymentNegative, F::Payment1),
+        Row("a negative cash on a sale", 350, {u"-1.00", {u"", u"", u""}}, kStrPaymentNegative,
+            F::Cash),
+        Row("payments above a refund", -400, {u"-9.00", {u"0", u"0", u"5.00"}},
+            kStrPaymentsExceedTotal, F::Payment3),
+        Row("a payment with three decimals", 350, {u"3.505", {u"", u"", u""}},
+            kStrMoneyTooManyDecimals, F::Cash),
+        Row("a payment that is not a number", 350, {u"3.50", {u"card", u"", u""}},
+            kStrPaymentNotANumber, F::Payment1),
+        Row("a payment beyond what the close carries", 350, {u"9999999999", {u"", u"", u""}},
+            kStrPaymentTooLarge, F::Cash)));
 
 TEST(PaymentCheckTest, TheOverpaymentMessageNamesThePaymentsAndTheTotal) {
     const PaymentPlan plan = PlanPayments(350, {u"", {u"999999.00", u"1.00", u""}}, 2);
