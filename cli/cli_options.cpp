@@ -28,6 +28,14 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             if (!takeValue(arg, options.password)) {
                 return std::nullopt;
             }
+        } else if (arg == "--trace") {
+            if (!takeValue(arg, options.tracePath)) {
+                return std::nullopt;
+            }
+            if (options.tracePath.empty()) {
+                *error = "--trace needs a file name";
+                return std::nullopt;
+            }
         } else if (arg == "--raw") {
             options.raw = true;
         } else if (arg.rfind("--", 0) == 0 && arg != "--help") {
@@ -47,16 +55,22 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
 }
 
 const char* CliUsage() {
-    return "Usage: orvik-cli [--port COMn] [--operator NAME] [--password TEXT] [--raw] VERB\n"
-           "                 [ARGUMENTS]\n"
+    return "Usage: orvik-cli [--port COMn] [--operator NAME] [--password TEXT] [--raw]\n"
+           "                 [--trace FILE] VERB [ARGUMENTS]\n"
            "\n"
-           "Every verb but ports first connects as the console does: it wakes the register,\n"
-           "logs the operator in and reads the register's configuration; it disconnects at\n"
-           "the end. The register's messages are printed on standard error, and a question\n"
+           "Every verb but ports and doctor first connects as the console does: it wakes\n"
+           "the register, logs the operator in and reads the register's configuration; it\n"
+           "disconnects at the end. The register's messages are printed on standard error, and a "
+           "question\n"
            "(Retry or Cancel) is answered Cancel.\n"
            "\n"
            "Verbs:\n"
-           "  ports                 print the COM names that exist, one per line\n"
+           "  ports [--long]        print the COM names that exist, one per line; --long adds\n"
+           "                        the device and, for a USB adapter, its product and serial\n"
+           "  doctor [--port COMn] [--json]\n"
+           "                        check each port (or the one given) from its name to the\n"
+           "                        register's answer, with a remedy on every failed line;\n"
+           "                        exit 0 when a register answered\n"
            "  info                  print what the register reported at connect, one\n"
            "                        \"name: value\" per line (identification, clock, key,\n"
            "                        software, currency, counters, family and model, and one\n"
@@ -138,10 +152,15 @@ const char* CliUsage() {
            "                        reason on standard error, and nothing is sent. Prints\n"
            "                        \"total:\", \"cash:\" (as the register is told it: a\n"
            "                        refund's cash paid back as its amount), \"payments:\"\n"
-           "                        when payments 1 to 3 are not 0, and \"copiesPrinted: K\n"
-           "                        of N\"; exit 0 only when all N were printed. On a\n"
-           "                        terminal, standard error shows the line and copy\n"
-           "                        being printed\n"
+           "                        when payments 1 to 3 are not 0, \"copiesPrinted: K of\n"
+           "                        N\" (the copies the register registered) and the last\n"
+           "                        copy's \"outcome: registered N\" (exit 0 when all N were\n"
+           "                        registered), \"outcome: not registered\" (exit 1) or\n"
+           "                        \"outcome: unknown\" (exit 3: its close got no answer;\n"
+           "                        do not print it again before the next connect to the\n"
+           "                        register tells which it was). On a terminal, standard\n"
+           "                        error shows the line and copy being printed\n"
+           "  cancel-receipt        cancel a receipt left open on the register\n"
            "  cash                  print the cash in the drawer, as \"123.45 ГРН\"\n"
            "  cash-in AMOUNT        put cash into the drawer; then print the drawer\n"
            "  cash-out AMOUNT       take cash out; more than the drawer holds is refused\n"
@@ -174,6 +193,8 @@ const char* CliUsage() {
            "                        cannot receive, are a usage error, not cut\n"
            "  --raw                 send only: open the port without waking the register or\n"
            "                        logging in\n"
+           "  --trace FILE          write every frame both ways, the wake-up bytes, rate and\n"
+           "                        DTR changes and the hang-up to FILE, one line each\n"
            "  --help                this text\n"
            "\n"
            "COM names resolve through the ports folder ($ORVIK_PORTS_DIR, else\n"
@@ -182,7 +203,11 @@ const char* CliUsage() {
            "COM15-COM24 /dev/ttyACM0-9.\n"
            "\n"
            "Exit status: 0 success, 1 the register or the link failed (or standard output\n"
-           "could not be written), 2 usage error or a refused receipt file.\n";
+           "could not be written), 2 usage error or a refused receipt file, 3 print-receipt\n"
+           "cannot tell whether the register registered the receipt (its close got no\n"
+           "answer; the next connect to the register settles it), 130 or 143 ended by SIGINT\n"
+           "or SIGTERM (the exchange in flight finishes, a receipt opened and not yet closing\n"
+           "is cancelled, the port is closed).\n";
 }
 
 }  // namespace orvik::cli

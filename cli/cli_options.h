@@ -12,6 +12,7 @@ struct CliOptions {
     std::string operatorName = "Касир";
     std::string password;
     bool raw = false;
+    std::string tracePath;  // --trace FILE: the protocol trace is written there
     std::string verb;
     std::vector<std::string> arguments;
 };

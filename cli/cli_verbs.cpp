@@ -6,9 +6,13 @@
 
 #include "cli/core_verb.h"
 #include "cli/info_lines.h"
+#include "cli/interrupt.h"
+#include "cli/port_verbs.h"
+#include "cli/receipt_outcome_verbs.h"
 #include "cli/verb_arguments.h"
 #include "console/stderr_prompt.h"
 #include "device/link/port_names.h"
+#include "device/link/protocol_trace.h"
 #include "device/orvik_core.h"
 #include "device/protocol/session_commands.h"
 #include "device/terminal_exchange.h"
@@ -32,13 +36,6 @@ struct Verb {
 int UsageError(const std::string& message) {
     std::fprintf(stderr, "orvik-cli: %s\n", message.c_str());
     return kExitUsage;
-}
-
-int ListPorts(const CliOptions&) {
-    for (const std::string& name : orvik::device::ListExistingPorts()) {
-        std::printf("%s\n", name.c_str());
-    }
-    return kExitOk;
 }
 
 // The texts send would send: at most 254 characters each, none the register cannot receive
@@ -83,6 +80,9 @@ std::string CheckCredentials(const CliOptions& options) {
 int SendTexts(const CliOptions& options, device::COrvikCore& core) {
     bool allReady = true;
     for (const std::string& text : options.arguments) {
+        if (Interrupted()) {
+            break;
+        }
         if (text.empty()) {
             continue;
         }
@@ -119,6 +119,7 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
     cli::AddReportVerbs(table);
     cli::AddSettingsVerbs(table);
     cli::AddReceiptVerbs(table);
+    AddReceiptOutcomeVerbs(table);
     cli::AddLogoFooterVerbs(table);
     for (const auto& entry : table) {
         // A copy each lambda keeps (clang 14 cannot capture a structured binding).
@@ -144,11 +145,8 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
 const std::map<std::string, Verb>& Verbs() {
     static const std::map<std::string, Verb> kVerbs = [] {
         std::map<std::string, Verb> verbs = {
-            {"ports",
-             {[](const CliOptions& o) {
-                  return o.arguments.empty() ? "" : "ports takes no arguments";
-              },
-              nullptr, ListPorts, false}},
+            {"ports", {CheckPortsArguments, nullptr, RunPorts, false}},
+            {"doctor", {CheckDoctorArguments, nullptr, RunDoctor, false}},
             {"info",
              {[](const CliOptions& o) -> std::string {
                   if (!o.arguments.empty()) {
@@ -220,19 +218,32 @@ int RunVerb(const CliOptions& options) {
         return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
     }
 
+    device::ProtocolTrace trace;
+    if (!options.tracePath.empty()) {
+        std::string error;
+        if (!trace.Open(options.tracePath, &error)) {
+            std::fprintf(stderr, "orvik-cli: %s\n", error.c_str());
+            return kExitFailed;
+        }
+    }
+    // Closes whose answer never came wait here for the next run that reaches their register.
+    device::UnsettledCloses unsettled(device::DefaultUnsettledClosesPath());
     console::StderrPrompt prompt;
     device::COrvikCore core;
     core.SetPrompt(&prompt);
+    core.SetTrace(&trace);
+    core.SetUnsettledCloses(&unsettled);
     if (!Open(options, core, prompt)) {
-        return kExitFailed;
+        return Interrupted() ? InterruptExitStatus() : kExitFailed;
     }
-    const int status = verb.run(options, core);
+    const int status = Interrupted() ? kExitFailed : verb.run(options, core);
+    // Disconnect cancels a receipt left open, also one a signal stopped.
     if (options.raw) {
         core.StopReceiverAndClosePort();
     } else {
         core.Disconnect();
     }
-    return status;
+    return Interrupted() ? InterruptExitStatus() : status;
 }
 
 }  // namespace orvik::cli

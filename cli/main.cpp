@@ -7,6 +7,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_verbs.h"
+#include "cli/interrupt.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ int Run(const std::vector<std::string>& args) {
         std::fprintf(stderr, "orvik-cli: %s\n\n%s", error.c_str(), orvik::cli::CliUsage());
         return orvik::cli::kExitUsage;
     }
+    orvik::cli::CatchInterrupts();
     return orvik::cli::RunVerb(*options);
 }
 

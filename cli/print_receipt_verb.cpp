@@ -12,6 +12,8 @@
 
 #include "cli/cli_verbs.h"
 #include "cli/core_verb.h"
+#include "cli/interrupt.h"
+#include "cli/receipt_outcome_verbs.h"
 #include "cli/verb_arguments.h"
 #include "console/receipt_checks.h"
 #include "console/receipt_file.h"
@@ -197,6 +199,9 @@ std::string PaymentSource(console::ReceiptField field, const PrintOptions& optio
 // terminal; each line is cleared once its row is registered.
 console::PrintProgress TerminalProgress(std::size_t rows, int copies) {
     console::PrintProgress progress;
+    // A signal lets the command in flight finish and starts nothing new; the receipt left open
+    // is cancelled by the disconnect.
+    progress.stopRequested = [] { return Interrupted(); };
     if (::isatty(STDERR_FILENO) != 1) {
         return progress;
     }
@@ -270,8 +275,9 @@ int PrintFile(const PrintOptions& options, const console::ReceiptFileLoad& load,
         const std::int32_t cash = outcome.lastPayments.cash;
         std::printf("cash: %s\n", Money(cash < 0 ? -std::int64_t{cash} : cash, decimals).c_str());
     }
-    std::printf("copiesPrinted: %d of %d\n", outcome.copiesPrinted, options.copies);
-    return outcome.copiesPrinted == options.copies ? kExitOk : kExitFailed;
+    std::printf("copiesPrinted: %d of %d\n%s\n", outcome.copiesPrinted, options.copies,
+                OutcomeLine(outcome).c_str());
+    return PrintExitStatus(outcome, options.copies);
 }
 
 VerbPlan PrintReceiptVerb(const std::vector<std::string>& arguments) {

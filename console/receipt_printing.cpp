@@ -22,11 +22,18 @@ std::int32_t Clamp32(std::int64_t value) {
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-// Registers the rows; false when a line failed.
+bool StopRequested(const PrintProgress& progress) {
+    return progress.stopRequested && progress.stopRequested();
+}
+
+// Registers the rows; false when a line failed or a stop was requested.
 bool RegisterRows(IReceiptRegister& reg, std::span<const ReceiptRow> rows, int moneyDecimals,
                   const PrintProgress& progress) {
     bool returnKind = false;
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (StopRequested(progress)) {
+            return false;
+        }
         Notify(progress.rowSelected, i);
         if (rows[i].isReturn != returnKind) {
             returnKind = rows[i].isReturn;
@@ -49,8 +56,16 @@ bool RegisterRows(IReceiptRegister& reg, std::span<const ReceiptRow> rows, int m
     return true;
 }
 
-bool PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows, const PrintRequest& request,
-               const PrintProgress& progress, Payments& handed) {
+// RegisteredUnanswered: the close got no answer, and the register told afterwards that it
+// registered the receipt.
+enum class CopyResult { Registered, RegisteredUnanswered, Failed, Stopped };
+
+CopyResult PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
+                     const PrintRequest& request, const PrintProgress& progress,
+                     PrintOutcome& outcome) {
+    device::CloseOutcome& lastClose = outcome.lastClose;
+    Payments& handed = outcome.lastPayments;
+    lastClose = {};
     if (request.receiptNumber > 0) {
         reg.SetReceiptNumber(request.receiptNumber);
     }
@@ -60,15 +75,24 @@ bool PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows, const Pr
     } catch (...) {
     }
     reg.SetReturnMode(false);
+    if (StopRequested(progress)) {
+        return CopyResult::Stopped;
+    }
     if (!device::Succeeded(reg.OpenReceipt())) {
-        return false;
+        return CopyResult::Failed;
     }
     const bool rowsRegistered = RegisterRows(reg, rows, request.moneyDecimals, progress);
+    if (StopRequested(progress)) {
+        return CopyResult::Stopped;
+    }
     if (!request.barcode.empty()) {
         reg.PrintBarcode(BarcodeText(request.barcodeType, request.barcode));
     }
     if (!rowsRegistered) {
-        return false;
+        return CopyResult::Failed;
+    }
+    if (StopRequested(progress)) {
+        return CopyResult::Stopped;
     }
     Payments payments = ReadPayments(request);
     if (request.compoundTaxBox) {
@@ -76,8 +100,22 @@ bool PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows, const Pr
     }
     handed = payments;
     std::int32_t total = 0;
-    return device::Succeeded(reg.CloseReceipt(payments.cash, payments.payment1, payments.payment2,
-                                              payments.payment3, total));
+    const bool closed = device::Succeeded(reg.CloseReceipt(
+        payments.cash, payments.payment1, payments.payment2, payments.payment3, total));
+    lastClose = reg.LastCloseOutcome();
+    if (lastClose.outcome == device::ReceiptOutcome::None) {
+        // A register that keeps no outcome: the result code is all there is.
+        lastClose.outcome =
+            closed ? device::ReceiptOutcome::Registered : device::ReceiptOutcome::NotRegistered;
+    }
+    if (closed) {
+        return CopyResult::Registered;
+    }
+    // A close whose answer was lost but which the register registered still counts, and the
+    // copies stop there all the same.
+    return lastClose.outcome == device::ReceiptOutcome::Registered
+               ? CopyResult::RegisteredUnanswered
+               : CopyResult::Failed;
 }
 
 }  // namespace
@@ -116,13 +154,19 @@ PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> row
         return outcome;
     }
     int remaining = request.copies;
-    while (remaining > 0 && !outcome.failed) {
+    while (remaining > 0 && !outcome.failed && !outcome.stopped) {
         Notify(progress.copiesRemaining, remaining);
-        outcome.failed = !PrintCopy(reg, rows, request, progress, outcome.lastPayments);
+        const CopyResult copy = PrintCopy(reg, rows, request, progress, outcome);
+        if (copy == CopyResult::Stopped) {
+            outcome.stopped = true;
+            break;
+        }
         --remaining;
-        if (!outcome.failed) {
+        if (copy == CopyResult::Registered || copy == CopyResult::RegisteredUnanswered) {
             ++outcome.copiesPrinted;
         }
+        // Only after a close the register answered does the next copy start.
+        outcome.failed = copy != CopyResult::Registered;
     }
     outcome.copiesRemaining = std::max(remaining, 1);
     return outcome;

@@ -47,14 +47,23 @@ struct PrintProgress {
     // A row is selected while it is registered, and unselected after.
     std::function<void(std::size_t)> rowSelected;
     std::function<void(std::size_t)> rowUnselected;
+    // Asked before every command that would start something new (a copy, a line, the close):
+    // true stops the printing there. A receipt opened and not yet closing is left open for the
+    // caller to cancel.
+    std::function<bool()> stopRequested;
 };
 
 struct PrintOutcome {
+    // The copies the register registered: a copy whose close got no answer counts once the
+    // register has told that it registered it.
     int copiesPrinted = 0;
     // What "Напечатать чек" shows afterwards: 1 after a complete run, the copies not yet
     // started after a failure (at least 1).
     int copiesRemaining = 1;
-    bool failed = false;  // the last copy started did not complete
+    bool failed = false;   // the last copy started did not complete
+    bool stopped = false;  // a stop request ended the printing
+    // The close of the last copy started; None when that copy ended before its close.
+    device::CloseOutcome lastClose;
     // Set when the rows or the payments were refused: nothing was sent.
     std::optional<RowFailure> refusedRow;
     CheckResult refusedPayments;
@@ -68,8 +77,10 @@ Payments ReadPayments(const PrintRequest& request);
 // The text for PrintBarcode: "g", "h" or "i" for the code set, then the barcode.
 std::u16string BarcodeText(int barcodeType, std::u16string_view barcode);
 
-// Prints the rows as many times as asked; stops at the first copy that fails. A receipt left
-// open by a failure stays open until the next OpenReceipt cancels it.
+// Prints the rows as many times as asked; stops at the first copy that fails, also one whose
+// close got no answer, whether or not the register turns out to have registered it: the
+// operator is told which it was and decides. A receipt left open by a failure stays open until
+// the next OpenReceipt cancels it.
 PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
                           const PrintRequest& request, const PrintProgress& progress = {});
 

@@ -37,6 +37,10 @@ device::HRESULT CoreReceiptRegister::CloseReceipt(std::int32_t cash, std::int32_
     return m_core.CloseReceipt(cash, payment1, payment2, payment3, total);
 }
 
+device::CloseOutcome CoreReceiptRegister::LastCloseOutcome() const {
+    return m_core.LastCloseOutcome();
+}
+
 bool CoreReceiptRegister::ReceiptOpen() const {
     return m_core.receiptOpen;
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "device/protocol/receipt_commands.h"
+#include "device/receipt_outcome.h"
 #include "device/result_codes.h"
 
 namespace orvik::device {
@@ -29,6 +30,9 @@ class IReceiptRegister {
     virtual device::HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1,
                                          std::int32_t payment2, std::int32_t payment3,
                                          std::int32_t& total) = 0;
+    // What became of the last close sent: registered (with the register's number), refused,
+    // or unknown when its answer never came.
+    virtual device::CloseOutcome LastCloseOutcome() const { return {}; }
 
     // The receipt state the printing sequence reads and sets.
     virtual bool ReceiptOpen() const = 0;
@@ -57,6 +61,7 @@ class CoreReceiptRegister final : public IReceiptRegister {
     device::HRESULT PrintBarcode(std::u16string_view text) override;
     device::HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
                                  std::int32_t payment3, std::int32_t& total) override;
+    device::CloseOutcome LastCloseOutcome() const override;
     bool ReceiptOpen() const override;
     bool ReturnMode() const override;
     void SetReturnMode(bool on) override;

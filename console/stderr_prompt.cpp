@@ -44,6 +44,10 @@ void StderrPrompt::ShowWarning(const std::u16string& text) {
     Print(" (warning)", text);
 }
 
+void StderrPrompt::ShowInformation(const std::u16string& text) {
+    Print("", text);
+}
+
 bool StderrPrompt::AskRetry(const std::u16string& text) {
     Print("", text);
     return false;

@@ -19,6 +19,7 @@ class StderrPrompt : public device::IPrompt {
 
     void ShowError(const std::u16string& text) override;
     void ShowWarning(const std::u16string& text) override;
+    void ShowInformation(const std::u16string& text) override;
     bool AskRetry(const std::u16string& text) override;
 
     // Whether any message has been printed.

@@ -26,7 +26,14 @@ bool COrvikCore::TranslateStatus(std::u16string_view reply) {
 }
 
 void COrvikCore::ReportMessage(int stringId) {
-    ReportText(orvik::LoadString(stringId));
+    std::u16string text = orvik::LoadString(stringId);
+    // Silence from a line that has ended is no time-out: say how it ended.
+    if (stringId == orvik::kStrNoAnswer) {
+        if (const std::u16string ended = LinkEndReason(); !ended.empty()) {
+            text += u"\n" + ended;
+        }
+    }
+    ReportText(std::move(text));
 }
 
 void COrvikCore::ReportText(std::u16string text) {
@@ -45,6 +52,12 @@ void COrvikCore::ShowError(const std::u16string& text) {
 void COrvikCore::ShowWarning(const std::u16string& text) {
     if (m_prompt) {
         m_prompt->ShowWarning(text);
+    }
+}
+
+void COrvikCore::ShowInformation(const std::u16string& text) {
+    if (m_prompt) {
+        m_prompt->ShowInformation(text);
     }
 }
 

@@ -35,6 +35,9 @@ std::int32_t COrvikCore::MaxLineQuantity() const {
 }
 
 HRESULT COrvikCore::OpenReceipt() {
+    // A close that got no answer is settled first: the operator must know before the receipt
+    // is printed again.
+    SettleUnsettledClose();
     if (receiptOpen) {
         CancelReceipt();
     }
@@ -45,14 +48,40 @@ HRESULT COrvikCore::OpenReceipt() {
     if (deviceFamily == 1 && deviceModel == 7) {
         SetAccessLevel(1);
     }
-    SendCommand(orvik::device::BuildOpenCommand(deviceFamily));
-    if (deviceFamily == 0) {
-        // Family 0 registers print the receipt's head before they answer anything else.
-        Pause(openReceiptPause);
-    }
-    const HRESULT result = WaitForReady(replyTimeout);
-    if (!Succeeded(result)) {
-        return result == E_ABORT ? E_ABORT : E_UNEXPECTED;
+    for (bool firstTry = true;; firstTry = false) {
+        SendCommand(orvik::device::BuildOpenCommand(deviceFamily));
+        if (deviceFamily == 0) {
+            // Family 0 registers print the receipt's head before they answer anything else.
+            Pause(openReceiptPause);
+        }
+        // A receipt left open on the register (by a program that died, or after a refused
+        // cancel) makes it refuse with its sequence error: that receipt is cancelled and the
+        // open tried once more.
+        std::u16string refusal;
+        const HRESULT result =
+            AwaitReplies({.timeoutMs = replyTimeout,
+                          .reportSilence = true,
+                          .roleOf =
+                              [firstTry](std::u16string_view reply) {
+                                  if (firstTry && Contains(reply, u"SOFTPROTOC")) {
+                                      return ReplyRole::Refusal;
+                                  }
+                                  return StatusOrReady(reply);
+                              }},
+                         &refusal);
+        if (Succeeded(result)) {
+            break;
+        }
+        if (result != E_UNEXPECTED || refusal.empty()) {
+            return result == E_ABORT ? E_ABORT : E_UNEXPECTED;
+        }
+        if (!Succeeded(CancelReceipt())) {
+            return E_UNEXPECTED;
+        }
+        lastMessage = orvik::LoadString(orvik::kStrLeftOpenReceiptCancelled);
+        if (showMessages == 1) {
+            ShowInformation(lastMessage);
+        }
     }
     receiptTotals = ReceiptTotals{};
     receiptOpen = true;

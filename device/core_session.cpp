@@ -6,6 +6,7 @@
 #include "device/protocol/session_commands.h"
 #include "device/protocol/status_table.h"
 #include "res/string_table.h"
+#include "support/text_codec.h"
 
 namespace orvik::device {
 
@@ -61,6 +62,9 @@ HRESULT COrvikCore::Connect(const std::string& portName, std::u16string_view ope
     }
     PrepareRegister();
     receiptOpen = false;
+    // A receipt of this register whose close got no answer, from this run or an earlier one,
+    // is settled now.
+    SettleUnsettledClose();
     return login;
 }
 
@@ -82,11 +86,22 @@ HRESULT COrvikCore::Login(std::u16string_view operatorName, std::u16string_view 
     const orvik::device::LoginCommand command =
         orvik::device::BuildLoginCommand(operatorName, password);
     for (;;) {
+        m_linkFailure.clear();
         while (!WakeRegister()) {
+            if (!m_linkFailure.empty()) {
+                std::u16string text = orvik::LoadString(orvik::kStrFallbackRateRefused);
+                text.replace(text.find(u"%1"), 2, orvik::support::FromUtf8(m_linkFailure));
+                ReportText(std::move(text));
+                abort = true;
+                return E_FAIL;
+            }
             // Dropping DTR for the pause resets the line on the register's side.
             Port().SetDtr(false);
             if (silentCycles-- == 0) {
                 lastMessage = orvik::LoadString(orvik::kStrNoAnswer);
+                if (const std::u16string ended = LinkEndReason(); !ended.empty()) {
+                    lastMessage += u"\n" + ended;
+                }
                 if (AskRetry(lastMessage)) {
                     silentCycles = kSilentWakeCycles;
                 } else {
@@ -117,8 +132,11 @@ bool COrvikCore::WakeRegister() {
             }
         }
         // A register that did not hear the present rate may listen at the fall-back rate,
-        // which then stays for the rest of the connection.
-        Port().SetBaudRate(kFallbackBaud);
+        // which then stays for the rest of the connection. A port that refuses it ends the
+        // log-in with the system's reason rather than with time-outs at the wrong rate.
+        if (round + 1 < kWakeRounds && !SetLineRate(kFallbackBaud, &m_linkFailure)) {
+            return false;
+        }
     }
     return false;
 }

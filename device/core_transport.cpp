@@ -3,6 +3,7 @@
 #include <array>
 
 #include "device/link/frame.h"
+#include "device/link/protocol_trace.h"
 #include "device/link/serial_link.h"
 #include "device/orvik_core.h"
 #include "device/protocol/status_table.h"
@@ -54,7 +55,39 @@ bool COrvikCore::StartReceiver() {
     if (!m_link->port.IsOpen()) {
         return false;
     }
+    m_link->receiver.SetTrace(m_trace);
     return m_link->receiver.Start(m_link->port.Fd(), m_link->queue, replyTimeout);
+}
+
+ReceiverStatus COrvikCore::LinkStatus() const {
+    return m_link->receiver.Status();
+}
+
+bool COrvikCore::LinkEnded() const {
+    const ReceiverState state = LinkStatus().state;
+    return state == ReceiverState::HungUp || state == ReceiverState::Failed;
+}
+
+std::u16string COrvikCore::LinkEndReason() const {
+    if (!LinkEnded()) {
+        return {};
+    }
+    std::u16string text = orvik::LoadString(orvik::kStrLinkEnded);
+    const std::u16string reason = support::FromUtf8(DescribeReceiverEnd(LinkStatus()));
+    if (const auto at = text.find(u"%1"); at != std::u16string::npos) {
+        text.replace(at, 2, reason);
+    }
+    return text;
+}
+
+bool COrvikCore::SetLineRate(int baud, std::string* reason) {
+    return m_link->port.SetBaudRate(baud, reason);
+}
+
+void COrvikCore::SetTrace(ProtocolTrace* trace) {
+    m_trace = trace;
+    m_link->port.SetTrace(trace);
+    m_link->receiver.SetTrace(trace);
 }
 
 HRESULT COrvikCore::OpenLink(const std::string& portName) {
@@ -64,6 +97,9 @@ HRESULT COrvikCore::OpenLink(const std::string& portName) {
                               orvik::support::FromUtf8(portName);
         if (!m_openFailureReason.empty()) {
             text += u": " + orvik::support::FromUtf8(m_openFailureReason);
+        }
+        if (m_trace) {
+            m_trace->Note("open " + portName + " failed: " + m_openFailureReason);
         }
         ReportText(std::move(text));
         return E_FAIL;

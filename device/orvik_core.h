@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "device/link/receiver_status.h"
 #include "device/prompt.h"
 #include "device/protocol/printer_info.h"
 #include "device/protocol/receipt_math.h"
+#include "device/receipt_outcome.h"
 #include "device/reply_wait.h"
 #include "device/result_codes.h"
 #include "support/local_time.h"
@@ -22,6 +24,7 @@ namespace orvik::device {
 struct SerialLink;
 class SerialPort;
 class CMessageContainer;
+class ProtocolTrace;
 
 // The device core: one object per connection. It owns the serial port, the receiver thread and
 // the reply queue (its link, kept out of this header), runs every command transaction on the
@@ -54,6 +57,18 @@ class COrvikCore {
     // Stops the receiver (wakes and joins it), drops DTR, purges and closes the port.
     // 0, or -1 when the port was not open.
     int StopReceiverAndClosePort();
+    // How the receiver stands; once it has ended (the line hung up, a read failed) every wait
+    // fails at once and the "no answer" message says how the line ended.
+    ReceiverStatus LinkStatus() const;
+    bool LinkEnded() const;
+    // "Связь с ЭККР прервана: ..." once the receiver has ended; empty while it runs.
+    std::u16string LinkEndReason() const;
+    // Changes the line rate. False with the system's reason (or the setting the driver did not
+    // take) in *reason.
+    bool SetLineRate(int baud, std::string* reason);
+    // Frames both ways, the wake-up byte, rate and DTR changes and the hang-up go to the trace
+    // while it is open (nullptr: none). Set before Connect.
+    void SetTrace(ProtocolTrace* trace);
 
     // --- The command transaction -----------------------------------------------------------
     // Frames the text (CP866) and writes it in one piece. Always 1: a lost write shows as a
@@ -260,6 +275,20 @@ class COrvikCore {
     SerialPort& Port();
     bool ReceiverHungUp() const;
 
+    // --- The outcome of a receipt's close (core_receipt_outcome.cpp) ---------------------------
+    // Where closes whose answer never came wait for the next connect to the same register
+    // (nullptr: only this core settles its own).
+    void SetUnsettledCloses(UnsettledCloses* closes) { m_unsettled = closes; }
+    // The last close sent, or settled since: registered with its number, refused, or unknown.
+    CloseOutcome LastCloseOutcome() const { return m_lastClose; }
+    // The register reports its last receipt number ("GLCN"): family 1 models 5, 6 and 8.
+    bool KeepsReceiptCounter() const;
+    // At the next chance after a close that got no answer (this core's own, or one the
+    // unsettled closes hold for this register's serial number): reads the receipt counter
+    // again, tells the operator in one box whether the receipt was registered and forgets the
+    // close. False when there was nothing to settle or the register did not answer.
+    bool SettleUnsettledClose();
+
   protected:
     void ShowError(const std::u16string& text);
     void ShowWarning(const std::u16string& text);
@@ -292,10 +321,27 @@ class COrvikCore {
     // After a data reply: consumes the rest of the register's answer up to its "READY".
     HRESULT FinishAnswer(bool judgeStatus);
 
+    // Receipt outcome steps (core_receipt_outcome.cpp).
+    // The register's last receipt number, asked quietly; nothing on registers without the
+    // counter, on a dead link and without an answer.
+    std::optional<std::int32_t> ReadLastReceiptNumber();
+    // The close got no answer: settles it at once if the link answers, otherwise keeps it for
+    // the next chance; the operator is told in one box.
+    void CloseUnanswered(std::optional<std::int32_t> numberBefore);
+    void TellCloseOutcome(const CloseOutcome& outcome);
+    void ShowInformation(const std::u16string& text);
+
     std::unique_ptr<SerialLink> m_link;
     IPrompt* m_prompt = nullptr;
     std::function<void()> m_idle;
     std::string m_openFailureReason;
+    ProtocolTrace* m_trace = nullptr;
+    UnsettledCloses* m_unsettled = nullptr;
+    CloseOutcome m_lastClose;
+    // The receipt number before this core's own close that got no answer, until settled.
+    std::optional<std::int32_t> m_unansweredCloseNumber;
+    // Why the link failed during the log-in (a fall-back rate the port refused).
+    std::string m_linkFailure;
 };
 
 }  // namespace orvik::device

@@ -14,6 +14,9 @@ class IPrompt {
     virtual void ShowError(const std::u16string& text) = 0;
     // The same with a warning icon (the register refused the password).
     virtual void ShowWarning(const std::u16string& text) = 0;
+    // An information box: what became of a receipt whose close got no answer, a receipt left
+    // open that was cancelled. A prompt without one of its own shows a warning.
+    virtual void ShowInformation(const std::u16string& text) { ShowWarning(text); }
     // An error box with Retry and Cancel; true when the operator chose Retry.
     virtual bool AskRetry(const std::u16string& text) = 0;
 };

@@ -100,6 +100,21 @@ enum StringId : int {
     // Follows the system's reason when the port's link in the ports folder leads nowhere: %1
     // is where it leads.
     kStrPortLinkTargetMissing = 3015,
+    // A receipt whose close got no answer: %1 is the register's receipt number.
+    kStrReceiptRegistered = 3100,
+    kStrReceiptNotRegistered = 3101,
+    kStrReceiptOutcomePending = 3102,
+    kStrReceiptOutcomeUnknowable = 3103,
+    kStrLeftOpenReceiptCancelled = 3104,
+    // %1 is the system's reason.
+    kStrLinkEnded = 3105,
+    kStrFallbackRateRefused = 3106,
+    // The protocol trace: the menu item, the file dialog's title, a file that cannot be
+    // written (%1 the reason) and the status line while it runs (%1 the file).
+    kStrTraceMenuItem = 3107,
+    kStrTraceFileTitle = 3108,
+    kStrTraceCannotStart = 3109,
+    kStrTraceRunning = 3110,
 
     // The console's window: title, connection bar checks, status bar, commands and menus.
     kStrConsoleTitle = 6000,

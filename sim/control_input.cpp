@@ -196,6 +196,49 @@ ControlOutcome Status(Simulator& simulator, const std::vector<std::string_view>&
                 " is answered " + std::string(words[1]));
 }
 
+// "drop-reply NAME", "hangup-after NAME", "refuse NAME [TOKEN]": what a cable, an adapter or
+// the register does to the next command NAME.
+ControlOutcome CommandFault(Simulator& simulator, const std::vector<std::string_view>& words) {
+    const std::string_view verb = words[0];
+    const bool refuse = verb == "refuse";
+    if (words.size() < 2 || words.size() > (refuse ? 3u : 2u)) {
+        return NotUnderstood(std::string(verb) + " needs a command NAME" +
+                             (refuse ? " and may give a TOKEN" : ""));
+    }
+    const std::u16string name = support::FromUtf8(words[1]);
+    if (name.size() != 4) {
+        return NotUnderstood("a command name has four characters, as \"COMP\"");
+    }
+    const std::string quoted = "\"" + std::string(words[1]) + "\"";
+    if (verb == "drop-reply") {
+        simulator.Faults().DropReplyTo(name);
+        return Done("drop-reply: the next " + quoted + " is carried out, its answer is lost");
+    }
+    if (verb == "hangup-after") {
+        simulator.Faults().HangUpOn(name);
+        return Done("hangup-after: the line hangs up when the next " + quoted +
+                    " arrives, before it is carried out");
+    }
+    const std::string token = words.size() == 3 ? std::string(words[2]) : "SOFTPARAM";
+    if (!IsTokenText(token)) {
+        return NotUnderstood("refuse: a TOKEN is letters and digits, as SOFTCHECK");
+    }
+    simulator.Faults().InjectStatus(name, support::FromUtf8(token), 1);
+    return Done("refuse: the next " + quoted + " is refused with " + token +
+                " and not carried out");
+}
+
+ControlOutcome Line(Simulator& simulator, const std::vector<std::string_view>& words) {
+    if (words.size() != 2 || words[1] != "up") {
+        return NotUnderstood("line needs up");
+    }
+    if (!simulator.Reconnect()) {
+        return NotUnderstood("line up: the line could not be made again (see the tape)");
+    }
+    return Done("line up: the line is back, " + simulator.LinkPath() + " -> " +
+                simulator.SlavePath());
+}
+
 }  // namespace
 
 ControlOutcome ApplyControlLine(Simulator& simulator, std::string_view line) {
@@ -219,6 +262,12 @@ ControlOutcome ApplyControlLine(Simulator& simulator, std::string_view line) {
     if (verb == "status") {
         return Status(simulator, words);
     }
+    if (verb == "drop-reply" || verb == "hangup-after" || verb == "refuse") {
+        return CommandFault(simulator, words);
+    }
+    if (verb == "line") {
+        return Line(simulator, words);
+    }
     if (verb == "state" && words.size() == 1) {
         return Info(StateLine(simulator));
     }
@@ -240,6 +289,11 @@ std::string ControlLinesHelp() {
            "  silent on|off     fall silent (nothing is answered), speak again\n"
            "  silent after NAME answer the next command NAME, then fall silent\n"
            "  status TOKEN [NAME]  answer the next command (named NAME) with TOKEN alone\n"
+           "  drop-reply NAME   carry out the next command NAME but lose its answer\n"
+           "  hangup-after NAME hang the line up when the next NAME arrives, before it is\n"
+           "                    carried out\n"
+           "  refuse NAME [TOKEN]  refuse the next NAME with TOKEN (default SOFTPARAM)\n"
+           "  line up           make the line again after a hang-up (the same COM name)\n"
            "  state             show the key, the paper, the Z counters and the clock\n"
            "  help              list the control lines\n";
 }

@@ -21,6 +21,10 @@
 //   silent off       it answers again (this also drops pending "status" lines)
 //   silent after NAME  answer the next command NAME, then fall silent as with "silent on"
 //   status TOKEN [NAME]  answer the next command (or the next one named NAME) with TOKEN alone
+//   drop-reply NAME  carry out the next command NAME but lose its answer
+//   hangup-after NAME  hang the line up when the next NAME arrives, before carrying it out
+//   refuse NAME [TOKEN]  refuse the next NAME with TOKEN (SOFTPARAM when none is given)
+//   line up          make the line again after a hang-up, as a cable plugged back in
 //   state            print the key, the paper, the Z counters and the clock
 //   help             list the control lines
 //

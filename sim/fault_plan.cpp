@@ -32,6 +32,15 @@ void FaultPlan::HangUpOn(std::u16string_view name) {
     m_rules.push_back({{FaultDecision::Kind::HangUp, {}, false}, std::u16string(name), 1});
 }
 
+void FaultPlan::DropReplyTo(std::u16string_view name, int occurrence) {
+    if (occurrence < 1) {
+        return;
+    }
+    std::lock_guard lock(m_mutex);
+    m_rules.push_back(
+        {{FaultDecision::Kind::DropReply, {}, false}, std::u16string(name), 1, occurrence - 1});
+}
+
 void FaultPlan::FallSilentAfter(std::u16string_view name, int occurrence) {
     if (occurrence < 1) {
         return;

@@ -33,7 +33,7 @@ struct ReplyShape {
 };
 
 struct FaultDecision {
-    enum class Kind { None, Silence, Status, HangUp };
+    enum class Kind { None, Silence, Status, HangUp, DropReply };
     Kind kind = Kind::None;
     std::u16string status;   // Status: the token sent instead of the answer
     bool thenReady = false;  // Status: "READY" follows the token
@@ -51,8 +51,11 @@ class FaultPlan {
     // "READY"), and not carried out.
     void InjectStatus(std::u16string_view name, std::u16string token, int times = 1,
                       bool thenReady = false);
-    // The register hangs up the line when the command arrives, without answering it.
+    // The register hangs up the line when the command arrives, without carrying it out.
     void HangUpOn(std::u16string_view name);
+    // The register carries out the occurrence-th command of that name from now (1: the next
+    // one) but its answer is lost on the way; the commands after it are answered as usual.
+    void DropReplyTo(std::u16string_view name, int occurrence = 1);
     // The register answers the occurrence-th command of that name from now (1: the next one)
     // as usual and then answers nothing more, as if it had died after it.
     void FallSilentAfter(std::u16string_view name, int occurrence = 1);

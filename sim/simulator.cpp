@@ -180,6 +180,40 @@ void Simulator::HangUp() {
     m_activity.WaitUntil([](const sim::Activity& a) { return a.hungUp; }, kRequestBound);
 }
 
+bool Simulator::Reconnect() {
+    if (!IsRunning()) {
+        return MakeLineAgain();
+    }
+    std::unique_lock lock(m_reconnectMutex);
+    const std::uint64_t before = m_reconnects;
+    m_reconnectRequested.store(true, std::memory_order_release);
+    Signal(m_controlFd);
+    const bool done =
+        m_reconnectDone.wait_for(lock, kRequestBound, [&] { return m_reconnects != before; });
+    return done && !m_reconnectFailed;
+}
+
+bool Simulator::MakeLineAgain() {
+    std::string error;
+    m_endpoint.Close();
+    const bool made = m_endpoint.Open(m_options.portName, &error);
+    m_lineUp = made;
+    if (made) {
+        m_cutter = CommandCutter();
+        m_tape.Note("-- line up again: " + m_endpoint.LinkPath() + " -> " + m_endpoint.SlavePath());
+    } else {
+        m_tape.Note("-- the line could not be made again: " + error);
+    }
+    m_activity.SetHungUp(!made);
+    {
+        std::lock_guard lock(m_reconnectMutex);
+        ++m_reconnects;
+        m_reconnectFailed = !made;
+    }
+    m_reconnectDone.notify_all();
+    return made;
+}
+
 void Simulator::Run() {
     for (;;) {
         // Once the line is hung up only the events are watched (poll skips a negative fd).
@@ -200,6 +234,9 @@ void Simulator::Run() {
             Drain(m_controlFd);
             if (m_hangUpRequested.exchange(false) && m_lineUp) {
                 HangUpLine("hang-up");
+            }
+            if (m_reconnectRequested.exchange(false)) {
+                MakeLineAgain();
             }
         }
         if (!m_lineUp) {
@@ -281,6 +318,13 @@ void Simulator::OnCommand(const std::vector<std::uint8_t>& bytes) {
         case FaultDecision::Kind::HangUp:
             HangUpLine("hang-up at this command");
             return;
+        case FaultDecision::Kind::DropReply: {
+            const Replies replies = Execute(text);
+            for (const std::u16string& reply : replies) {
+                m_tape.Note(u"-- answer lost: " + reply);
+            }
+            return;
+        }
         case FaultDecision::Kind::Status: {
             Replies replies{fault.status};
             if (fault.thenReady) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -85,6 +87,10 @@ class Simulator {
     // Hangs up the line now (the console's side sees POLLHUP and reads fail) and returns once
     // that is done. The register then stays quiet until it is stopped.
     void HangUp();
+    // Makes the line again after a hang-up, under the same COM name, as a cable plugged back
+    // in: the register keeps its state (an open receipt stays open). Returns once that is done;
+    // false when the line could not be made (the reason is on the tape).
+    bool Reconnect();
 
   private:
     void Run();
@@ -96,6 +102,7 @@ class Simulator {
     Replies Execute(std::u16string_view text);
     void Answer(const Replies& replies);
     void HangUpLine(const char* why);
+    bool MakeLineAgain();
 
     SimulatorOptions m_options;
     bool m_profileKnown = false;
@@ -116,6 +123,12 @@ class Simulator {
     int m_stopFd = -1;     // eventfd: the thread ends
     int m_controlFd = -1;  // eventfd: a request below waits
     std::atomic<bool> m_hangUpRequested{false};
+    std::atomic<bool> m_reconnectRequested{false};
+    // Reconnect waits for the thread to have made the line again.
+    std::mutex m_reconnectMutex;  // guards the two below
+    std::condition_variable m_reconnectDone;
+    std::uint64_t m_reconnects = 0;
+    bool m_reconnectFailed = false;
     std::thread m_thread;
 };
 

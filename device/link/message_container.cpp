@@ -64,6 +64,10 @@ bool CMessageContainer::WaitNotEmpty(int timeoutMs, const std::function<void()>*
     const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     int remaining = timeoutMs;
     for (;;) {
+        // Replies pushed before the producer ended are still handed out.
+        if (IsEmpty() && ProducerEnded()) {
+            return false;
+        }
         if (!m_notEmpty.Wait(remaining, idle)) {
             return false;
         }
@@ -83,6 +87,15 @@ bool CMessageContainer::WaitNotEmpty(int timeoutMs, const std::function<void()>*
             remaining = static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
         }
     }
+}
+
+void CMessageContainer::EndProducer() {
+    m_producerEnded.store(true, std::memory_order_release);
+    m_notEmpty.Set();
+}
+
+void CMessageContainer::RestartProducer() {
+    m_producerEnded.store(false, std::memory_order_release);
 }
 
 void CMessageContainer::BlankTexts() {

@@ -47,7 +47,15 @@ class CMessageContainer {
     // Consumer: waits up to timeoutMs (negative: without limit) until a reply is queued; true
     // only when one is. A signal that comes late, from a push whose reply has already been
     // taken, is cleared and the wait goes on.
+    // Once the producer has ended and every reply is taken, it returns false at once.
     bool WaitNotEmpty(int timeoutMs, const std::function<void()>* idle = nullptr);
+
+    // Producer: no reply will come any more (the line hung up or the receiver failed); a
+    // consumer waiting now, or later, is woken at once instead of waiting out its time-out.
+    void EndProducer();
+    // A new producer starts (the receiver was started again).
+    void RestartProducer();
+    bool ProducerEnded() const { return m_producerEnded.load(std::memory_order_acquire); }
     bool IsSignalled() const { return m_notEmpty.IsSet(); }
 
   private:
@@ -61,6 +69,7 @@ class CMessageContainer {
     orvik::device::ManualResetEvent m_notEmpty;
     std::atomic<std::int16_t> m_head{0};  // written by the consumer only
     std::atomic<std::int16_t> m_tail{0};  // written by the producer only
+    std::atomic<bool> m_producerEnded{false};
     std::array<Slot, kCapacity> m_slots;
 };
 

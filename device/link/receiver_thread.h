@@ -1,17 +1,22 @@
 #pragma once
 
 #include <atomic>
+#include <string>
 #include <thread>
 
 #include "device/link/frame_cutter.h"
 #include "device/link/manual_reset_event.h"
 #include "device/link/message_container.h"
+#include "device/link/protocol_trace.h"
+#include "device/link/receiver_status.h"
 
 namespace orvik::device {
 
 // The receiver: one thread that waits in poll on the port and a stop eventfd, reads what has
 // arrived, cuts reply frames and pushes their texts into the reply queue. When the line hangs
-// up it stops reading and waits only for its stop event, so it never spins.
+// up it stops reading and waits only for its stop event, so it never spins. Either way it ends
+// the queue's producer, so that a consumer waiting for a reply learns at once that none will
+// come, and it keeps how it ended for the consumer to tell.
 
 class ReceiverThread {
   public:
@@ -27,19 +32,29 @@ class ReceiverThread {
     void Stop();
     bool IsRunning() const { return m_thread.joinable(); }
     // Whether the thread has seen the line hang up.
-    bool HungUp() const { return m_hungUp.load(std::memory_order_acquire); }
+    bool HungUp() const { return Status().state == ReceiverState::HungUp; }
+    // How the thread stands or how it ended.
+    ReceiverStatus Status() const;
+    // Received bytes and the hang-up go to the trace while it is open (nullptr: none). Set
+    // before Start.
+    void SetTrace(ProtocolTrace* trace) { m_trace = trace; }
 
   private:
     void Run();
-    // Reads and cuts what is waiting; false once the line has hung up.
-    bool ReadAvailable();
+    // Reads and cuts what is waiting; false once the line has hung up (errno in *error, 0
+    // for an end of file).
+    bool ReadAvailable(int* error, TraceFrameSplitter* traced);
     void WaitForStop() const;
+    // Keeps how the thread ended and tells the queue that no reply will come.
+    void End(ReceiverState state, int error);
 
     int m_portFd = -1;
     int m_stopFd = -1;
     CMessageContainer* m_queue = nullptr;
     std::atomic<bool> m_stopFlag{false};  // set by Stop, read by the thread between reads
-    std::atomic<bool> m_hungUp{false};
+    std::atomic<ReceiverState> m_state{ReceiverState::NotStarted};
+    std::atomic<int> m_error{0};  // written before m_state
+    ProtocolTrace* m_trace = nullptr;
     ManualResetEvent m_started;
     FrameCutter m_cutter;  // the thread's own
     std::thread m_thread;

@@ -5,12 +5,15 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 
+#include "device/link/frame.h"
 #include "device/link/port_names.h"
 #include "res/string_table.h"
 #include "support/text_codec.h"
@@ -54,13 +57,68 @@ void ConfigureLine(termios& tio, int baud) {
     cfsetospeed(&tio, SpeedFromBaud(baud));
 }
 
-// USB adapters hold received bytes for up to 16 ms unless asked for low latency. Best effort.
-void RequestLowLatency(int fd) {
-    serial_struct serial{};
-    if (ioctl(fd, TIOCGSERIAL, &serial) == 0) {
-        serial.flags |= ASYNC_LOW_LATENCY;
-        ioctl(fd, TIOCSSERIAL, &serial);
+// The system's reason for the last failed call: "cannot WHAT PATH: reason".
+std::string Failure(const std::string& what, const std::string& path, int err = errno) {
+    return "cannot " + what + " " + path + ": " + std::strerror(err);
+}
+
+// A pseudo-terminal (the simulated register) has no line: the kernel keeps no parity on it.
+bool IsPtySlave(int fd) {
+    struct stat st {};
+    constexpr unsigned kFirstPtySlaveMajor = 136;
+    constexpr unsigned kLastPtySlaveMajor = 143;
+    return ::fstat(fd, &st) == 0 && S_ISCHR(st.st_mode) &&
+           major(st.st_rdev) >= kFirstPtySlaveMajor && major(st.st_rdev) <= kLastPtySlaveMajor;
+}
+
+// Applies the settings and reads them back: tcsetattr reports success when the driver took any
+// one of them, so only the read-back tells whether the line really runs as asked.
+bool ApplyLineSettings(int fd, const termios& wanted, const std::string& path,
+                       std::string* reason) {
+    if (::tcsetattr(fd, TCSANOW, &wanted) != 0) {
+        *reason = Failure("apply the line settings to", path);
+        return false;
     }
+    termios taken{};
+    if (::tcgetattr(fd, &taken) != 0) {
+        *reason = Failure("read back the line settings of", path);
+        return false;
+    }
+    const std::string refused = RefusedLineSettings(wanted, taken, IsPtySlave(fd));
+    if (!refused.empty()) {
+        *reason = "the driver of " + path + " refused " + refused;
+        return false;
+    }
+    return true;
+}
+
+// USB adapters hold received bytes for up to 16 ms unless asked for low latency. Best effort:
+// true when the driver reports the mode on afterwards.
+bool RequestLowLatency(int fd) {
+    serial_struct serial{};
+    if (::ioctl(fd, TIOCGSERIAL, &serial) != 0) {
+        return false;
+    }
+    if ((serial.flags & ASYNC_LOW_LATENCY) == 0) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        if (::ioctl(fd, TIOCSSERIAL, &serial) != 0 || ::ioctl(fd, TIOCGSERIAL, &serial) != 0) {
+            return false;
+        }
+    }
+    return (serial.flags & ASYNC_LOW_LATENCY) != 0;
+}
+
+// Modem lines: a device without them (a pseudo-terminal) says so with ENOTTY or EINVAL, which
+// is no fault; any other refusal is.
+bool SetModemLine(int fd, int line, bool on, const std::string& path, std::string* reason) {
+    if (::ioctl(fd, on ? TIOCMBIS : TIOCMBIC, &line) == 0 || errno == ENOTTY || errno == EINVAL) {
+        return true;
+    }
+    if (reason) {
+        *reason = Failure(
+            std::string(on ? "raise " : "drop ") + (line == TIOCM_DTR ? "DTR on" : "RTS on"), path);
+    }
+    return false;
 }
 
 }  // namespace
@@ -108,80 +166,136 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::Open(const std::string& comName, std::string* reason) {
     Close();
+    std::string ignored;
+    if (!reason) {
+        reason = &ignored;
+    }
     const std::string path = ResolvePortPath(comName);
     if (path.empty()) {
-        if (reason) {
-            *reason = "\"" + comName + "\" is not a port name (COM1 to COM24).";
-        }
+        *reason = "\"" + comName + "\" is not a port name (COM1 to COM24).";
         return false;
     }
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (reason) {
-            *reason = DescribeOpenError(errno, path);
-        }
+        *reason = DescribeOpenError(errno, path);
         return false;
     }
-    if (!isatty(fd)) {
+    // From here on every step must work, or the port is not used: a line that runs with the
+    // wrong framing would show only as a register that never answers.
+    auto fail = [&](std::string why) {
+        *reason = std::move(why);
         ::close(fd);
-        if (reason) {
-            *reason = path + " is not a serial device.";
-        }
         return false;
-    }
+    };
     // Exclusive use: no second open of the tty, and no other program holding the lock.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int err = errno;
-        ::close(fd);
-        if (reason) {
-            *reason = DescribeOpenError(err == EWOULDBLOCK ? EBUSY : err, path);
-        }
-        return false;
+        return fail(DescribeOpenError(err == EWOULDBLOCK ? EBUSY : err, path));
     }
-    ioctl(fd, TIOCEXCL);
-    tcgetattr(fd, &m_savedSettings);
-    termios tio = m_savedSettings;
+    termios saved{};
+    if (::tcgetattr(fd, &saved) != 0) {
+        return fail(Failure("read the line settings of", path));
+    }
+    if (::ioctl(fd, TIOCEXCL) != 0) {
+        return fail(Failure("take exclusive use of", path));
+    }
+    termios tio = saved;
     ConfigureLine(tio, kDefaultBaud);
-    tcflush(fd, TCIOFLUSH);
-    tcsetattr(fd, TCSANOW, &tio);
+    if (::tcflush(fd, TCIOFLUSH) != 0) {
+        const std::string why = Failure("purge", path);
+        ::ioctl(fd, TIOCNXCL);
+        return fail(why);
+    }
+    std::string why;
+    if (!ApplyLineSettings(fd, tio, path, &why) || !SetModemLine(fd, TIOCM_DTR, true, path, &why) ||
+        !SetModemLine(fd, TIOCM_RTS, true, path, &why)) {
+        ::tcsetattr(fd, TCSANOW, &saved);
+        ::ioctl(fd, TIOCNXCL);
+        return fail(why);
+    }
     m_fd = fd;
-    SetDtr(true);
-    int rts = TIOCM_RTS;
-    ioctl(fd, TIOCMBIS, &rts);
-    RequestLowLatency(fd);
+    m_path = path;
+    m_savedSettings = saved;
+    m_lowLatency = RequestLowLatency(fd);
+    if (m_trace) {
+        m_trace->Note("open " + comName + " " + path + (m_lowLatency ? " low-latency" : ""));
+        m_trace->Baud(kDefaultBaud);
+        m_trace->Dtr(true);
+    }
     return true;
 }
 
-void SerialPort::SetBaudRate(int baud) {
+bool SerialPort::SetBaudRate(int baud, std::string* reason) {
+    std::string ignored;
+    if (!reason) {
+        reason = &ignored;
+    }
     if (m_fd < 0) {
-        return;
+        *reason = "the port is not open";
+        return false;
     }
     termios tio{};
-    if (tcgetattr(m_fd, &tio) != 0) {
-        return;
+    if (::tcgetattr(m_fd, &tio) != 0) {
+        *reason = Failure("read the line settings of", m_path);
+        return false;
     }
-    cfsetispeed(&tio, SpeedFromBaud(baud));
-    cfsetospeed(&tio, SpeedFromBaud(baud));
-    tcsetattr(m_fd, TCSANOW, &tio);
+    if (m_trace) {
+        m_trace->Baud(baud);
+    }
+    if (::cfsetispeed(&tio, SpeedFromBaud(baud)) != 0 ||
+        ::cfsetospeed(&tio, SpeedFromBaud(baud)) != 0) {
+        *reason = Failure("choose " + std::to_string(baud) + " baud for", m_path);
+        return false;
+    }
+    return ApplyLineSettings(m_fd, tio, m_path, reason);
 }
 
-void SerialPort::SetDtr(bool on) {
+bool SerialPort::SetDtr(bool on, std::string* reason) {
     if (m_fd < 0) {
-        return;
+        return false;
     }
-    int dtr = TIOCM_DTR;
-    ioctl(m_fd, on ? TIOCMBIS : TIOCMBIC, &dtr);
+    if (m_trace) {
+        m_trace->Dtr(on);
+    }
+    return SetModemLine(m_fd, TIOCM_DTR, on, m_path, reason);
 }
 
-void SerialPort::Purge() {
-    if (m_fd >= 0) {
-        tcflush(m_fd, TCIOFLUSH);
+bool SerialPort::Purge(std::string* reason) {
+    if (m_fd < 0) {
+        return false;
     }
+    if (::tcflush(m_fd, TCIOFLUSH) != 0) {
+        if (reason) {
+            *reason = Failure("purge", m_path);
+        }
+        return false;
+    }
+    return true;
+}
+
+std::optional<LineSettings> SerialPort::ReadLineSettings() const {
+    termios tio{};
+    if (m_fd < 0 || ::tcgetattr(m_fd, &tio) != 0) {
+        return std::nullopt;
+    }
+    return LineSettingsOf(tio);
+}
+
+bool SerialPort::IsPseudoTerminal() const {
+    return m_fd >= 0 && IsPtySlave(m_fd);
 }
 
 bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
     if (m_fd < 0) {
         return false;
+    }
+    if (m_trace) {
+        // The one unframed byte the console writes is the wake-up byte.
+        if (bytes.size() == 1 && bytes[0] != kFrameStart) {
+            m_trace->WakeByte();
+        } else {
+            m_trace->Sent(bytes);
+        }
     }
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -213,13 +327,76 @@ void SerialPort::Close() {
     if (m_fd < 0) {
         return;
     }
+    // Best effort on the way out: a device that has gone refuses all of these, and the
+    // descriptor is closed whatever they answer.
     SetDtr(false);
-    tcflush(m_fd, TCIOFLUSH);
-    tcsetattr(m_fd, TCSANOW, &m_savedSettings);
-    ioctl(m_fd, TIOCNXCL);
-    flock(m_fd, LOCK_UN);
+    ::tcflush(m_fd, TCIOFLUSH);
+    ::tcsetattr(m_fd, TCSANOW, &m_savedSettings);
+    ::ioctl(m_fd, TIOCNXCL);
+    ::flock(m_fd, LOCK_UN);
     ::close(m_fd);
     m_fd = -1;
+    if (m_trace) {
+        m_trace->Note("close " + m_path);
+    }
+    m_path.clear();
+    m_lowLatency = false;
+}
+
+LineSettings LineSettingsOf(const termios& tio) {
+    LineSettings settings;
+    settings.baud = BaudFromSpeed(::cfgetospeed(&tio));
+    switch (tio.c_cflag & CSIZE) {
+        case CS5:
+            settings.dataBits = 5;
+            break;
+        case CS6:
+            settings.dataBits = 6;
+            break;
+        case CS7:
+            settings.dataBits = 7;
+            break;
+        default:
+            settings.dataBits = 8;
+    }
+    settings.parity = (tio.c_cflag & PARENB) == 0 ? 'N' : (tio.c_cflag & PARODD) ? 'O' : 'E';
+    settings.stopBits = (tio.c_cflag & CSTOPB) ? 2 : 1;
+    return settings;
+}
+
+std::string DescribeLineSettings(const LineSettings& settings) {
+    const char* parity = settings.parity == 'E'   ? "even parity"
+                         : settings.parity == 'O' ? "odd parity"
+                                                  : "no parity";
+    return (settings.baud ? std::to_string(settings.baud) : std::string("an unusual")) + " baud, " +
+           std::to_string(settings.dataBits) + " data bits, " + parity + ", " +
+           std::to_string(settings.stopBits) + " stop bits";
+}
+
+std::string RefusedLineSettings(const termios& wanted, const termios& taken, bool pseudoTerminal) {
+    const LineSettings want = LineSettingsOf(wanted);
+    const LineSettings got = LineSettingsOf(taken);
+    std::string refused;
+    auto add = [&](const std::string& what) { refused += refused.empty() ? what : ", " + what; };
+    if (::cfgetospeed(&wanted) != ::cfgetospeed(&taken) ||
+        ::cfgetispeed(&wanted) != ::cfgetispeed(&taken)) {
+        add(std::to_string(want.baud) + " baud (it runs at " +
+            (got.baud ? std::to_string(got.baud) : std::string("another rate")) + ")");
+    }
+    if (want.dataBits != got.dataBits) {
+        add(std::to_string(want.dataBits) + " data bits");
+    }
+    // A pseudo-terminal carries bytes without framing: the kernel drops its parity setting.
+    if (want.parity != got.parity && !pseudoTerminal) {
+        add(std::string(want.parity == 'E'   ? "even"
+                        : want.parity == 'O' ? "odd"
+                                             : "no") +
+            " parity");
+    }
+    if (want.stopBits != got.stopBits) {
+        add(std::to_string(want.stopBits) + " stop bits");
+    }
+    return refused;
 }
 
 }  // namespace orvik::device

@@ -4,10 +4,24 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
+#include "device/link/protocol_trace.h"
+
 namespace orvik::device {
+
+// The line settings as the driver reports them.
+struct LineSettings {
+    int baud = 0;  // 0 for a rate this program does not use
+    int dataBits = 8;
+    char parity = 'N';  // 'N', 'E' or 'O'
+    int stopBits = 1;
+};
+
+// "115200 baud, 8 data bits, even parity, 2 stop bits".
+std::string DescribeLineSettings(const LineSettings& settings);
 
 // The register's serial port: opened exclusively, raw, 115200 baud 8E2 with parity checking,
 // no flow control, DTR and RTS raised. All termios handling of the program lives here.
@@ -25,21 +39,37 @@ class SerialPort {
     bool IsOpen() const { return m_fd >= 0; }
     int Fd() const { return m_fd; }
 
-    // Changes the line rate; 57600 is the log-in's fall-back.
-    void SetBaudRate(int baud);
-    // Raises or drops the DTR line.
-    void SetDtr(bool on);
+    // Changes the line rate; 57600 is the log-in's fall-back. False with the system's reason
+    // (or the setting the driver did not take) in *reason.
+    bool SetBaudRate(int baud, std::string* reason = nullptr);
+    // Raises or drops the DTR line. A device without modem lines (a pseudo-terminal) counts as
+    // done.
+    bool SetDtr(bool on, std::string* reason = nullptr);
     // Discards what is waiting in both directions.
-    void Purge();
+    bool Purge(std::string* reason = nullptr);
     // Writes the whole buffer, waiting while the driver's queue is full. False on an error or
     // when the driver takes nothing for a long time (the device is gone).
     bool Write(std::span<const std::uint8_t> bytes);
+    // The settings the driver holds now; nothing when it does not say.
+    std::optional<LineSettings> ReadLineSettings() const;
+    // Whether the driver granted low-latency mode at open.
+    bool LowLatency() const { return m_lowLatency; }
+    // The simulated register's line: a pseudo-terminal, which keeps no parity.
+    bool IsPseudoTerminal() const;
+    // Frames written, the wake-up byte, rate and DTR changes go to the trace while it is open
+    // (nullptr: none).
+    void SetTrace(ProtocolTrace* trace) { m_trace = trace; }
+    // The device path opened.
+    const std::string& Path() const { return m_path; }
     // Drops DTR, purges, restores the settings found at open, releases exclusivity and closes.
     void Close();
 
   private:
     int m_fd = -1;
+    std::string m_path;
     termios m_savedSettings{};
+    bool m_lowLatency = false;
+    ProtocolTrace* m_trace = nullptr;
 };
 
 // The system's reason why the device at path could not be opened (err is its errno), as it
@@ -49,5 +79,10 @@ std::string DescribeOpenError(int err, const std::string& path);
 
 // Maps a termios rate constant to baud and back (0 where unknown).
 int BaudFromSpeed(speed_t speed);
+
+LineSettings LineSettingsOf(const termios& tio);
+// What of the wanted settings the driver did not take ("even parity, 2 stop bits"), or empty.
+// A pseudo-terminal is excused its parity.
+std::string RefusedLineSettings(const termios& wanted, const termios& taken, bool pseudoTerminal);
 
 }  // namespace orvik::device

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QToolBar>
 
 #include "gui/app/console_resources.h"
@@ -14,6 +16,7 @@
 #include "gui/controls/about_dlg.h"
 #include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
+#include "res/string_table.h"
 
 namespace orvik::gui {
 
@@ -92,6 +95,37 @@ void CMainFrame::CreateActions() {
     m_aboutAction = new QAction(LoadText(kStrAboutMenuItem), this);
     m_aboutAction->setStatusTip(LoadText(kStrAboutTip));
     connect(m_aboutAction, &QAction::triggered, this, &CMainFrame::OnAbout);
+
+    m_traceAction = new QAction(QString::fromStdU16String(LoadString(kStrTraceMenuItem)), this);
+    m_traceAction->setCheckable(true);
+    // A trace started by ORVIK_TRACE shows as running.
+    m_traceAction->setChecked(m_pDocument->IsTracing());
+    connect(m_traceAction, &QAction::toggled, this, &CMainFrame::OnTraceToggled);
+}
+
+void CMainFrame::OnTraceToggled(bool on) {
+    if (!on) {
+        m_pDocument->StopTrace();
+        m_statusBar->clearMessage();
+        return;
+    }
+    if (m_pDocument->IsTracing()) {
+        return;
+    }
+    const QString title = QString::fromStdU16String(LoadString(kStrTraceFileTitle));
+    const QString path = QFileDialog::getSaveFileName(this, title, QStringLiteral("orvik.trace"));
+    std::string error;
+    if (path.isEmpty() || !m_pDocument->StartTrace(path.toStdString(), &error)) {
+        const QSignalBlocker quiet(m_traceAction);
+        m_traceAction->setChecked(false);
+        if (!path.isEmpty()) {
+            m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Error,
+                                         QString::fromStdU16String(LoadString(kStrTraceCannotStart))
+                                             .arg(QString::fromStdString(error)));
+        }
+        return;
+    }
+    m_statusBar->showMessage(QString::fromStdU16String(LoadString(kStrTraceRunning)).arg(path));
 }
 
 void CMainFrame::CreateToolStrip() {
@@ -130,6 +164,8 @@ void CMainFrame::CreateMenu() {
     toolStripAction->setStatusTip(LoadText(kStrToolStripTip));
     view->addAction(toolStripAction);
     view->addAction(m_statusBarAction);
+    view->addSeparator();
+    view->addAction(m_traceAction);
 
     QMenu* help = menuBar()->addMenu(LoadText(kStrHelpMenu));
     help->addAction(m_aboutAction);

@@ -38,6 +38,7 @@ class CMainFrame : public QMainWindow {
 
     QAction* ConnectAction() const { return m_connectAction; }
     QAction* DisconnectAction() const { return m_disconnectAction; }
+    QAction* TraceAction() const { return m_traceAction; }
     QToolBar* ToolStrip() const { return m_toolStrip; }
     CMainFrameDlgBar* ConnectionBar() const { return m_pDlgBar; }
     ConsoleStatusBar* StatusPanes() const { return m_statusBar; }
@@ -57,6 +58,9 @@ class CMainFrame : public QMainWindow {
     void OnConnectionStateChanged();
     void OnActivityChanged(bool busy, const QString& status);
     void OnAbout();
+    // "Протокол обмена в файл...": starts the protocol trace in a file the user names, or stops
+    // the one running.
+    void OnTraceToggled(bool on);
 
     COrvikServiceDoc* m_pDocument;
     ConsoleStatusBar* m_statusBar = nullptr;
@@ -68,6 +72,7 @@ class CMainFrame : public QMainWindow {
     QAction* m_exitAction = nullptr;
     QAction* m_statusBarAction = nullptr;
     QAction* m_aboutAction = nullptr;
+    QAction* m_traceAction = nullptr;
     // The window was asked to close while the register was busy; it closes once it is done.
     bool m_closePending = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include "device/link/port_description.h"
 #include "device/link/port_names.h"
 #include "gui/controls/qt_text.h"
 #include "ui_connection_bar.h"
@@ -14,6 +15,10 @@ CMainFrameDlgBar::CMainFrameDlgBar(QWidget* parent, PortProbe probe)
     if (!m_probe) {
         m_probe = [](const std::string& name) { return orvik::device::PortExists(name); };
     }
+    m_describe = [](const std::string& name) {
+        return orvik::device::PortDetails(orvik::device::DescribePort(name));
+    };
+    m_ui->portList->SetRefresh([this] { FillPortList(); });
     m_ui->operatorNameEdit->setMaxLength(kMaxOperatorNameLength);
     m_ui->passwordEdit->setMaxLength(kMaxPasswordLength);
     FillPortList();
@@ -28,21 +33,23 @@ CMainFrameDlgBar::~CMainFrameDlgBar() {
 
 int CMainFrameDlgBar::FillPortList() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    int added = 0;
+    QStringList names;
+    QStringList details;
     for (int number = orvik::device::kFirstPortNumber; number <= orvik::device::kLastPortNumber;
          ++number) {
         const QString name = QStringLiteral("COM%1").arg(number);
         if (!m_probe(name.toStdString())) {
             continue;
         }
-        m_ui->portList->addItem(name);
-        ++added;
+        names << name;
+        details << QString::fromStdString(m_describe ? m_describe(name.toStdString()) : "");
         if (m_strPort.isEmpty()) {
             m_strPort = name;
         }
     }
+    m_ui->portList->SetPorts(names, details);
     QGuiApplication::restoreOverrideCursor();
-    return added;
+    return static_cast<int>(names.size());
 }
 
 void CMainFrameDlgBar::ReadControls() {

@@ -23,6 +23,8 @@ class CMainFrameDlgBar : public QWidget {
   public:
     // Answers whether a port of the given name is there.
     using PortProbe = std::function<bool(const std::string& name)>;
+    // What stands behind a port, shown beside its name in the open list.
+    using PortDescriber = std::function<std::string(const std::string& name)>;
 
     // Probes the ports with probe (by default the real ones) and sets the defaults.
     explicit CMainFrameDlgBar(QWidget* parent = nullptr, PortProbe probe = PortProbe());
@@ -30,10 +32,12 @@ class CMainFrameDlgBar : public QWidget {
     CMainFrameDlgBar(const CMainFrameDlgBar&) = delete;
     CMainFrameDlgBar& operator=(const CMainFrameDlgBar&) = delete;
 
-    // Asks for COM1 to COM24 in turn, with the wait cursor up, and lists those that are there;
-    // the first one found becomes m_strPort unless a port is chosen already. Answers how many
-    // were listed.
+    // Asks for COM1 to COM24 in turn, with the wait cursor up, and lists those that are there
+    // with their devices; the first one found becomes m_strPort unless a port is chosen
+    // already. Answers how many were listed. Runs again each time the list is opened.
     int FillPortList();
+    // Replaces how ports are described (tests).
+    void SetPortDescriber(PortDescriber describer) { m_describe = std::move(describer); }
 
     // The controls into the three fields, and back.
     void ReadControls();
@@ -53,6 +57,7 @@ class CMainFrameDlgBar : public QWidget {
   private:
     Ui::ConnectionBar* m_ui;
     PortProbe m_probe;
+    PortDescriber m_describe;
 };
 
 }  // namespace orvik::gui

@@ -29,6 +29,10 @@ void MessageBoxPrompt::ShowWarning(const std::u16string& text) {
     Ask(QMessageBox::Warning, text, QMessageBox::Ok);
 }
 
+void MessageBoxPrompt::ShowInformation(const std::u16string& text) {
+    Ask(QMessageBox::Information, text, QMessageBox::Ok);
+}
+
 bool MessageBoxPrompt::AskRetry(const std::u16string& text) {
     return Ask(QMessageBox::Critical, text, QMessageBox::Retry | QMessageBox::Cancel) ==
            QMessageBox::Retry;

@@ -11,6 +11,7 @@ class MessageBoxPrompt : public device::IPrompt {
   public:
     void ShowError(const std::u16string& text) override;
     void ShowWarning(const std::u16string& text) override;
+    void ShowInformation(const std::u16string& text) override;
     bool AskRetry(const std::u16string& text) override;
 };
 

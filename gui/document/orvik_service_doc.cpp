@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 
+#include <cstdlib>
 #include <exception>
 
 #include "gui/controls/qt_text.h"
@@ -15,7 +16,22 @@ COrvikServiceDoc::COrvikServiceDoc(QObject* parent)
     : QObject(parent),
       m_ownPrompt(std::make_unique<MessageBoxPrompt>()),
       m_prompt(m_ownPrompt.get()),
-      m_messages(&m_ownMessages) {}
+      m_messages(&m_ownMessages),
+      m_unsettled(orvik::device::DefaultUnsettledClosesPath()) {
+    // A trace asked for before the window opens covers the first connect too. A file that
+    // cannot be written leaves the console untraced; the menu item shows it.
+    if (const char* path = std::getenv("ORVIK_TRACE"); path && *path) {
+        m_trace.Open(path, nullptr);
+    }
+}
+
+bool COrvikServiceDoc::StartTrace(const std::string& path, std::string* error) {
+    return m_trace.Open(path, error);
+}
+
+void COrvikServiceDoc::StopTrace() {
+    m_trace.Close();
+}
 
 COrvikServiceDoc::~COrvikServiceDoc() {
     // Destroying the core closes its connection.
@@ -46,6 +62,8 @@ std::unique_ptr<device::COrvikCore> COrvikServiceDoc::CreateCore() {
     if (core) {
         core->SetPrompt(m_prompt);
         core->SetIdleHook([this] { PumpEvents(); });
+        core->SetTrace(&m_trace);
+        core->SetUnsettledCloses(&m_unsettled);
     }
     return core;
 }

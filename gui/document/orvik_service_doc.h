@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "device/link/protocol_trace.h"
 #include "device/orvik_core.h"
 #include "gui/document/connection_rules.h"
 #include "gui/document/console_messages.h"
@@ -73,6 +74,17 @@ class COrvikServiceDoc : public QObject {
     void SetMainWindow(QWidget* window) { m_mainWindow = window; }
     QWidget* MainWindow() const { return m_mainWindow; }
 
+    // --- The protocol trace (ORVIK_TRACE at start, or the "Вид" menu) -------------------------
+    // Every core from now on traces its line into the file. False with the reason in *error.
+    bool StartTrace(const std::string& path, std::string* error);
+    void StopTrace();
+    bool IsTracing() const { return m_trace.IsOpen(); }
+
+    // --- Receipts whose close got no answer -------------------------------------------------
+    // Shared by every core of this run and, through their file, with orvik-cli: the next
+    // connect to the same register settles them.
+    orvik::device::UnsettledCloses& Unsettled() { return m_unsettled; }
+
   signals:
     // The connection was made, refused or ended; emitted before the views are updated.
     void ConnectionStateChanged();
@@ -95,6 +107,9 @@ class COrvikServiceDoc : public QObject {
     device::IPrompt* m_prompt;
     MessageBoxMessages m_ownMessages;
     IConsoleMessages* m_messages;
+    // Outlive every core: the destructor destroys the core first.
+    orvik::device::UnsettledCloses m_unsettled;
+    orvik::device::ProtocolTrace m_trace;
     EventPump m_eventPump;
     QPointer<QWidget> m_mainWindow;
     int m_activityDepth = 0;

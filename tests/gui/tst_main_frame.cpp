@@ -69,6 +69,7 @@ class TestMainFrame : public QObject {
   private slots:
     void startsDisconnectedWithTheBarsDefaults();
     void probesComOneToTwentyFourAndPreselectsTheFirstFound();
+    void theOpenedListIsProbedAgainAndNamesEachDevice();
     void enterInThePasswordFieldConnectsOnlyWhileDisconnected();
     void menuItemAndToolButtonConnectAndDisconnect();
     void connectionBarIsCheckedInOrder_data();
@@ -139,6 +140,31 @@ void TestMainFrame::probesComOneToTwentyFourAndPreselectsTheFirstFound() {
     QCOMPARE(console.Frame().ConnectionBar()->m_strPort, QStringLiteral("COM3"));
     // The probe ran with the wait cursor and put it back.
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+}
+
+void TestMainFrame::theOpenedListIsProbedAgainAndNamesEachDevice() {
+    ConsoleHarness console;
+    bool adapterPluggedIn = false;
+    QString error;
+    QVERIFY2(console.Start(&error,
+                           [&adapterPluggedIn](const std::string& name) {
+                               return name == "COM3" || (adapterPluggedIn && name == "COM5");
+                           }),
+             qPrintable(error));
+    QComboBox* list = console.PortList();
+    QCOMPARE(list->count(), 1);
+    // The device stands beside the name in the open list; the closed box shows the name.
+    QCOMPARE(list->model()->columnCount(), 2);
+    QVERIFY(!list->model()->index(0, 1).data().toString().isEmpty());
+    QCOMPARE(list->currentText(), QStringLiteral("COM3"));
+
+    // An adapter plugged in after start-up appears when the list is opened; the choice stays.
+    adapterPluggedIn = true;
+    list->showPopup();
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->itemText(1), QStringLiteral("COM5"));
+    QCOMPARE(list->currentText(), QStringLiteral("COM3"));
+    list->hidePopup();
 }
 
 void TestMainFrame::enterInThePasswordFieldConnectsOnlyWhileDisconnected() {

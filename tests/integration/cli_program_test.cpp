@@ -141,7 +141,7 @@ TEST_F(CliProgramTest, UsageErrorsEndWithStatus2BeforeAnythingIsSent) {
         {{"--port", "COM25", "info"}, "\"COM25\" is not a port name (COM1 to COM24)"},
         {{"--port", kPort, "--password"}, "--password needs a value"},
         {{"--colour", "info"}, "unknown option --colour"},
-        {{"ports", "COM1"}, "ports takes no arguments"},
+        {{"ports", "COM1"}, "ports takes no arguments but --long"},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(message);

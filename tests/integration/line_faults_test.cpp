@@ -8,6 +8,7 @@
 #include <string>
 
 #include "device/link/frame.h"
+#include "device/link/manual_reset_event.h"
 #include "res/string_table.h"
 #include "tests/integration/sim_link_fixture.h"
 
@@ -163,15 +164,22 @@ TEST_F(LineFaultTest, AfterAHangUpTheReceiverRestsCommandsTimeOutAndClosingIsPro
     EXPECT_TRUE(sim.Activity().Snapshot().hungUp);
     ASSERT_TRUE(Eventually([&] { return core.ReceiverHungUp(); }));
 
-    // Nothing in this process has work to do while the command waits out its time-out: a
-    // receiver spinning on the dead line would use about as much processor time as passes.
+    // Nothing in this process has work to do while it idles: a receiver spinning on the dead
+    // line would use about as much processor time as passes.
     const double cpuBefore = ProcessCpuSeconds();
     const auto start = Clock::now();
-    EXPECT_EQ(Run(u"NULL", kShortTimeoutMs), E_ABORT);
+    orvik::device::ManualResetEvent never;
+    EXPECT_FALSE(never.Wait(kShortTimeoutMs));
     const double wall = std::chrono::duration<double>(Clock::now() - start).count();
     const double cpu = ProcessCpuSeconds() - cpuBefore;
     EXPECT_LT(cpu, wall / 4) << "cpu " << cpu << " s in " << wall << " s";
-    EXPECT_EQ(ShownErrors(), (Texts{Message(orvik::kStrNoAnswer)}));
+    // The next command fails at once, and its message says how the line ended.
+    EXPECT_EQ(Run(u"NULL", 600000), E_ABORT);
+    EXPECT_EQ(
+        ShownErrors(),
+        (Texts{Message(orvik::kStrNoAnswer) + "\n" +
+               Message(orvik::kStrLinkEnded)
+                   .replace(Message(orvik::kStrLinkEnded).find("%1"), 2, "the line hung up")}));
     // The register heard nothing after hanging up.
     EXPECT_EQ(sim.Activity().Commands().size(), 1u);
 

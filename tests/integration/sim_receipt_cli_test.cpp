@@ -24,7 +24,8 @@ TEST_F(SimReceiptCliTest, PrintReceiptPrintsTheFileAsThePageDoes) {
                             "--barcode", "abc123", "--tape-mode", "1"});
     EXPECT_EQ(run.status, 0) << run.err;
     // 3.98 + 118.25 + 5.91 (5 % added) + 12.00 - 0.50
-    EXPECT_EQ(run.out, "total: 139.64\ncash: 139.64\ncopiesPrinted: 1 of 1\n");
+    EXPECT_EQ(run.out, "total: 139.64\ncash: 139.64\ncopiesPrinted: 1 of 1\noutcome: registered " +
+                           std::to_string(LastReceiptNumber()) + "\n");
     EXPECT_EQ(run.err, "");
     const auto closed = LastClosed();
     ASSERT_TRUE(closed);
@@ -49,7 +50,8 @@ TEST_P(SimReceiptCliEveryRegisterTest, PrintsTheReceiptFile) {
     UseProfile(GetParam());
     const CliRun run = Cli({"print-receipt", WriteReceipt(kReceiptFile)});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "total: 139.64\ncash: 139.64\ncopiesPrinted: 1 of 1\n");
+    EXPECT_EQ(run.out, "total: 139.64\ncash: 139.64\ncopiesPrinted: 1 of 1\noutcome: registered " +
+                           std::to_string(LastReceiptNumber()) + "\n");
     const auto closed = LastClosed();
     ASSERT_TRUE(closed);
     EXPECT_EQ(closed->due, 13964);
@@ -71,7 +73,7 @@ TEST_F(SimReceiptCliTest, ACopyThatFailsEndsTheRunWithExitStatus1) {
     State([](RegisterState& s) { s.receipt.paperRunsOutAtLine = 2; });
     const CliRun run = Cli({"print-receipt", path, "--copies", "3"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "total: 3.50\ncash: 3.50\ncopiesPrinted: 1 of 3\n");
+    EXPECT_EQ(run.out, "total: 3.50\ncash: 3.50\ncopiesPrinted: 1 of 3\noutcome: not registered\n");
     EXPECT_NE(run.err.find(Message(2020)), std::string::npos) << run.err;
     EXPECT_EQ(State([](RegisterState& s) { return s.day.receipts; }), 1);
 }
@@ -81,7 +83,7 @@ TEST_F(SimReceiptCliTest, GivenCashShortIsRefusedMoreGetsChangeAndNoneClosesWith
     const std::string path = WriteReceipt("0;0.00;0.00;0.00\n0;Хлеб;1;0;2;3.50;0;0;0;;;0\n");
     const CliRun run = Cli({"print-receipt", path, "--cash", "6,00"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "total: 7.00\ncash: 6.00\ncopiesPrinted: 0 of 1\n");
+    EXPECT_EQ(run.out, "total: 7.00\ncash: 6.00\ncopiesPrinted: 0 of 1\noutcome: not registered\n");
     EXPECT_NE(run.err.find(Utf8(orvik::LoadString(orvik::kStrPaymentTooSmall))), std::string::npos)
         << run.err;
     // The receipt left open is cancelled when the command line disconnects.
@@ -96,7 +98,8 @@ TEST_F(SimReceiptCliTest, GivenCashShortIsRefusedMoreGetsChangeAndNoneClosesWith
     // exactly, in cash.
     const CliRun unpaid = Cli({"print-receipt", path, "--cash", "0"});
     EXPECT_EQ(unpaid.status, 0) << unpaid.err;
-    EXPECT_EQ(unpaid.out, "total: 7.00\ncash: 0.00\ncopiesPrinted: 1 of 1\n");
+    EXPECT_EQ(unpaid.out, "total: 7.00\ncash: 0.00\ncopiesPrinted: 1 of 1\noutcome: registered " +
+                              std::to_string(LastReceiptNumber()) + "\n");
     ASSERT_TRUE(LastClosed());
     EXPECT_TRUE(LastClosed()->withoutPayments);
     EXPECT_EQ(LastClosed()->cash, 700);

@@ -10,6 +10,10 @@ void RecordingPrompt::ShowWarning(const std::u16string& text) {
     entries.push_back({Kind::Warning, text});
 }
 
+void RecordingPrompt::ShowInformation(const std::u16string& text) {
+    entries.push_back({Kind::Information, text});
+}
+
 bool RecordingPrompt::AskRetry(const std::u16string& text) {
     entries.push_back({Kind::Question, text});
     if (retryAnswers.empty()) {

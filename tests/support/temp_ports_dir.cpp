@@ -18,6 +18,12 @@ TempPortsDir::TempPortsDir() {
     }
     m_path = pattern;
     setenv("ORVIK_PORTS_DIR", m_path.c_str(), 1);
+    // Closes left unsettled by one test must not reach another (or the user's own).
+    if (const char* state = std::getenv("ORVIK_STATE_DIR")) {
+        m_previousState = state;
+        m_hadPreviousState = true;
+    }
+    setenv("ORVIK_STATE_DIR", (m_path + "/state").c_str(), 1);
 }
 
 TempPortsDir::~TempPortsDir() {
@@ -25,6 +31,11 @@ TempPortsDir::~TempPortsDir() {
         setenv("ORVIK_PORTS_DIR", m_previous.c_str(), 1);
     } else {
         unsetenv("ORVIK_PORTS_DIR");
+    }
+    if (m_hadPreviousState) {
+        setenv("ORVIK_STATE_DIR", m_previousState.c_str(), 1);
+    } else {
+        unsetenv("ORVIK_STATE_DIR");
     }
     std::error_code ec;
     std::filesystem::remove_all(m_path, ec);

@@ -3,7 +3,8 @@
 #include <string>
 
 // A fresh ports folder for one test, set as ORVIK_PORTS_DIR while the object lives, so that
-// the COM names a test creates never meet a user's or another test's.
+// the COM names a test creates never meet a user's or another test's. ORVIK_STATE_DIR, where
+// unsettled receipt closes are kept, points into it as well.
 class TempPortsDir {
   public:
     TempPortsDir();
@@ -17,4 +18,6 @@ class TempPortsDir {
     std::string m_path;
     std::string m_previous;
     bool m_hadPrevious = false;
+    std::string m_previousState;
+    bool m_hadPreviousState = false;
 };

@@ -9,11 +9,13 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "device/link/manual_reset_event.h"
 #include "tests/unit/print_helpers.h"
 
 using namespace orvik::device;
@@ -117,10 +119,15 @@ TEST_F(ReceiverThreadTest, LineThatKeepsReadingNothingIsTakenAsGoneWithoutSpinni
     }
     ASSERT_TRUE(receiver.HungUp());
 
-    // Nothing arrives while the consumer waits, and the receiver uses no processor time meanwhile.
+    EXPECT_EQ(receiver.Status().state, ReceiverState::HungUp);
+    // A consumer learns at once that nothing more will come.
+    EXPECT_FALSE(queue->WaitNotEmpty(kBoundMs * 10));
+
+    // The receiver uses no processor time while it waits to be stopped.
     const double cpuBefore = ProcessCpuSeconds();
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(queue->WaitNotEmpty(300));
+    ManualResetEvent never;
+    EXPECT_FALSE(never.Wait(300));
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpu = ProcessCpuSeconds() - cpuBefore;
@@ -130,6 +137,27 @@ TEST_F(ReceiverThreadTest, LineThatKeepsReadingNothingIsTakenAsGoneWithoutSpinni
     // its time bound.
     receiver.Stop();
     EXPECT_FALSE(receiver.IsRunning());
+}
+
+TEST_F(ReceiverThreadTest, AClosedDescriptorEndsTheReceiverAndTheNextWaitAtOnce) {
+    ::close(line);
+    line = -1;
+    // The receiver meets the closed descriptor when the line next wakes it. Its poll still
+    // holds the socket, so the write arrives; MSG_NOSIGNAL all the same.
+    const Bytes frame = ReplyFrame("READY");
+    ASSERT_EQ(::send(device, frame.data(), frame.size(), MSG_NOSIGNAL),
+              static_cast<ssize_t>(frame.size()));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBoundMs);
+    while (receiver.Status().state == ReceiverState::Running &&
+           std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(1ms);
+    }
+    EXPECT_EQ(receiver.Status().state, ReceiverState::Failed);
+    EXPECT_EQ(receiver.Status().error, EBADF);
+    EXPECT_EQ(DescribeReceiverEnd(receiver.Status()),
+              std::string("reading the line failed (") + std::strerror(EBADF) + ")");
+    // A wait far longer than the test's bound returns at once.
+    EXPECT_FALSE(queue->WaitNotEmpty(kBoundMs * 10));
 }
 
 }  // namespace

@@ -1,0 +1,92 @@
+#include "cli/port_verbs.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "cli/doctor.h"
+#include "device/link/port_description.h"
+#include "device/link/port_names.h"
+
+namespace orvik::cli {
+
+namespace {
+
+// doctor's own options: --port COMn (also accepted before the verb) and --json.
+struct DoctorOptions {
+    std::string port;
+    bool json = false;
+};
+
+std::string ReadDoctorOptions(const CliOptions& options, DoctorOptions& doctor) {
+    doctor.port = options.port;
+    const std::vector<std::string>& args = options.arguments;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            doctor.json = true;
+        } else if (args[i] == "--port") {
+            if (i + 1 >= args.size()) {
+                return "doctor: --port needs a value";
+            }
+            doctor.port = args[++i];
+        } else {
+            return "doctor: unknown argument \"" + args[i] + "\"";
+        }
+    }
+    if (!doctor.port.empty() && !device::ParsePortName(doctor.port)) {
+        return "\"" + doctor.port + "\" is not a port name (COM1 to COM24)";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string CheckPortsArguments(const CliOptions& options) {
+    if (options.arguments.empty() ||
+        (options.arguments.size() == 1 && options.arguments[0] == "--long")) {
+        return {};
+    }
+    return "ports takes no arguments but --long";
+}
+
+int RunPorts(const CliOptions& options) {
+    const bool wide = !options.arguments.empty();
+    for (const std::string& name : device::ListExistingPorts()) {
+        if (wide) {
+            std::printf("%s\n", device::DescribePortLine(device::DescribePort(name)).c_str());
+        } else {
+            std::printf("%s\n", name.c_str());
+        }
+    }
+    return 0;
+}
+
+std::string CheckDoctorArguments(const CliOptions& options) {
+    DoctorOptions doctor;
+    return ReadDoctorOptions(options, doctor);
+}
+
+int RunDoctor(const CliOptions& options) {
+    DoctorOptions doctor;
+    ReadDoctorOptions(options, doctor);
+    const std::vector<std::string> ports =
+        doctor.port.empty() ? PortsToDiagnose() : std::vector<std::string>{doctor.port};
+    std::vector<DoctorReport> reports;
+    bool answered = false;
+    for (const std::string& port : ports) {
+        reports.push_back(DiagnosePort(port));
+        answered = answered || reports.back().answered;
+    }
+    if (doctor.json) {
+        std::fputs(DoctorJson(reports).c_str(), stdout);
+    } else if (reports.empty()) {
+        std::printf(
+            "no serial port found: no COM1-COM24 device and nothing in the ports folder %s\n"
+            "  remedy: plug the adapter in, or start orvik-sim, or link the device there\n",
+            device::PortsDirectory().c_str());
+    } else {
+        std::fputs(DoctorText(reports).c_str(), stdout);
+    }
+    return answered ? 0 : 1;
+}
+
+}  // namespace orvik::cli

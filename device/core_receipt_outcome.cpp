@@ -1,0 +1,117 @@
+// What became of a receipt whose close the register did not answer: the register's last
+// receipt number, read before the close and again at the next chance, tells whether it was
+// registered. The operator is told in one box.
+#include "device/orvik_core.h"
+#include "device/receipt_outcome.h"
+#include "res/string_table.h"
+
+namespace orvik::device {
+
+namespace {
+
+std::u16string WithNumber(int stringId, std::int32_t number) {
+    std::u16string text = LoadString(stringId);
+    const std::string digits = std::to_string(number);
+    if (const auto at = text.find(u"%1"); at != std::u16string::npos) {
+        text.replace(at, 2, std::u16string(digits.begin(), digits.end()));
+    }
+    return text;
+}
+
+}  // namespace
+
+bool COrvikCore::KeepsReceiptCounter() const {
+    return deviceFamily == 1 && (deviceModel == 5 || deviceModel == 6 || deviceModel == 8);
+}
+
+std::optional<std::int32_t> COrvikCore::ReadLastReceiptNumber() {
+    if (!KeepsReceiptCounter() || LinkEnded()) {
+        return std::nullopt;
+    }
+    // Asked quietly: a register that does not answer now is asked again at the next chance,
+    // and the operator hears about the receipt once, not about each question.
+    const int shown = showMessages;
+    const std::u16string message = lastMessage;
+    showMessages = 0;
+    DocumentCounters counters;
+    const std::u16string answer = QueryDocumentCounters(counters);
+    showMessages = shown;
+    lastMessage = message;
+    if (answer.empty()) {
+        return std::nullopt;
+    }
+    return counters.lastReceiptNumber;
+}
+
+void COrvikCore::TellCloseOutcome(const CloseOutcome& outcome) {
+    std::u16string text;
+    switch (outcome.outcome) {
+        case ReceiptOutcome::Registered:
+            text = WithNumber(kStrReceiptRegistered, outcome.receiptNumber);
+            break;
+        case ReceiptOutcome::NotRegistered:
+            text = LoadString(kStrReceiptNotRegistered);
+            break;
+        case ReceiptOutcome::Unknown:
+            text = LoadString(outcome.settleable ? kStrReceiptOutcomePending
+                                                 : kStrReceiptOutcomeUnknowable);
+            if (const std::u16string ended = LinkEndReason(); !ended.empty()) {
+                text += u"\n" + ended;
+            }
+            break;
+        case ReceiptOutcome::None:
+            return;
+    }
+    lastMessage = text;
+    if (showMessages == 1) {
+        ShowInformation(text);
+    }
+}
+
+bool COrvikCore::SettleUnsettledClose() {
+    std::optional<std::int32_t> before = m_unansweredCloseNumber;
+    const std::u16string& serial = printerInfo.serialNumber;
+    if (!before && m_unsettled && KeepsReceiptCounter() && !serial.empty()) {
+        before = m_unsettled->Find(serial);
+    }
+    if (!before) {
+        return false;
+    }
+    const std::optional<std::int32_t> now = ReadLastReceiptNumber();
+    if (!now) {
+        return false;
+    }
+    m_lastClose = SettleFromCounters(*before, *now);
+    m_unansweredCloseNumber.reset();
+    if (m_unsettled) {
+        m_unsettled->Forget(serial);
+    }
+    if (m_lastClose.outcome == ReceiptOutcome::Registered) {
+        receiptOpen = false;
+    }
+    // Not registered: a receipt the close never reached may still be open on the register;
+    // the next OpenReceipt cancels it.
+    TellCloseOutcome(m_lastClose);
+    return true;
+}
+
+void COrvikCore::CloseUnanswered(std::optional<std::int32_t> numberBefore) {
+    if (!numberBefore) {
+        // Without the register's counter nobody can tell: the tape must be checked.
+        m_lastClose = CloseOutcome{ReceiptOutcome::Unknown, 0, false};
+        TellCloseOutcome(m_lastClose);
+        return;
+    }
+    m_unansweredCloseNumber = numberBefore;
+    // The same link may answer again at once (only the answer was lost).
+    if (SettleUnsettledClose()) {
+        return;
+    }
+    if (m_unsettled && !printerInfo.serialNumber.empty()) {
+        m_unsettled->Remember(printerInfo.serialNumber, *numberBefore);
+    }
+    m_lastClose = CloseOutcome{ReceiptOutcome::Unknown, 0, true};
+    TellCloseOutcome(m_lastClose);
+}
+
+}  // namespace orvik::device
