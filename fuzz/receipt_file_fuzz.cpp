@@ -47,8 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(problem.empty());
         }
     } else if (strict.status == LoadStatus::Malformed) {
+        // The strict reading may stop at a bad row before the line that makes the lenient one
+        // refuse the whole file as binary.
         Check(strict.rows.empty() && strict.errorLine > 0 && !strict.error.empty());
-        Check(load.status == LoadStatus::Loaded);
     } else {
         Check(strict.status == LoadStatus::NotAReceipt && load.status == LoadStatus::NotAReceipt);
     }
@@ -77,9 +78,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     content.returnFlag = load.returnFlag.value_or(false);
     content.payments = load.payments;
     content.rows = load.rows;
-    Check(!CheckReceiptWritable(content).has_value());
-    const ReceiptFileLoad again = Read(FormatReceiptFile(content));
+    // Only a file read as UTF-8 can hold text that CP1251, the saved files' code page, cannot
+    // carry; saving it is refused, naming the row.
+    if (CheckReceiptWritable(content).has_value()) {
+        Check(load.utf8);
+        return 0;
+    }
+    const std::string written = FormatReceiptFile(content);
+    const ReceiptFileLoad again = Read(written);
     Check(again.status == LoadStatus::Loaded);
+    // CP1251 text whose bytes happen to be well-formed UTF-8 (for example "п»ї", the bytes of a
+    // byte-order mark) reads back as UTF-8: the one case a saved file cannot tell apart.
+    if (again.utf8) {
+        return 0;
+    }
     Check(again.warnings.empty() || !load.warnings.empty());
     Check(again.rows == load.rows);
     if (load.hasHeader) {
