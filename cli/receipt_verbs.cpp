@@ -11,6 +11,7 @@
 #include "console/receipt_numbers.h"
 #include "device/orvik_core.h"
 #include "support/text_codec.h"
+#include "support/text_trim.h"
 
 namespace orvik::cli {
 
@@ -18,14 +19,6 @@ namespace {
 
 std::string Utf8(std::u16string_view text) {
     return orvik::support::ToUtf8(text);
-}
-
-std::u16string Trimmed(std::u16string_view text) {
-    const auto first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) {
-        return {};
-    }
-    return std::u16string(text.substr(first, text.find_last_not_of(u' ') - first + 1));
 }
 
 int DecimalsOf(const device::COrvikCore& core) {
@@ -40,7 +33,7 @@ std::optional<std::u16string> DrawerText(device::COrvikCore& core) {
         return std::nullopt;
     }
     return console::FormatDrawerCash(report, DecimalsOf(core),
-                                     Trimmed(core.printerInfo.currencyName));
+                                     support::TrimBlanks(core.printerInfo.currencyName));
 }
 
 VerbPlan CashVerb(const std::vector<std::string>& arguments) {
