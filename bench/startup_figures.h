@@ -53,6 +53,18 @@ inline double MillisecondsSinceStart() {
     return (NowNs(CLOCK_BOOTTIME) - startNsSinceBoot) / 1e6;
 }
 
+// Milliseconds of processor time the process has used, all its threads together: beside the
+// wall-clock figure it tells work from waiting (for the X server, the disk, the scheduler).
+inline double CpuMillisecondsSinceStart() {
+    return NowNs(CLOCK_PROCESS_CPUTIME_ID) / 1e6;
+}
+
+// What the first paint took: wall-clock and processor milliseconds since the process started.
+struct FirstPaint {
+    double wallMs = -1;
+    double cpuMs = -1;
+};
+
 // A "VmHWM:", "VmRSS:" ... figure of /proc/self/status in kB, or -1.
 inline long MemoryKb(const char* name) {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -74,10 +86,10 @@ inline long MemoryKb(const char* name) {
 // Watches a window for its first paint. The window is taken as painted once the event loop
 // turns after the first paint event of the window or of any of its children: the whole window
 // is painted in one pass and its frame is then on its way to the screen. `painted` runs once,
-// with the milliseconds since the process started. Create it before the event loop runs.
+// with the times since the process started. Create it before the event loop runs.
 class FirstPaintClock : public QObject {
   public:
-    FirstPaintClock(QWidget* window, std::function<void(double)> painted)
+    FirstPaintClock(QWidget* window, std::function<void(FirstPaint)> painted)
         : QObject(window), m_window(window), m_painted(std::move(painted)) {
         QCoreApplication::instance()->installEventFilter(this);
     }
@@ -87,14 +99,16 @@ class FirstPaintClock : public QObject {
         if (event->type() == QEvent::Paint && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->window() == m_window) {
             QCoreApplication::instance()->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] { m_painted(MillisecondsSinceStart()); });
+            QTimer::singleShot(0, this, [this] {
+                m_painted({MillisecondsSinceStart(), CpuMillisecondsSinceStart()});
+            });
         }
         return false;
     }
 
   private:
     QWidget* m_window;
-    std::function<void(double)> m_painted;
+    std::function<void(FirstPaint)> m_painted;
 };
 
 }  // namespace orvik::bench

@@ -2,15 +2,17 @@
 # Start-up to the first painted window and memory after connecting, of the console's window
 # (orvik-console-driver: the same application library as orvik-console) against the simulated
 # register, beside a minimal Qt Widgets program (orvik_minimal_qt) measured in the same
-# run and the same virtual X server. Each program runs once to warm the caches, then 5 times,
+# run and the same virtual X server. Each program runs once to warm the caches, then 5 times (or ORVIK_BENCH_RUNS),
 # alternately; the medians are printed side by side with their ratio. Prints figures; asserts
 # nothing (the goal is a ratio of at most 1.5 on both).
 #
 # usage: bench/startup_memory.sh [BUILD_DIR]   (default: build, configured here if it is not yet)
+# ORVIK_BENCH_RUNS=N takes the medians of N runs instead of 5 (the figures are noisy on a busy
+# machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-runs=5
+runs=${ORVIK_BENCH_RUNS:-5}
 
 # Everything below runs inside one virtual X server.
 if [ -z "${ORVIK_BENCH_IN_XVFB:-}" ]; then
@@ -69,7 +71,7 @@ median() {
 }
 
 printf '%-28s %12s %12s %7s\n' "median of $runs runs" "minimal Qt" "console" "ratio"
-for figure in first-paint-ms vmhwm-kb vmrss-kb; do
+for figure in first-paint-ms first-paint-cpu-ms vmhwm-kb vmrss-kb; do
     a=$(median "$work/minimal.txt" "$figure")
     b=$(median "$work/console.txt" "$figure")
     printf '%-28s %12s %12s %7s\n' "$figure" "$a" "$b" "$(awk -v a="$a" -v b="$b" \

@@ -40,7 +40,10 @@ int Checked(const QButtonGroup* group) {
 }  // namespace
 
 CTabOtherSettings::CTabOtherSettings(COrvikServiceDoc* document, QWidget* view)
-    : CUpdatableDialog(document, view), m_ui(std::make_unique<Ui::TabOtherSettings>()) {
+    : CUpdatableDialog(document, view) {}
+
+void CTabOtherSettings::BuildWidgets() {
+    m_ui = std::make_unique<Ui::TabOtherSettings>();
     m_ui->setupUi(this);
     Ui::TabOtherSettings& ui = *m_ui;
     m_articleMode =
@@ -102,6 +105,9 @@ void CTabOtherSettings::Press(SettingsButton button) {
 }
 
 void CTabOtherSettings::ReadControls() {
+    if (!m_ui) {
+        return;
+    }
     const Ui::TabOtherSettings& ui = *m_ui;
     console::DeviceSettingsValues& values = m_state.values;
     const QTime time = ui.clockEdit->time();
@@ -121,6 +127,9 @@ void CTabOtherSettings::ReadControls() {
 }
 
 void CTabOtherSettings::ShowValues() {
+    if (!m_ui) {
+        return;
+    }
     Ui::TabOtherSettings& ui = *m_ui;
     const console::DeviceSettingsValues& values = m_state.values;
     ui.clockEdit->setTime(QTime(values.clock.hour, values.clock.minute, values.clock.second));

@@ -36,17 +36,18 @@ class CTabOtherSettings : public CUpdatableDialog {
     const console::DeviceSettingsState& State() const { return m_state; }
 
   private:
+    void BuildWidgets() override;
     void ConnectButton(QAbstractButton* button, console::SettingsButton action);
     // The fields into the state, and the state into the fields.
     void ReadControls();
     void ShowValues();
 
-    std::unique_ptr<Ui::TabOtherSettings> m_ui;
+    std::unique_ptr<Ui::TabOtherSettings> m_ui;  // null until the page is first shown
     console::DeviceSettingsState m_state;
-    QButtonGroup* m_articleMode;
-    QButtonGroup* m_taxCalculation;
-    QButtonGroup* m_taxPrint;
-    QButtonGroup* m_messageSet;
+    QButtonGroup* m_articleMode = nullptr;
+    QButtonGroup* m_taxCalculation = nullptr;
+    QButtonGroup* m_taxPrint = nullptr;
+    QButtonGroup* m_messageSet = nullptr;
 };
 
 }  // namespace orvik::gui

@@ -74,13 +74,6 @@ CTabReports::CTabReports(COrvikServiceDoc* document, QWidget* view)
 
 CTabReports::~CTabReports() = default;
 
-void CTabReports::setVisible(bool visible) {
-    if (visible && !m_ui) {
-        BuildWidgets();
-    }
-    CUpdatableDialog::setVisible(visible);
-}
-
 void CTabReports::BuildWidgets() {
     m_ui = std::make_unique<Ui::TabReports>();
     m_ui->setupUi(this);

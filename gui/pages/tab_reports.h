@@ -36,12 +36,8 @@ class CTabReports : public CUpdatableDialog {
 
     const console::ReportsPageState& State() const { return m_state; }
 
-    // The page's widgets are made the first time it is shown: until a user opens the page,
-    // starting the console costs nothing of it.
-    void setVisible(bool visible) override;
-
   private:
-    void BuildWidgets();
+    void BuildWidgets() override;
     void ConnectReport(QAbstractButton* button, console::Report report);
     void ReadControls();
     void ShowValues();

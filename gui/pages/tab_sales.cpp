@@ -51,15 +51,7 @@ device::COrvikCore* CTabSales::Core() const {
     return m_pDocument ? m_pDocument->m_pCore.get() : nullptr;
 }
 
-void CTabSales::showEvent(QShowEvent* event) {
-    EnsureWidgets();
-    CUpdatableDialog::showEvent(event);
-}
-
-void CTabSales::EnsureWidgets() {
-    if (m_ui) {
-        return;
-    }
+void CTabSales::BuildWidgets() {
     m_ui = std::make_unique<Ui::TabSales>();
     // The form scrolls in a window too small for it rather than being cut off.
     auto* scroller = new QScrollArea(this);
@@ -69,8 +61,6 @@ void CTabSales::EnsureWidgets() {
     m_ui->setupUi(form);
     scroller->setWidget(form);
     layout()->addWidget(scroller);
-    // A page already on screen shows its new form at once.
-    scroller->setVisible(isVisible());
     layout()->activate();
     m_saleIcon = QIcon(QStringLiteral(":/icons/sale-row.png"));
     m_returnIcon = QIcon(QStringLiteral(":/icons/return-row.png"));

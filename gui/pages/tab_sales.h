@@ -59,15 +59,12 @@ class CTabSales : public CUpdatableDialog {
     using CashDialogFunction = std::function<void(COrvikServiceDoc* document, QWidget* parent)>;
     void SetCashDialog(CashDialogFunction dialog);
 
-    // Builds the widgets now if they are not built yet.
-    void EnsureWidgets();
-
     // The size the form needs, also before it is built, so that the window is made large enough
     // for it from the start.
     QSize sizeHint() const override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
+    void BuildWidgets() override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -35,14 +35,21 @@ std::optional<console::FooterLine> EditWithDialog(IConsoleMessages& messages, QW
 }  // namespace
 
 CTabServiceSettings2::CTabServiceSettings2(COrvikServiceDoc* document, QWidget* view)
-    : CUpdatableDialog(document, view),
-      m_ui(std::make_unique<Ui::TabServiceSettings2>()),
-      m_logo(DefaultLogo()),
-      m_fileDialog(AskWithFileDialog) {
-    m_ui->setupUi(this);
+    : CUpdatableDialog(document, view), m_fileDialog(AskWithFileDialog) {
     m_lineEditor = [this](QWidget* parent, const console::FooterLine& line) {
         return EditWithDialog(m_pDocument->Messages(), parent, line);
     };
+}
+
+const console::MonoBitmap& CTabServiceSettings2::Logo() {
+    EnsureWidgets();
+    return m_logo;
+}
+
+void CTabServiceSettings2::BuildWidgets() {
+    m_ui = std::make_unique<Ui::TabServiceSettings2>();
+    m_ui->setupUi(this);
+    m_logo = DefaultLogo();
 
     m_ui->logoPreview->SetLogoSource([this] { return &m_logo; });
 
@@ -101,6 +108,9 @@ CTabServiceSettings2::CTabServiceSettings2(COrvikServiceDoc* document, QWidget* 
 }
 
 CTabServiceSettings2::~CTabServiceSettings2() {
+    if (!m_ui) {
+        return;
+    }
     // The widgets go after this part of the page, and their last signals must not reach it.
     disconnect(m_ui->footerList, nullptr, this, nullptr);
     disconnect(m_ui->spacingList, nullptr, this, nullptr);
@@ -128,11 +138,11 @@ bool CTabServiceSettings2::Connected() const {
 }
 
 bool CTabServiceSettings2::UpdateDialog() {
-    if (!CUpdatableDialog::UpdateDialog()) {
-        UpdateControls();
-        return false;
-    }
-    if (m_bModel8) {
+    const bool connected = CUpdatableDialog::UpdateDialog();
+    // What a model-8 register holds is read into the widgets; otherwise widgets already made
+    // only follow the connection, and widgets not yet made take it when they are.
+    if (connected && m_bModel8) {
+        EnsureWidgets();
         const DeviceActivity activity(*m_pDocument);
         const auto spacing =
             console::LineSpacingIndexFromAnswer(m_pDocument->m_pCore->QueryValue(u"BLFI", u"BLFI"));
@@ -149,10 +159,13 @@ bool CTabServiceSettings2::UpdateDialog() {
         }
     }
     UpdateControls();
-    return true;
+    return connected;
 }
 
 void CTabServiceSettings2::UpdateControls() {
+    if (!m_ui) {
+        return;
+    }
     const bool spacingChosen = m_ui->spacingList->currentIndex() >= 0;
     const console::LogoFooterControls controls = console::EnabledLogoFooterControls(
         m_bModel8, Connected(), m_logo.width > 0 && m_logo.height > 0, m_footer, spacingChosen);
@@ -181,6 +194,7 @@ void CTabServiceSettings2::ShowMessage(int stringId, bool error) {
 // --- The logo ----------------------------------------------------------------------------
 
 void CTabServiceSettings2::LoadLogo() {
+    EnsureWidgets();
     const QString path = m_fileDialog(
         this, {.mode = FileDialogRequest::Mode::Open,
                .title = LoadText(kStrLogoOpenTitle),
@@ -208,6 +222,7 @@ void CTabServiceSettings2::LoadLogo() {
 }
 
 void CTabServiceSettings2::SetLogo() {
+    EnsureWidgets();
     if (!m_bModel8 || !Connected()) {
         return;
     }
@@ -258,6 +273,7 @@ void CTabServiceSettings2::OnFooterSelectionChanged() {
 }
 
 void CTabServiceSettings2::AddLine() {
+    EnsureWidgets();
     if (!m_footer.CanAdd()) {
         return;
     }
@@ -268,6 +284,7 @@ void CTabServiceSettings2::AddLine() {
 }
 
 void CTabServiceSettings2::ChangeLine() {
+    EnsureWidgets();
     if (const auto selected = m_footer.Selected()) {
         if (const auto line = m_lineEditor(this, m_footer.Rows()[*selected])) {
             m_footer.ChangeSelected(*line);
@@ -277,16 +294,19 @@ void CTabServiceSettings2::ChangeLine() {
 }
 
 void CTabServiceSettings2::DeleteLine() {
+    EnsureWidgets();
     m_footer.DeleteSelected();
     ShowFooter();
 }
 
 void CTabServiceSettings2::MoveLineUp() {
+    EnsureWidgets();
     m_footer.MoveSelectedUp();
     ShowFooter();
 }
 
 void CTabServiceSettings2::MoveLineDown() {
+    EnsureWidgets();
     m_footer.MoveSelectedDown();
     ShowFooter();
 }
@@ -300,6 +320,7 @@ void CTabServiceSettings2::ExplainServiceLogin() {
 }
 
 void CTabServiceSettings2::SetFooter() {
+    EnsureWidgets();
     if (!Connected() || !m_pDocument->m_pCore->serviceSession) {
         ExplainServiceLogin();
         return;
@@ -324,6 +345,7 @@ void CTabServiceSettings2::SetFooter() {
 // --- Line spacing and discount printing ----------------------------------------------------
 
 void CTabServiceSettings2::SetLineSpacing() {
+    EnsureWidgets();
     const int index = m_ui->spacingList->currentIndex();
     if (!Connected() || index < 0) {
         return;
@@ -343,6 +365,7 @@ void CTabServiceSettings2::SetLineSpacing() {
 }
 
 void CTabServiceSettings2::SetDiscountPrinting() {
+    EnsureWidgets();
     if (!Connected()) {
         return;
     }

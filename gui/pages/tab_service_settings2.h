@@ -19,7 +19,8 @@ namespace orvik::gui {
 // sent row by row), a footer of up to ten lines (set in a service session only), and on family
 // 1 model 8 the line spacing and where discounts are printed. What the page shows and does
 // lives in console/ (logo_bitmap.h, footer_lines.h, logo_footer_page.h); the widgets mirror it.
-// The footer list and the logo stay for the whole run, across connections.
+// The footer list and the logo stay for the whole run, across connections. The built-in logo
+// is read with the widgets, when the page is first shown or used.
 class CTabServiceSettings2 : public CUpdatableDialog {
     Q_OBJECT
 
@@ -47,8 +48,8 @@ class CTabServiceSettings2 : public CUpdatableDialog {
     void SetLineSpacing();
     void SetDiscountPrinting();
 
-    // The page's values.
-    const console::MonoBitmap& Logo() const { return m_logo; }
+    // The page's values; the logo is the built-in one until a file is loaded.
+    const console::MonoBitmap& Logo();
     bool PrintLogo() const { return m_printLogo; }
     const console::FooterList& Footer() const { return m_footer; }
 
@@ -57,6 +58,8 @@ class CTabServiceSettings2 : public CUpdatableDialog {
     void SetFooterLineEditor(FooterLineEditor editor);
 
   private:
+    // The widgets, and the built-in logo.
+    void BuildWidgets() override;
     void ShowFooter();
     void UpdateControls();
     void OnFooterSelectionChanged();
@@ -65,7 +68,7 @@ class CTabServiceSettings2 : public CUpdatableDialog {
     void ExplainServiceLogin();
     bool Connected() const;
 
-    std::unique_ptr<Ui::TabServiceSettings2> m_ui;
+    std::unique_ptr<Ui::TabServiceSettings2> m_ui;  // null until the page is first needed
     console::MonoBitmap m_logo;
     bool m_printLogo = false;
     console::FooterList m_footer;

@@ -39,12 +39,13 @@ std::filesystem::path FilePath(const QString& path) {
 }  // namespace
 
 CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
-    : CUpdatableDialog(document, view),
-      m_ui(std::make_unique<Ui::TabTerminal>()),
-      m_sentIcon(SentCommandIcon()),
-      m_receivedIcon(ReceivedReplyIcon()),
-      m_fileDialog(AskWithFileDialog) {
+    : CUpdatableDialog(document, view), m_fileDialog(AskWithFileDialog) {}
+
+void CTabTerminal::BuildWidgets() {
+    m_ui = std::make_unique<Ui::TabTerminal>();
     m_ui->setupUi(this);
+    m_sentIcon = SentCommandIcon();
+    m_receivedIcon = ReceivedReplyIcon();
 
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
     log->SetColumns({LoadText(kStrTerminalLogColumn)});
@@ -87,10 +88,20 @@ CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
     connect(m_ui->clearLogButton, &QPushButton::clicked, this, &CTabTerminal::ClearLog);
     connect(m_ui->saveReportButton, &QPushButton::clicked, this, &CTabTerminal::SaveReport);
 
+    // What was logged before the page was first shown.
+    {
+        const CAutoSizeListCtrl::BatchUpdate batch(*log);
+        for (const console::LogEntry& entry : m_log.Entries()) {
+            ShowEntry(entry);
+        }
+    }
     UpdateButtons();
 }
 
 CTabTerminal::~CTabTerminal() {
+    if (!m_ui) {
+        return;
+    }
     // The widgets go after this part of the page, and their last signals must not reach it.
     const QObject* senders[] = {m_ui->exchangeLog->model(), m_ui->exchangeLog, m_ui->commandBox};
     for (const QObject* sender : senders) {
@@ -107,7 +118,7 @@ bool CTabTerminal::eventFilter(QObject* watched, QEvent* event) {
     // Shift+Enter would break the line only on screen: the two commands would stay one line of
     // the box and go to the register as one. Commands are typed in capitals, so Shift is often
     // still down when Enter is pressed: it starts a new line like Enter alone.
-    if (watched == m_ui->commandBox && event->type() == QEvent::KeyPress &&
+    if (m_ui && watched == m_ui->commandBox && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::InsertLineSeparator)) {
         m_ui->commandBox->insertPlainText(QStringLiteral("\n"));
         return true;
@@ -122,11 +133,16 @@ bool CTabTerminal::UpdateDialog() {
 
 void CTabTerminal::ClearLog() {
     m_log.Clear();
-    m_ui->exchangeLog->DeleteAllRows();
-    UpdateButtons();
+    if (m_ui) {
+        m_ui->exchangeLog->DeleteAllRows();
+        UpdateButtons();
+    }
 }
 
 void CTabTerminal::UpdateButtons() {
+    if (!m_ui) {
+        return;
+    }
     const CAutoSizeListCtrl* log = m_ui->exchangeLog;
     const QItemSelectionModel* selection = log->selectionModel();
     const auto buttons = orvik::console::EnabledTerminalButtons(
@@ -142,18 +158,29 @@ void CTabTerminal::UpdateButtons() {
     m_ui->saveReportButton->setEnabled(buttons.saveReport);
 }
 
+void CTabTerminal::ShowEntry(const console::LogEntry& entry) {
+    const bool sent = entry.direction == Direction::Sent;
+    QTreeWidgetItem* item =
+        m_ui->exchangeLog->AppendRow({Qt16(entry.text)}, sent ? m_sentIcon : m_receivedIcon);
+    item->setData(0, kDirectionRole, static_cast<int>(entry.direction));
+}
+
 void CTabTerminal::LogLine(const QString& text, bool sent) {
     const Direction direction = sent ? Direction::Sent : Direction::Received;
+    const std::size_t dropped = m_log.Append(Std16(text), direction);
+    if (!m_ui) {
+        return;
+    }
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
-    for (std::size_t drop = m_log.Append(Std16(text), direction); drop > 0; --drop) {
+    for (std::size_t drop = dropped; drop > 0; --drop) {
         log->DeleteRow(0);
     }
-    QTreeWidgetItem* item = log->AppendRow({text}, sent ? m_sentIcon : m_receivedIcon);
-    item->setData(0, kDirectionRole, static_cast<int>(direction));
-    log->scrollToItem(item);
+    ShowEntry(m_log.Entries().back());
+    log->scrollToItem(log->topLevelItem(log->topLevelItemCount() - 1));
 }
 
 void CTabTerminal::SendCommands() {
+    EnsureWidgets();
     CAutoSizeListCtrl* log = m_ui->exchangeLog;
     const QTextDocument* box = m_ui->commandBox->document();
     // No user input is taken while the register is busy, so the box keeps its lines.
@@ -213,6 +240,7 @@ bool CTabTerminal::AcceptCharacterLoss(const std::vector<std::u16string>& texts)
 }
 
 void CTabTerminal::LoadCommandFile() {
+    EnsureWidgets();
     using orvik::console::CommandFileStatus;
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Open,
                                      .title = LoadText(kStrOpenCommandsTitle),
@@ -253,6 +281,7 @@ void CTabTerminal::LoadCommandFile() {
 }
 
 void CTabTerminal::SaveCommandFile() {
+    EnsureWidgets();
     const QString path = AskForFile({.mode = FileDialogRequest::Mode::Save,
                                      .title = LoadText(kStrSaveCommandsTitle),
                                      .nameFilters = {LoadText(kStrCommandFilesFilter)},

@@ -57,14 +57,17 @@ class CTabTerminal : public CUpdatableDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void BuildWidgets() override;
+    // Adds the list's row of a log entry.
+    void ShowEntry(const console::LogEntry& entry);
     std::vector<std::u16string> CommandLines() const;
     QString AskForFile(FileDialogRequest request);
     void ShowFileError(const QString& path, int error);
     // False when the user would rather not write a file that loses characters.
     bool AcceptCharacterLoss(const std::vector<std::u16string>& texts);
 
-    std::unique_ptr<Ui::TabTerminal> m_ui;
-    console::TerminalLog m_log;  // what the exchange log list shows
+    std::unique_ptr<Ui::TabTerminal> m_ui;  // null until the page is first shown or used
+    console::TerminalLog m_log;             // what the exchange log list shows
     QIcon m_sentIcon;
     QIcon m_receivedIcon;
     FileDialogFunction m_fileDialog;

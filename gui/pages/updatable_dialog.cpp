@@ -17,4 +17,38 @@ bool CUpdatableDialog::UpdateDialog() {
     return true;
 }
 
+void CUpdatableDialog::EnsureWidgets() {
+    if (m_widgetsBuilt) {
+        return;
+    }
+    // Set first: what BuildWidgets calls may ask again.
+    m_widgetsBuilt = true;
+    BuildWidgets();
+    if (!isVisible()) {
+        return;
+    }
+    // Widgets made inside a page already on screen would show only at the next turn of the
+    // event loop, after a paint without them; those not hidden on purpose show now.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow() && child->isHidden() &&
+            !child->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
+            child->show();
+        }
+    }
+}
+
+void CUpdatableDialog::setVisible(bool visible) {
+    // The tab control also "shows" its current page while it is itself hidden, as it is before
+    // the first connect: the page is then not yet on its way to the screen.
+    if (visible && (!parentWidget() || parentWidget()->isVisible())) {
+        EnsureWidgets();
+    }
+    QWidget::setVisible(visible);
+}
+
+void CUpdatableDialog::showEvent(QShowEvent* event) {
+    EnsureWidgets();
+    QWidget::showEvent(event);
+}
+
 }  // namespace orvik::gui

@@ -4,6 +4,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "gui/app/orvik_service_view.h"
 #include "gui/controls/cj_hyperlink.h"
@@ -77,6 +78,7 @@ class TestMainView : public QObject {
 
   private slots:
     void createsTheFivePagesInTabOrderBehindTheContactPanel();
+    void pagesMakeTheirWidgetsWhenFirstShown();
     void connectRefreshesEveryPageInTabOrderWithPaintingSuspended();
     void selectedTabSurvivesAReconnect();
     void switchingTabsHidesOnlyTheOldPageAndShowsTheNew();
@@ -125,6 +127,42 @@ void TestMainView::createsTheFivePagesInTabOrderBehindTheContactPanel() {
     QCOMPARE(web->URL(), QStringLiteral("https://orvik.example/"));
     QCOMPARE(mail->URL(), QStringLiteral("mailto:support@orvik.example"));
     QVERIFY(web->isVisible() && mail->isVisible());
+}
+
+void TestMainView::pagesMakeTheirWidgetsWhenFirstShown() {
+    ConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    COrvikServiceView& view = *console.Frame().View();
+    const auto built = [&view](int index) {
+        return !view.Pages()[static_cast<std::size_t>(index)]->findChildren<QWidget*>().isEmpty();
+    };
+    // The window paints first with no page made, the current one included.
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY2(!built(i), qPrintable(QString::number(i)));
+    }
+    // What a page is told before it is shown is kept for it.
+    auto* terminal = qobject_cast<CTabTerminal*>(view.Pages()[4]);
+    QVERIFY(terminal);
+
+    QVERIFY(console.ConnectWithEnter());
+    terminal->LogLine(QStringLiteral("CONF"), true);
+    terminal->LogLine(QStringLiteral("READY"), false);
+    // The first page shows whole at once, with no turn of the event loop in between.
+    QVERIFY(built(0));
+    auto* clock = view.Pages()[0]->findChild<QWidget*>(QStringLiteral("clockSetButton"));
+    QVERIFY(clock && clock->isVisible());
+    QVERIFY(!built(2) && !built(3) && !built(4));
+
+    ClickTab(view.TabControl(), 4);
+    auto* list = terminal->findChild<QTreeWidget*>(QStringLiteral("exchangeLog"));
+    QVERIFY(list && list->isVisible());
+    QCOMPARE(list->topLevelItemCount(), 2);
+    QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("CONF"));
+    QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("READY"));
+    // Sent and received rows keep their own icons.
+    QVERIFY(!list->topLevelItem(0)->icon(0).isNull());
+    QVERIFY(list->topLevelItem(0)->icon(0).cacheKey() != list->topLevelItem(1)->icon(0).cacheKey());
 }
 
 void TestMainView::connectRefreshesEveryPageInTabOrderWithPaintingSuspended() {

@@ -123,6 +123,8 @@ class CTerminalFixture : public PageFixture<CTabTerminal> {
             return false;
         }
         page->SetFileDialog(files.Function());
+        // The tests type into the box before the page is first shown.
+        page->EnsureWidgets();
         box = Find<QPlainTextEdit>("commandBox");
         log = Find<CAutoSizeListCtrl>("exchangeLog");
         if (!box || !log) {

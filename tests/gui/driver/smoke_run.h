@@ -32,10 +32,11 @@ class COrvikServiceApp;
 //                                     one file per row of the page table (page_shots.cpp)
 //                                     (scripts/screenshots.sh);
 //     ORVIK_CONSOLE_BENCH=1           prints, once connected, one line to standard output:
-//                                     "bench: first-paint-ms=T vmhwm-kb=H vmrss-kb=R", the time
-//                                     from the process start to the first painted window and
-//                                     the peak and current resident memory (T is -1
-//                                     when no paint came within 10 s; see
+//                                     "bench: first-paint-ms=T first-paint-cpu-ms=C
+//                                     vmhwm-kb=H vmrss-kb=R", the time from the process start
+//                                     to the first painted window, the processor time used by
+//                                     then, and the peak and current resident memory (T and C
+//                                     are -1 when no paint came within 10 s; see
 //                                     bench/startup_figures.h and bench/startup_memory.sh).
 
 struct SmokeRun {
