@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "gui/app/console_resources.h"
+#include "gui/controls/raw_picture.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/updatable_dialog.h"
 #include "ui_contact_panel.h"
@@ -32,6 +33,16 @@ class PaintingSuspended {
     bool m_wasEnabled;
 };
 
+// The two faces, one above the other. The window keeps one size whichever face and page show,
+// whether the pages are made yet or not: the largest size any of them asks for. A stacked
+// layout holding a widget whose text wraps would instead ask each face for its height at the
+// window's width, and a page reports that only while it shows and once it is made, so the
+// window would change size at connect and from page to page.
+class FacesLayout : public QStackedLayout {
+  public:
+    bool hasHeightForWidth() const override { return false; }
+};
+
 }  // namespace
 
 COrvikServiceView::COrvikServiceView(COrvikServiceDoc* document, std::vector<PageEntry> pages,
@@ -41,9 +52,12 @@ COrvikServiceView::COrvikServiceView(COrvikServiceDoc* document, std::vector<Pag
       m_ui(new Ui::ContactPanel),
       m_contactPanel(new QWidget(this)),
       m_tabs(new QTabWidget(this)),
-      m_faces(new QStackedLayout) {
+      m_faces(new FacesLayout) {
     InitConsoleResources();
     m_ui->setupUi(m_contactPanel);
+    m_ui->pictureLabel->setPixmap(ResourcePicture(QStringLiteral(":/images/contact_picture.ppm")));
+    // The text column stands as tall as the picture beside it, the two centred in the face.
+    m_ui->contactFrame->setMaximumHeight(m_ui->pictureLabel->sizeHint().height());
     m_ui->webLink->SetURL(QString::fromUtf16(kWebTarget));
     m_ui->emailLink->SetURL(QString::fromUtf16(kMailTarget));
 

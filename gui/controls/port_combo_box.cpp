@@ -9,13 +9,29 @@ namespace orvik::gui {
 PortComboBox::PortComboBox(QWidget* parent) : QComboBox(parent) {
     auto* model = new QStandardItemModel(0, 2, this);
     setModel(model);
+    setModelColumn(0);
+}
+
+void PortComboBox::EnsureListView() {
+    if (m_listView) {
+        return;
+    }
+    m_listView = true;
     auto* view = new QTreeView(this);
     view->setHeaderHidden(true);
     view->setRootIsDecorated(false);
     view->setAllColumnsShowFocus(true);
     view->setItemsExpandable(false);
     setView(view);
-    setModelColumn(0);
+    FitColumns();
+}
+
+void PortComboBox::FitColumns() {
+    auto* tree = static_cast<QTreeView*>(view());
+    tree->resizeColumnToContents(0);
+    tree->resizeColumnToContents(1);
+    tree->setMinimumWidth(tree->columnWidth(0) + tree->columnWidth(1) + 2 * tree->frameWidth() +
+                          24);
 }
 
 void PortComboBox::SetPorts(const QStringList& names, const QStringList& details) {
@@ -30,17 +46,16 @@ void PortComboBox::SetPorts(const QStringList& names, const QStringList& details
         items->appendRow({name, detail});
     }
     setCurrentIndex(chosen.isEmpty() ? -1 : findText(chosen, Qt::MatchExactly));
-    auto* tree = static_cast<QTreeView*>(view());
-    tree->resizeColumnToContents(0);
-    tree->resizeColumnToContents(1);
-    tree->setMinimumWidth(tree->columnWidth(0) + tree->columnWidth(1) + 2 * tree->frameWidth() +
-                          24);
+    if (m_listView) {
+        FitColumns();
+    }
 }
 
 void PortComboBox::showPopup() {
     if (m_refresh) {
         m_refresh();
     }
+    EnsureListView();
     QComboBox::showPopup();
 }
 

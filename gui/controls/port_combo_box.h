@@ -26,7 +26,12 @@ class PortComboBox : public QComboBox {
     void showPopup() override;
 
   private:
+    // The two-column list is made when it first opens, not with the window.
+    void EnsureListView();
+    void FitColumns();
+
     std::function<void()> m_refresh;
+    bool m_listView = false;
 };
 
 }  // namespace orvik::gui

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 #include "gui/app/console_status_bar.h"
 #include "gui/app/orvik_service_view.h"
@@ -164,6 +165,11 @@ void TestMainFrame::theOpenedListIsProbedAgainAndNamesEachDevice() {
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->itemText(1), QStringLiteral("COM5"));
     QCOMPARE(list->currentText(), QStringLiteral("COM3"));
+    // The open list shows both columns, each as wide as its texts.
+    auto* open = qobject_cast<QTreeView*>(list->view());
+    QVERIFY(open && open->isVisible());
+    QVERIFY(open->columnWidth(1) > 0);
+    QVERIFY(open->width() >= open->columnWidth(0) + open->columnWidth(1));
     list->hidePopup();
 }
 
