@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 

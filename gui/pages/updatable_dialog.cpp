@@ -1,5 +1,7 @@
 #include "gui/pages/updatable_dialog.h"
 
+#include <QLayout>
+
 #include "gui/document/orvik_service_doc.h"
 
 namespace orvik::gui {
@@ -34,6 +36,9 @@ void CUpdatableDialog::EnsureWidgets() {
             !child->testAttribute(Qt::WA_WState_ExplicitShowHide)) {
             child->show();
         }
+    }
+    if (QLayout* widgets = layout()) {
+        widgets->activate();
     }
 }
 
