@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdint>
 
+#include "device/link/protocol_trace.h"
 #include "sim/reply_writer.h"
 #include "support/text_codec.h"
 
@@ -37,19 +38,6 @@ void CloseFd(int& fd) {
         ::close(fd);
         fd = -1;
     }
-}
-
-std::string HexDump(const std::vector<std::uint8_t>& bytes) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string text;
-    for (const std::uint8_t byte : bytes) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += kDigits[byte >> 4];
-        text += kDigits[byte & 0x0F];
-    }
-    return text;
 }
 
 }  // namespace
@@ -379,7 +367,7 @@ void Simulator::OnWakeByte() {
 }
 
 void Simulator::OnBadFrame(const LineEvent& event) {
-    m_tape.Note("<< broken frame (" + event.problem + "): " + HexDump(event.bytes));
+    m_tape.Note("<< broken frame (" + event.problem + "): " + device::HexBytes(event.bytes));
     m_activity.AddBadFrame();
     if (m_faults.SilencesEverything()) {
         m_tape.Note("-- no answer (silence)");

@@ -158,11 +158,12 @@ void CTabTerminal::UpdateButtons() {
     m_ui->saveReportButton->setEnabled(buttons.saveReport);
 }
 
-void CTabTerminal::ShowEntry(const console::LogEntry& entry) {
+QTreeWidgetItem* CTabTerminal::ShowEntry(const console::LogEntry& entry) {
     const bool sent = entry.direction == Direction::Sent;
     QTreeWidgetItem* item =
         m_ui->exchangeLog->AppendRow({Qt16(entry.text)}, sent ? m_sentIcon : m_receivedIcon);
     item->setData(0, kDirectionRole, static_cast<int>(entry.direction));
+    return item;
 }
 
 void CTabTerminal::LogLine(const QString& text, bool sent) {
@@ -175,8 +176,7 @@ void CTabTerminal::LogLine(const QString& text, bool sent) {
     for (std::size_t drop = dropped; drop > 0; --drop) {
         log->DeleteRow(0);
     }
-    ShowEntry(m_log.Entries().back());
-    log->scrollToItem(log->topLevelItem(log->topLevelItemCount() - 1));
+    log->scrollToItem(ShowEntry(m_log.Entries().back()));
 }
 
 void CTabTerminal::SendCommands() {

@@ -10,6 +10,8 @@
 #include "gui/pages/page_file_dialog.h"
 #include "gui/pages/updatable_dialog.h"
 
+class QTreeWidgetItem;
+
 namespace Ui {
 class TabTerminal;
 }
@@ -58,8 +60,8 @@ class CTabTerminal : public CUpdatableDialog {
 
   private:
     void BuildWidgets() override;
-    // Adds the list's row of a log entry.
-    void ShowEntry(const console::LogEntry& entry);
+    // Adds the list's row of a log entry, and answers it.
+    QTreeWidgetItem* ShowEntry(const console::LogEntry& entry);
     std::vector<std::u16string> CommandLines() const;
     QString AskForFile(FileDialogRequest request);
     void ShowFileError(const QString& path, int error);
