@@ -10,6 +10,8 @@ namespace orvik::console {
 
 namespace {
 
+using support::IsDigit;
+
 constexpr std::int64_t kMillion = 1'000'000;
 // Whole parts are held below this so that millionths stay within 64 bits.
 constexpr std::int64_t kMaxWhole = 9'000'000'000'000;
@@ -19,10 +21,6 @@ constexpr std::size_t kDrawerPosition = 55;
 constexpr std::size_t kDrawerWidth = 11;
 // The dialog's first rounding adds 0.55 thousandths before cutting to thousandths.
 constexpr std::int64_t kCashRoundingMillionths = 550;
-
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
-}
 
 std::int64_t Power10(int exponent) {
     std::int64_t value = 1;

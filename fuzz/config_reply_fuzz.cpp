@@ -15,6 +15,7 @@
 #include "device/protocol/printer_info.h"
 #include "support/local_time.h"
 #include "support/text_codec.h"
+#include "support/text_trim.h"
 
 using namespace orvik::device;
 
@@ -26,12 +27,8 @@ void Check(bool condition) {
     }
 }
 
-bool IsDigit(char16_t ch) {
-    return ch >= u'0' && ch <= u'9';
-}
-
 int TwoDigits(std::u16string_view text, std::size_t at) {
-    Check(IsDigit(text[at]) && IsDigit(text[at + 1]));
+    Check(orvik::support::IsDigit(text[at]) && orvik::support::IsDigit(text[at + 1]));
     return (text[at] - u'0') * 10 + (text[at + 1] - u'0');
 }
 

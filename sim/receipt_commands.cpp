@@ -13,6 +13,7 @@
 #include "sim/receipt_line_reading.h"
 #include "sim/receipt_tape.h"
 #include "sim/session_replies.h"
+#include "support/text_trim.h"
 
 namespace orvik::sim {
 
@@ -293,7 +294,7 @@ Replies CompoundTax(std::u16string_view text, RegisterState& state) {
 
 bool IsBarcodeText(char16_t codeSet, std::u16string_view code) {
     for (const char16_t ch : code) {
-        const bool digit = ch >= u'0' && ch <= u'9';
+        const bool digit = support::IsDigit(ch);
         const bool printable = ch >= 0x20 && ch < 0x7F;
         const bool lower = ch >= u'a' && ch <= u'z';
         if ((codeSet == u'i' && !digit) || (codeSet == u'g' && (!printable || lower)) ||

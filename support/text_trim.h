@@ -5,6 +5,11 @@
 
 namespace orvik::support {
 
+// A decimal digit, 0 to 9 (no other script's digits).
+constexpr bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
 // Blank, tab, line ends, vertical tab and form feed: the white space of the C locale.
 constexpr bool IsWhiteSpace(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f';

@@ -9,6 +9,8 @@ namespace orvik::device {
 
 namespace {
 
+using support::IsDigit;
+
 constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 // Where the fields of the configuration reply lie.
@@ -33,10 +35,6 @@ constexpr std::size_t kDataStart = 4;
 constexpr std::size_t kTaxRecordWidth = 14;
 constexpr std::size_t kTaxNameWidth = 19;
 constexpr std::size_t kCounterWidth = 10;
-
-bool IsDigit(char16_t ch) {
-    return ch >= u'0' && ch <= u'9';
-}
 
 void AppendTwoDigits(std::u16string& out, int value) {
     out.push_back(static_cast<char16_t>(u'0' + value / 10 % 10));

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "support/text_trim.h"
+
 namespace orvik::device {
 
 namespace {
@@ -18,8 +20,7 @@ bool IsOneOf(std::u16string_view value, std::initializer_list<std::u16string_vie
 }  // namespace
 
 std::u16string_view ModelCode(std::u16string_view serialNumber) {
-    const bool letterFirst =
-        !serialNumber.empty() && !(serialNumber.front() >= u'0' && serialNumber.front() <= u'9');
+    const bool letterFirst = !serialNumber.empty() && !support::IsDigit(serialNumber.front());
     const std::size_t start = letterFirst ? 2 : 0;
     if (start >= serialNumber.size()) {
         return {};

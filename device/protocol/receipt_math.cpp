@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "support/text_trim.h"
+
 namespace orvik::device {
 
 namespace {
+
+using support::IsDigit;
 
 constexpr std::int64_t kHundredthsPerUnit = 10000;  // a rate of 100.00 % in hundredths
 // Rates beyond this are not rates; the cap keeps the products far from overflowing.
@@ -38,10 +42,6 @@ void AddTo(std::int32_t& field, std::int64_t amount) {
 
 char16_t KindOf(const TaxSlot& slot) {
     return slot.kind.empty() ? u'\0' : slot.kind.front();
-}
-
-bool IsDigit(char16_t c) {
-    return c >= u'0' && c <= u'9';
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "device/protocol/config_replies.h"
 #include "device/protocol/number_format.h"
+#include "support/text_trim.h"
 
 namespace orvik::device {
 
@@ -117,8 +118,7 @@ std::optional<support::LocalDateTime> ParseRegisterDateTime(std::u16string_view 
         return std::nullopt;
     }
     const std::u16string_view digits = answer.substr(0, kDateTimeDigits);
-    if (!std::all_of(digits.begin(), digits.end(),
-                     [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+    if (!std::all_of(digits.begin(), digits.end(), support::IsDigit)) {
         return std::nullopt;
     }
     support::LocalDateTime clock;
