@@ -7,15 +7,19 @@
 #include "cli/core_verb.h"
 #include "cli/info_lines.h"
 #include "cli/interrupt.h"
+#include "cli/journal_verb.h"
 #include "cli/port_verbs.h"
 #include "cli/receipt_outcome_verbs.h"
 #include "cli/verb_arguments.h"
+#include "console/receipt_checks.h"
+#include "console/receipt_journal.h"
 #include "console/stderr_prompt.h"
 #include "device/link/port_names.h"
 #include "device/link/protocol_trace.h"
 #include "device/orvik_core.h"
 #include "device/protocol/session_commands.h"
 #include "device/terminal_exchange.h"
+#include "res/string_table.h"
 #include "support/text_codec.h"
 
 namespace orvik::cli {
@@ -31,6 +35,8 @@ struct Verb {
     // Runs a verb that needs no register.
     std::function<int(const CliOptions&)> runAlone;
     bool takesRaw = false;
+    // A verb of the core verb table: reads its arguments into the plan it runs.
+    CoreVerb prepare;
 };
 
 int UsageError(const std::string& message) {
@@ -112,8 +118,8 @@ bool IsServiceOperator(const std::string& operatorName) {
     return device::BuildLoginCommand(support::FromUtf8(operatorName), u"").serviceSession;
 }
 
-// The report and settings verbs (report_verbs.cpp, settings_verbs.cpp) read their arguments in
-// the check, before anything is sent, and read them again to run.
+// The verbs of the core verb table read their arguments once, before connecting, into the plan
+// they then run.
 void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
     cli::CoreVerbTable table;
     cli::AddReportVerbs(table);
@@ -122,31 +128,28 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
     AddReceiptOutcomeVerbs(table);
     cli::AddLogoFooterVerbs(table);
     for (const auto& entry : table) {
-        // A copy each lambda keeps (clang 14 cannot capture a structured binding).
-        const cli::CoreVerb prepare = entry.second;
-        const std::string name = entry.first;
-        verbs[entry.first] = Verb{[prepare, name](const CliOptions& o) {
-                                      std::string problem = prepare(o.arguments).usageError;
-                                      if (problem.empty() && cli::NeedsServiceLogin(name) &&
-                                          !IsServiceOperator(o.operatorName)) {
-                                          problem = name +
-                                                    " needs the service log-in: --operator " +
-                                                    support::ToUtf8(device::kServiceOperatorName);
-                                      }
-                                      return problem;
-                                  },
-                                  [prepare](const CliOptions& o, device::COrvikCore& core) {
-                                      return prepare(o.arguments).action(core);
-                                  },
-                                  nullptr, false};
+        verbs[entry.first] = Verb{nullptr, nullptr, nullptr, false, entry.second};
     }
+}
+
+// The usage error of a core verb's plan, or of its log-in.
+std::string CheckPlan(const std::string& name, const VerbPlan& plan, const CliOptions& options) {
+    if (!plan.usageError.empty()) {
+        return plan.usageError;
+    }
+    if (cli::NeedsServiceLogin(name) && !IsServiceOperator(options.operatorName)) {
+        return name + " needs the service log-in: --operator " +
+               support::ToUtf8(device::kServiceOperatorName);
+    }
+    return {};
 }
 
 const std::map<std::string, Verb>& Verbs() {
     static const std::map<std::string, Verb> kVerbs = [] {
         std::map<std::string, Verb> verbs = {
-            {"ports", {CheckPortsArguments, nullptr, RunPorts, false}},
-            {"doctor", {CheckDoctorArguments, nullptr, RunDoctor, false}},
+            {"ports", {CheckPortsArguments, nullptr, RunPorts, false, nullptr}},
+            {"doctor", {CheckDoctorArguments, nullptr, RunDoctor, false, nullptr}},
+            {"journal", {CheckJournalArguments, nullptr, RunJournal, false, nullptr}},
             {"info",
              {[](const CliOptions& o) -> std::string {
                   if (!o.arguments.empty()) {
@@ -154,13 +157,13 @@ const std::map<std::string, Verb>& Verbs() {
                   }
                   return o.raw ? "info needs the connection; leave out --raw" : "";
               },
-              PrintInfo, nullptr, false}},
+              PrintInfo, nullptr, false, nullptr}},
             {"send",
              {[](const CliOptions& o) {
                   return o.arguments.empty() ? std::string("send needs at least one TEXT")
                                              : CheckSendTexts(o.arguments);
               },
-              SendTexts, nullptr, true}},
+              SendTexts, nullptr, true, nullptr}},
         };
         AddCoreVerbs(verbs);
         return verbs;
@@ -197,7 +200,13 @@ int RunVerb(const CliOptions& options) {
         return UsageError("unknown verb \"" + options.verb + "\"");
     }
     const Verb& verb = it->second;
-    if (const std::string problem = verb.check(options); !problem.empty()) {
+    VerbPlan plan;
+    if (verb.prepare) {
+        plan = verb.prepare(options.arguments);
+        if (const std::string problem = CheckPlan(options.verb, plan, options); !problem.empty()) {
+            return UsageError(problem);
+        }
+    } else if (const std::string problem = verb.check(options); !problem.empty()) {
         return UsageError(problem);
     }
     if (verb.runAlone) {
@@ -226,17 +235,37 @@ int RunVerb(const CliOptions& options) {
             return kExitFailed;
         }
     }
-    // Closes whose answer never came wait here for the next run that reaches their register.
-    device::UnsettledCloses unsettled(device::DefaultUnsettledClosesPath());
+    // The receipt journal: where closes whose outcome is unknown wait for the next run that
+    // reaches their register, and without which no receipt is printed.
+    std::string journalError;
+    const std::string journalPath = console::DefaultJournalPath();
+    const auto journal =
+        options.raw ? nullptr : console::ReceiptJournal::Open(journalPath, &journalError);
+    if (!journal && plan.journalAction) {
+        PrintProblem(support::ToUtf8(console::FormatMessage(
+            kStrJournalUnusable,
+            {support::FromUtf8(journalPath), support::FromUtf8(journalError)})));
+        return kExitFailed;
+    }
     console::StderrPrompt prompt;
     device::COrvikCore core;
     core.SetPrompt(&prompt);
     core.SetTrace(&trace);
-    core.SetUnsettledCloses(&unsettled);
+    core.SetCloseJournal(journal.get());
     if (!Open(options, core, prompt)) {
         return Interrupted() ? InterruptExitStatus() : kExitFailed;
     }
-    const int status = Interrupted() ? kExitFailed : verb.run(options, core);
+    int status = kExitFailed;
+    if (Interrupted()) {
+        // Nothing starts after a signal.
+    } else if (plan.journalAction) {
+        status = plan.journalAction(
+            core, JournalSession{*journal, support::FromUtf8(options.operatorName)});
+    } else if (plan.action) {
+        status = plan.action(core);
+    } else {
+        status = verb.run(options, core);
+    }
     // Disconnect cancels a receipt left open, also one a signal stopped.
     if (options.raw) {
         core.StopReceiverAndClosePort();

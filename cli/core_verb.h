@@ -10,6 +10,9 @@
 namespace orvik::device {
 class COrvikCore;
 }
+namespace orvik::console {
+class ReceiptJournal;
+}
 
 namespace orvik::cli {
 
@@ -21,9 +24,19 @@ namespace orvik::cli {
 // the register, no answer) reach standard error through its prompt.
 using CoreAction = std::function<int(device::COrvikCore&)>;
 
+// What a verb that prints fiscal documents gets besides the core: the receipt journal, opened
+// before connecting (the verb is not run when it cannot be), and who prints.
+struct JournalSession {
+    console::ReceiptJournal& journal;
+    std::u16string operatorName;
+};
+using JournalAction = std::function<int(device::COrvikCore&, const JournalSession&)>;
+
 struct VerbPlan {
-    CoreAction action;       // set when the arguments are right
-    std::string usageError;  // otherwise what is wrong with them
+    CoreAction action = nullptr;  // set when the arguments are right
+    std::string usageError = {};  // otherwise what is wrong with them
+    // Set instead of action by a verb that needs the receipt journal.
+    JournalAction journalAction = nullptr;
 };
 
 using CoreVerb = std::function<VerbPlan(const std::vector<std::string>& arguments)>;

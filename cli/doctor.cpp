@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <set>
 
+#include "cli/verb_arguments.h"
 #include "device/link/port_check.h"
 #include "device/link/port_names.h"
 #include "device/link/serial_port.h"
@@ -206,32 +207,6 @@ void CheckLineAndRegister(const PortFacts& facts, DoctorReport& report) {
     } else {
         Add(report, "usb", State::Note, "not a USB adapter");
     }
-}
-
-std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char ch : text) {
-        switch (ch) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            default:
-                if (static_cast<unsigned char>(ch) < 0x20) {
-                    char escape[8];
-                    std::snprintf(escape, sizeof(escape), "\\u%04x", ch);
-                    out += escape;
-                } else {
-                    out += ch;
-                }
-        }
-    }
-    return out + "\"";
 }
 
 const char* StateName(State state) {

@@ -15,6 +15,7 @@
 #include "cli/interrupt.h"
 #include "cli/receipt_outcome_verbs.h"
 #include "cli/verb_arguments.h"
+#include "console/journal_table.h"
 #include "console/receipt_checks.h"
 #include "console/receipt_file.h"
 #include "console/receipt_numbers.h"
@@ -22,6 +23,7 @@
 #include "console/receipt_total.h"
 #include "console/stderr_prompt.h"
 #include "device/orvik_core.h"
+#include "res/string_table.h"
 #include "support/text_codec.h"
 
 namespace orvik::cli {
@@ -47,6 +49,7 @@ struct PrintOptions {
     std::optional<int> barcodeType;  // 0 CODEA, 1 CODEB, 2 CODEC
     std::u16string barcode;
     bool compoundTax = false;
+    bool again = false;  // print even a receipt the journal holds from an unknown outcome
 };
 
 // The barcode as the page keeps it: upper case as typed.
@@ -76,8 +79,8 @@ std::string ReadPrintOptions(const std::vector<std::string>& arguments, PrintOpt
             return verb + ": " + name + " is given twice";
         }
         given.push_back(name);
-        if (name == "--compound-tax") {
-            options.compoundTax = true;
+        if (name == "--compound-tax" || name == "--again") {
+            (name == "--again" ? options.again : options.compoundTax) = true;
             continue;
         }
         const bool known = name == "--copies" || name == "--number" || name == "--cash" ||
@@ -220,33 +223,31 @@ std::string Money(std::int64_t units, int decimals) {
     return Utf8(console::MinorUnitsToMoney(units, decimals));
 }
 
+// Why the receipt was not printed: the journal holds it from a close whose answer never came.
+std::string HeldReason(const console::JournalCopy& held) {
+    const std::string sent = Utf8(console::JournalTime(held.time));
+    if (held.outcome == console::JournalOutcome::Registered) {
+        return "print-receipt: this receipt was sent to the register at " + sent +
+               ", its close went unanswered, and the register registered it as receipt " +
+               (held.number ? std::to_string(*held.number) : std::string("(no number)")) +
+               ". It is not printed again; --again prints it anyway.";
+    }
+    return "print-receipt: this receipt was sent to the register at " + sent +
+           " and whether the register registered it is still unknown: check the register's "
+           "tape. It is not printed again; --again prints it anyway.";
+}
+
 int PrintFile(const PrintOptions& options, const console::ReceiptFileLoad& load,
-              device::COrvikCore& core) {
+              device::COrvikCore& core, const JournalSession& session) {
     const console::ItemLimits limits = console::RegisterItemLimits(
         core.printerInfo, core.deviceFamily, core.deviceModel, core.articleMode);
-    if (const auto refused = console::CheckRows(load.rows, limits)) {
-        PrintProblem("print-receipt: " + options.path + ":" +
-                     std::to_string(load.rowLines[refused->row]) + ": " +
-                     Utf8(refused->failure.message) + " Nothing sent.");
-        return kExitUsage;
-    }
     const int decimals = limits.moneyDecimals;
-    console::CoreReceiptRegister reg(core);
-    const std::int64_t total = console::ComputeReceiptTotal(load.rows, decimals, &reg);
-    const console::CashFields fields = console::RecalculateCash(total, load.payments, decimals);
-    const console::PaymentTexts money{options.cash.value_or(fields.cash), load.payments};
-    const console::PaymentPlan plan = console::PlanPayments(total, money, decimals);
-    if (plan.failure && !options.compoundTax) {
-        PrintProblem("print-receipt: " + PaymentSource(plan.failure->field, options, load) + ": " +
-                     Utf8(plan.failure->message) + " Nothing sent.");
-        return kExitUsage;
-    }
-
     console::PrintRequest request;
     request.copies = options.copies;
     request.receiptNumber = options.number;
     request.tapeMode = options.tapeMode ? *options.tapeMode : RegisterTapeMode(core);
-    request.cash = money.cash;
+    request.cash = options.cash.value_or(u"");
+    request.cashIsRest = !options.cash;
     request.payment1 = load.payments[0];
     request.payment2 = load.payments[1];
     request.payment3 = load.payments[2];
@@ -255,21 +256,50 @@ int PrintFile(const PrintOptions& options, const console::ReceiptFileLoad& load,
     request.barcode = options.barcode;
     request.moneyDecimals = decimals;
     request.rowLimits = limits;
-    // What the register is told: the cash of a refund as its amount.
-    std::printf("total: %s\n", Money(total, decimals).c_str());
-    const console::Payments& sent = plan.payments;
-    if (!options.compoundTax) {
-        std::printf("cash: %s\n", Money(sent.cash, decimals).c_str());
-        if (sent.payment1 != 0 || sent.payment2 != 0 || sent.payment3 != 0) {
-            std::printf("payments: %s %s %s\n", Money(sent.payment1, decimals).c_str(),
-                        Money(sent.payment2, decimals).c_str(),
-                        Money(sent.payment3, decimals).c_str());
-        }
-    }
-    std::fflush(stdout);
+    request.journal = {&session.journal, session.operatorName, options.again};
 
-    const console::PrintOutcome outcome = console::PrintReceipt(
-        reg, load.rows, request, TerminalProgress(load.rows.size(), options.copies));
+    console::PrintProgress progress = TerminalProgress(load.rows.size(), options.copies);
+    // What the register is told, before it is told: the cash of a refund as its amount.
+    progress.checked = [&options, decimals](std::int64_t total, const console::Payments& sent) {
+        std::printf("total: %s\n", Money(total, decimals).c_str());
+        if (!options.compoundTax) {
+            std::printf("cash: %s\n", Money(sent.cash, decimals).c_str());
+            if (sent.payment1 != 0 || sent.payment2 != 0 || sent.payment3 != 0) {
+                std::printf("payments: %s %s %s\n", Money(sent.payment1, decimals).c_str(),
+                            Money(sent.payment2, decimals).c_str(),
+                            Money(sent.payment3, decimals).c_str());
+            }
+        }
+        std::fflush(stdout);
+    };
+    console::CoreReceiptRegister reg(core);
+    const console::PrintOutcome outcome = console::PrintReceipt(reg, load.rows, request, progress);
+    if (outcome.refusedRow) {
+        PrintProblem("print-receipt: " + options.path + ":" +
+                     std::to_string(load.rowLines[outcome.refusedRow->row]) + ": " +
+                     Utf8(outcome.refusedRow->failure.message) + " Nothing sent.");
+        return kExitUsage;
+    }
+    if (outcome.refusedPayments) {
+        PrintProblem(
+            "print-receipt: " + PaymentSource(outcome.refusedPayments->field, options, load) +
+            ": " + Utf8(outcome.refusedPayments->message) + " Nothing sent.");
+        return kExitUsage;
+    }
+    if (outcome.heldBy) {
+        std::printf(
+            "held: %s\n",
+            outcome.heldBy->outcome == console::JournalOutcome::Registered && outcome.heldBy->number
+                ? ("registered " + std::to_string(*outcome.heldBy->number)).c_str()
+                : "unknown");
+        PrintProblem(HeldReason(*outcome.heldBy));
+        return kExitHeld;
+    }
+    if (!outcome.journalError.empty()) {
+        PrintProblem(Utf8(console::FormatMessage(
+            kStrJournalUnusable,
+            {support::FromUtf8(session.journal.Path()), support::FromUtf8(outcome.journalError)})));
+    }
     if (options.compoundTax) {
         // Paid in cash with the amount due the core kept while the lines were registered.
         const std::int32_t cash = outcome.lastPayments.cash;
@@ -289,8 +319,11 @@ VerbPlan PrintReceiptVerb(const std::vector<std::string>& arguments) {
     if (const std::string problem = LoadForPrinting(options.path, load); !problem.empty()) {
         return Refuse(problem);
     }
-    return {[options, load](device::COrvikCore& core) { return PrintFile(options, load, core); },
-            {}};
+    VerbPlan plan;
+    plan.journalAction = [options, load](device::COrvikCore& core, const JournalSession& session) {
+        return PrintFile(options, load, core, session);
+    };
+    return plan;
 }
 
 }  // namespace

@@ -12,6 +12,9 @@ namespace orvik::cli {
 // Exit status of print-receipt when the register has not told whether it registered the
 // receipt whose close got no answer.
 inline constexpr int kExitOutcomeUnknown = 3;
+// Exit status of print-receipt when the journal holds the same receipt from a close whose
+// answer never came (its outcome unknown, or registered all the same): nothing was printed.
+inline constexpr int kExitHeld = 4;
 
 // "outcome: registered N", "outcome: registered" (without a number), "outcome: not
 // registered" or "outcome: unknown", for the last copy started.

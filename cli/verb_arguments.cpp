@@ -102,4 +102,30 @@ std::string FormatDateTime(const orvik::support::LocalDateTime& value) {
     return text;
 }
 
+std::string JsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char ch : text) {
+        switch (ch) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                if (static_cast<unsigned char>(ch) < 0x20) {
+                    char escape[8];
+                    std::snprintf(escape, sizeof(escape), "\\u%04x", ch);
+                    out += escape;
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    return out + "\"";
+}
+
 }  // namespace orvik::cli

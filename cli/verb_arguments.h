@@ -29,4 +29,7 @@ std::optional<std::u16string> RegisterText(std::string_view utf8);
 // "YYYY-MM-DD HH:MM:SS".
 std::string FormatDateTime(const orvik::support::LocalDateTime& value);
 
+// The text as a JSON string, quotes included.
+std::string JsonString(std::string_view text);
+
 }  // namespace orvik::cli

@@ -17,8 +17,14 @@ namespace {
 constexpr std::size_t kHeaderFields = 4;
 constexpr std::size_t kRowFields = 1 + kColumnCount;
 // Row fields holding whole numbers (flag, article, divisible, taxes, discount kind, compound
-// tax) and number texts (quantity, price, discount amount), counted from 0.
-constexpr std::size_t kRowIntegerFields[] = {0, 2, 3, 6, 7, 8, 11};
+// tax) and number texts (quantity, price, discount amount), counted from 0. Of the whole
+// numbers, the return flag, divisible and compound tax are flags: "0" or "1".
+struct IntegerField {
+    std::size_t field;
+    bool flag;
+};
+constexpr IntegerField kRowIntegerFields[] = {{0, true},  {2, false}, {3, true}, {6, false},
+                                              {7, false}, {8, false}, {11, true}};
 constexpr std::size_t kRowNumberTextFields[] = {4, 5, 10};
 // The longest line that reads back whole: with its CR LF within the reader's byte limit.
 // Every character is one byte in Windows-1251.
@@ -48,10 +54,13 @@ class CLoader {
 
     // False when the file turns out not to be a receipt, or not a well-formed one.
     bool TakeLine(std::u16string_view line, std::size_t lineNumber) {
-        while (!line.empty() && (line.front() == u' ' || line.front() == u'\t')) {
-            line.remove_prefix(1);
+        // Leading blanks only tell a blank or comment line; a header or row is read as it
+        // stands, so that the strict reading sees a return flag of " 1" for what it is.
+        std::u16string_view start = line;
+        while (!start.empty() && (start.front() == u' ' || start.front() == u'\t')) {
+            start.remove_prefix(1);
         }
-        if (line.empty() || line.front() == u'#' || line.front() == u';') {
+        if (start.empty() || start.front() == u'#' || start.front() == u';') {
             return true;
         }
         m_lineNumber = lineNumber;
@@ -82,7 +91,7 @@ class CLoader {
   private:
     bool TakeHeader(std::u16string_view line) {
         m_problem.clear();
-        if (!CheckFieldCount(line, kHeaderFields) || !CheckInteger(line, 0)) {
+        if (!CheckFieldCount(line, kHeaderFields) || !CheckFlag(line, 0)) {
             return false;
         }
         for (std::size_t field = 1; field < kHeaderFields; ++field) {
@@ -102,8 +111,9 @@ class CLoader {
         if (!CheckFieldCount(line, kRowFields)) {
             return false;
         }
-        for (std::size_t field : kRowIntegerFields) {
-            if (!CheckInteger(line, field)) {
+        for (const IntegerField& integer : kRowIntegerFields) {
+            if (!(integer.flag ? CheckFlag(line, integer.field)
+                               : CheckInteger(line, integer.field))) {
                 return false;
             }
         }
@@ -147,6 +157,26 @@ class CLoader {
             return true;
         }
         return IsInteger(text) || NotANumber(field, text);
+    }
+
+    // Flags are written "0" or "1", and the strict reading takes nothing else: not "2", "-1",
+    // "01" nor " 1". The lenient one reads them as before (a whole number, blanks aside, as
+    // set when not 0; a non-number as 0 with a warning) and marks the row.
+    bool CheckFlag(std::u16string_view line, std::size_t field) {
+        const std::u16string_view text = GetLineField(line, field);
+        if (text == u"0" || text == u"1") {
+            return true;
+        }
+        const std::initializer_list<std::u16string> values{Number(m_lineNumber), Number(field + 1),
+                                                           std::u16string(text)};
+        std::u16string strictText = FormatMessage(kStrReceiptFileFieldNotAFlag, values);
+        if (m_mode == ReadMode::Lenient && (text.empty() || IsInteger(text))) {
+            if (m_problem.empty()) {
+                m_problem = std::move(strictText);
+            }
+            return true;
+        }
+        return Problem(FormatMessage(kStrReceiptFileNotANumber, values), std::move(strictText));
     }
 
     // Number texts may be empty: the page reads them as 0, and the item checks judge them.

@@ -58,8 +58,9 @@ enum class LoadStatus {
     CannotOpen,   // nothing read
     ReadError,    // the rows read before the error are kept
     NotAReceipt,  // binary data, a line too long, too many rows: nothing kept
-    // Strict reading only: a line with other than its number of fields, or a field that is
-    // not a number where a number is due. Nothing kept.
+    // Strict reading only: a line with other than its number of fields, a field that is not
+    // a number where a number is due, or a flag (return, divisible, tax on tax) other than
+    // exactly "0" or "1". Nothing kept.
     Malformed,
 };
 

@@ -1,8 +1,10 @@
 #include "console/receipt_printing.h"
 
 #include <algorithm>
+#include <ctime>
 #include <limits>
 
+#include "console/receipt_digest.h"
 #include "console/receipt_numbers.h"
 #include "console/receipt_total.h"
 
@@ -60,8 +62,49 @@ bool RegisterRows(IReceiptRegister& reg, std::span<const ReceiptRow> rows, int m
 // registered the receipt.
 enum class CopyResult { Registered, RegisteredUnanswered, Failed, Stopped };
 
+// The journal's row of the copy being printed.
+struct CopyRecord {
+    JournalCopy copy;
+    std::int64_t id = 0;
+};
+
+// Writes the copy to the journal just before its close is sent: false (the close is not sent)
+// when it cannot be written.
+bool RecordCopy(ReceiptJournal& journal, CopyRecord& record, std::optional<std::int32_t> before,
+                const Payments& payments, PrintOutcome& outcome) {
+    record.copy.numberBefore = before;
+    record.copy.cash = payments.cash;
+    // Until its answer comes, the counter settles it; without a counter only the tape can.
+    record.copy.settled = before ? Settlement::Pending : Settlement::Tape;
+    record.id = journal.Add(record.copy);
+    if (record.id == 0) {
+        outcome.journalError = journal.LastError();
+        return false;
+    }
+    return true;
+}
+
+// After the close: the copy's outcome in the journal. A close that never went out because the
+// register's counter could not be read is recorded as cancelled.
+void FinishCopy(ReceiptJournal& journal, CopyRecord& record, const device::CloseOutcome& close,
+                PrintOutcome& outcome) {
+    if (record.id == 0) {
+        if (close.outcome != device::ReceiptOutcome::NotRegistered || close.sent ||
+            !outcome.journalError.empty()) {
+            return;
+        }
+        record.copy.outcome = JournalOutcome::Cancelled;
+        record.copy.settled = Settlement::NotSent;
+        journal.Add(record.copy);
+        return;
+    }
+    if (!journal.Finish(record.id, close)) {
+        outcome.journalError = journal.LastError();
+    }
+}
+
 CopyResult PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
-                     const PrintRequest& request, const PrintProgress& progress,
+                     const PrintRequest& request, const PrintProgress& progress, CopyRecord& record,
                      PrintOutcome& outcome) {
     device::CloseOutcome& lastClose = outcome.lastClose;
     Payments& handed = outcome.lastPayments;
@@ -100,9 +143,19 @@ CopyResult PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
     }
     handed = payments;
     std::int32_t total = 0;
+    ReceiptJournal* journal = request.journal.journal;
+    device::BeforeCloseSent record_ = nullptr;
+    if (journal) {
+        record_ = [&](std::optional<std::int32_t> before) {
+            return RecordCopy(*journal, record, before, payments, outcome);
+        };
+    }
     const bool closed = device::Succeeded(reg.CloseReceipt(
-        payments.cash, payments.payment1, payments.payment2, payments.payment3, total));
+        payments.cash, payments.payment1, payments.payment2, payments.payment3, total, record_));
     lastClose = reg.LastCloseOutcome();
+    if (journal) {
+        FinishCopy(*journal, record, lastClose, outcome);
+    }
     if (lastClose.outcome == device::ReceiptOutcome::None) {
         // A register that keeps no outcome: the result code is all there is.
         lastClose.outcome =
@@ -134,29 +187,65 @@ std::u16string BarcodeText(int barcodeType, std::u16string_view barcode) {
 }
 
 PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
-                          const PrintRequest& request, const PrintProgress& progress) {
+                          const PrintRequest& asked, const PrintProgress& progress) {
     PrintOutcome outcome;
+    PrintRequest request = asked;
     if (request.rowLimits) {
         outcome.refusedRow = CheckRows(rows, *request.rowLimits);
     }
-    if (!outcome.refusedRow && !request.compoundTaxBox) {
-        const std::int64_t due = ComputeReceiptTotal(rows, request.moneyDecimals, &reg);
-        outcome.refusedPayments =
-            PlanPayments(
-                due,
-                PaymentTexts{request.cash, {request.payment1, request.payment2, request.payment3}},
-                request.moneyDecimals)
-                .failure;
+    PaymentPlan plan;
+    if (!outcome.refusedRow) {
+        outcome.total = ComputeReceiptTotal(rows, request.moneyDecimals, &reg);
+        if (request.cashIsRest) {
+            request.cash = RecalculateCash(outcome.total,
+                                           {request.payment1, request.payment2, request.payment3},
+                                           request.moneyDecimals)
+                               .cash;
+        }
+        plan = PlanPayments(
+            outcome.total,
+            PaymentTexts{request.cash, {request.payment1, request.payment2, request.payment3}},
+            request.moneyDecimals);
+        if (!request.compoundTaxBox) {
+            outcome.refusedPayments = plan.failure;
+        }
     }
     if (outcome.refusedRow || outcome.refusedPayments) {
         outcome.failed = true;
         outcome.copiesRemaining = std::max(request.copies, 1);
         return outcome;
     }
+    CopyRecord record;
+    if (ReceiptJournal* journal = request.journal.journal) {
+        // What the register still owes an outcome for is settled first: it may be this very
+        // receipt.
+        reg.SettleUnsettledClose();
+        JournalCopy& copy = record.copy;
+        copy.serialNumber = reg.SerialNumber();
+        copy.operatorName = request.journal.operatorName;
+        copy.digest = ReceiptDigest(rows, ReadPayments(request), request.receiptNumber,
+                                    request.moneyDecimals);
+        copy.copies = std::clamp(request.copies, 1, 100);
+        copy.total = outcome.total;
+        copy.moneyDecimals = request.moneyDecimals;
+        if (!request.journal.again) {
+            const auto now = static_cast<std::int64_t>(std::time(nullptr));
+            outcome.heldBy =
+                journal->FindHeld(copy.serialNumber, copy.digest, now - kHeldReceiptSeconds);
+            if (outcome.heldBy) {
+                outcome.failed = true;
+                outcome.copiesRemaining = std::max(request.copies, 1);
+                return outcome;
+            }
+        }
+    }
+    Notify(progress.checked, outcome.total, plan.payments);
     int remaining = request.copies;
     while (remaining > 0 && !outcome.failed && !outcome.stopped) {
         Notify(progress.copiesRemaining, remaining);
-        const CopyResult copy = PrintCopy(reg, rows, request, progress, outcome);
+        record.id = 0;
+        record.copy.copy = request.copies - remaining + 1;
+        const CopyResult copy = PrintCopy(reg, rows, request, progress, record, outcome);
         if (copy == CopyResult::Stopped) {
             outcome.stopped = true;
             break;

@@ -33,8 +33,17 @@ device::HRESULT CoreReceiptRegister::PrintBarcode(std::u16string_view text) {
 
 device::HRESULT CoreReceiptRegister::CloseReceipt(std::int32_t cash, std::int32_t payment1,
                                                   std::int32_t payment2, std::int32_t payment3,
-                                                  std::int32_t& total) {
-    return m_core.CloseReceipt(cash, payment1, payment2, payment3, total);
+                                                  std::int32_t& total,
+                                                  const device::BeforeCloseSent& beforeSend) {
+    return m_core.CloseReceipt(cash, payment1, payment2, payment3, total, beforeSend);
+}
+
+std::u16string CoreReceiptRegister::SerialNumber() const {
+    return m_core.printerInfo.serialNumber;
+}
+
+void CoreReceiptRegister::SettleUnsettledClose() {
+    m_core.SettleUnsettledClose();
 }
 
 device::CloseOutcome CoreReceiptRegister::LastCloseOutcome() const {

@@ -27,12 +27,18 @@ class IReceiptRegister {
     virtual device::HRESULT AddReceiptLine(const orvik::device::ReceiptLineRequest& line,
                                            std::int32_t& lineTotal) = 0;
     virtual device::HRESULT PrintBarcode(std::u16string_view text) = 0;
+    // beforeSend is called just before the close is sent (see COrvikCore::CloseReceipt).
     virtual device::HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1,
                                          std::int32_t payment2, std::int32_t payment3,
-                                         std::int32_t& total) = 0;
+                                         std::int32_t& total,
+                                         const device::BeforeCloseSent& beforeSend) = 0;
     // What became of the last close sent: registered (with the register's number), refused,
     // or unknown when its answer never came.
     virtual device::CloseOutcome LastCloseOutcome() const { return {}; }
+    // The register's serial number, which the journal files its copies under.
+    virtual std::u16string SerialNumber() const { return {}; }
+    // Settles a close the register still owes an outcome for (see COrvikCore).
+    virtual void SettleUnsettledClose() {}
 
     // The receipt state the printing sequence reads and sets.
     virtual bool ReceiptOpen() const = 0;
@@ -60,8 +66,11 @@ class CoreReceiptRegister final : public IReceiptRegister {
                                    std::int32_t& lineTotal) override;
     device::HRESULT PrintBarcode(std::u16string_view text) override;
     device::HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
-                                 std::int32_t payment3, std::int32_t& total) override;
+                                 std::int32_t payment3, std::int32_t& total,
+                                 const device::BeforeCloseSent& beforeSend) override;
     device::CloseOutcome LastCloseOutcome() const override;
+    std::u16string SerialNumber() const override;
+    void SettleUnsettledClose() override;
     bool ReceiptOpen() const override;
     bool ReturnMode() const override;
     void SetReturnMode(bool on) override;

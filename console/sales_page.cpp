@@ -148,7 +148,8 @@ CheckResult SalesPage::CheckBeforePrinting() const {
     return PrintScopeProblem();
 }
 
-PrintOutcome SalesPage::Print(IReceiptRegister& reg, const PrintProgress& progress) {
+PrintOutcome SalesPage::Print(IReceiptRegister& reg, const PrintProgress& progress,
+                              const JournalContext& journal) {
     PrintRequest request;
     request.copies = std::clamp(ReadInteger(form.printCount), 1, kMaxCopies);
     request.receiptNumber = ReadInteger(form.receiptNumber);
@@ -164,6 +165,7 @@ PrintOutcome SalesPage::Print(IReceiptRegister& reg, const PrintProgress& progre
     if (m_limits.registerKnown) {
         request.rowLimits = m_limits;
     }
+    request.journal = journal;
 
     PrintProgress counted = progress;
     counted.copiesRemaining = [this, &progress](int remaining) {
@@ -175,6 +177,9 @@ PrintOutcome SalesPage::Print(IReceiptRegister& reg, const PrintProgress& progre
     // The rows are printed from a copy: whatever the page shows meanwhile cannot change them.
     const std::vector<ReceiptRow> rows = m_rows;
     const PrintOutcome outcome = PrintReceipt(reg, rows, request, counted);
+    if (outcome.heldBy) {
+        return outcome;
+    }
     form.printCount = Decimal(outcome.copiesRemaining);
     if (!outcome.failed && form.afterPrint == 1) {
         m_rows.clear();

@@ -74,7 +74,9 @@ class SalesPage {
     // down in form.printCount, empties the list after a complete run with "Очистить список",
     // then clears the line's fields. The cash and payments keep their texts.
     CheckResult CheckBeforePrinting() const;
-    PrintOutcome Print(IReceiptRegister& reg, const PrintProgress& progress);
+    // With heldBy set nothing was sent and the page is as it was: the user may ask again.
+    PrintOutcome Print(IReceiptRegister& reg, const PrintProgress& progress,
+                       const JournalContext& journal = {});
 
     // "Сохранить чек": what the file holds (SaveReceiptFile refuses, naming the row and
     // column, a text the file cannot carry).

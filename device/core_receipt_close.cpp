@@ -31,7 +31,9 @@ std::int32_t ReadReceiptNumber(std::u16string_view result) {
 }  // namespace
 
 HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
-                                 std::int32_t payment3, std::int32_t& total) {
+                                 std::int32_t payment3, std::int32_t& total,
+                                 const BeforeCloseSent& beforeSend) {
+    m_lastClose = {};
     if (!receiptOpen) {
         total = 0;
         return S_OK;
@@ -50,14 +52,30 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
         }
         return E_FAIL;
     }
-    m_lastClose = {};
-    // Read before the close: should its answer be lost, the counter tells afterwards whether
-    // the register carried the close out.
-    const std::optional<std::int32_t> numberBefore = ReadLastReceiptNumber();
+    // On a register with a receipt counter the counter alone tells afterwards whether, and as
+    // what number, the close was carried out; so it is read first, and a close whose outcome
+    // could not be read back is never sent. An earlier close still unsettled is settled first,
+    // so that the counter speaks of one close at a time.
+    std::optional<std::int32_t> numberBefore;
+    if (KeepsReceiptCounter()) {
+        if (HasUnsettledClose()) {
+            SettleUnsettledClose();
+            m_lastClose = {};
+        }
+        numberBefore = ReadReceiptCounter();
+        if (!numberBefore || m_unansweredCloseNumber) {
+            return CancelUncountedClose();
+        }
+    }
+    if (beforeSend && !beforeSend(numberBefore)) {
+        CancelReceipt();
+        m_lastClose = CloseOutcome{ReceiptOutcome::NotRegistered, 0, false, false, false, false};
+        return E_FAIL;
+    }
     SendCommand(plan.command);
     // The register answers with its receipt result ("COMP" and nine numbers, the first the
-    // receipt's number) before "READY"; the console keeps its own sums. Silence is not
-    // reported here: the operator hears once what became of the receipt.
+    // receipt's number) before "READY". Silence is not reported here: the operator hears once
+    // what became of the receipt.
     std::u16string result;
     HRESULT answer = AwaitReplies({.timeoutMs = replyTimeout,
                                    .reportSilence = false,
@@ -80,24 +98,62 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
     }
     if (answer == E_UNEXPECTED) {
         // Refused; the status has been shown and the receipt stays open.
-        m_lastClose = CloseOutcome{ReceiptOutcome::NotRegistered, 0, false};
+        m_lastClose = CloseOutcome{ReceiptOutcome::NotRegistered, 0, false, true, true, false};
         return E_FAIL;
     }
-    if (!Succeeded(answer)) {
-        CloseUnanswered(numberBefore);
-        if (m_lastClose.outcome == ReceiptOutcome::Registered) {
-            total = static_cast<std::int32_t>(plan.due);
-        }
+    const bool answered = Succeeded(answer);
+    if (numberBefore) {
+        return SettleCloseByCounter(*numberBefore, answered, plan.due, total);
+    }
+    if (!answered) {
+        CloseUnanswered(std::nullopt);
         return E_ABORT;
     }
-    std::int32_t number = ReadReceiptNumber(result);
-    if (number == 0 && numberBefore) {
-        number = *numberBefore + 1;
-    }
-    m_lastClose = CloseOutcome{ReceiptOutcome::Registered, number, false};
+    // A register without the counter: its answer is all there is, and its number is the one
+    // its result carries (none when it carried none).
+    m_lastClose = CloseOutcome{
+        ReceiptOutcome::Registered, ReadReceiptNumber(result), false, true, true, false};
     total = static_cast<std::int32_t>(plan.due);
     receiptOpen = false;
     return S_OK;
+}
+
+HRESULT COrvikCore::SettleCloseByCounter(std::int32_t numberBefore, bool answered, std::int64_t due,
+                                         std::int32_t& total) {
+    const std::optional<std::int32_t> now = ReadReceiptCounter();
+    if (!now) {
+        CloseUnanswered(numberBefore);
+        m_lastClose.answered = answered;
+        return E_ABORT;
+    }
+    m_lastClose = SettleFromCounters(numberBefore, *now);
+    m_lastClose.sent = true;
+    m_lastClose.answered = answered;
+    switch (m_lastClose.outcome) {
+        case ReceiptOutcome::Registered:
+            receiptOpen = false;
+            total = static_cast<std::int32_t>(due);
+            if (answered) {
+                return S_OK;
+            }
+            // The answer was lost: the operator hears what the counter says, and the copies
+            // stop there.
+            TellCloseOutcome(m_lastClose);
+            return E_ABORT;
+        case ReceiptOutcome::NotRegistered:
+            // Answered (by "READY" alone, say) or not, the register did not register it; the
+            // receipt stays open for the next OpenReceipt or the disconnect to cancel.
+            TellCloseOutcome(m_lastClose);
+            return E_FAIL;
+        case ReceiptOutcome::Unknown:
+        case ReceiptOutcome::None:
+            break;
+    }
+    // The counter moved by more than this receipt (another program printed meanwhile): which
+    // number is this receipt's only the tape tells.
+    receiptOpen = false;
+    TellCloseOutcome(m_lastClose);
+    return E_ABORT;
 }
 
 std::int64_t COrvikCore::CurrentAmountDue() const {

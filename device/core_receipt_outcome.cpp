@@ -1,6 +1,9 @@
 // What became of a receipt whose close the register did not answer: the register's last
 // receipt number, read before the close and again at the next chance, tells whether it was
 // registered. The operator is told in one box.
+#include <algorithm>
+#include <vector>
+
 #include "device/orvik_core.h"
 #include "device/receipt_outcome.h"
 #include "res/string_table.h"
@@ -68,50 +71,85 @@ void COrvikCore::TellCloseOutcome(const CloseOutcome& outcome) {
     }
 }
 
-bool COrvikCore::SettleUnsettledClose() {
-    std::optional<std::int32_t> before = m_unansweredCloseNumber;
-    const std::u16string& serial = printerInfo.serialNumber;
-    if (!before && m_unsettled && KeepsReceiptCounter() && !serial.empty()) {
-        before = m_unsettled->Find(serial);
+std::optional<std::int32_t> COrvikCore::ReadReceiptCounter() {
+    if (const auto number = ReadLastReceiptNumber()) {
+        return number;
     }
-    if (!before) {
+    return ReadLastReceiptNumber();
+}
+
+bool COrvikCore::HasUnsettledClose() {
+    if (m_unansweredCloseNumber) {
+        return true;
+    }
+    const std::u16string& serial = printerInfo.serialNumber;
+    return m_journal && KeepsReceiptCounter() && !serial.empty() &&
+           !m_journal->Unsettled(serial).empty();
+}
+
+bool COrvikCore::SettleUnsettledClose() {
+    if (!KeepsReceiptCounter()) {
+        return false;
+    }
+    const std::u16string& serial = printerInfo.serialNumber;
+    std::vector<std::int32_t> befores;
+    if (m_unansweredCloseNumber) {
+        befores.push_back(*m_unansweredCloseNumber);
+    }
+    if (m_journal && !serial.empty()) {
+        for (const std::int32_t before : m_journal->Unsettled(serial)) {
+            if (std::find(befores.begin(), befores.end(), before) == befores.end()) {
+                befores.push_back(before);
+            }
+        }
+    }
+    if (befores.empty()) {
         return false;
     }
     const std::optional<std::int32_t> now = ReadLastReceiptNumber();
     if (!now) {
         return false;
     }
-    m_lastClose = SettleFromCounters(*before, *now);
     m_unansweredCloseNumber.reset();
-    if (m_unsettled) {
-        m_unsettled->Forget(serial);
+    for (const std::int32_t before : befores) {
+        CloseOutcome settled = SettleFromCounters(before, *now);
+        settled.sent = true;
+        if (m_journal && !serial.empty()) {
+            m_journal->Settle(serial, before, settled);
+        }
+        if (settled.outcome == ReceiptOutcome::Registered) {
+            receiptOpen = false;
+        }
+        // Not registered: a receipt the close never reached may still be open on the
+        // register; the next OpenReceipt cancels it.
+        m_lastClose = settled;
+        TellCloseOutcome(settled);
     }
-    if (m_lastClose.outcome == ReceiptOutcome::Registered) {
-        receiptOpen = false;
-    }
-    // Not registered: a receipt the close never reached may still be open on the register;
-    // the next OpenReceipt cancels it.
-    TellCloseOutcome(m_lastClose);
     return true;
 }
 
 void COrvikCore::CloseUnanswered(std::optional<std::int32_t> numberBefore) {
     if (!numberBefore) {
         // Without the register's counter nobody can tell: the tape must be checked.
-        m_lastClose = CloseOutcome{ReceiptOutcome::Unknown, 0, false};
+        m_lastClose = CloseOutcome{ReceiptOutcome::Unknown, 0, false, true, false, false};
         TellCloseOutcome(m_lastClose);
         return;
     }
+    // The close is in the journal already (BeforeCloseSent); this core settles it on the same
+    // link at the next chance, and the next connect from any program does otherwise.
     m_unansweredCloseNumber = numberBefore;
-    // The same link may answer again at once (only the answer was lost).
-    if (SettleUnsettledClose()) {
-        return;
-    }
-    if (m_unsettled && !printerInfo.serialNumber.empty()) {
-        m_unsettled->Remember(printerInfo.serialNumber, *numberBefore);
-    }
-    m_lastClose = CloseOutcome{ReceiptOutcome::Unknown, 0, true};
+    m_lastClose = CloseOutcome{ReceiptOutcome::Unknown, 0, true, true, false, false};
     TellCloseOutcome(m_lastClose);
+}
+
+HRESULT COrvikCore::CancelUncountedClose() {
+    CancelReceipt();
+    m_lastClose = CloseOutcome{ReceiptOutcome::NotRegistered, 0, false, false, false, false};
+    lastMessage = LoadString(kStrReceiptNumberUnread);
+    if (showMessages == 1) {
+        ShowWarning(lastMessage);
+    }
+    return E_FAIL;
 }
 
 }  // namespace orvik::device

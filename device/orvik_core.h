@@ -224,9 +224,14 @@ class COrvikCore {
     HRESULT PrintBarcode(std::u16string_view text);
     // Closes the open receipt with four payments; total receives the amount due. Payments that
     // miss it by 1 unit are corrected in the cash; payments short of it fail with a warning and
-    // leave the receipt open. S_OK with total 0, nothing sent, when no receipt is open.
+    // leave the receipt open. S_OK with total 0, nothing sent, when no receipt is open. On a
+    // register with a receipt counter the close is sent only once the counter has been read
+    // (the receipt is cancelled otherwise), and what became of it is read from the counter
+    // afterwards (LastCloseOutcome): S_OK registered, E_FAIL not registered, E_ABORT the
+    // answer was lost (registered or not, the outcome tells) or the outcome is unknown.
     HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1, std::int32_t payment2,
-                         std::int32_t payment3, std::int32_t& total);
+                         std::int32_t payment3, std::int32_t& total,
+                         const BeforeCloseSent& beforeSend = {});
     // "CAIO": cash put into the drawer or taken out of it.
     HRESULT MoveCash(bool cashIn, std::int32_t amount);
     // The register's cash report after its tag, or the empty text.
@@ -276,18 +281,20 @@ class COrvikCore {
     bool ReceiverHungUp() const;
 
     // --- The outcome of a receipt's close (core_receipt_outcome.cpp) ---------------------------
-    // Where closes whose answer never came wait for the next connect to the same register
-    // (nullptr: only this core settles its own).
-    void SetUnsettledCloses(UnsettledCloses* closes) { m_unsettled = closes; }
+    // Where closes whose outcome is still unknown wait for the next connect to the same
+    // register (nullptr: only this core settles its own).
+    void SetCloseJournal(CloseJournal* journal) { m_journal = journal; }
     // The last close sent, or settled since: registered with its number, refused, or unknown.
     CloseOutcome LastCloseOutcome() const { return m_lastClose; }
     // The register reports its last receipt number ("GLCN"): family 1 models 5, 6 and 8.
     bool KeepsReceiptCounter() const;
-    // At the next chance after a close that got no answer (this core's own, or one the
-    // unsettled closes hold for this register's serial number): reads the receipt counter
-    // again, tells the operator in one box whether the receipt was registered and forgets the
-    // close. False when there was nothing to settle or the register did not answer.
+    // At the next chance after a close whose outcome is unknown (this core's own, or one the
+    // journal holds for this register's serial number): reads the receipt counter again,
+    // tells the operator in one box whether the receipt was registered and settles the close.
+    // False when there was nothing to settle or the register did not answer.
     bool SettleUnsettledClose();
+    // A close of this register is still to be settled.
+    bool HasUnsettledClose();
 
   protected:
     void ShowError(const std::u16string& text);
@@ -325,6 +332,15 @@ class COrvikCore {
     // The register's last receipt number, asked quietly; nothing on registers without the
     // counter, on a dead link and without an answer.
     std::optional<std::int32_t> ReadLastReceiptNumber();
+    // The same, asked a second time when the first question goes unanswered.
+    std::optional<std::int32_t> ReadReceiptCounter();
+    // The counter could not be read before the close: the close is not sent, the receipt is
+    // cancelled and reported not registered.
+    HRESULT CancelUncountedClose();
+    // After a close on a register with the counter: the counter read again says what became
+    // of it (see CloseReceipt for the result).
+    HRESULT SettleCloseByCounter(std::int32_t numberBefore, bool answered, std::int64_t due,
+                                 std::int32_t& total);
     // The close got no answer: settles it at once if the link answers, otherwise keeps it for
     // the next chance; the operator is told in one box.
     void CloseUnanswered(std::optional<std::int32_t> numberBefore);
@@ -336,7 +352,7 @@ class COrvikCore {
     std::function<void()> m_idle;
     std::string m_openFailureReason;
     ProtocolTrace* m_trace = nullptr;
-    UnsettledCloses* m_unsettled = nullptr;
+    CloseJournal* m_journal = nullptr;
     CloseOutcome m_lastClose;
     // The receipt number before this core's own close that got no answer, until settled.
     std::optional<std::int32_t> m_unansweredCloseNumber;

@@ -59,6 +59,8 @@ enum StringId : int {
     kStrReceiptFileWrongFieldCount = 1088,
     kStrReceiptFileFieldNotANumber = 1089,
     kStrReceiptFileTooLarge = 1090,
+    // A 0/1 field (a return flag, divisible, tax on tax) holding other than "0" or "1".
+    kStrReceiptFileFieldNotAFlag = 1098,
     // The device settings page: what it says once the register has taken a setting.
     kStrCutterSet = 1091,
     kStrHeaderFooterSet = 1092,
@@ -115,6 +117,26 @@ enum StringId : int {
     kStrTraceFileTitle = 3108,
     kStrTraceCannotStart = 3109,
     kStrTraceRunning = 3110,
+    // The receipt journal: a counter that could not be read before the close; a journal that
+    // cannot be used (%1 the file, %2 the reason); a receipt printed before whose outcome was
+    // unknown (%1 the time it was sent, %2 the register's number for it), and the question
+    // the page asks then.
+    kStrReceiptNumberUnread = 3111,
+    kStrJournalUnusable = 3112,
+    kStrReprintRegistered = 3113,
+    kStrReprintUnknown = 3114,
+    kStrReprintQuestion = 3115,
+    // The journal's window: menu item, title, "Сохранить в CSV", its file filter, the columns
+    // (separated by ";") and the outcomes (%1 the receipt number).
+    kStrJournalMenuItem = 3116,
+    kStrJournalTitle = 3117,
+    kStrJournalSaveCsv = 3118,
+    kStrCsvFilesFilter = 3119,
+    kStrJournalColumns = 3120,
+    kStrOutcomeRegistered = 3121,
+    kStrOutcomeNotRegistered = 3122,
+    kStrOutcomeUnknown = 3123,
+    kStrOutcomeCancelled = 3124,
 
     // The console's window: title, connection bar checks, status bar, commands and menus.
     kStrConsoleTitle = 6000,

@@ -17,12 +17,35 @@ COrvikServiceDoc::COrvikServiceDoc(QObject* parent)
       m_ownPrompt(std::make_unique<MessageBoxPrompt>()),
       m_prompt(m_ownPrompt.get()),
       m_messages(&m_ownMessages),
-      m_unsettled(orvik::device::DefaultUnsettledClosesPath()) {
+      m_journalPath(console::DefaultJournalPath()) {
+    Journal();
     // A trace asked for before the window opens covers the first connect too. A file that
     // cannot be written leaves the console untraced; the menu item shows it.
     if (const char* path = std::getenv("ORVIK_TRACE"); path && *path) {
         m_trace.Open(path, nullptr);
     }
+}
+
+console::ReceiptJournal* COrvikServiceDoc::Journal(std::string* error) {
+    if (!m_journal) {
+        std::string reason;
+        m_journal = console::ReceiptJournal::Open(m_journalPath, &reason);
+        if (error) {
+            *error = reason;
+        }
+        if (m_journal && m_pCore) {
+            m_pCore->SetCloseJournal(m_journal.get());
+        }
+    }
+    return m_journal.get();
+}
+
+void COrvikServiceDoc::SetJournalPath(std::string path) {
+    if (m_pCore) {
+        m_pCore->SetCloseJournal(nullptr);
+    }
+    m_journal.reset();
+    m_journalPath = std::move(path);
 }
 
 bool COrvikServiceDoc::StartTrace(const std::string& path, std::string* error) {
@@ -63,7 +86,7 @@ std::unique_ptr<device::COrvikCore> COrvikServiceDoc::CreateCore() {
         core->SetPrompt(m_prompt);
         core->SetIdleHook([this] { PumpEvents(); });
         core->SetTrace(&m_trace);
-        core->SetUnsettledCloses(&m_unsettled);
+        core->SetCloseJournal(Journal());
     }
     return core;
 }
@@ -92,6 +115,7 @@ void COrvikServiceDoc::ConnectNewCore(const ConnectionValues& values) {
     std::unique_ptr<device::COrvikCore> core;
     try {
         core = CreateCore();
+        m_operatorName = values.operatorName;
         if (core && core->Connect(values.port, values.operatorName, values.password) >= 0) {
             // Only a connected core becomes the document's: until then the console is not
             // connected, whatever repaints meanwhile.

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "console/receipt_journal.h"
 #include "device/link/protocol_trace.h"
 #include "device/orvik_core.h"
 #include "gui/document/connection_rules.h"
@@ -80,10 +81,17 @@ class COrvikServiceDoc : public QObject {
     void StopTrace();
     bool IsTracing() const { return m_trace.IsOpen(); }
 
-    // --- Receipts whose close got no answer -------------------------------------------------
-    // Shared by every core of this run and, through their file, with orvik-cli: the next
-    // connect to the same register settles them.
-    orvik::device::UnsettledCloses& Unsettled() { return m_unsettled; }
+    // --- The receipt journal ------------------------------------------------------------------
+    // Shared by every core of this run and, through its file, with orvik-cli: every receipt
+    // copy is written there before its close is sent, and the next connect to the same
+    // register settles a close whose outcome is unknown. Opened at start and, while it cannot
+    // be, again at each call; nullptr with the reason in *error (no receipt may be printed).
+    console::ReceiptJournal* Journal(std::string* error = nullptr);
+    const std::string& JournalPath() const { return m_journalPath; }
+    // Tests keep the journal elsewhere; a new path is opened at the next call of Journal.
+    void SetJournalPath(std::string path);
+    // The operator named at the last connect.
+    const std::u16string& OperatorName() const { return m_operatorName; }
 
   signals:
     // The connection was made, refused or ended; emitted before the views are updated.
@@ -108,7 +116,9 @@ class COrvikServiceDoc : public QObject {
     MessageBoxMessages m_ownMessages;
     IConsoleMessages* m_messages;
     // Outlive every core: the destructor destroys the core first.
-    orvik::device::UnsettledCloses m_unsettled;
+    std::string m_journalPath;
+    std::unique_ptr<console::ReceiptJournal> m_journal;
+    std::u16string m_operatorName;
     orvik::device::ProtocolTrace m_trace;
     EventPump m_eventPump;
     QPointer<QWidget> m_mainWindow;

@@ -47,6 +47,9 @@ class CTabSales : public CUpdatableDialog {
     void RecalculateCash();
     void UpdateButtons();
     void PrintReceipt();
+    // The page's receipt printed through the journal, its progress shown on the page.
+    console::PrintOutcome PrintWithProgress(device::COrvikCore& core,
+                                            const console::JournalContext& journal);
     void SaveReceipt();
     void LoadReceipt();
     void OpenCashDialog();

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "console/journal_table.h"
 #include "console/receipt_checks.h"
 #include "console/receipt_file.h"
 #include "gui/controls/qt_text.h"
@@ -133,6 +134,30 @@ void CTabSales::RecalculateCash() {
     }
 }
 
+console::PrintOutcome CTabSales::PrintWithProgress(device::COrvikCore& core,
+                                                   const console::JournalContext& journal) {
+    CAutoSizeListCtrl* list = m_ui->linesList;
+    // Wait cursor, Connect and Disconnect held off; the window repaints while the register
+    // prints, and the user's input waits until it is done.
+    const DeviceActivity activity(*m_pDocument);
+    console::CoreReceiptRegister reg(core);
+    console::PrintProgress progress;
+    progress.copiesRemaining = [this](int remaining) {
+        m_ui->printCountEdit->setText(QString::number(remaining));
+        m_ui->printCountEdit->repaint();
+    };
+    progress.rowSelected = [list](std::size_t row) {
+        QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(row));
+        item->setSelected(true);
+        list->scrollToItem(item);
+        list->viewport()->repaint();
+    };
+    progress.rowUnselected = [list](std::size_t row) {
+        list->topLevelItem(static_cast<int>(row))->setSelected(false);
+    };
+    return m_page.Print(reg, progress, journal);
+}
+
 void CTabSales::PrintReceipt() {
     EnsureWidgets();
     device::COrvikCore* core = Core();
@@ -144,30 +169,48 @@ void CTabSales::PrintReceipt() {
         Warn(*problem);
         return;
     }
+    // No receipt is printed that the journal cannot record first.
+    std::string journalError;
+    console::ReceiptJournal* journal = m_pDocument->Journal(&journalError);
+    if (!journal) {
+        m_pDocument->Messages().Show(
+            this, IConsoleMessages::Icon::Error,
+            Qt16(console::FormatMessage(
+                kStrJournalUnusable,
+                {QString::fromStdString(m_pDocument->JournalPath()).toStdU16String(),
+                 QString::fromStdString(journalError).toStdU16String()})));
+        return;
+    }
     CAutoSizeListCtrl* list = m_ui->linesList;
     list->clearSelection();
     const bool listed = !m_page.Rows().empty();
-    console::PrintOutcome outcome;
-    {
-        // Wait cursor, Connect and Disconnect held off; the window repaints while the register
-        // prints, and the user's input waits until it is done.
-        const DeviceActivity activity(*m_pDocument);
-        console::CoreReceiptRegister reg(*core);
-        console::PrintProgress progress;
-        progress.copiesRemaining = [this](int remaining) {
-            m_ui->printCountEdit->setText(QString::number(remaining));
-            m_ui->printCountEdit->repaint();
-        };
-        progress.rowSelected = [list](std::size_t row) {
-            QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(row));
-            item->setSelected(true);
-            list->scrollToItem(item);
-            list->viewport()->repaint();
-        };
-        progress.rowUnselected = [list](std::size_t row) {
-            list->topLevelItem(static_cast<int>(row))->setSelected(false);
-        };
-        outcome = m_page.Print(reg, progress);
+    console::JournalContext context{journal, m_pDocument->OperatorName(), false};
+    console::PrintOutcome outcome = PrintWithProgress(*core, context);
+    if (outcome.heldBy) {
+        // The same receipt went out before and its close went unanswered: printed again only
+        // when the operator says so, "Нет" by default.
+        const console::JournalCopy& held = *outcome.heldBy;
+        const std::u16string sent = console::JournalTime(held.time);
+        const std::u16string reason =
+            held.outcome == console::JournalOutcome::Registered
+                ? console::FormatMessage(
+                      kStrReprintRegistered,
+                      {sent, held.number ? QString::number(*held.number).toStdU16String() : u"?"})
+                : console::FormatMessage(kStrReprintUnknown, {sent});
+        if (!m_pDocument->Messages().AskYesNo(
+                this, Qt16(reason + u"\n\n" + LoadString(kStrReprintQuestion)), false)) {
+            return;
+        }
+        context.again = true;
+        outcome = PrintWithProgress(*core, context);
+    }
+    if (!outcome.journalError.empty()) {
+        m_pDocument->Messages().Show(
+            this, IConsoleMessages::Icon::Error,
+            Qt16(console::FormatMessage(
+                kStrJournalUnusable,
+                {QString::fromStdString(m_pDocument->JournalPath()).toStdU16String(),
+                 QString::fromStdString(outcome.journalError).toStdU16String()})));
     }
     if (listed && m_page.Rows().empty()) {
         ShowRows();

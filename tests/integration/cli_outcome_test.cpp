@@ -67,12 +67,15 @@ TEST_F(CliOutcomeTest, PrintReceiptSaysWhatBecameOfTheReceipt) {
          1},
         {"answer lost", [](orvik::sim::FaultPlan& f) { f.DropReplyTo(u"COMP"); }, true, 0},
         {"hung up", [](orvik::sim::FaultPlan& f) { f.HangUpOn(u"COMP"); }, false, 3},
+        {"READY alone", [](orvik::sim::FaultPlan& f) { f.InjectStatus(u"COMP", u"READY"); }, false,
+         1},
     };
     for (const Row& row : rows) {
         ASSERT_TRUE(sim.Reconnect()) << row.what;
         const std::int64_t before = LastReceiptNumber();
         row.fault(sim.Faults());
-        const CliRun run = Cli({"print-receipt", receiptPath});
+        // The same receipt each time, on purpose.
+        const CliRun run = Cli({"print-receipt", receiptPath, "--again"});
         EXPECT_EQ(run.status, row.status) << row.what << "\n" << run.err << run.out;
         const std::string expected = row.status == 3 ? "outcome: unknown"
                                      : row.registered

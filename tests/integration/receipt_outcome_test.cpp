@@ -14,13 +14,31 @@ class ReceiptOutcomeTest : public SimReceiptTest {
   protected:
     void SetUp() override {
         SimReceiptTest::SetUp();
-        core.SetUnsettledCloses(&unsettled);
+        std::string error;
+        journal = orvik::console::ReceiptJournal::Open(ports.Path() + "/journal.sqlite3", &error);
+        ASSERT_NE(journal, nullptr) << error;
+        core.SetCloseJournal(journal.get());
         // A lost answer is waited for only briefly.
         core.replyTimeout = kShortTimeoutMs;
         core.configReplyTimeout = kShortTimeoutMs;
     }
 
     std::vector<orvik::console::ReceiptRow> Rows() { return {Goods(u"Хлеб", u"1", u"12.50")}; }
+
+    // The page's request, its copies written to the journal.
+    receipt::PrintRequest Journaled(receipt::PrintRequest request) {
+        request.journal = {journal.get(), u"Касир", false};
+        return request;
+    }
+    receipt::PrintOutcome PrintJournaled(int copies = 1) {
+        auto request = Journaled(PageRequest(Rows()));
+        request.copies = copies;
+        return Print(Rows(), request);
+    }
+
+    std::vector<std::int32_t> Unsettled() {
+        return journal->Unsettled(core.printerInfo.serialNumber);
+    }
 
     // The boxes shown since the last call, kind and text.
     std::vector<std::pair<RecordingPrompt::Kind, std::string>> TakeBoxes() {
@@ -38,7 +56,7 @@ class ReceiptOutcomeTest : public SimReceiptTest {
         return text;
     }
 
-    orvik::device::UnsettledCloses unsettled{ports.Path() + "/state/unsettled-receipts"};
+    std::unique_ptr<orvik::console::ReceiptJournal> journal;
 };
 
 using Kind = RecordingPrompt::Kind;
@@ -66,7 +84,7 @@ TEST_F(ReceiptOutcomeTest, ARefusedCloseIsNotRegisteredAndSaysWhy) {
 TEST_F(ReceiptOutcomeTest, ALostAnswerIsSettledOnTheSameLinkAsRegistered) {
     ConnectTo("f1m8");
     sim.Faults().DropReplyTo(u"COMP");
-    const auto outcome = Print(Rows());
+    const auto outcome = PrintJournaled();
     const std::int64_t number = LastReceiptNumber();
     EXPECT_EQ(outcome.copiesPrinted, 1);
     EXPECT_EQ(outcome.lastClose.outcome, ReceiptOutcome::Registered);
@@ -75,7 +93,53 @@ TEST_F(ReceiptOutcomeTest, ALostAnswerIsSettledOnTheSameLinkAsRegistered) {
     EXPECT_EQ(TakeBoxes(), (decltype(TakeBoxes()){{Kind::Information, Registered(number)}}));
     EXPECT_FALSE(core.receiptOpen);
     EXPECT_FALSE(RegisterHasOpenReceipt());
-    EXPECT_EQ(unsettled.Find(core.printerInfo.serialNumber), std::nullopt);
+    EXPECT_TRUE(Unsettled().empty());
+    const auto rows = journal->List(std::nullopt).copies;
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].number, number);
+    EXPECT_FALSE(rows[0].answered);
+}
+
+// Each row: the copies asked for, and the close the register answers by "READY" alone without
+// carrying it out. The register's counter, not the answer, says what was registered.
+TEST_F(ReceiptOutcomeTest, ACloseAnsweredByReadyAloneIsNotRegistered) {
+    ConnectTo("f1m8");
+    for (const int copies : {1, 3}) {
+        const std::int64_t before = LastReceiptNumber();
+        sim.Faults().InjectStatus(u"COMP", u"READY");
+        const auto outcome = PrintJournaled(copies);
+        EXPECT_EQ(outcome.copiesPrinted, 0) << copies;
+        EXPECT_EQ(outcome.lastClose.outcome, ReceiptOutcome::NotRegistered) << copies;
+        EXPECT_EQ(LastReceiptNumber(), before) << copies;
+        EXPECT_EQ(
+            TakeBoxes(),
+            (decltype(TakeBoxes()){{Kind::Information, Message(orvik::kStrReceiptNotRegistered)}}));
+        EXPECT_EQ(journal->List(std::nullopt).copies.front().outcome,
+                  orvik::console::JournalOutcome::NotRegistered);
+    }
+}
+
+TEST_F(ReceiptOutcomeTest, ACloseWhoseCounterCannotBeReadIsNotSent) {
+    ConnectTo("f1m8");
+    const std::int64_t before = LastReceiptNumber();
+    TakeReceived();
+    // The question and its one repetition go unanswered.
+    sim.Faults().Silence(u"GLCN", 2);
+    const auto outcome = PrintJournaled();
+    EXPECT_EQ(outcome.lastClose.outcome, ReceiptOutcome::NotRegistered);
+    EXPECT_FALSE(outcome.lastClose.sent);
+    const Texts received = TakeReceived();
+    EXPECT_EQ(std::count(received.begin(), received.end(), "GLCN"), 2);
+    EXPECT_EQ(std::count_if(received.begin(), received.end(),
+                            [](const std::string& c) { return c.rfind("COMP", 0) == 0; }),
+              0);
+    EXPECT_FALSE(RegisterHasOpenReceipt());
+    EXPECT_EQ(LastReceiptNumber(), before);
+    EXPECT_EQ(TakeBoxes(),
+              (decltype(TakeBoxes()){{Kind::Warning, Message(orvik::kStrReceiptNumberUnread)}}));
+    const auto rows = journal->List(std::nullopt).copies;
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].outcome, orvik::console::JournalOutcome::Cancelled);
 }
 
 TEST_F(ReceiptOutcomeTest, TheCopiesStopAtALostAnswerAndCountWhatWasRegistered) {
@@ -96,7 +160,7 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
     const std::u16string serial = core.printerInfo.serialNumber;
     const std::int64_t before = LastReceiptNumber();
     sim.Faults().HangUpOn(u"COMP");
-    const auto outcome = Print(Rows());
+    const auto outcome = PrintJournaled();
     EXPECT_EQ(outcome.copiesPrinted, 0);
     EXPECT_EQ(outcome.lastClose.outcome, ReceiptOutcome::Unknown);
     EXPECT_TRUE(outcome.lastClose.settleable);
@@ -104,14 +168,14 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].second.rfind(Message(orvik::kStrReceiptOutcomePending), 0), 0u)
         << boxes[0].second;
-    EXPECT_EQ(unsettled.Find(serial), before);
+    EXPECT_EQ(Unsettled(), std::vector<std::int32_t>{static_cast<std::int32_t>(before)});
 
     // The cable is back; the console connects again with a new core, as the window does.
     ASSERT_TRUE(sim.Reconnect());
     core.Disconnect();
     orvik::device::COrvikCore next;
     next.SetPrompt(&prompt);
-    next.SetUnsettledCloses(&unsettled);
+    next.SetCloseJournal(journal.get());
     next.pendingStatusTimeout = 5;
     prompt.entries.clear();
     ASSERT_EQ(next.Connect(kPort, u"Касир", u"0000"), orvik::device::S_OK);
@@ -119,7 +183,7 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
         TakeBoxes(),
         (decltype(TakeBoxes()){{Kind::Information, Message(orvik::kStrReceiptNotRegistered)}}));
     EXPECT_EQ(next.LastCloseOutcome().outcome, ReceiptOutcome::NotRegistered);
-    EXPECT_EQ(unsettled.Find(serial), std::nullopt);
+    EXPECT_TRUE(journal->Unsettled(serial).empty());
 
     // The receipt the close never reached is still open on the register: printing it again
     // cancels it first and says so.
@@ -128,9 +192,9 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
     const auto again = orvik::console::PrintReceipt(nextReg, Rows(), PageRequest(Rows()));
     EXPECT_EQ(again.copiesPrinted, 1);
     EXPECT_EQ(LastReceiptNumber(), before + 1);
-    EXPECT_EQ(TakeBoxes(),
-              (decltype(TakeBoxes()){
-                  {Kind::Information, Message(orvik::kStrLeftOpenReceiptCancelled)}}));
+    EXPECT_EQ(
+        TakeBoxes(),
+        (decltype(TakeBoxes()){{Kind::Information, Message(orvik::kStrLeftOpenReceiptCancelled)}}));
     next.Disconnect();
 }
 
@@ -140,11 +204,11 @@ TEST_F(ReceiptOutcomeTest, ARegisterWithoutCountersSaysTheTapeMustBeChecked) {
     const auto outcome = Print(Rows());
     EXPECT_EQ(outcome.lastClose.outcome, ReceiptOutcome::Unknown);
     EXPECT_FALSE(outcome.lastClose.settleable);
-    EXPECT_EQ(TakeBoxes(),
-              (decltype(TakeBoxes()){
-                  {Kind::Information, Message(orvik::kStrReceiptOutcomeUnknowable)}}));
+    EXPECT_EQ(
+        TakeBoxes(),
+        (decltype(TakeBoxes()){{Kind::Information, Message(orvik::kStrReceiptOutcomeUnknowable)}}));
     // Nothing waits to be settled: no register of this model can tell.
-    EXPECT_EQ(unsettled.Find(core.printerInfo.serialNumber), std::nullopt);
+    EXPECT_TRUE(Unsettled().empty());
 }
 
 TEST_F(ReceiptOutcomeTest, AReceiptLeftOpenIsCancelledAndOpenedAgainOnce) {
@@ -159,9 +223,9 @@ TEST_F(ReceiptOutcomeTest, AReceiptLeftOpenIsCancelledAndOpenedAgainOnce) {
     EXPECT_EQ(std::count_if(received.begin(), received.end(),
                             [](const std::string& c) { return c.rfind("PREP", 0) == 0; }),
               2);
-    EXPECT_EQ(TakeBoxes(),
-              (decltype(TakeBoxes()){
-                  {Kind::Information, Message(orvik::kStrLeftOpenReceiptCancelled)}}));
+    EXPECT_EQ(
+        TakeBoxes(),
+        (decltype(TakeBoxes()){{Kind::Information, Message(orvik::kStrLeftOpenReceiptCancelled)}}));
     EXPECT_TRUE(core.receiptOpen);
 }
 

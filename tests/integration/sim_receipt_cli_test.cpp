@@ -110,6 +110,8 @@ TEST_F(SimReceiptCliTest, BadArgumentsAndUnprintableFilesExitWith2BeforeConnecti
     UseProfile("f1m8");
     const std::string good = WriteReceipt("0;0.00;0.00;0.00\n0;Хлеб;1;0;1;3.50;0;0;0;;;0\n");
     const std::string headerOnly = WriteReceipt("0;1.00;0.00;0.00\n", "header.check");
+    const std::string flagTwo =
+        WriteReceipt("0;0.00;0.00;0.00\n2;Хлеб;1;0;1;3.50;0;0;0;;;0\n", "flag.check");
     const std::string binary = ports.Path() + "/binary.check";
     std::ofstream(binary, std::ios::binary) << std::string("\x00\x01\x02;\xff", 5);
     const std::vector<std::vector<std::string>> bad{
@@ -117,6 +119,7 @@ TEST_F(SimReceiptCliTest, BadArgumentsAndUnprintableFilesExitWith2BeforeConnecti
         {"print-receipt", good, good},
         {"print-receipt", ports.Path() + "/missing.check"},
         {"print-receipt", headerOnly},
+        {"print-receipt", flagTwo},
         {"print-receipt", binary},
         {"print-receipt", good, "--copies", "0"},
         {"print-receipt", good, "--copies", "101"},

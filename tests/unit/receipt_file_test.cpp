@@ -346,7 +346,8 @@ ReceiptFileLoad ReadStrict(std::string_view bytes) {
 }  // namespace
 
 // What the command line would have registered from a damaged file ("0 x 0.00" lines, fields
-// shifted into the tax columns): the strict reading refuses it with the line and the reason.
+// shifted into the tax columns, a return flag of 2 taken for a refund): the strict reading
+// refuses it with the line and the reason.
 TEST(ReceiptFileStrictReader, RefusesMalformedLinesWithTheirNumber) {
     struct Case {
         const char* what;
@@ -356,6 +357,7 @@ TEST(ReceiptFileStrictReader, RefusesMalformedLinesWithTheirNumber) {
     };
     const std::u16string header = u"0;0.00;0.00;0.00\r\n";
     const std::u16string good = u"0;Чай;12;0;2;3.50;1;0;0;;;0\r\n";
+    const std::u16string refundTwo = u"2;Хлеб;1;0;1;3.50;0;0;0;;;0\r\n";
     const Case cases[] = {
         {"a row of five fields", header + good + u"0;Хлеб;1;0;1\r\n", 3,
          "Строка 3: полей 5, а должно быть 12."},
@@ -371,6 +373,29 @@ TEST(ReceiptFileStrictReader, RefusesMalformedLinesWithTheirNumber) {
         {"a header of two fields", u"0;1.00\r\n" + good, 1, "Строка 1: полей 2, а должно быть 4."},
         {"a status file", u"Name:\tcat\r\nUmask:\t0022\r\n", 1,
          "Строка 1: полей 1, а должно быть 4."},
+        // Flags are "0" or "1" exactly.
+        {"a header flag of 2", u"2;0.00;0.00;0.00\r\n" + good, 1,
+         "Строка 1, поле 1: признак \"2\" должен быть 0 или 1."},
+        {"a header flag of -1", u"-1;0.00;0.00;0.00\r\n" + good, 1,
+         "Строка 1, поле 1: признак \"-1\" должен быть 0 или 1."},
+        {"a header flag after a blank", u"# note\r\n 1;0.00;0.00;0.00\r\n" + good, 2,
+         "Строка 2, поле 1: признак \" 1\" должен быть 0 или 1."},
+        {"a header flag of 01", u"01;0.00;0.00;0.00\r\n" + good, 1,
+         "Строка 1, поле 1: признак \"01\" должен быть 0 или 1."},
+        {"a return flag of 2", header + good + refundTwo, 3,
+         "Строка 3, поле 1: признак \"2\" должен быть 0 или 1."},
+        {"a return flag of 5", header + u"5;Хлеб;1;0;1;3.50;0;0;0;;;0\r\n", 2,
+         "Строка 2, поле 1: признак \"5\" должен быть 0 или 1."},
+        {"a return flag of -1", header + u"-1;Хлеб;1;0;1;3.50;0;0;0;;;0\r\n", 2,
+         "Строка 2, поле 1: признак \"-1\" должен быть 0 или 1."},
+        {"a return flag of 01", header + u"01;Хлеб;1;0;1;3.50;0;0;0;;;0\r\n", 2,
+         "Строка 2, поле 1: признак \"01\" должен быть 0 или 1."},
+        {"a return flag after a blank", header + good + u" 1;Хлеб;1;0;1;3.50;0;0;0;;;0\r\n", 3,
+         "Строка 3, поле 1: признак \" 1\" должен быть 0 или 1."},
+        {"divisible 2", header + u"0;Хлеб;1;2;1;3.50;0;0;0;;;0\r\n", 2,
+         "Строка 2, поле 4: признак \"2\" должен быть 0 или 1."},
+        {"tax on tax x", header + u"0;Хлеб;1;0;1;3.50;0;0;0;;;x\r\n", 2,
+         "Строка 2, поле 12: признак \"x\" должен быть 0 или 1."},
     };
     for (const Case& c : cases) {
         const ReceiptFileLoad strict = ReadStrict(Cp1251(c.text));
@@ -392,6 +417,12 @@ TEST(ReceiptFileStrictReader, RefusesMalformedLinesWithTheirNumber) {
     const ReceiptFileLoad first = Read(Cp1251(cases[0].text));
     EXPECT_EQ(first.rowProblems[0], u"");
     EXPECT_EQ(Utf8(first.rowProblems[1]), cases[0].error);
+    // The page still reads a return flag of 2 as a refund, without a warning, and marks it.
+    const ReceiptFileLoad two = Read(Cp1251(header + good + refundTwo));
+    ASSERT_EQ(two.rows.size(), 2u);
+    EXPECT_TRUE(two.rows[1].isReturn);
+    EXPECT_EQ(two.warningCount, 0u);
+    EXPECT_EQ(Utf8(two.rowProblems[1]), "Строка 3, поле 1: признак \"2\" должен быть 0 или 1.");
     const ReceiptFileLoad fine = ReadStrict(Cp1251(header + u"\r\n# comment\r\n" + good));
     EXPECT_EQ(fine.status, LoadStatus::Loaded);
     EXPECT_EQ(fine.headerLine, 1u);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,6 +23,10 @@ class RecordingRegister : public orvik::console::IReceiptRegister {
     std::vector<int> failingLines;
     std::vector<int> failingCloses;
     bool tapeModeThrows = false;
+    // The register's last receipt number, handed to the journal before each close; moved on
+    // by each close registered.
+    std::optional<std::int32_t> counter;
+    std::u16string serialNumber = u"ОР00000001";
 
     bool receiptOpen = false;
     bool returnMode = false;
@@ -75,16 +80,26 @@ class RecordingRegister : public orvik::console::IReceiptRegister {
     }
     orvik::device::HRESULT CloseReceipt(std::int32_t cash, std::int32_t payment1,
                                         std::int32_t payment2, std::int32_t payment3,
-                                        std::int32_t& total) override {
+                                        std::int32_t& total,
+                                        const orvik::device::BeforeCloseSent& beforeSend) override {
+        if (beforeSend && !beforeSend(counter)) {
+            calls.push_back("CANC");
+            receiptOpen = false;
+            return orvik::device::E_FAIL;
+        }
         calls.push_back("COMP " + std::to_string(cash) + " " + std::to_string(payment1) + " " +
                         std::to_string(payment2) + " " + std::to_string(payment3));
         if (Fails(failingCloses, ++m_closes)) {
             return orvik::device::E_FAIL;
         }
+        if (counter) {
+            ++*counter;
+        }
         total = static_cast<std::int32_t>(orvik::device::AmountDue(totals));
         receiptOpen = false;
         return orvik::device::S_OK;
     }
+    std::u16string SerialNumber() const override { return serialNumber; }
     bool ReceiptOpen() const override { return receiptOpen; }
     bool ReturnMode() const override { return returnMode; }
     void SetReturnMode(bool on) override {
