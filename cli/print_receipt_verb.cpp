@@ -171,7 +171,7 @@ std::string LoadForPrinting(const std::string& path, console::ReceiptFileLoad& l
         case console::LoadStatus::NotAReceipt:
             return where + line + ": not a receipt file: " + Utf8(load.error);
         case console::LoadStatus::Malformed:
-            return where + line + ": " + Utf8(load.error) + "; nothing sent";
+            return where + line + ": " + Utf8(load.error) + " Nothing sent.";
     }
     if (load.rows.empty()) {
         return where + ": the receipt has no lines to print";

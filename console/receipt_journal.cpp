@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <thread>
 
 #include "support/text_codec.h"
 
@@ -318,13 +320,24 @@ std::unique_ptr<ReceiptJournal> ReceiptJournal::Open(const std::string& path, st
 }
 
 bool ReceiptJournal::Execute(const char* sql) {
-    char* message = nullptr;
-    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+    // SQLite does not wait on its own for every lock: switching a new file to WAL while
+    // another program makes it, for one. Those are tried again for as long as a busy wait
+    // lasts.
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    for (;;) {
+        char* message = nullptr;
+        const int result = sqlite3_exec(m_db, sql, nullptr, nullptr, &message);
+        if (result == SQLITE_OK) {
+            return true;
+        }
         m_error = message ? message : sqlite3_errmsg(m_db);
         sqlite3_free(message);
-        return false;
+        if ((result & 0xFF) != SQLITE_BUSY || std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return true;
 }
 
 // Settings, integrity, schema; the schema made in a new file.

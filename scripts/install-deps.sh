@@ -8,6 +8,7 @@ PACKAGES=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
     xvfb xauth desktop-file-utils libxcb1-dev
+    libsqlite3-dev libssl-dev
     pandoc dpkg-dev lintian man-db
 )
 

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <regex>
 
+#include "sim/profiles.h"
+
 #include "tests/integration/child_program.h"
 #include "tests/integration/sim_receipt_fixture.h"
 
@@ -107,6 +109,100 @@ TEST_F(CliOutcomeTest, TheNextRunSettlesACloseLeftUnknown) {
         << next.err;
     EXPECT_EQ(LastLine(next.out), "outcome: registered " + std::to_string(before + 1));
     EXPECT_EQ(LastReceiptNumber(), before + 1);
+}
+
+// The same receipt printed again after its run was killed while waiting for the close's
+// answer: the next connect settles it from the register's counter, the re-run prints nothing
+// (exit 4) and says which receipt holds it, --again prints a second one, and the journal says
+// what the tape says.
+TEST_F(CliOutcomeTest, AReceiptKilledAtItsCloseIsSettledAndNotPrintedTwice) {
+    const std::int64_t before = LastReceiptNumber();
+    sim.Faults().DropReplyTo(u"COMP");
+    {
+        ChildProgram killed(ORVIK_CLI_PROGRAM, WithLogin({"print-receipt", receiptPath}));
+        // The register has carried the close out; its answer is lost on the way.
+        ASSERT_TRUE(Eventually([&] { return LastReceiptNumber() == before + 1; }));
+        ASSERT_EQ(kill(killed.Pid(), SIGKILL), 0);
+        killed.Finish();
+    }
+    const std::string registered = "held: registered " + std::to_string(before + 1);
+    ASSERT_TRUE(sim.Reconnect());
+
+    const CliRun again = Cli({"print-receipt", receiptPath});
+    EXPECT_EQ(again.status, 4) << again.err << again.out;
+    EXPECT_EQ(LastLine(again.out), registered);
+    std::string told = Message(orvik::kStrReceiptRegistered);
+    told.replace(told.find("%1"), 2, std::to_string(before + 1));
+    EXPECT_NE(again.err.find(told), std::string::npos) << again.err;
+    EXPECT_EQ(LastReceiptNumber(), before + 1);
+
+    const CliRun forced = Cli({"print-receipt", receiptPath, "--again"});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(LastReceiptNumber(), before + 2);
+
+    const CliRun journal = Cli({"journal", "--csv"});
+    EXPECT_EQ(journal.status, 0) << journal.err;
+    const auto lines = SplitLines(journal.out);
+    ASSERT_EQ(lines.size(), 3u) << journal.out;
+    EXPECT_EQ(lines[0], "time,register,number,total,cash,outcome,copy\r");
+    for (std::size_t i = 1; i < 3; ++i) {
+        const std::int64_t number = before + 3 - static_cast<std::int64_t>(i);
+        EXPECT_NE(lines[i].find("," + std::to_string(number) + ",12.50,12.50,registered " +
+                                std::to_string(number) + ",1/1"),
+                  std::string::npos)
+            << lines[i];
+    }
+}
+
+// Each row: what stands where the journal belongs. Nothing is sent to the register.
+TEST_F(CliOutcomeTest, AJournalThatCannotBeUsedPrintsNothing) {
+    const std::string state = ports.Path() + "/broken-state";
+    const std::vector<std::pair<const char*, std::function<void()>>> rows = {
+        {"a file where its folder belongs", [&] { std::ofstream(state) << "x"; }},
+        {"a damaged journal",
+         [&] {
+             std::filesystem::create_directories(state);
+             std::ofstream(state + "/journal.sqlite3") << std::string(4096, 'x');
+         }},
+    };
+    const std::string saved = std::getenv("ORVIK_STATE_DIR");
+    setenv("ORVIK_STATE_DIR", state.c_str(), 1);
+    for (const auto& [what, make] : rows) {
+        std::filesystem::remove_all(state);
+        make();
+        TakeReceived();
+        const CliRun run = Cli({"print-receipt", receiptPath});
+        EXPECT_EQ(run.status, 1) << what << run.err;
+        EXPECT_NE(run.err.find(state), std::string::npos) << what << run.err;
+        EXPECT_TRUE(TakeReceived().empty()) << what;
+    }
+    setenv("ORVIK_STATE_DIR", saved.c_str(), 1);
+}
+
+// Two runs against two registers whose lines hang up at the close at the same moment: both
+// closes are kept to be settled.
+TEST_F(CliOutcomeTest, TwoRunsFailingAtOnceKeepBothCloses) {
+    orvik::sim::Simulator second{{"COM8", ports.Path() + "/tape2.txt"}};
+    std::string error;
+    ASSERT_TRUE(second.Start(&error)) << error;
+    second.LoadProfile(*orvik::sim::FindProfile("f1m8"));
+    second.WithState([](RegisterState& s) { s.identity.serialNumber = u"6000008902"; });
+    sim.Faults().HangUpOn(u"COMP");
+    second.Faults().HangUpOn(u"COMP");
+    std::vector<std::string> args = WithLogin({"print-receipt", receiptPath});
+    ChildProgram one(ORVIK_CLI_PROGRAM, args);
+    args[1] = "COM8";
+    ChildProgram two(ORVIK_CLI_PROGRAM, args);
+    EXPECT_EQ(one.Finish(), 3) << one.Errors();
+    EXPECT_EQ(two.Finish(), 3) << two.Errors();
+    second.Stop();
+    const CliRun journal = Cli({"journal"});
+    const auto lines = SplitLines(journal.out);
+    EXPECT_EQ(
+        std::count_if(lines.begin(), lines.end(),
+                      [](const std::string& l) { return l.find("unknown") != std::string::npos; }),
+        2)
+        << journal.out;
 }
 
 TEST_F(CliOutcomeTest, CancelReceiptCancelsAReceiptLeftOpen) {

@@ -259,3 +259,57 @@ TEST_F(ReceiptPrintingTest, TapeModeFailuresOfAnyKindAreIgnored) {
 }
 
 }  // namespace
+
+// The journal around each copy: the copy is written before its close with the register's
+// counter, a receipt held from an unanswered close sends nothing until asked again, and a
+// journal that cannot be written keeps the close unsent.
+TEST(ReceiptJob, WritesEachCopyBeforeItsCloseAndHoldsAnUnansweredOne) {
+    std::string error;
+    auto journal = ReceiptJournal::Open(":memory:", &error);
+    ASSERT_NE(journal, nullptr) << error;
+    RecordingRegister reg;
+    reg.counter = 1240;
+    const std::vector<ReceiptRow> rows{Row(u"Чай", u"1.50")};
+    PrintRequest request;
+    request.cash = u"3.00";
+    request.copies = 2;
+    request.journal = {journal.get(), u"Касир", false};
+    // The copies in the journal as each copy's line is registered.
+    std::vector<std::size_t> written;
+    PrintProgress progress;
+    progress.rowSelected = [&](std::size_t) {
+        written.push_back(journal->List(std::nullopt).copies.size());
+    };
+    EXPECT_EQ(PrintReceipt(reg, rows, request, progress).copiesPrinted, 2);
+    EXPECT_EQ(written, (std::vector<std::size_t>{0, 1}));
+    auto copies = journal->List(std::nullopt).copies;
+    ASSERT_EQ(copies.size(), 2u);
+    EXPECT_EQ(copies[1].numberBefore, 1240);
+    EXPECT_EQ(copies[0].numberBefore, 1241);
+    EXPECT_EQ(copies[0].copy, 2);
+    EXPECT_EQ(copies[0].total, 300);
+
+    // The same receipt's close went unanswered: it is held back, nothing is sent.
+    const std::int64_t id = copies[0].id;
+    ASSERT_TRUE(journal->Finish(id, CloseOutcome{ReceiptOutcome::Registered, 1242, false, true}));
+    reg.calls.clear();
+    PrintOutcome held = PrintReceipt(reg, rows, request);
+    ASSERT_TRUE(held.heldBy);
+    EXPECT_EQ(held.heldBy->number, 1242);
+    EXPECT_TRUE(reg.calls.empty());
+    // Another receipt is not held by it.
+    request.copies = 1;
+    const std::vector<ReceiptRow> other{Row(u"Сок", u"1.50")};
+    EXPECT_FALSE(PrintReceipt(reg, other, request).heldBy);
+    request.journal.again = true;
+    reg.calls.clear();
+    EXPECT_EQ(PrintReceipt(reg, rows, request).copiesPrinted, 1);
+
+    // A journal that refuses the row: the receipt is cancelled, not closed.
+    reg.serialNumber.clear();
+    reg.calls.clear();
+    const PrintOutcome refused = PrintReceipt(reg, rows, request);
+    EXPECT_EQ(refused.copiesPrinted, 0);
+    EXPECT_FALSE(refused.journalError.empty());
+    EXPECT_EQ(reg.calls.back(), "CANC");
+}
