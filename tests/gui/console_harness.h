@@ -30,9 +30,10 @@ class RecordingMessages : public orvik::gui::IConsoleMessages {
     }
     bool AskYesNo(QWidget*, const QString& text, bool) override {
         entries.push_back({Icon::Information, text});
-        return false;
+        return answerYes;
     }
     std::vector<Entry> entries;
+    bool answerYes = false;  // how every question is answered
 };
 
 // Which simulated register the console meets.

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "gui/pages/move_cash_dlg.h"
+#include "res/string_table.h"
 #include "support/text_codec.h"
 #include "tests/gui/sales_fixture.h"
 
@@ -33,6 +34,7 @@ class TestTabSalesPrint : public QObject {
   private slots:
     void threeCopiesCountDownAndEmptyTheList();
     void aLineFailingInTheSecondCopyStopsThePrinting();
+    void aReceiptWhoseCloseWentUnansweredIsPrintedAgainOnlyOnYes();
     void theRunningTotalIsWhatTheRegisterCharges();
     void aTaxOnWinningsIsTakenOffAsTheRegisterDoes();
     void overpaymentIsRefusedBeforeAnythingIsSent();
@@ -85,6 +87,34 @@ void TestTabSalesPrint::aLineFailingInTheSecondCopyStopsThePrinting() {
     QCOMPARE(sales.list->RowCount(), 2);
     QVERIFY(!sales.TakePrompts().isEmpty());
     QVERIFY(sales.TakeMessages().isEmpty());
+}
+
+void TestTabSalesPrint::aReceiptWhoseCloseWentUnansweredIsPrintedAgainOnlyOnYes() {
+    SalesFixture sales;
+    START_SALES(sales);
+    sales.console.UseShortTimeouts();
+    sales.Add(Goods("Хлеб", "1", "3.50"));
+    // The register registers the receipt, but its answer is lost on the way.
+    sales.console.Register().Faults().DropReplyTo(u"COMP");
+    sales.Click("printButton");
+    QCOMPARE(sales.ReceiptsToday(), std::int64_t{1});
+    QCOMPARE(sales.list->RowCount(), 1);
+    sales.TakePrompts();
+    QVERIFY(sales.TakeMessages().isEmpty());
+
+    // Pressed again: the page asks, and "Нет" (the default) sends nothing.
+    sales.Click("printButton");
+    const QStringList asked = sales.TakeMessages();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(
+        asked[0].endsWith(QString::fromStdU16String(orvik::LoadString(orvik::kStrReprintQuestion))),
+        qPrintable(asked[0]));
+    QVERIFY(asked[0].contains(QStringLiteral("№") + QString::number(sales.LastClosed()->number)));
+    QCOMPARE(sales.ReceiptsToday(), std::int64_t{1});
+    // "Да" prints it once more.
+    sales.console.messages.answerYes = true;
+    sales.Click("printButton");
+    QCOMPARE(sales.ReceiptsToday(), std::int64_t{2});
 }
 
 void TestTabSalesPrint::theRunningTotalIsWhatTheRegisterCharges() {
