@@ -15,6 +15,7 @@
 #include "cli/interrupt.h"
 #include "cli/receipt_outcome_verbs.h"
 #include "cli/verb_arguments.h"
+#include "console/field_checks.h"
 #include "console/journal_table.h"
 #include "console/receipt_checks.h"
 #include "console/receipt_file.h"
@@ -31,10 +32,10 @@ namespace orvik::cli {
 namespace {
 
 // The limits of the receipt page's fields.
-constexpr std::int32_t kMaxCopies = 100;
-constexpr std::int32_t kMaxReceiptNumber = 99999;
-constexpr std::size_t kMoneyFieldLength = 10;  // "Наличные: "
-constexpr std::size_t kBarcodeLength = 17;
+using console::field_checks::kBarcodeLength;
+using console::field_checks::kMaxPrintCount;
+using console::field_checks::kMaxReceiptNumber;
+using console::field_checks::kMoneyLength;
 
 std::string Utf8(std::u16string_view text) {
     return orvik::support::ToUtf8(text);
@@ -94,7 +95,7 @@ std::string ReadPrintOptions(const std::vector<std::string>& arguments, PrintOpt
         const std::string& value = arguments[++i];
         const std::string quoted = " \"" + value + "\"";
         if (name == "--copies") {
-            const auto copies = ParseNumberInRange(value, 1, kMaxCopies);
+            const auto copies = ParseNumberInRange(value, 1, kMaxPrintCount);
             if (!copies) {
                 return verb + ": --copies" + quoted + " is not a number from 1 to 100";
             }
@@ -110,7 +111,7 @@ std::string ReadPrintOptions(const std::vector<std::string>& arguments, PrintOpt
             if (!console::ReadDecimal(cash).complete) {
                 return verb + ": --cash" + quoted + " is not an amount";
             }
-            if (cash.size() > kMoneyFieldLength) {
+            if (cash.size() > kMoneyLength) {
                 return verb + ": --cash" + quoted + " is longer than 10 characters";
             }
             // The register would be told the amount, and give change the drawer never took.

@@ -17,6 +17,7 @@
 #include <fstream>
 #include <thread>
 
+#include "console/field_checks.h"
 #include "support/text_codec.h"
 
 namespace orvik::console {
@@ -28,7 +29,6 @@ constexpr int kBusyTimeoutMs = 10'000;
 constexpr std::size_t kMaxSerialLength = 64;
 constexpr std::size_t kMaxOperatorLength = 64;
 constexpr std::size_t kDigestLength = 64;
-constexpr int kMaxCopies = 100;
 
 // The schema as it must read back from the file: a table made otherwise (without its checks,
 // say) is not this program's journal.
@@ -195,8 +195,8 @@ std::optional<JournalCopy> ReadCopy(const Statement& row) {
             InRange(static_cast<std::int64_t>(copy.serialNumber.size()), 1, kMaxSerialLength) &&
             copy.operatorName.size() <= kMaxOperatorLength &&
             (copy.digest.empty() || copy.digest.size() == kDigestLength) &&
-            InRange(row.Integer(5), 1, kMaxCopies) &&
-            InRange(row.Integer(6), row.Integer(5), kMaxCopies) && InRange(row.Integer(10), 0, 3) &&
+            InRange(row.Integer(5), 1, field_checks::kMaxPrintCount) &&
+            InRange(row.Integer(6), row.Integer(5), field_checks::kMaxPrintCount) && InRange(row.Integer(10), 0, 3) &&
             InRange(row.Integer(13), 0, 1);
     if (!valid) {
         return std::nullopt;

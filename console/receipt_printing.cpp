@@ -4,6 +4,7 @@
 #include <ctime>
 #include <limits>
 
+#include "console/field_checks.h"
 #include "console/receipt_digest.h"
 #include "console/receipt_numbers.h"
 #include "console/receipt_total.h"
@@ -225,7 +226,7 @@ PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> row
         copy.operatorName = request.journal.operatorName;
         copy.digest = ReceiptDigest(rows, ReadPayments(request), request.receiptNumber,
                                     request.moneyDecimals);
-        copy.copies = std::clamp(request.copies, 1, 100);
+        copy.copies = std::clamp(request.copies, 1, field_checks::kMaxPrintCount);
         copy.total = outcome.total;
         copy.moneyDecimals = request.moneyDecimals;
         if (!request.journal.again) {

@@ -4,13 +4,13 @@
 #include <functional>
 #include <string>
 
+#include "console/field_checks.h"
 #include "console/receipt_numbers.h"
 #include "res/string_table.h"
 
 namespace orvik::console {
 namespace {
 
-constexpr int kMaxCopies = 100;
 
 std::u16string Decimal(std::int64_t value) {
     const std::string digits = std::to_string(value);
@@ -151,7 +151,7 @@ CheckResult SalesPage::CheckBeforePrinting() const {
 PrintOutcome SalesPage::Print(IReceiptRegister& reg, const PrintProgress& progress,
                               const JournalContext& journal) {
     PrintRequest request;
-    request.copies = std::clamp(ReadInteger(form.printCount), 1, kMaxCopies);
+    request.copies = std::clamp(ReadInteger(form.printCount), 1, field_checks::kMaxPrintCount);
     request.receiptNumber = ReadInteger(form.receiptNumber);
     request.tapeMode = form.tapeMode;
     request.cash = form.cash;
