@@ -125,6 +125,10 @@ int RunJournal(const CliOptions& options) {
     }
     const console::JournalRows rows =
         journal->List(journalOptions.since, journalOptions.serialNumber);
+    if (!rows.error.empty()) {
+        PrintProblem("the receipt journal " + path + " cannot be read: " + rows.error);
+        return kExitFailed;
+    }
     if (rows.refused > 0) {
         PrintProblem(std::to_string(rows.refused) +
                      " rows of the journal hold values it cannot have and are left out");

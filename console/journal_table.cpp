@@ -99,4 +99,12 @@ std::string CsvLine(std::span<const std::u16string> cells) {
     return line + "\r\n";
 }
 
+std::string JournalCsv(std::span<const JournalCopy> copies, bool windowTexts) {
+    std::string text = CsvLine(JournalColumnNames(windowTexts));
+    for (const JournalCopy& copy : copies) {
+        text += CsvLine(JournalRowCells(copy, windowTexts));
+    }
+    return text;
+}
+
 }  // namespace orvik::console

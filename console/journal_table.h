@@ -29,4 +29,7 @@ std::u16string JournalTime(std::int64_t seconds);
 // a number is led by "'", so that a spreadsheet does not take it for a formula.
 std::string CsvLine(std::span<const std::u16string> cells);
 
+// A CSV file of copies: the column names, then one line per copy in the order given.
+std::string JournalCsv(std::span<const JournalCopy> copies, bool windowTexts);
+
 }  // namespace orvik::console

@@ -196,8 +196,8 @@ std::optional<JournalCopy> ReadCopy(const Statement& row) {
             copy.operatorName.size() <= kMaxOperatorLength &&
             (copy.digest.empty() || copy.digest.size() == kDigestLength) &&
             InRange(row.Integer(5), 1, field_checks::kMaxPrintCount) &&
-            InRange(row.Integer(6), row.Integer(5), field_checks::kMaxPrintCount) && InRange(row.Integer(10), 0, 3) &&
-            InRange(row.Integer(13), 0, 1);
+            InRange(row.Integer(6), row.Integer(5), field_checks::kMaxPrintCount) &&
+            InRange(row.Integer(10), 0, 3) && InRange(row.Integer(13), 0, 1);
     if (!valid) {
         return std::nullopt;
     }
@@ -524,18 +524,22 @@ JournalRows ReceiptJournal::List(std::optional<std::int64_t> since,
     JournalRows rows;
     Statement select(m_db, sql.c_str());
     if (!select) {
-        m_error = sqlite3_errmsg(m_db);
+        rows.error = m_error = sqlite3_errmsg(m_db);
         return rows;
     }
     select.Bind(1, since.value_or(0));
     select.Bind(2, serialNumber);
     select.Bind(3, serialNumber);
-    while (select.Step() == SQLITE_ROW) {
+    int step = SQLITE_ROW;
+    while ((step = select.Step()) == SQLITE_ROW) {
         if (auto copy = ReadCopy(select)) {
             rows.copies.push_back(std::move(*copy));
         } else {
             ++rows.refused;
         }
+    }
+    if (step != SQLITE_DONE) {
+        rows.error = m_error = sqlite3_errmsg(m_db);
     }
     return rows;
 }

@@ -55,6 +55,7 @@ struct JournalCopy {
 struct JournalRows {
     std::vector<JournalCopy> copies;
     std::size_t refused = 0;
+    std::string error = {};  // the journal could not be read (whole): the reason
 };
 
 class ReceiptJournal final : public device::CloseJournal {

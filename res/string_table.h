@@ -137,6 +137,12 @@ enum StringId : int {
     kStrOutcomeNotRegistered = 3122,
     kStrOutcomeUnknown = 3123,
     kStrOutcomeCancelled = 3124,
+    // The journal's window: a journal that cannot be opened (%1 the file, %2 the reason), the
+    // rows it leaves out because their values are not the journal's own (%1 how many), and the
+    // button that closes it.
+    kStrJournalCannotOpen = 3125,
+    kStrJournalRowsLeftOut = 3126,
+    kStrJournalClose = 3127,
 
     // The console's window: title, connection bar checks, status bar, commands and menus.
     kStrConsoleTitle = 6000,

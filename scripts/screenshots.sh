@@ -22,6 +22,8 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 work=$(mktemp -d)
 export ORVIK_PORTS_DIR=$work/ports
+# The receipt journal goes to the run's own folder, never the user's.
+export ORVIK_STATE_DIR=$work/state
 mkdir -p "$ORVIK_PORTS_DIR"
 "$build/sim/orvik-sim" --port "$port" --password "$password" >"$work/tape.txt" &
 sim_pid=$!

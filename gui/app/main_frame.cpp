@@ -16,6 +16,7 @@
 #include "gui/controls/about_dlg.h"
 #include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
+#include "gui/pages/journal_dlg.h"
 #include "res/string_table.h"
 
 namespace orvik::gui {
@@ -101,6 +102,35 @@ void CMainFrame::CreateActions() {
     // A trace started by ORVIK_TRACE shows as running.
     m_traceAction->setChecked(m_pDocument->IsTracing());
     connect(m_traceAction, &QAction::toggled, this, &CMainFrame::OnTraceToggled);
+
+    m_journalAction = new QAction(LoadText(kStrJournalMenuItem), this);
+    connect(m_journalAction, &QAction::triggered, this, &CMainFrame::OnJournal);
+}
+
+void CMainFrame::OnJournal() {
+    std::string error;
+    console::ReceiptJournal* journal = m_pDocument->Journal(&error);
+    if (!journal) {
+        m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Error,
+                                     LoadText(kStrJournalCannotOpen)
+                                         .arg(QString::fromStdString(m_pDocument->JournalPath()),
+                                              QString::fromStdString(error)));
+        return;
+    }
+    console::JournalRows rows = journal->List(std::nullopt);
+    if (!rows.error.empty()) {
+        m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Error,
+                                     LoadText(kStrJournalCannotOpen)
+                                         .arg(QString::fromStdString(m_pDocument->JournalPath()),
+                                              QString::fromStdString(rows.error)));
+        return;
+    }
+    CJournalDlg dialog(m_pDocument, std::move(rows), this);
+    if (m_journalDialog) {
+        m_journalDialog(dialog);
+        return;
+    }
+    dialog.exec();
 }
 
 void CMainFrame::OnTraceToggled(bool on) {
@@ -166,6 +196,7 @@ void CMainFrame::CreateMenu() {
     view->addAction(m_statusBarAction);
     view->addSeparator();
     view->addAction(m_traceAction);
+    view->addAction(m_journalAction);
 
     QMenu* help = menuBar()->addMenu(LoadText(kStrHelpMenu));
     help->addAction(m_aboutAction);

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "gui/app/main_frame_dlg_bar.h"
@@ -12,6 +14,7 @@ class QToolBar;
 
 namespace orvik::gui {
 
+class CJournalDlg;
 class ConsoleStatusBar;
 class COrvikServiceDoc;
 class COrvikServiceView;
@@ -36,9 +39,18 @@ class CMainFrame : public QMainWindow {
     // one is; the menu items, the tool strip buttons and the Enter key follow.
     void UpdateCommandUI();
 
+    // "Журнал чеков": the receipt journal in a modal dialog, or an error box with the reason
+    // it cannot be opened.
+    void OnJournal();
+    // How the journal's dialog is shown: run modally when empty; tests and the screenshots work
+    // it in a function of their own instead.
+    using JournalDialogFunction = std::function<void(CJournalDlg& dialog)>;
+    void SetJournalDialog(JournalDialogFunction show) { m_journalDialog = std::move(show); }
+
     QAction* ConnectAction() const { return m_connectAction; }
     QAction* DisconnectAction() const { return m_disconnectAction; }
     QAction* TraceAction() const { return m_traceAction; }
+    QAction* JournalAction() const { return m_journalAction; }
     QToolBar* ToolStrip() const { return m_toolStrip; }
     CMainFrameDlgBar* ConnectionBar() const { return m_pDlgBar; }
     ConsoleStatusBar* StatusPanes() const { return m_statusBar; }
@@ -73,6 +85,8 @@ class CMainFrame : public QMainWindow {
     QAction* m_statusBarAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QAction* m_traceAction = nullptr;
+    QAction* m_journalAction = nullptr;
+    JournalDialogFunction m_journalDialog;
     // The window was asked to close while the register was busy; it closes once it is done.
     bool m_closePending = false;
 };

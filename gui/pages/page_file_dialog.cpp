@@ -1,5 +1,6 @@
 #include "gui/pages/page_file_dialog.h"
 
+#include <QFile>
 #include <QFileDialog>
 
 namespace orvik::gui {
@@ -16,6 +17,10 @@ QString AskWithFileDialog(QWidget* parent, const FileDialogRequest& request) {
     }
     const QStringList chosen = dialog.selectedFiles();
     return chosen.isEmpty() ? QString() : chosen.constFirst();
+}
+
+std::filesystem::path FileSystemPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
 }  // namespace orvik::gui

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
 #include <functional>
 
 class QWidget;
@@ -29,5 +30,8 @@ using FileDialogFunction =
 // The standard dialog, modal to the parent's window. Saving asks before an existing file is
 // overwritten.
 QString AskWithFileDialog(QWidget* parent, const FileDialogRequest& request);
+
+// The chosen name as the file system spells it (the local 8-bit encoding of file names).
+std::filesystem::path FileSystemPath(const QString& path);
 
 }  // namespace orvik::gui

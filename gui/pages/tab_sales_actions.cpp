@@ -18,10 +18,6 @@
 namespace orvik::gui {
 namespace {
 
-std::filesystem::path FilePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 constexpr char16_t kReceiptFileSuffix[] = u"check";
 
 }  // namespace
@@ -260,7 +256,7 @@ void CTabSales::SaveReceipt() {
         return;
     }
     const console::SaveResult result =
-        console::SaveReceiptFile(FilePath(path), m_page.FileContent());
+        console::SaveReceiptFile(FileSystemPath(path), m_page.FileContent());
     switch (result.status) {
         case console::SaveStatus::Saved:
             break;
@@ -285,7 +281,7 @@ void CTabSales::LoadReceipt() {
         return;
     }
     ReadForm();
-    const console::ReceiptFileLoad load = console::LoadReceiptFile(FilePath(path));
+    const console::ReceiptFileLoad load = console::LoadReceiptFile(FileSystemPath(path));
     switch (load.status) {
         case console::LoadStatus::CannotOpen:
             // Nothing was read: the receipt on the page stays as it is.

@@ -32,10 +32,6 @@ constexpr char16_t kReportFileSuffix[] = u"rpt";
 // The row's direction marker: 1 for a sent command, 0 for a reply.
 constexpr int kDirectionRole = Qt::UserRole;
 
-std::filesystem::path FilePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 }  // namespace
 
 CTabTerminal::CTabTerminal(COrvikServiceDoc* document, QWidget* view)
@@ -249,7 +245,7 @@ void CTabTerminal::LoadCommandFile() {
     if (path.isEmpty()) {
         return;
     }
-    const orvik::console::CommandFileLoad load = console::LoadCommandFile(FilePath(path));
+    const orvik::console::CommandFileLoad load = console::LoadCommandFile(FileSystemPath(path));
     // A file that cannot be read changes nothing: the box keeps the commands it has.
     switch (load.status) {
         case console::CommandFileStatus::CannotOpen:
@@ -298,7 +294,8 @@ void CTabTerminal::SaveCommandFile() {
     if (!AcceptCharacterLoss(saved)) {
         return;
     }
-    const orvik::support::FileWriteResult result = console::SaveCommandFile(FilePath(path), lines);
+    const orvik::support::FileWriteResult result =
+        console::SaveCommandFile(FileSystemPath(path), lines);
     if (result.status == support::FileWriteStatus::WriteError) {
         ShowFileError(path, result.error);
     }
@@ -321,7 +318,7 @@ void CTabTerminal::SaveReport() {
         return;
     }
     const orvik::support::FileWriteResult result =
-        console::SaveReport(FilePath(path), m_log.Entries());
+        console::SaveReport(FileSystemPath(path), m_log.Entries());
     if (result.status == support::FileWriteStatus::WriteError) {
         ShowFileError(path, result.error);
     }

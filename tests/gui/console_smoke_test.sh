@@ -13,6 +13,8 @@ port=COM5
 
 work=$(mktemp -d)
 export ORVIK_PORTS_DIR=$work/ports
+# The receipt journal goes to the run's own folder, never the user's.
+export ORVIK_STATE_DIR=$work/state
 mkdir -p "$ORVIK_PORTS_DIR"
 "$register" --port "$port" --password "$password" &
 register_pid=$!

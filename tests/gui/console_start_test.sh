@@ -12,6 +12,8 @@ title='Административная консоль для ЭККР "Орви
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export ORVIK_PORTS_DIR=$work/ports
+# The receipt journal goes to the run's own folder, never the user's.
+export ORVIK_STATE_DIR=$work/state
 mkdir -p "$ORVIK_PORTS_DIR"
 
 status=0

@@ -1,23 +1,34 @@
 // The main window as an operator meets it: the connection bar, the menu, the tool strip, the
-// Enter key and the status bar, against a simulated register.
+// Enter key, the status bar and the receipt journal, against a simulated register.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSizeGrip>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
 
+#include <cstdlib>
+#include <ctime>
+
+#include "console/journal_table.h"
 #include "gui/app/console_status_bar.h"
 #include "gui/app/orvik_service_view.h"
 #include "gui/controls/qt_text.h"
+#include "gui/pages/journal_dlg.h"
 #include "res/string_table.h"
 #include "tests/gui/console_harness.h"
 
@@ -81,6 +92,7 @@ class TestMainFrame : public QObject {
     void closingWhileConnectedEndsTheConnection();
     void statusPanesFitEveryTextTheyShow();
     void menuPromptsShowInTheMessagePane();
+    void journalListsUnknownOutcomesFirstAndSavesThemAsCsv();
 };
 
 void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
@@ -434,6 +446,163 @@ void TestMainFrame::menuPromptsShowInTheMessagePane() {
     QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Отключение ЭККР"));
     connection->close();
     QTRY_COMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
+}
+
+void TestMainFrame::journalListsUnknownOutcomesFirstAndSavesThemAsCsv() {
+    using orvik::console::JournalCopy;
+    using orvik::console::JournalOutcome;
+    ConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    CMainFrame& frame = console.Frame();
+    COrvikServiceDoc& document = console.Document();
+    // The harness keeps the journal in a state folder of its own, never in the user's.
+    const char* stateVariable = std::getenv("ORVIK_STATE_DIR");
+    QVERIFY(stateVariable && *stateVariable);
+    const std::string state = stateVariable;
+    QVERIFY(document.JournalPath().starts_with(state + "/"));
+    std::string why;
+    orvik::console::ReceiptJournal* journal = document.Journal(&why);
+    QVERIFY2(journal, why.c_str());
+
+    // The newer copy was registered; the older one's outcome is still unknown.
+    const std::int64_t now = std::time(nullptr);
+    JournalCopy registered;
+    registered.time = now;
+    registered.serialNumber = u"ОР1";
+    registered.digest = std::string(64, 'a');
+    registered.copy = 2;
+    registered.copies = 2;
+    registered.total = 1250;
+    registered.cash = 2000;
+    registered.outcome = JournalOutcome::Registered;
+    registered.number = 17;
+    registered.answered = true;
+    registered.settled = orvik::console::Settlement::Answer;
+    JournalCopy unknown = registered;
+    unknown.time = now - 3600;
+    unknown.digest = std::string(64, 'b');
+    unknown.copy = 1;
+    unknown.copies = 1;
+    unknown.numberBefore = 16;
+    unknown.total = 1999;
+    unknown.outcome = JournalOutcome::Unknown;
+    unknown.number.reset();
+    unknown.answered = false;
+    unknown.settled = orvik::console::Settlement::Pending;
+    QVERIFY(journal->Add(registered) != 0);
+    QVERIFY(journal->Add(unknown) != 0);
+
+    QMenu* view = frame.menuBar()->actions().at(1)->menu();
+    QVERIFY(view->actions().contains(frame.JournalAction()));
+    QCOMPARE(frame.JournalAction()->text(), QStringLiteral("&Журнал чеков"));
+
+    // What the dialog shows, and what its buttons do, read while it is open.
+    const QDir folder(QString::fromStdString(state));
+    const QString csv = folder.filePath(QStringLiteral("journal.csv"));
+    const QString unwritable = folder.filePath(QStringLiteral("missing/journal.csv"));
+    int shown = 0;
+    QString title;
+    QStringList headers;
+    QList<QStringList> rows;
+    bool readOnly = true;
+    QSize size;
+    bool columnsFit = false;
+    QList<FileDialogRequest> asked;
+    bool closedByEscape = false;
+    frame.SetJournalDialog([&](CJournalDlg& dialog) {
+        ++shown;
+        title = dialog.windowTitle();
+        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("journalTable"));
+        auto* save = dialog.findChild<QPushButton*>(QStringLiteral("saveCsvButton"));
+        if (!table || !save) {
+            return;
+        }
+        for (int column = 0; column < table->columnCount(); ++column) {
+            headers << table->horizontalHeaderItem(column)->text();
+        }
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column) {
+                cells << table->item(row, column)->text();
+                readOnly = readOnly && !(table->item(row, column)->flags() & Qt::ItemIsEditable);
+            }
+            rows << cells;
+        }
+        readOnly = readOnly && table->editTriggers() == QAbstractItemView::NoEditTriggers &&
+                   table->selectionBehavior() == QAbstractItemView::SelectRows;
+        size = dialog.size();
+        // A folder that is not there first, then a file that can be written.
+        QStringList answers{unwritable, csv};
+        dialog.SetFileDialog([&](QWidget*, const FileDialogRequest& request) {
+            asked << request;
+            return answers.takeFirst();
+        });
+        save->click();
+        save->click();
+        dialog.show();
+        QCoreApplication::processEvents();
+        columnsFit = table->horizontalScrollBar()->maximum() == 0;
+        QTest::keyClick(table, Qt::Key_Escape);
+        closedByEscape = !dialog.isVisible() && dialog.result() == QDialog::Rejected;
+    });
+    frame.JournalAction()->trigger();
+
+    QCOMPARE(shown, 1);
+    QCOMPARE(title, QStringLiteral("Журнал чеков"));
+    QCOMPARE(headers,
+             QStringList({"Время", "ЭККР", "Номер", "Сумма", "Наличные", "Итог", "Копия"}));
+    const QString unknownTime = Qt16(orvik::console::JournalTime(unknown.time));
+    const QString registeredTime = Qt16(orvik::console::JournalTime(registered.time));
+    QCOMPARE(rows,
+             QList<QStringList>(
+                 {{unknownTime, "ОР1", "", "19.99", "20.00", "неизвестно", "1/1"},
+                  {registeredTime, "ОР1", "17", "12.50", "20.00", "зарегистрирован 17", "2/2"}}));
+    QVERIFY(readOnly);
+    // It opens no larger than a 1024 x 768 screen, every column in full.
+    QVERIFY(size.width() <= 1024 && size.height() <= 768);
+    QVERIFY(columnsFit);
+    QVERIFY(closedByEscape);
+
+    // The first file could not be written: an error box names it, and nothing is left there.
+    QCOMPARE(asked.size(), 2);
+    QCOMPARE(asked[0].mode, FileDialogRequest::Mode::Save);
+    QCOMPARE(asked[0].nameFilters.value(0), QStringLiteral("Файлы CSV (*.csv)"));
+    QCOMPARE(asked[0].defaultSuffix, QStringLiteral("csv"));
+    QCOMPARE(console.messages.entries.size(), std::size_t{1});
+    QCOMPARE(console.messages.entries[0].icon, Icon::Error);
+    QVERIFY(console.messages.entries[0].text.startsWith(unwritable));
+    QVERIFY(!QFile::exists(unwritable));
+    QFile saved(csv);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(saved.readAll()).split(QStringLiteral("\r\n")),
+             QStringList({"Время,ЭККР,Номер,Сумма,Наличные,Итог,Копия",
+                          unknownTime + ",ОР1,,19.99,20.00,неизвестно,1/1",
+                          registeredTime + ",ОР1,17,12.50,20.00,зарегистрирован 17,2/2", ""}));
+
+    // A journal that cannot be opened (its folder is a file): the reason, and no dialog.
+    const std::string blocked = csv.toStdString() + "/journal.sqlite3";
+    document.SetJournalPath(blocked);
+    frame.JournalAction()->trigger();
+    QCOMPARE(shown, 1);
+    QCOMPARE(console.messages.entries.size(), std::size_t{2});
+    QCOMPARE(console.messages.entries[1].icon, Icon::Error);
+    const QString reason = console.messages.entries[1].text;
+    QVERIFY2(
+        reason.startsWith(
+            QStringLiteral("Журнал чеков %1 недоступен: ").arg(QString::fromStdString(blocked))),
+        qPrintable(reason));
+    QVERIFY(!reason.contains(QStringLiteral("Чек не напечатан")));
+
+    // Rows the journal would not trust are counted under the table, never hidden silently.
+    const auto leftOut = [&](std::size_t refused) {
+        const CJournalDlg dialog(&document, {{registered}, refused}, &frame);
+        const auto* label = dialog.findChild<QLabel*>(QStringLiteral("rowsLeftOutLabel"));
+        return label && label->isVisibleTo(&dialog) ? label->text() : QString();
+    };
+    QCOMPARE(leftOut(0), QString());
+    QCOMPARE(leftOut(2),
+             QStringLiteral("Не показано строк журнала с недопустимыми значениями: 2."));
 }
 
 QTEST_MAIN(TestMainFrame)

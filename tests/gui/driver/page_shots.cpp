@@ -11,10 +11,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
+#include <ctime>
 #include <memory>
 #include <optional>
 
+#include "console/receipt_journal.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/orvik_service_app.h"
+#include "gui/document/orvik_service_doc.h"
+#include "gui/pages/journal_dlg.h"
 #include "gui/pages/move_cash_dlg.h"
 #include "gui/pages/tab_sales.h"
 #include "gui/pages/tab_service_settings2.h"
@@ -89,10 +96,76 @@ void AddLine(QWidget& page, const QString& name, bool weighed, const QString& qu
     Click(page, "addButton");
 }
 
+// "Журнал чеков" after a morning's receipts, grabbed on its own as journal.png: sample copies
+// in a journal of its own for the picture, so the user's journal is never written. Among them a
+// close the register did not answer, listed first.
+void JournalShot(CMainFrame& frame) {
+    auto* app = qobject_cast<COrvikServiceApp*>(QCoreApplication::instance());
+    QTemporaryDir folder;
+    if (!app || !app->Document()->m_pCore || !folder.isValid()) {
+        return;
+    }
+    COrvikServiceDoc& document = *app->Document();
+    const std::string previous = document.JournalPath();
+    document.SetJournalPath(folder.filePath(QStringLiteral("journal.sqlite3")).toStdString());
+    if (console::ReceiptJournal* journal = document.Journal()) {
+        const std::time_t now = std::time(nullptr);
+        const struct {
+            int minutesAgo;
+            std::int64_t total;
+            console::JournalOutcome outcome;
+            int before;  // the register's last number before the close
+            int number;  // 0: none
+            int copy;
+            int copies;
+        } samples[] = {
+            {95, 1730, console::JournalOutcome::Registered, 40, 41, 1, 1},
+            {62, 25640, console::JournalOutcome::Registered, 41, 42, 1, 2},
+            {61, 25640, console::JournalOutcome::Registered, 42, 43, 2, 2},
+            {40, 950, console::JournalOutcome::NotRegistered, 43, 0, 1, 1},
+            {38, 950, console::JournalOutcome::Registered, 43, 44, 1, 1},
+            {12, 31275, console::JournalOutcome::Unknown, 44, 0, 1, 1},
+        };
+        char digit = 'a';
+        for (const auto& sample : samples) {
+            console::JournalCopy copy;
+            copy.time = now - sample.minutesAgo * 60;
+            copy.serialNumber = document.m_pCore->printerInfo.serialNumber;
+            copy.operatorName = u"Касир";
+            copy.digest = std::string(64, digit++);
+            copy.copy = sample.copy;
+            copy.copies = sample.copies;
+            copy.total = sample.total;
+            copy.cash = sample.total;
+            copy.outcome = sample.outcome;
+            copy.answered = sample.outcome != console::JournalOutcome::Unknown;
+            copy.settled =
+                copy.answered ? console::Settlement::Answer : console::Settlement::Pending;
+            copy.numberBefore = sample.before;
+            if (sample.number > 0) {
+                copy.number = sample.number;
+            }
+            journal->Add(copy);
+        }
+        const QString dir = qEnvironmentVariable(kScreenshotsVariable);
+        frame.SetJournalDialog([dir](CJournalDlg& dialog) {
+            dialog.show();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            dialog.grab().save(QDir(dir).filePath(QStringLiteral("journal.png")), "PNG");
+        });
+        frame.JournalAction()->trigger();
+        frame.SetJournalDialog({});
+    }
+    // Back to the user's journal, which the connected register's closes go to again.
+    document.SetJournalPath(previous);
+    document.Journal();
+}
+
 // The receipt page with three lines (bread under the included 20 %, weighed cheese under the
 // added 5 %, and a return), the cash worked out as the page does. On the way, the cash dialog as
-// "Наличность" opens it is grabbed on its own, with an amount typed in, as cash-dialog.png.
-void ReceiptOfThreeLines(CMainFrame&, QWidget& page) {
+// "Наличность" opens it is grabbed on its own, with an amount typed in, as cash-dialog.png, and
+// so is the receipt journal, as journal.png.
+void ReceiptOfThreeLines(CMainFrame& frame, QWidget& page) {
     auto* sales = qobject_cast<CTabSales*>(&page);
     if (!sales) {
         return;
@@ -118,6 +191,7 @@ void ReceiptOfThreeLines(CMainFrame&, QWidget& page) {
     });
     Click(page, "cashButton");
     sales->SetCashDialog({});
+    JournalShot(frame);
 }
 
 }  // namespace
