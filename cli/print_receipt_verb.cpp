@@ -288,11 +288,13 @@ int PrintFile(const PrintOptions& options, const console::ReceiptFileLoad& load,
         return kExitUsage;
     }
     if (outcome.heldBy) {
-        std::printf(
-            "held: %s\n",
-            outcome.heldBy->outcome == console::JournalOutcome::Registered && outcome.heldBy->number
-                ? ("registered " + std::to_string(*outcome.heldBy->number)).c_str()
-                : "unknown");
+        const console::JournalCopy& held = *outcome.heldBy;
+        std::string line = "held: unknown";
+        if (held.outcome == console::JournalOutcome::Registered) {
+            line = held.number ? "held: registered " + std::to_string(*held.number)
+                               : "held: registered";
+        }
+        std::printf("%s\n", line.c_str());
         PrintProblem(HeldReason(*outcome.heldBy));
         return kExitHeld;
     }

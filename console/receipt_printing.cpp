@@ -145,14 +145,14 @@ CopyResult PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
     handed = payments;
     std::int32_t total = 0;
     ReceiptJournal* journal = request.journal.journal;
-    device::BeforeCloseSent record_ = nullptr;
+    device::BeforeCloseSent recordCopy = nullptr;
     if (journal) {
-        record_ = [&](std::optional<std::int32_t> before) {
+        recordCopy = [&](std::optional<std::int32_t> before) {
             return RecordCopy(*journal, record, before, payments, outcome);
         };
     }
     const bool closed = device::Succeeded(reg.CloseReceipt(
-        payments.cash, payments.payment1, payments.payment2, payments.payment3, total, record_));
+        payments.cash, payments.payment1, payments.payment2, payments.payment3, total, recordCopy));
     lastClose = reg.LastCloseOutcome();
     if (journal) {
         FinishCopy(*journal, record, lastClose, outcome);

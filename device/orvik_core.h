@@ -341,8 +341,8 @@ class COrvikCore {
     // of it (see CloseReceipt for the result).
     HRESULT SettleCloseByCounter(std::int32_t numberBefore, bool answered, std::int64_t due,
                                  std::int32_t& total);
-    // The close got no answer: settles it at once if the link answers, otherwise keeps it for
-    // the next chance; the operator is told in one box.
+    // The close's outcome could not be read: on a register with the counter it is kept to be
+    // settled at the next chance, otherwise the tape must tell; the operator is told in one box.
     void CloseUnanswered(std::optional<std::int32_t> numberBefore);
     void TellCloseOutcome(const CloseOutcome& outcome);
     void ShowInformation(const std::u16string& text);
