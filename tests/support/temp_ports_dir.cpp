@@ -18,7 +18,7 @@ TempPortsDir::TempPortsDir() {
     }
     m_path = pattern;
     setenv("ORVIK_PORTS_DIR", m_path.c_str(), 1);
-    // Closes left unsettled by one test must not reach another (or the user's own).
+    // One test's receipt journal must not reach another's (or the user's own).
     if (const char* state = std::getenv("ORVIK_STATE_DIR")) {
         m_previousState = state;
         m_hadPreviousState = true;

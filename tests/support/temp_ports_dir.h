@@ -4,7 +4,7 @@
 
 // A fresh ports folder for one test, set as ORVIK_PORTS_DIR while the object lives, so that
 // the COM names a test creates never meet a user's or another test's. ORVIK_STATE_DIR, where
-// unsettled receipt closes are kept, points into it as well.
+// the receipt journal is kept, points into it as well.
 class TempPortsDir {
   public:
     TempPortsDir();
