@@ -48,6 +48,11 @@ CheckResult CheckPrintScope(std::u16string_view article, const FormFields& form,
             OutOfRange(ReceiptField::PrintCount, ReadInteger(form.printCount), 1, kMaxPrintCount)) {
         return failure;
     }
+    // Receipt numbers have five digits at most.
+    if (auto failure = OutOfRange(ReceiptField::ReceiptNumber, ReadInteger(form.receiptNumber), 0,
+                                  kMaxReceiptNumber)) {
+        return failure;
+    }
     if (auto failure = TooLong(ReceiptField::Cash, money.cash, kMoneyLength)) {
         return failure;
     }

@@ -153,7 +153,8 @@ struct PaymentTexts {
 };
 
 // The print scope: article, print count and receipt number whole numbers, the print count 1
-// to 100, the cash and payments at most 10 characters, the barcode at most 17.
+// to 100, the receipt number 0 to 99999, the cash and payments at most 10 characters, the
+// barcode at most 17.
 CheckResult CheckPrintScope(std::u16string_view article, const FormFields& form,
                             const PaymentTexts& money);
 

@@ -104,6 +104,20 @@ void FinishCopy(ReceiptJournal& journal, CopyRecord& record, const device::Close
     }
 }
 
+// A stop asked for while a copy was under way: the receipt it opened is cancelled, and the
+// journal keeps the copy as cancelled.
+void StopCopy(IReceiptRegister& reg, ReceiptJournal* journal, CopyRecord& record) {
+    if (!reg.ReceiptOpen()) {
+        return;
+    }
+    reg.CancelReceipt();
+    if (journal) {
+        record.copy.outcome = JournalOutcome::Cancelled;
+        record.copy.settled = Settlement::NotSent;
+        journal->Add(record.copy);
+    }
+}
+
 CopyResult PrintCopy(IReceiptRegister& reg, std::span<const ReceiptRow> rows,
                      const PrintRequest& request, const PrintProgress& progress, CopyRecord& record,
                      PrintOutcome& outcome) {
@@ -249,6 +263,7 @@ PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> row
         const CopyResult copy = PrintCopy(reg, rows, request, progress, record, outcome);
         if (copy == CopyResult::Stopped) {
             outcome.stopped = true;
+            StopCopy(reg, request.journal.journal, record);
             break;
         }
         --remaining;

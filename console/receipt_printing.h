@@ -70,8 +70,8 @@ struct PrintProgress {
     std::function<void(std::size_t)> rowSelected;
     std::function<void(std::size_t)> rowUnselected;
     // Asked before every command that would start something new (a copy, a line, the close):
-    // true stops the printing there. A receipt opened and not yet closing is left open for the
-    // caller to cancel.
+    // true stops the printing there: a receipt opened and not yet closing is cancelled (and
+    // kept in the journal as cancelled).
     std::function<bool()> stopRequested;
 };
 

@@ -31,6 +31,10 @@ device::HRESULT CoreReceiptRegister::PrintBarcode(std::u16string_view text) {
     return m_core.PrintBarcode(text);
 }
 
+device::HRESULT CoreReceiptRegister::CancelReceipt() {
+    return m_core.CancelReceipt();
+}
+
 device::HRESULT CoreReceiptRegister::CloseReceipt(std::int32_t cash, std::int32_t payment1,
                                                   std::int32_t payment2, std::int32_t payment3,
                                                   std::int32_t& total,

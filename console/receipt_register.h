@@ -23,6 +23,7 @@ class IReceiptRegister {
     virtual device::HRESULT SetReceiptNumber(std::int32_t number) = 0;
     virtual device::HRESULT SetTapeMode(std::int32_t mode) = 0;
     virtual device::HRESULT OpenReceipt() = 0;
+    virtual device::HRESULT CancelReceipt() = 0;
     virtual device::HRESULT SetCompoundTax(int firstSlot, int secondSlot) = 0;
     virtual device::HRESULT AddReceiptLine(const orvik::device::ReceiptLineRequest& line,
                                            std::int32_t& lineTotal) = 0;
@@ -61,6 +62,7 @@ class CoreReceiptRegister final : public IReceiptRegister {
     device::HRESULT SetReceiptNumber(std::int32_t number) override;
     device::HRESULT SetTapeMode(std::int32_t mode) override;
     device::HRESULT OpenReceipt() override;
+    device::HRESULT CancelReceipt() override;
     device::HRESULT SetCompoundTax(int firstSlot, int secondSlot) override;
     device::HRESULT AddReceiptLine(const orvik::device::ReceiptLineRequest& line,
                                    std::int32_t& lineTotal) override;

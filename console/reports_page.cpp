@@ -73,6 +73,10 @@ bool RefreshesPages(Report report) {
     return report == Report::Z || report == Report::ZeroZ;
 }
 
+bool ClosesFiscalDay(Report report) {
+    return report == Report::Z || report == Report::ZeroZ;
+}
+
 ReportsPageState::ReportsPageState(std::function<support::LocalDateTime()> today)
     : m_today(std::move(today)) {
     const support::LocalDateTime now = m_today();

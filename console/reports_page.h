@@ -49,6 +49,10 @@ enum class Report {
 // counters, which the pages show.
 bool RefreshesPages(Report report);
 
+// Whether the report closes the register's fiscal day, which nothing undoes: the window asks
+// first (kStrZReportQuestion), "Нет" by default.
+bool ClosesFiscalDay(Report report);
+
 struct ReportsValues {
     support::LocalDateTime fromDate;  // only the date parts count
     support::LocalDateTime toDate;

@@ -1,7 +1,9 @@
 #include "console/running_total.h"
 
+#include <algorithm>
 #include <cstdlib>
 
+#include "console/field_checks.h"
 #include "console/receipt_checks.h"
 #include "console/receipt_numbers.h"
 #include "res/string_table.h"
@@ -60,8 +62,16 @@ std::vector<std::u16string> RunningTotalLines(const ReceiptPreview& preview, boo
                           {MinorUnitsToMoney(static_cast<std::int64_t>(preview.rowsLeftOut), 0)}));
     }
     if (form.compoundTax) {
-        // Printing then pays the receipt in cash with the amount due, whatever the fields say.
-        lines.push_back(LoadString(kStrTotalCompoundBox));
+        // Printing then pays the receipt in cash with the amount due, whatever the fields say:
+        // payments filled in are said to be dropped, before the operator prints.
+        const bool paymentsDropped =
+            std::any_of(form.payments.begin(), form.payments.end(), [moneyDecimals](auto& text) {
+                return !field_checks::IsNumberOrEmpty(text) ||
+                       MoneyTextToUnits(text, moneyDecimals) != 0;
+            });
+        lines.push_back(paymentsDropped ? FormatMessage(kStrTotalCompoundDropsPayments,
+                                                        {money(preview.amountDue)})
+                                        : LoadString(kStrTotalCompoundBox));
         return lines;
     }
     // The payments as printing will hand them to the close, or why it will refuse them.

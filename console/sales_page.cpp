@@ -11,7 +11,6 @@
 namespace orvik::console {
 namespace {
 
-
 std::u16string Decimal(std::int64_t value) {
     const std::string digits = std::to_string(value);
     return std::u16string(digits.begin(), digits.end());
@@ -21,7 +20,8 @@ std::u16string Decimal(std::int64_t value) {
 
 SalesPage::SalesPage() : m_taxChoices(TaxChoicesFor(m_limits)) {}
 
-void SalesPage::Refresh(const std::optional<ItemLimits>& limits, bool model8) {
+void SalesPage::Refresh(const std::optional<ItemLimits>& limits, bool model8,
+                        IReceiptRegister* reg) {
     const int decimals = m_limits.moneyDecimals;
     m_limits = limits.value_or(ItemLimits{});
     if (!limits) {
@@ -31,6 +31,7 @@ void SalesPage::Refresh(const std::optional<ItemLimits>& limits, bool model8) {
     m_taxChoices = TaxChoicesFor(m_limits);
     form.taxSlot1 = 0;
     form.taxSlot2 = 0;
+    UpdatePreview(reg);
 }
 
 void SalesPage::TakeTapeModeAnswer(std::u16string_view answer) {
@@ -86,16 +87,20 @@ SalesOutcome SalesPage::DeleteLines(std::span<const std::size_t> selected, IRece
             changed = true;
         }
     }
-    if (m_rows.empty()) {
-        form.isReturn = false;
-        m_returnLocked = false;
-    }
+    FreeReturnBoxWhenEmpty();
     return {changed, RecalculateCash(reg)};
 }
 
 void SalesPage::LoadLineIntoForm(std::size_t row) {
     if (row < m_rows.size()) {
         LoadRowIntoForm(m_rows[row], m_taxChoices, form);
+    }
+}
+
+void SalesPage::FreeReturnBoxWhenEmpty() {
+    if (m_rows.empty()) {
+        form.isReturn = false;
+        m_returnLocked = false;
     }
 }
 
@@ -184,6 +189,7 @@ PrintOutcome SalesPage::Print(IReceiptRegister& reg, const PrintProgress& progre
     if (!outcome.failed && form.afterPrint == 1) {
         m_rows.clear();
         m_preview = ReceiptPreview{};
+        FreeReturnBoxWhenEmpty();
     }
     ClearLineFields(form);
     return outcome;
@@ -196,7 +202,7 @@ ReceiptFileContent SalesPage::FileContent() const {
 
 void SalesPage::ClearForLoading() {
     m_rows.clear();
-    m_returnLocked = false;
+    FreeReturnBoxWhenEmpty();
 }
 
 CheckResult SalesPage::TakeLoadedFile(const ReceiptFileLoad& load, IReceiptRegister* reg) {
@@ -210,6 +216,7 @@ CheckResult SalesPage::TakeLoadedFile(const ReceiptFileLoad& load, IReceiptRegis
     ClearLineFields(form);
     auto problem = RecalculateCash(reg);
     m_returnLocked = form.isReturn;
+    FreeReturnBoxWhenEmpty();
     return problem;
 }
 

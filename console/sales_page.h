@@ -21,6 +21,11 @@ namespace orvik::console {
 
 // The longest text "Наличные: " takes: the largest cash the close carries, -21474836.48.
 inline constexpr std::size_t kCashFieldLength = 12;
+// "Номер чека:" and "Напечатать чек" hold one digit more than their largest number: a number
+// typed too large stays as typed and the print check refuses it, where a field one digit
+// shorter would cut it to another number that passes (100000 to 10000).
+inline constexpr std::size_t kReceiptNumberFieldLength = 6;
+inline constexpr std::size_t kPrintCountFieldLength = 4;
 
 // What an operation did: whether the rows changed, and the message the page shows with an
 // exclamation icon when it refused.
@@ -39,7 +44,8 @@ class SalesPage {
     bool IsModel8() const { return m_model8; }
     const std::vector<TaxChoice>& TaxChoices() const { return m_taxChoices; }
     const std::vector<ReceiptRow>& Rows() const { return m_rows; }
-    // "Возврат товара" can be clicked; it is locked once ticked.
+    // "Возврат товара" can be clicked; it is locked once ticked, and unticked and unlocked
+    // whenever the list is left empty (deleted, printed with "Очистить список", loaded).
     bool ReturnBoxEnabled() const { return !m_returnLocked; }
     // The receipt as the last recalculation saw it; all 0 before one or without a register.
     const ReceiptPreview& Preview() const { return m_preview; }
@@ -47,8 +53,9 @@ class SalesPage {
 
     // The refresh after a connect: the limits and tax lists of the register (or the defaults
     // and "НЕ ОБЛАГАЕТСЯ" alone without one; the money decimals stay as they were). Both lists
-    // choose "НЕ ОБЛАГАЕТСЯ".
-    void Refresh(const std::optional<ItemLimits>& limits, bool model8);
+    // choose "НЕ ОБЛАГАЕТСЯ". The running total is computed anew with reg (the register the
+    // limits come from, nullptr without one), so that it is the register's from the start.
+    void Refresh(const std::optional<ItemLimits>& limits, bool model8, IReceiptRegister* reg);
     // The tape mode a model 8 register reports ("NCDC"): its first character, when there is one.
     void TakeTapeModeAnswer(std::u16string_view answer);
 
@@ -71,8 +78,9 @@ class SalesPage {
     CheckResult LeaveNumberField(NumberField field, IReceiptRegister* reg);
 
     // "&Печатать чек" after its check (CheckBeforePrinting): prints the copies, counts them
-    // down in form.printCount, empties the list after a complete run with "Очистить список",
-    // then clears the line's fields. The cash and payments keep their texts.
+    // down in form.printCount, empties the list after a complete run with "Очистить список"
+    // (which frees "Возврат товара"), then clears the line's fields. The cash and payments
+    // keep their texts.
     CheckResult CheckBeforePrinting() const;
     // With heldBy set nothing was sent and the page is as it was: the user may ask again.
     PrintOutcome Print(IReceiptRegister& reg, const PrintProgress& progress,
@@ -82,11 +90,12 @@ class SalesPage {
     // column, a text the file cannot carry).
     ReceiptFileContent FileContent() const;
     // "Загрузить чек", once the file has been read: the list emptied and the return box
-    // unlocked...
+    // unticked and unlocked...
     void ClearForLoading();
-    // ...then what was read: rows, payments and return flag (locked when ticked), the line's
-    // fields cleared and the cash recalculated. A file that could not be read at all is not
-    // taken: the receipt on the page stays as it was.
+    // ...then what was read: rows, payments and return flag (locked when ticked; a file
+    // without rows leaves the box unticked), the line's fields cleared and the cash
+    // recalculated. A file that could not be read at all is not taken: the receipt on the page
+    // stays as it was.
     CheckResult TakeLoadedFile(const ReceiptFileLoad& load, IReceiptRegister* reg);
 
     SalesButtons Buttons(std::size_t selected) const;
@@ -94,6 +103,8 @@ class SalesPage {
   private:
     CheckResult PrintScopeProblem() const;
     void UpdatePreview(IReceiptRegister* reg);
+    // An empty list takes no return: the box is unticked and can be clicked again.
+    void FreeReturnBoxWhenEmpty();
 
     ItemLimits m_limits;
     bool m_model8 = false;

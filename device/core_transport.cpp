@@ -72,8 +72,14 @@ std::u16string COrvikCore::LinkEndReason() const {
     if (!LinkEnded()) {
         return {};
     }
+    // In the operator's language; the trace keeps the system's own words.
+    const ReceiverStatus status = LinkStatus();
+    std::u16string reason = orvik::LoadString(
+        status.state == ReceiverState::HungUp ? orvik::kStrLineHungUp : orvik::kStrLineReadFailed);
+    if (const auto at = reason.find(u"%1"); at != std::u16string::npos) {
+        reason.replace(at, 2, support::FromUtf8(std::to_string(status.error)));
+    }
     std::u16string text = orvik::LoadString(orvik::kStrLinkEnded);
-    const std::u16string reason = support::FromUtf8(DescribeReceiverEnd(LinkStatus()));
     if (const auto at = text.find(u"%1"); at != std::u16string::npos) {
         text.replace(at, 2, reason);
     }

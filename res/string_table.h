@@ -94,6 +94,8 @@ enum StringId : int {
     kStrReceiptRowPlace = 1132,
     kStrReceiptPaymentPlace = 1133,
     kStrTotalWinningsNote = 1134,
+    // "Сложный налог" ticked with payments 1 to 3 filled in: %1 the amount due.
+    kStrTotalCompoundDropsPayments = 1135,
     kStrPortOpenFailed = 3012,
     // Follow message 3012 after the system's reason: the remedy for a missing permission, and
     // a port held by another program.
@@ -143,6 +145,17 @@ enum StringId : int {
     kStrJournalCannotOpen = 3125,
     kStrJournalRowsLeftOut = 3126,
     kStrJournalClose = 3127,
+    // Asked before a Z report (and the zero Z report) closes the fiscal day; "Нет" by default.
+    kStrZReportQuestion = 3128,
+    // Why the link ended, after message 3105: the line hung up; reading it failed (%1 the
+    // system's error number).
+    kStrLineHungUp = 3129,
+    kStrLineReadFailed = 3130,
+    // A receipt printing: its progress (%1 the copy, %2 the copies, %3 the line, %4 the
+    // lines), the button that stops it, and what a stop did.
+    kStrPrintProgress = 3131,
+    kStrStopPrinting = 3132,
+    kStrPrintingStopped = 3133,
 
     // The console's window: title, connection bar checks, status bar, commands and menus.
     kStrConsoleTitle = 6000,

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots: the console's window before connecting (the contact panel),
 # once connected to a simulated register, and one per row of the page table
-# (tests/gui/driver/page_shots.cpp), in a virtual X server (xvfb-run).
+# (tests/gui/driver/page_shots.cpp), in a virtual X server (xvfb-run) of 1024 x 768 pixels, the
+# smallest screen the console is made for: the window opens fitted to it.
 #
 # usage: scripts/screenshots.sh [BUILD_DIR [OUT_DIR]]
 #   BUILD_DIR  the build directory (default: build), configured here if it is not yet
@@ -40,5 +41,5 @@ done
 # The window's driver (tests/gui/driver/smoke_run.h): connect, grab the window before and after,
 # then each page of the table, disconnect, end. It lists every file it wrote on standard error.
 ORVIK_CONSOLE_SMOKE_TEST="$port,$password" ORVIK_CONSOLE_SCREENSHOTS="$out" QT_QPA_PLATFORM=xcb \
-    timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tests/gui/orvik-console-driver"
+    timeout 90 xvfb-run -a -s "-screen 0 1024x768x24" "$build/tests/gui/orvik-console-driver"
 ls -l "$out"/*.png

@@ -17,8 +17,6 @@ constexpr char16_t kSerialWidthSample[] = u"0123456789";
 
 ConsoleStatusBar::ConsoleStatusBar(QWidget* parent)
     : QStatusBar(parent), m_message(new QLabel(this)) {
-    // The window keeps the size of its view: a grip in the corner would promise otherwise.
-    setSizeGripEnabled(false);
     m_message->setObjectName(QStringLiteral("messagePane"));
     m_message->setText(LoadText(kStrIdle));
     // A normal widget: a menu item's prompt covers it while the item is highlighted.

@@ -5,10 +5,13 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolBar>
+#include <QWindow>
+
+#include <algorithm>
 
 #include "gui/app/console_resources.h"
 #include "gui/app/console_status_bar.h"
@@ -35,10 +38,6 @@ CMainFrame::CMainFrame(COrvikServiceDoc* document, std::vector<PageEntry> pages,
                        CMainFrameDlgBar::PortProbe probe, QWidget* parent)
     : QMainWindow(parent), m_pDocument(document) {
     InitConsoleResources();
-    // No sizing border and no maximize box: the window keeps the size of its view.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
     setWindowTitle(LoadText(kStrConsoleTitle));
     m_pDocument->SetMainWindow(this);
 
@@ -52,7 +51,6 @@ CMainFrame::CMainFrame(COrvikServiceDoc* document, std::vector<PageEntry> pages,
 
     m_view = new COrvikServiceView(m_pDocument, std::move(pages), this);
     setCentralWidget(m_view);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_pDocument, &COrvikServiceDoc::ConnectionStateChanged, this,
             &CMainFrame::OnConnectionStateChanged);
@@ -176,9 +174,44 @@ void CMainFrame::CreateConnectionBar(CMainFrameDlgBar::PortProbe probe) {
     strip->setMovable(false);
     strip->setFloatable(false);
     strip->addWidget(m_pDlgBar);
-    // A row of its own, under the tool strip.
-    addToolBarBreak(Qt::TopToolBarArea);
+    // In the tool strip's row, after it: one row of bars leaves the pages the height they need
+    // on a 1024 x 768 screen.
     addToolBar(Qt::TopToolBarArea, strip);
+}
+
+void CMainFrame::FitToScreen(const QRect& available) {
+    // The margins the window system reported, where larger than the allowance.
+    QMargins frame = kFrameAllowance;
+    if (const QWindow* window = windowHandle()) {
+        const QMargins known = window->frameMargins();
+        frame = QMargins(std::max(frame.left(), known.left()), std::max(frame.top(), known.top()),
+                         std::max(frame.right(), known.right()),
+                         std::max(frame.bottom(), known.bottom()));
+    }
+    const QSize room = available.size().shrunkBy(frame);
+    resize(sizeHint().boundedTo(room).expandedTo(minimumSizeHint()));
+    if (!isVisible()) {
+        // The window manager places a window that is not yet shown.
+        return;
+    }
+    const QRect outside = frameGeometry();
+    const int x = std::max(available.left(),
+                           std::min(outside.left(), available.right() + 1 - outside.width()));
+    const int y = std::max(available.top(),
+                           std::min(outside.top(), available.bottom() + 1 - outside.height()));
+    if (x != outside.left() || y != outside.top()) {
+        move(x, y);
+    }
+}
+
+void CMainFrame::setVisible(bool visible) {
+    if (visible && !m_fitted) {
+        m_fitted = true;
+        if (const QScreen* where = screen()) {
+            FitToScreen(where->availableGeometry());
+        }
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void CMainFrame::CreateMenu() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMargins>
 
 #include <functional>
 #include <utility>
@@ -19,9 +20,10 @@ class ConsoleStatusBar;
 class COrvikServiceDoc;
 class COrvikServiceView;
 
-// The console's one window: the menu, the tool strip with Connect and Disconnect, the
-// connection bar, the main view and the status bar. The window has a fixed size, fitted to the
-// view, and cannot be maximised.
+// The console's one window: the menu, the tool strip with Connect and Disconnect and beside it
+// the connection bar, the main view and the status bar. The window opens at the size the view
+// asks for, or smaller on a screen without room for it (a page then scrolls in the view), and
+// may be resized and maximised.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -47,6 +49,16 @@ class CMainFrame : public QMainWindow {
     using JournalDialogFunction = std::function<void(CJournalDlg& dialog)>;
     void SetJournalDialog(JournalDialogFunction show) { m_journalDialog = std::move(show); }
 
+    // The room the window system's title bar and borders are taken to need while it has not
+    // said how much they take (before the window is first shown): a title bar of 30 pixels and
+    // borders of 4.
+    static constexpr QMargins kFrameAllowance{4, 34, 4, 4};
+    // Gives the window the size the view asks for, but no larger than the available area (of a
+    // screen, less its panels) with room for the title bar and borders, and no smaller than the
+    // bars need. A window already on screen is also moved into the area if it lies partly
+    // outside. Done with the screen's available area when the window is first shown.
+    void FitToScreen(const QRect& available);
+
     QAction* ConnectAction() const { return m_connectAction; }
     QAction* DisconnectAction() const { return m_disconnectAction; }
     QAction* TraceAction() const { return m_traceAction; }
@@ -55,6 +67,9 @@ class CMainFrame : public QMainWindow {
     CMainFrameDlgBar* ConnectionBar() const { return m_pDlgBar; }
     ConsoleStatusBar* StatusPanes() const { return m_statusBar; }
     COrvikServiceView* View() const { return m_view; }
+
+    // The first time the window is shown, it is fitted to its screen first.
+    void setVisible(bool visible) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +104,8 @@ class CMainFrame : public QMainWindow {
     JournalDialogFunction m_journalDialog;
     // The window was asked to close while the register was busy; it closes once it is done.
     bool m_closePending = false;
+    // The window has been fitted to its screen.
+    bool m_fitted = false;
 };
 
 }  // namespace orvik::gui

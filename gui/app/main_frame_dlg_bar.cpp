@@ -56,6 +56,15 @@ void CMainFrameDlgBar::ReadControls() {
     m_strPort = m_ui->portList->currentText();
     m_strOperatorName = m_ui->operatorNameEdit->text();
     m_strOperatorPassword = m_ui->passwordEdit->text();
+    if (const auto missing = FirstMissingConnectionValue(Values())) {
+        QWidget* field = m_ui->passwordEdit;
+        if (*missing == ConnectionField::Port) {
+            field = m_ui->portList;
+        } else if (*missing == ConnectionField::OperatorName) {
+            field = m_ui->operatorNameEdit;
+        }
+        field->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CMainFrameDlgBar::WriteControls() {

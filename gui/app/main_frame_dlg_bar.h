@@ -14,7 +14,7 @@ class ConnectionBar;
 
 namespace orvik::gui {
 
-// The connection bar under the tool strip: the serial port, the operator's name and the
+// The connection bar beside the tool strip: the serial port, the operator's name and the
 // operator's password. Nothing of it is kept between runs: each start offers the first port
 // found, "Касир" and an empty password.
 class CMainFrameDlgBar : public QWidget {
@@ -39,7 +39,9 @@ class CMainFrameDlgBar : public QWidget {
     // Replaces how ports are described (tests).
     void SetPortDescriber(PortDescriber describer) { m_describe = std::move(describer); }
 
-    // The controls into the three fields, and back.
+    // The controls into the three fields, and back. A field the connection would be refused
+    // for takes the caret as it is read: the warning that follows names it, and once the
+    // warning is closed the operator types there.
     void ReadControls();
     void WriteControls();
 

@@ -1,6 +1,8 @@
 #include "gui/app/orvik_service_view.h"
 
+#include <QApplication>
 #include <QKeySequence>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStackedLayout>
 #include <QTabBar>
@@ -33,15 +35,42 @@ class PaintingSuspended {
     bool m_wasEnabled;
 };
 
-// The two faces, one above the other. The window keeps one size whichever face and page show,
+// The two faces, one above the other. They ask for one size whichever face and page show,
 // whether the pages are made yet or not: the largest size any of them asks for. A stacked
 // layout holding a widget whose text wraps would instead ask each face for its height at the
-// window's width, and a page reports that only while it shows and once it is made, so the
-// window would change size at connect and from page to page.
+// window's width, and a page reports that only while it shows and once it is made, so what the
+// view asks for (and where it starts to scroll) would change at connect and from page to page.
 class FacesLayout : public QStackedLayout {
   public:
     bool hasHeightForWidth() const override { return false; }
 };
+
+// The scroll area asks for all it holds, so that a window with the room opens showing the faces
+// whole; a plain scroll area asks for a few dozen lines of text at most. What it holds asks
+// anew as pages are added and made.
+class FacesScroller : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+            updateGeometry();
+        }
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
+
+// How much of what lies around a control comes into sight with it, in pixels.
+constexpr int kFocusMargin = 12;
+
+// The view is never made lower than this: with the bars, a window of about 480 pixels, the
+// tab row and much of a page in sight.
+constexpr int kSmallestHeight = 400;
 
 }  // namespace
 
@@ -52,6 +81,7 @@ COrvikServiceView::COrvikServiceView(COrvikServiceDoc* document, std::vector<Pag
       m_ui(new Ui::ContactPanel),
       m_contactPanel(new QWidget(this)),
       m_tabs(new QTabWidget(this)),
+      m_scroller(new FacesScroller(this)),
       m_faces(new FacesLayout) {
     InitConsoleResources();
     m_ui->setupUi(m_contactPanel);
@@ -62,21 +92,44 @@ COrvikServiceView::COrvikServiceView(COrvikServiceDoc* document, std::vector<Pag
     m_ui->emailLink->SetURL(QString::fromUtf16(kMailTarget));
 
     m_tabs->setObjectName(QStringLiteral("tabControl"));
-    // The two faces share the view's whole area, a small margin inside its edges.
-    auto* frame = new QVBoxLayout(this);
+    // The scroll area fills the view; it takes no focus itself, so Tab goes from the last
+    // control of a page straight on to the connection bar.
+    m_scroller->setObjectName(QStringLiteral("viewScroller"));
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setFocusPolicy(Qt::NoFocus);
+    m_scroller->setWidgetResizable(true);
+    m_scroller->setMinimumHeight(kSmallestHeight);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_scroller);
+    // The two faces share the scroll area's whole area, a small margin inside its edges.
+    auto* faces = new QWidget;
+    auto* frame = new QVBoxLayout(faces);
     frame->setContentsMargins(7, 6, 7, 6);
     frame->addLayout(m_faces);
     m_faces->addWidget(m_contactPanel);
     m_faces->addWidget(m_tabs);
+    m_scroller->setWidget(faces);
 
     CreatePages(pages);
     CreatePageShortcuts();
     UpdatePageVisibility();
+    // The sizes asked while the pages were being added are asked anew now that they are all in
+    // place: the view is not shown yet, so nothing else tells its layouts.
+    frame->invalidate();
+    m_scroller->updateGeometry();
+    outer->invalidate();
     connect(m_pDocument, &COrvikServiceDoc::ViewsUpdateRequested, this,
             &COrvikServiceView::OnUpdate);
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        m_focusFollower = connect(app, &QApplication::focusChanged, this,
+                                  [this](QWidget*, QWidget* now) { FollowFocus(now); });
+    }
 }
 
 COrvikServiceView::~COrvikServiceView() {
+    // The controls are deleted after this body has run, and the focus moves as they go.
+    disconnect(m_focusFollower);
     delete m_ui;
 }
 
@@ -128,6 +181,25 @@ void COrvikServiceView::SwitchPage(int step) {
         }
     }
     m_tabs->tabBar()->setFocus(Qt::TabFocusReason);
+}
+
+void COrvikServiceView::FollowFocus(QWidget* focus) {
+    if (!focus || !m_scroller->widget()->isAncestorOf(focus)) {
+        return;
+    }
+    for (QWidget* above = focus->parentWidget(); above; above = above->parentWidget()) {
+        auto* area = qobject_cast<QScrollArea*>(above);
+        if (!area || !area->widget() || !area->widget()->isAncestorOf(focus)) {
+            continue;
+        }
+        // The whole control where it fits, else its top left; the corner last, so it wins.
+        const QRect place(focus->mapTo(area->widget(), QPoint(0, 0)), focus->size());
+        area->ensureVisible(place.right(), place.bottom(), kFocusMargin, kFocusMargin);
+        area->ensureVisible(place.left(), place.top(), kFocusMargin, kFocusMargin);
+        if (area == m_scroller) {
+            return;
+        }
+    }
 }
 
 void COrvikServiceView::UpdatePageVisibility() {

@@ -10,6 +10,7 @@ namespace Ui {
 class ContactPanel;
 }
 
+class QScrollArea;
 class QStackedLayout;
 class QTabWidget;
 
@@ -22,6 +23,10 @@ class CUpdatableDialog;
 // supplier's address and telephones, a mail and a web link); connected it shows the tab control
 // with the device pages. The pages are created once, in tab order, and live as long as the
 // view; after every connect each page is refreshed from the register, in tab order.
+//
+// The faces scroll in a window smaller than they are (one the user made smaller, or on a small
+// screen), and the scroll area follows the keyboard: a control that takes the focus is scrolled
+// into sight, so that Tab reaches every control of a page.
 class COrvikServiceView : public QWidget {
     Q_OBJECT
 
@@ -49,18 +54,25 @@ class COrvikServiceView : public QWidget {
     void SwitchPage(int step);
 
     QTabWidget* TabControl() const { return m_tabs; }
+    // The scroll area the faces lie in.
+    QScrollArea* Scroller() const { return m_scroller; }
     QWidget* ContactPanel() const { return m_contactPanel; }
     const std::vector<CUpdatableDialog*>& Pages() const { return m_pages; }
 
   private:
     void CreatePages(const std::vector<PageEntry>& pages);
     void CreatePageShortcuts();
+    // Brings a control that took the focus into sight: in the scroll areas around it, the
+    // innermost first (the receipt page scrolls its form inside the view's own).
+    void FollowFocus(QWidget* focus);
 
     COrvikServiceDoc* m_pDocument;
     Ui::ContactPanel* m_ui;
     QWidget* m_contactPanel;
     QTabWidget* m_tabs;
+    QScrollArea* m_scroller;
     QStackedLayout* m_faces;
+    QMetaObject::Connection m_focusFollower;
     std::vector<CUpdatableDialog*> m_pages;  // owned by the tab control; index = tab index
 };
 

@@ -4,15 +4,31 @@
 
 namespace orvik::gui {
 
-std::optional<std::u16string_view> FirstConnectionProblem(const ConnectionValues& values) {
+std::optional<ConnectionField> FirstMissingConnectionValue(const ConnectionValues& values) {
     if (values.port.empty()) {
-        return FindString(kStrNoPort);
+        return ConnectionField::Port;
     }
     if (values.operatorName.empty()) {
-        return FindString(kStrNoOperatorName);
+        return ConnectionField::OperatorName;
     }
     if (values.password.empty()) {
-        return FindString(kStrNoPassword);
+        return ConnectionField::Password;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::u16string_view> FirstConnectionProblem(const ConnectionValues& values) {
+    const auto missing = FirstMissingConnectionValue(values);
+    if (!missing) {
+        return std::nullopt;
+    }
+    switch (*missing) {
+        case ConnectionField::Port:
+            return FindString(kStrNoPort);
+        case ConnectionField::OperatorName:
+            return FindString(kStrNoOperatorName);
+        case ConnectionField::Password:
+            return FindString(kStrNoPassword);
     }
     return std::nullopt;
 }

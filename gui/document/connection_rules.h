@@ -21,9 +21,14 @@ struct ConnectionValues {
 inline constexpr int kMaxOperatorNameLength = 9;
 inline constexpr int kMaxPasswordLength = 10;
 
-// The warning for the first value that cannot be used, checked in the order port, operator
-// name, password; nothing when a connection may be attempted. Only an empty password is
-// refused: the register pads shorter ones itself.
+// The bar's three fields.
+enum class ConnectionField { Port, OperatorName, Password };
+
+// The first value that cannot be used, checked in the order port, operator name, password;
+// nothing when a connection may be attempted. Only an empty password is refused: the register
+// pads shorter ones itself.
+std::optional<ConnectionField> FirstMissingConnectionValue(const ConnectionValues& values);
+// The warning for that value.
 std::optional<std::u16string_view> FirstConnectionProblem(const ConnectionValues& values);
 
 // Which of the two connection commands may be chosen (menu item, tool strip button and, for

@@ -19,6 +19,11 @@ COrvikServiceDoc::COrvikServiceDoc(QObject* parent)
       m_messages(&m_ownMessages),
       m_journalPath(console::DefaultJournalPath()) {
     Journal();
+    // The receiver notes a line that ended at once; a look five times a second shows it to
+    // the operator well within a second, and costs nothing while the line is up.
+    constexpr int kLinkWatchMs = 200;
+    m_linkWatch.setInterval(kLinkWatchMs);
+    connect(&m_linkWatch, &QTimer::timeout, this, &COrvikServiceDoc::CheckLink);
     // A trace asked for before the window opens covers the first connect too. A file that
     // cannot be written leaves the console untraced; the menu item shows it.
     if (const char* path = std::getenv("ORVIK_TRACE"); path && *path) {
@@ -107,6 +112,9 @@ void COrvikServiceDoc::OnConnect(const ConnectionValues& values) {
     // The connection and the pages' first refresh from the register are one operation.
     const DeviceActivity activity(*this, LoadText(kStrConnectPrompt));
     ConnectNewCore(values);
+    if (m_pCore) {
+        m_linkWatch.start();
+    }
     emit ConnectionStateChanged();
     UpdateAllViews();
 }
@@ -131,6 +139,7 @@ void COrvikServiceDoc::OnDisconnect() {
     if (IsBusy()) {
         return;
     }
+    m_linkWatch.stop();
     if (m_pCore) {
         const DeviceActivity activity(*this, LoadText(kStrDisconnectPrompt));
         // The document stops being connected before the register is told, so nothing started
@@ -144,7 +153,31 @@ void COrvikServiceDoc::OnDisconnect() {
 }
 
 void COrvikServiceDoc::OnCloseDocument() {
+    m_linkWatch.stop();
     m_pCore.reset();
+}
+
+void COrvikServiceDoc::CheckLink() {
+    if (!m_pCore) {
+        m_linkWatch.stop();
+        return;
+    }
+    // A page may still hold the core while its operation runs; the next look comes soon.
+    if (IsBusy() || !m_pCore->LinkEnded()) {
+        return;
+    }
+    m_linkWatch.stop();
+    const std::u16string reason = m_pCore->LinkEndReason();
+    const bool told = m_pCore->lastMessage.find(reason) != std::u16string::npos;
+    std::unique_ptr<device::COrvikCore> core = std::move(m_pCore);
+    // Nothing more is said to a register that cannot hear: the port is closed as it stands.
+    core->StopReceiverAndClosePort();
+    core.reset();
+    emit ConnectionStateChanged();
+    UpdateAllViews();
+    if (!told) {
+        m_messages->Show(m_mainWindow, IConsoleMessages::Icon::Error, Qt16(reason));
+    }
 }
 
 void COrvikServiceDoc::UpdateAllViews() {
@@ -153,12 +186,19 @@ void COrvikServiceDoc::UpdateAllViews() {
 
 void COrvikServiceDoc::BeginActivity(const QString& status) {
     if (m_activityDepth++ == 0) {
+        QCoreApplication::instance()->installEventFilter(&m_inputGate);
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         emit ActivityChanged(true, status);
     }
 }
 
 void COrvikServiceDoc::EndActivity() {
+    if (m_activityDepth == 1) {
+        // What the user pressed while the register worked waits in the queue: it is taken and
+        // dropped now, while the console still counts as busy.
+        QCoreApplication::processEvents();
+        QCoreApplication::instance()->removeEventFilter(&m_inputGate);
+    }
     if (--m_activityDepth == 0) {
         QGuiApplication::restoreOverrideCursor();
         emit ActivityChanged(false, QString());
@@ -178,8 +218,17 @@ void COrvikServiceDoc::PumpEvents() {
     } guard(m_pumpDepth);
     if (m_eventPump) {
         m_eventPump();
-    } else {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return;
+    }
+    // Input is taken while the register works, so that the one control meant for then (a
+    // long print's "Прервать") answers; the input gate drops everything else.
+    const bool gateShut = m_activityDepth > 0;
+    if (!gateShut) {
+        QCoreApplication::instance()->installEventFilter(&m_inputGate);
+    }
+    QCoreApplication::processEvents();
+    if (!gateShut) {
+        QCoreApplication::instance()->removeEventFilter(&m_inputGate);
     }
 }
 

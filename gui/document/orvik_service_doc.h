@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -13,6 +14,7 @@
 #include "device/orvik_core.h"
 #include "gui/document/connection_rules.h"
 #include "gui/document/console_messages.h"
+#include "gui/document/input_gate.h"
 
 namespace orvik::gui {
 
@@ -49,12 +51,20 @@ class COrvikServiceDoc : public QObject {
     void OnDisconnect();
     // The main window closes: the core, if any, disconnects and goes.
     void OnCloseDocument();
+    // The register's line ended (the cable pulled, the adapter gone, the register switched
+    // off): once no operation runs, the console is disconnected, the operator is told why in
+    // one box (unless the failed operation's box already said it), and Enter connects again.
+    // Checked a few times a second while connected.
+    void CheckLink();
     // Asks every view to re-derive what it shows from the connection and to refresh its pages
     // (after each connect attempt, each disconnect and each Z report).
     void UpdateAllViews();
 
     // A device operation is running (the core is waiting for the register).
     bool IsBusy() const { return m_activityDepth > 0 || m_pumpDepth > 0; }
+    // Shut while a device operation runs: clicks and keys that arrive meanwhile, or were
+    // queued, are dropped once it ends, so that one press is one operation.
+    InputGate& Gate() { return m_inputGate; }
     // The window was asked to close while the register was busy and closes once it is done:
     // work of several steps (a batch of terminal commands) stops before its next step.
     void SetCloseRequested() { m_closeRequested = true; }
@@ -111,6 +121,7 @@ class COrvikServiceDoc : public QObject {
     void ConnectNewCore(const ConnectionValues& values);
 
     CoreFactory m_coreFactory;
+    QTimer m_linkWatch;
     std::unique_ptr<device::IPrompt> m_ownPrompt;
     device::IPrompt* m_prompt;
     MessageBoxMessages m_ownMessages;
@@ -121,6 +132,7 @@ class COrvikServiceDoc : public QObject {
     std::u16string m_operatorName;
     orvik::device::ProtocolTrace m_trace;
     EventPump m_eventPump;
+    InputGate m_inputGate;
     QPointer<QWidget> m_mainWindow;
     int m_activityDepth = 0;
     int m_pumpDepth = 0;

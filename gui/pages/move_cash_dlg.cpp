@@ -40,6 +40,8 @@ CMoveCashDlg::CMoveCashDlg(COrvikServiceDoc* document, QWidget* parent)
     connect(m_ui->printButton, &QPushButton::clicked, this, &CMoveCashDlg::PerformCashMove);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     UpdatePrintButton();
+    // The amount is what the operator types; the drawer beside it is only read.
+    m_ui->amountEdit->setFocus(Qt::OtherFocusReason);
 }
 
 CMoveCashDlg::~CMoveCashDlg() = default;

@@ -11,6 +11,7 @@
 #include "gui/controls/keep_room.h"
 #include "gui/controls/qt_text.h"
 #include "gui/pages/page_operation.h"
+#include "res/string_table.h"
 #include "ui_tab_reports.h"
 
 namespace orvik::gui {
@@ -121,6 +122,13 @@ bool CTabReports::UpdateDialog() {
 }
 
 void CTabReports::Print(Report report) {
+    if (!m_pDocument->m_pCore || m_pDocument->IsBusy()) {
+        return;
+    }
+    if (console::ClosesFiscalDay(report) &&
+        !m_pDocument->Messages().AskYesNo(this, LoadText(kStrZReportQuestion), false)) {
+        return;
+    }
     RunPageOperation(*m_pDocument, [&](device::COrvikCore& core) {
         m_state.Print(core, report);
         if (console::RefreshesPages(report)) {

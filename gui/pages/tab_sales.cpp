@@ -57,6 +57,9 @@ void CTabSales::BuildWidgets() {
     auto* scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
+    // The scroller only holds the form: the caret goes past it to the form's first field, as
+    // on every other page, and Tab still brings the field it reaches into sight.
+    scroller->setFocusPolicy(Qt::NoFocus);
     auto* form = new QWidget;
     m_ui->setupUi(form);
     scroller->setWidget(form);
@@ -211,15 +214,16 @@ bool CTabSales::UpdateDialog() {
     const bool connected = CUpdatableDialog::UpdateDialog();
     device::COrvikCore* core = Core();
     if (core) {
+        console::CoreReceiptRegister reg(*core);
         m_page.Refresh(console::RegisterItemLimits(core->printerInfo, core->deviceFamily,
                                                    core->deviceModel, core->articleMode),
-                       m_bModel8);
+                       m_bModel8, &reg);
         if (m_bModel8) {
             const DeviceActivity activity(*m_pDocument);
             m_page.TakeTapeModeAnswer(core->QueryValue(u"NCDC", u"NCDC"));
         }
     } else {
-        m_page.Refresh(std::nullopt, false);
+        m_page.Refresh(std::nullopt, false, nullptr);
     }
     if (m_ui) {
         FillTaxCombos();

@@ -1,9 +1,12 @@
 // What the receipt page's buttons do: the list's lines, printing, the receipt files and the
 // cash dialog.
 #include <QFile>
+#include <QProgressDialog>
 #include <QPushButton>
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 
 #include "console/journal_table.h"
 #include "console/receipt_checks.h"
@@ -19,6 +22,8 @@ namespace orvik::gui {
 namespace {
 
 constexpr char16_t kReceiptFileSuffix[] = u"check";
+// A print that takes longer than this shows its progress box.
+constexpr int kProgressAfterMs = 700;
 
 }  // namespace
 
@@ -134,30 +139,53 @@ console::PrintOutcome CTabSales::PrintWithProgress(device::COrvikCore& core,
                                                    const console::JournalContext& journal) {
     CAutoSizeListCtrl* list = m_ui->linesList;
     // Wait cursor, Connect and Disconnect held off; the window repaints while the register
-    // prints, and the user's input waits until it is done.
+    // prints, and whatever else is pressed meanwhile is dropped.
     const DeviceActivity activity(*m_pDocument);
     console::CoreReceiptRegister reg(core);
+    // A print of more than a moment shows how far it has got, and "Прервать" (or Escape) stops
+    // it after the line in hand: the only input taken while the register works.
+    const int copies = std::max(1, m_ui->printCountEdit->text().toInt());
+    const int lines = static_cast<int>(m_page.Rows().size());
+    QProgressDialog progressBox(QString(), LoadText(kStrStopPrinting), 0, copies * lines, this);
+    progressBox.setObjectName(QStringLiteral("printProgress"));
+    progressBox.setWindowModality(Qt::WindowModal);
+    progressBox.setMinimumDuration(kProgressAfterMs);
+    progressBox.setAutoClose(false);
+    progressBox.setAutoReset(false);
+    auto copy = std::make_shared<int>(0);
     console::PrintProgress progress;
-    progress.copiesRemaining = [this](int remaining) {
+    progress.copiesRemaining = [this, copy, copies](int remaining) {
+        *copy = copies - remaining;
         m_ui->printCountEdit->setText(QString::number(remaining));
         m_ui->printCountEdit->repaint();
     };
-    progress.rowSelected = [list](std::size_t row) {
+    progress.rowSelected = [list, copy, copies, lines, &progressBox](std::size_t row) {
         QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(row));
         item->setSelected(true);
         list->scrollToItem(item);
         list->viewport()->repaint();
+        const int line = static_cast<int>(row) + 1;
+        progressBox.setLabelText(
+            LoadText(kStrPrintProgress).arg(*copy + 1).arg(copies).arg(line).arg(lines));
+        progressBox.setValue(*copy * lines + line - 1);
     };
+    progress.stopRequested = [&progressBox] { return progressBox.wasCanceled(); };
     progress.rowUnselected = [list](std::size_t row) {
         list->topLevelItem(static_cast<int>(row))->setSelected(false);
     };
-    return m_page.Print(reg, progress, journal);
+    console::PrintOutcome outcome = m_page.Print(reg, progress, journal);
+    if (progressBox.isVisible()) {
+        // The box goes; the window takes the keyboard back for the next receipt.
+        progressBox.hide();
+        window()->activateWindow();
+    }
+    return outcome;
 }
 
 void CTabSales::PrintReceipt() {
     EnsureWidgets();
     device::COrvikCore* core = Core();
-    if (!core) {
+    if (!core || m_pDocument->IsBusy()) {
         return;
     }
     ReadForm();
@@ -199,6 +227,10 @@ void CTabSales::PrintReceipt() {
         }
         context.again = true;
         outcome = PrintWithProgress(*core, context);
+    }
+    if (outcome.stopped) {
+        m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Information,
+                                     LoadText(kStrPrintingStopped));
     }
     if (!outcome.journalError.empty()) {
         m_pDocument->Messages().Show(

@@ -172,6 +172,8 @@ void CTabSales::ShowForm() {
 void CTabSales::ShowLimits() {
     m_ui->nameEdit->setMaxLength(m_page.Limits().maxNameLength);
     m_ui->cashEdit->setMaxLength(static_cast<int>(console::kCashFieldLength));
+    m_ui->receiptNumberEdit->setMaxLength(static_cast<int>(console::kReceiptNumberFieldLength));
+    m_ui->printCountEdit->setMaxLength(static_cast<int>(console::kPrintCountFieldLength));
 }
 
 void CTabSales::ShowRow(QTreeWidgetItem* item, const console::ReceiptRow& row) {

@@ -118,12 +118,25 @@ void TestKeyboardAccess::pageShortcutsWorkFromAnywhereInTheWindow() {
     QVERIFY(window.console.ConnectWithEnter());
     // After typing the password and pressing Enter, the focus is still in the connection bar.
     QCOMPARE(QApplication::focusWidget(), window.console.Password());
+    // Every page shown by a key takes the caret to its first control, never to a frame or
+    // scroller around its fields; each page is shown here for the first time.
     PressCtrl(Qt::Key_Tab);
     QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(FocusName(), QStringLiteral("loadLogoButton"));
     PressCtrl(Qt::Key_PageDown);
     QCOMPARE(tabs->currentIndex(), 2);
-    // The caret went into the page, to its first control.
     QCOMPARE(FocusName(), QStringLiteral("xReportButton"));
+    PressCtrl(Qt::Key_Tab);
+    QCOMPARE(tabs->currentIndex(), 3);
+    QCOMPARE(FocusName(), QStringLiteral("nameEdit"));
+    PressCtrl(Qt::Key_Tab);
+    QCOMPARE(tabs->currentIndex(), 4);
+    QCOMPARE(FocusName(), QStringLiteral("commandBox"));
+    PressCtrl(Qt::Key_PageDown);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(FocusName(), QStringLiteral("clockEdit"));
+    PressCtrl(Qt::Key_PageDown);
+    PressCtrl(Qt::Key_PageDown);
     PressCtrl(Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(tabs->currentIndex(), 1);
     PressCtrl(Qt::Key_PageUp);

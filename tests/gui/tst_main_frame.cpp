@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSizeGrip>
 #include <QStatusBar>
@@ -93,6 +94,7 @@ class TestMainFrame : public QObject {
     void statusPanesFitEveryTextTheyShow();
     void menuPromptsShowInTheMessagePane();
     void journalListsUnknownOutcomesFirstAndSavesThemAsCsv();
+    void aLineThatHangsUpIsShownOnceAndEnterConnectsAgain();
 };
 
 void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
@@ -102,11 +104,12 @@ void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
     CMainFrame& frame = console.Frame();
 
     QCOMPARE(frame.windowTitle(), LoadText(orvik::kStrConsoleTitle));
-    QVERIFY(!(frame.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(frame.minimumSize(), frame.maximumSize());
-    // Nor a grip in the status bar's corner that promises a resize the window refuses.
+    // The window can be resized and maximised, with a grip in the status bar's corner.
+    QVERIFY(frame.windowFlags() & Qt::WindowMaximizeButtonHint);
+    QVERIFY(frame.minimumSize().width() < frame.maximumSize().width());
+    QVERIFY(frame.minimumSize().height() < frame.maximumSize().height());
     const QSizeGrip* grip = frame.statusBar()->findChild<QSizeGrip*>();
-    QVERIFY(!grip || !grip->isVisible());
+    QVERIFY(grip && grip->isVisible());
     VerifyDisconnectedFace(console);
     QCOMPARE(frame.StatusPanes()->MessageText(), QStringLiteral("Доброго вам дня"));
 
@@ -249,21 +252,25 @@ void TestMainFrame::connectionBarIsCheckedInOrder_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("warning");  // empty: the bar lets the connection go ahead
     QTest::addColumn<bool>("connected");
+    // Enter is pressed in the password field, or in the name field where that is the one to
+    // be filled in: the caret then goes to the field the warning names.
+    QTest::addColumn<bool>("enterInName");
+    QTest::addColumn<QString>("focus");
 
     const QString noPort = LoadText(orvik::kStrNoPort);
     const QString noName = LoadText(orvik::kStrNoOperatorName);
     const QString noPassword = LoadText(orvik::kStrNoPassword);
     QTest::newRow("no port found") << false << "Касир"
-                                   << "12345" << noPort << false;
+                                   << "12345" << noPort << false << false << "portList";
     QTest::newRow("no port, no name, no password") << false << ""
-                                                   << "" << noPort << false;
+                                                   << "" << noPort << false << false << "portList";
     QTest::newRow("no name, no password") << true << ""
-                                          << "" << noName << false;
+                                          << "" << noName << false << false << "operatorNameEdit";
     QTest::newRow("no password") << true << "Касир"
-                                 << "" << noPassword << false;
+                                 << "" << noPassword << false << true << "passwordEdit";
     QTest::newRow("five characters pass") << true << "Касир"
                                           << "12345"
-                                          << "" << true;
+                                          << "" << true << false << "passwordEdit";
 }
 
 void TestMainFrame::connectionBarIsCheckedInOrder() {
@@ -272,6 +279,8 @@ void TestMainFrame::connectionBarIsCheckedInOrder() {
     QFETCH(QString, password);
     QFETCH(QString, warning);
     QFETCH(bool, connected);
+    QFETCH(bool, enterInName);
+    QFETCH(QString, focus);
 
     ConsoleHarness console;  // the register accepts "12345"
     QString error;
@@ -283,7 +292,12 @@ void TestMainFrame::connectionBarIsCheckedInOrder() {
     console.OperatorName()->setText(name);
     console.Password()->setText(password);
 
-    QTest::keyClick(console.Password(), Qt::Key_Return);
+    QWidget* typedIn = enterInName ? static_cast<QWidget*>(console.OperatorName())
+                                   : static_cast<QWidget*>(console.Password());
+    typedIn->setFocus();
+    QTest::keyClick(typedIn, Qt::Key_Return);
+    // The warning names a field, and the caret waits in it.
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
 
     if (warning.isEmpty()) {
         QVERIFY(console.messages.entries.empty());
@@ -603,6 +617,32 @@ void TestMainFrame::journalListsUnknownOutcomesFirstAndSavesThemAsCsv() {
     QCOMPARE(leftOut(0), QString());
     QCOMPARE(leftOut(2),
              QStringLiteral("Не показано строк журнала с недопустимыми значениями: 2."));
+}
+
+void TestMainFrame::aLineThatHangsUpIsShownOnceAndEnterConnectsAgain() {
+    ConsoleHarness console;
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    CMainFrame& frame = console.Frame();
+    QVERIFY(console.ConnectWithEnter());
+    console.messages.entries.clear();
+
+    // The cable is pulled while nobody presses anything.
+    console.Register().HangUp();
+    QTRY_VERIFY_WITH_TIMEOUT(!console.Document().IsConnected(), 10000);
+    QCOMPARE(frame.StatusPanes()->StateText(), kStateDisconnected);
+    QVERIFY(frame.ConnectAction()->isEnabled());
+    // Why, once, in the operator's language.
+    QCOMPARE(console.messages.entries.size(), std::size_t{1});
+    const QString told = console.messages.entries[0].text;
+    QVERIFY2(told.contains(orvik::gui::LoadText(orvik::kStrLineHungUp)), qPrintable(told));
+    QVERIFY2(!told.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(told));
+    QVERIFY(console.prompt.entries.empty());
+
+    // The cable is back: Enter connects again.
+    QVERIFY(console.Register().Reconnect());
+    QVERIFY(console.ConnectWithEnter());
+    QCOMPARE(frame.StatusPanes()->StateText(), kStateConnected);
 }
 
 QTEST_MAIN(TestMainFrame)

@@ -1,6 +1,11 @@
 // The main view: its two faces, the five pages in their order, their refresh after each
-// connect, and tab switching.
+// connect, tab switching, and every control within reach on a small screen.
+#include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -71,6 +76,48 @@ void ClickTab(QTabWidget* tabs, int index) {
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
 }
 
+// Whether the whole of a widget shows: inside each widget around it (the viewports of scroll
+// areas among them) and inside the window.
+bool WhollyInSight(const QWidget* widget) {
+    if (!widget->isVisible()) {
+        return false;
+    }
+    QRect place = widget->rect();
+    for (const QWidget* inner = widget; !inner->isWindow(); inner = inner->parentWidget()) {
+        place.translate(inner->pos());
+        if (!inner->parentWidget()->rect().contains(place)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The controls Tab visits on the shown page, from the one the caret is in until it leaves the
+// page, and those of them that were not wholly in sight when they took the focus.
+struct TabWalk {
+    QStringList visited;
+    QStringList outOfSight;
+};
+
+TabWalk TabThrough(const QWidget* page) {
+    TabWalk walk;
+    // A time field takes Tab from one of its parts to the next first: a name is listed once.
+    for (int presses = 0; presses < 200; ++presses) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || !page->isAncestorOf(focus)) {
+            break;
+        }
+        if (walk.visited.isEmpty() || walk.visited.back() != focus->objectName()) {
+            walk.visited << focus->objectName();
+            if (!WhollyInSight(focus)) {
+                walk.outOfSight << focus->objectName();
+            }
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return walk;
+}
+
 }  // namespace
 
 class TestMainView : public QObject {
@@ -85,6 +132,7 @@ class TestMainView : public QObject {
     void failedConnectCallsNoPage();
     void updateWhileConnectedRefreshesEveryPageAgain();
     void pagesLearnTheRegistersModel();
+    void everyControlIsWithinReachOnASmallScreen();
 };
 
 void TestMainView::createsTheFivePagesInTabOrderBehindTheContactPanel() {
@@ -279,6 +327,76 @@ void TestMainView::pagesLearnTheRegistersModel() {
         QVERIFY(!pages[0]->UpdateDialog());
         QVERIFY(!pages[0]->IsModel8());
     }
+}
+
+void TestMainView::everyControlIsWithinReachOnASmallScreen() {
+    // The register whose pages show the most controls.
+    ConsoleHarness console(Model8Register());
+    QString error;
+    QVERIFY2(console.Start(&error), qPrintable(error));
+    CMainFrame& frame = console.Frame();
+    COrvikServiceView& view = *frame.View();
+    // The window opened within its screen's free area; on a screen with room, it takes the size
+    // it asks for.
+    QVERIFY(frame.screen()->availableGeometry().contains(frame.frameGeometry()));
+    frame.FitToScreen(QRect(0, 0, 1920, 1080));
+    QCOMPARE(frame.size(), frame.sizeHint());
+
+    // A 1024 x 768 screen with a 32-pixel panel at its top. The window leaves room for a title
+    // bar and borders, which the test platform does not draw.
+    const QRect screen(0, 32, 1024, 736);
+    frame.FitToScreen(screen);
+    QVERIFY(screen.contains(frame.frameGeometry()));
+    const QSize outside = frame.size().grownBy(CMainFrame::kFrameAllowance);
+    QVERIFY2(outside.width() <= 1024 && outside.height() <= 736,
+             qPrintable(QStringLiteral("%1 x %2").arg(outside.width()).arg(outside.height())));
+    QVERIFY(console.ConnectWithEnter());
+
+    // The last control Tab reaches in each group of the pages (the terminal's buttons below its
+    // log wait for lines to act on).
+    const QStringList lastOfTheirGroups{
+        "clockSetButton",     "departmentSetButton", "messageSetSetButton", "setFooterButton",
+        "setDiscountsButton", "numbersPrintButton",  "payment3Edit",        "barcodeEdit",
+        "cashButton",         "exchangeLog"};
+    // Page by page, as Ctrl+Tab leads to each with the caret in its first control. whole: the
+    // pages must show whole, with nothing to scroll; else the window is too small for some.
+    const auto tabThroughEveryPage = [&](bool whole) {
+        QStringList visited;
+        bool scrolled = false;
+        view.TabControl()->setCurrentIndex(4);
+        for (int page = 0; page < 5; ++page) {
+            view.SwitchPage(1);
+            // A page made just now is laid out once the event loop turns.
+            QCoreApplication::sendPostedEvents();
+            QCOMPARE(view.TabControl()->currentIndex(), page);
+            for (const QScrollArea* area : view.findChildren<QScrollArea*>()) {
+                const bool scrolls =
+                    area->isVisible() && (area->verticalScrollBar()->isVisible() ||
+                                          area->horizontalScrollBar()->isVisible());
+                // On the 1024 x 768 screen every page shows whole, the receipt page's form too.
+                QVERIFY2(!whole || !scrolls, qPrintable(QStringLiteral("page %1").arg(page)));
+                scrolled = scrolled || scrolls;
+            }
+            const TabWalk walk = TabThrough(view.Pages()[static_cast<std::size_t>(page)]);
+            QVERIFY2(walk.outOfSight.isEmpty(), qPrintable(walk.outOfSight.join(' ')));
+            visited << walk.visited;
+            QVERIFY(WhollyInSight(frame.statusBar()));
+        }
+        for (const QString& name : lastOfTheirGroups) {
+            QVERIFY2(visited.contains(name), qPrintable(name));
+        }
+        QCOMPARE(scrolled, !whole);
+    };
+    tabThroughEveryPage(true);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+
+    // Made as small as it goes, the window scrolls each control into sight as it takes the focus.
+    frame.resize(frame.minimumSize());
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(frame.width() <= 1024 && frame.height() <= 600);
+    tabThroughEveryPage(false);
 }
 
 QTEST_MAIN(TestMainView)

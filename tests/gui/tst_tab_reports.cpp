@@ -11,8 +11,10 @@
 
 #include <chrono>
 
+#include "gui/controls/qt_text.h"
 #include "gui/pages/tab_reports.h"
 #include "gui/pages/tab_terminal.h"
+#include "res/string_table.h"
 #include "tests/gui/page_fixture.h"
 
 namespace {
@@ -92,7 +94,15 @@ void TestTabReports::zReportRefreshesEveryPage() {
     QCOMPARE(terminal->Log().Size(), std::size_t{1});
     TypeNumbers(reports, "3", "4");
 
+    // The fiscal day is closed only on "Да": "Нет", the default, sends nothing.
+    const QString question =
+        QStringLiteral("information: ") + orvik::gui::LoadText(orvik::kStrZReportQuestion);
     reports.Click("zReportButton");
+    QCOMPARE(reports.NewBoxes(), QStringList{question});
+    QVERIFY(reports.NewCommands().empty());
+    reports.console.messages.answerYes = true;
+    reports.Click("zReportButton");
+    QCOMPARE(reports.NewBoxes(), QStringList{question});
     const QStringList commands = Texts(reports.NewCommands());
     QCOMPARE(commands.mid(0, 2), QStringList({"NREP", "GLCN"}));
     // Then every page from the first: the settings page reads the clock first.
@@ -201,6 +211,7 @@ void TestTabReports::zeroZReportOnlyOnModel8() {
     // Shown, but pressable only once the register reports a Z report made.
     QVERIFY(zero->isVisible());
     QVERIFY(!zero->isEnabled());
+    reports.console.messages.answerYes = true;
     reports.Click("zReportButton");
     QVERIFY(zero->isEnabled());
     reports.NewCommands();

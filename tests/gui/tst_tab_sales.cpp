@@ -8,12 +8,21 @@
 
 using namespace sales_test;
 
+namespace {
+
+QString Text(int id) {
+    return QString::fromStdU16String(orvik::LoadString(id));
+}
+
+}  // namespace
+
 class TestTabSales : public QObject {
     Q_OBJECT
 
   private slots:
     void everyControlCarriesItsLabel();
     void taxListsFollowTheRegister();
+    void theRunningTotalIsTheRegistersFromTheFirstShowing();
     void numberFieldsAreWrittenAnewWhenLeft_data();
     void numberFieldsAreWrittenAnewWhenLeft();
     void enterAddsTheLineWithThePriceAsTyped();
@@ -84,6 +93,18 @@ void TestTabSales::taxListsFollowTheRegister() {
     QVERIFY(sales.Field<QRadioButton>("ordinaryTapeRadio")->isChecked());
     const auto commands = sales.console.Register().Activity().Commands();
     QVERIFY(std::find(commands.begin(), commands.end(), u"NCDC") != commands.end());
+}
+
+void TestTabSales::theRunningTotalIsTheRegistersFromTheFirstShowing() {
+    SalesFixture sales;
+    QString startError;
+    QVERIFY2(sales.Start(&startError), qPrintable(startError));
+    // The page is made when it is first shown, after the connect has refreshed it.
+    QVERIFY(sales.page->findChild<QLabel*>(QStringLiteral("totalsLabel")) == nullptr);
+    QVERIFY(sales.ConnectAndShow());
+    const QString totals = sales.Totals();
+    QVERIFY2(totals.startsWith(QStringLiteral("К оплате: 0.00\n")), qPrintable(totals));
+    QVERIFY2(!totals.contains(Text(orvik::kStrTotalNoRegister)), qPrintable(totals));
 }
 
 void TestTabSales::numberFieldsAreWrittenAnewWhenLeft_data() {
@@ -307,14 +328,6 @@ void TestTabSales::aNameWithASemicolonIsRefused() {
     QCOMPARE(sales.Text("nameEdit"), QStringLiteral("Чай;зеленый"));
 }
 
-namespace {
-
-QString Text(int id) {
-    return QString::fromStdU16String(orvik::LoadString(id));
-}
-
-}  // namespace
-
 void TestTabSales::checksRunInOrderWithTheirMessages_data() {
     // Each row starts from a good line and changes fields (name=value, ...); the first check
     // that fails gives the message.
@@ -325,6 +338,9 @@ void TestTabSales::checksRunInOrderWithTheirMessages_data() {
         << QStringList({"printCountEdit=", "nameEdit="}) << Text(orvik::kStrFieldNotInteger);
     QTest::newRow("article 0") << QStringList({"articleEdit=0", "nameEdit="})
                                << range.arg(QStringLiteral("1"), QStringLiteral("20688"));
+    QTest::newRow("receipt number 100000, not cut to 10000")
+        << QStringList({"receiptNumberEdit=100000"})
+        << range.arg(QStringLiteral("0"), QStringLiteral("99999"));
     QTest::newRow("name empty, before the price")
         << QStringList({"nameEdit=", "priceEdit=-1"}) << Text(orvik::kStrItemNameEmpty);
     QTest::newRow("price below 0")

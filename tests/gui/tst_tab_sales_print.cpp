@@ -1,8 +1,13 @@
 // The receipt page printing on a simulated register (copies, failures, the running total against
 // what the register printed), saving and loading receipt files, and the cash dialog.
+#include <QApplication>
 #include <QFile>
+#include <QMouseEvent>
+#include <QProgressDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include "gui/controls/qt_text.h"
 #include "gui/pages/move_cash_dlg.h"
 #include "res/string_table.h"
 #include "support/text_codec.h"
@@ -35,11 +40,13 @@ class TestTabSalesPrint : public QObject {
     void threeCopiesCountDownAndEmptyTheList();
     void aLineFailingInTheSecondCopyStopsThePrinting();
     void aReceiptWhoseCloseWentUnansweredIsPrintedAgainOnlyOnYes();
+    void aClickQueuedWhileTheReceiptPrintsIsDropped();
+    void aLongPrintShowsItsProgressAndStopsOnRequest();
     void theRunningTotalIsWhatTheRegisterCharges();
     void aTaxOnWinningsIsTakenOffAsTheRegisterDoes();
     void overpaymentIsRefusedBeforeAnythingIsSent();
     void aSavedReceiptLoadsBackTheSame();
-    void aHeaderOnlyFileLocksTheReturnBox();
+    void aHeaderOnlyFileLeavesTheReturnBoxFree();
     void aFileThatCannotBeReadKeepsTheReceipt();
     void cashDialogFollowsTheDrawer();
     void cashDialogMovesTheRoundedAmount();
@@ -69,7 +76,8 @@ void TestTabSalesPrint::threeCopiesCountDownAndEmptyTheList() {
     QVERIFY(sales.TakeMessages().isEmpty());
     // The cash keeps its text; the form is ready for the next receipt.
     QCOMPARE(sales.Text("cashEdit"), QStringLiteral("17.00"));
-    QVERIFY(sales.Field("nameEdit")->hasFocus());
+    // Once the progress box has handed the window back.
+    QTRY_VERIFY(sales.Field("nameEdit")->hasFocus());
 }
 
 void TestTabSalesPrint::aLineFailingInTheSecondCopyStopsThePrinting() {
@@ -115,6 +123,72 @@ void TestTabSalesPrint::aReceiptWhoseCloseWentUnansweredIsPrintedAgainOnlyOnYes(
     sales.console.messages.answerYes = true;
     sales.Click("printButton");
     QCOMPARE(sales.ReceiptsToday(), std::int64_t{2});
+}
+
+void TestTabSalesPrint::aClickQueuedWhileTheReceiptPrintsIsDropped() {
+    SalesFixture sales;
+    START_SALES(sales);
+    sales.Add(Goods("Хлеб", "1", "3.50"));
+    QPushButton* print = sales.Button("printButton");
+    const int droppedBefore = sales.console.Document().Gate().Dropped();
+    // While the register works the button is pressed again; the press waits in the queue as
+    // the window system's would.
+    QTimer::singleShot(0, print, [print] {
+        const QPointF at = QRectF(print->rect()).center();
+        const QPointF global = print->mapToGlobal(at);
+        QCoreApplication::postEvent(
+            print, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                   Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(
+            print, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                   Qt::NoButton, Qt::NoModifier));
+    });
+    sales.Click("printButton");
+    QCoreApplication::processEvents();
+    QCOMPARE(sales.ReceiptsToday(), std::int64_t{1});
+    QVERIFY(sales.console.Document().Gate().Dropped() > droppedBefore);
+}
+
+void TestTabSalesPrint::aLongPrintShowsItsProgressAndStopsOnRequest() {
+    SalesFixture sales;
+    START_SALES(sales);
+    constexpr int kLines = 12;
+    for (int i = 0; i < kLines; ++i) {
+        sales.Add(Goods(QStringLiteral("Товар %1").arg(i), "1", "1.00"));
+    }
+    sales.TakePrompts();
+    sales.TakeMessages();
+    // A slow register: the print lasts long enough to show its progress.
+    orvik::sim::ReplyShape slow;
+    slow.answerDelay = std::chrono::milliseconds(120);
+    QVERIFY(sales.console.Register().Faults().SetShape(slow));
+    const std::size_t before = sales.console.Register().Activity().Commands().size();
+    // The operator presses "Прервать" as soon as the progress shows.
+    QString shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* box = sales.page->findChild<QProgressDialog*>(QStringLiteral("printProgress"));
+        if (box && box->isVisible() && shown.isEmpty()) {
+            shown = box->labelText();
+            QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton);
+        }
+    });
+    watch.start(20);
+    sales.Click("printButton");
+    watch.stop();
+    QVERIFY2(shown.startsWith(QStringLiteral("Печать чека: копия 1 из 1, строка ")),
+             qPrintable(shown));
+    const auto all = sales.console.Register().Activity().Commands();
+    QStringList sent;
+    for (std::size_t i = before; i < all.size(); ++i) {
+        sent << QString::fromStdU16String(all[i]).left(4);
+    }
+    // Stopped after the line in hand: cancelled, never closed, before the last line.
+    QVERIFY2(sent.contains(QStringLiteral("CANC")), qPrintable(sent.join(' ')));
+    QVERIFY(!sent.contains(QStringLiteral("COMP")));
+    QVERIFY(sent.count(QStringLiteral("FISC")) < kLines);
+    QVERIFY(!sales.RegisterHasOpenReceipt());
+    QCOMPARE(sales.TakeMessages(), QStringList{orvik::gui::LoadText(orvik::kStrPrintingStopped)});
 }
 
 void TestTabSalesPrint::theRunningTotalIsWhatTheRegisterCharges() {
@@ -171,6 +245,26 @@ void TestTabSalesPrint::overpaymentIsRefusedBeforeAnythingIsSent() {
     SalesFixture sales;
     START_SALES(sales);
     sales.Add(Goods("Товар", "1", "10.00"));
+    // A number one digit too large stays as typed and is refused, not cut to one that passes.
+    const QString range =
+        QString::fromStdU16String(orvik::LoadString(orvik::kStrFieldIntegerRange));
+    const struct {
+        const char* field;
+        const char* typed;
+        QString message;
+        const char* kept;
+    } tooLarge[] = {{"receiptNumberEdit", "100000", range.arg("0", "99999"), "0"},
+                    {"printCountEdit", "1000", range.arg("1", "100"), "1"}};
+    for (const auto& row : tooLarge) {
+        sales.Type(row.field, QString::fromLatin1(row.typed));
+        QCOMPARE(sales.Text(row.field), QString::fromLatin1(row.typed));
+        const auto sent = sales.console.Register().Activity().Commands().size();
+        sales.Click("printButton");
+        QCOMPARE(sales.TakeMessages(), QStringList{row.message});
+        QCOMPARE(QApplication::focusWidget(), sales.Field(row.field));
+        QCOMPARE(sales.console.Register().Activity().Commands().size(), sent);
+        sales.Type(row.field, QString::fromLatin1(row.kept));
+    }
     sales.TickReturn();
     sales.Add(Goods("Возврат", "1", "4.00"));
     sales.Type("payment1Edit", "8");
@@ -243,7 +337,7 @@ void TestTabSalesPrint::aSavedReceiptLoadsBackTheSame() {
     QVERIFY(sales.TakeMessages().isEmpty());
 }
 
-void TestTabSalesPrint::aHeaderOnlyFileLocksTheReturnBox() {
+void TestTabSalesPrint::aHeaderOnlyFileLeavesTheReturnBoxFree() {
     SalesFixture sales;
     START_SALES(sales);
     QTemporaryDir folder;
@@ -253,10 +347,12 @@ void TestTabSalesPrint::aHeaderOnlyFileLocksTheReturnBox() {
     file.write("# a comment\r\n\r\n1;2.00;;\r\n");
     file.close();
     sales.Add(Goods("Товар", "1", "1.00"));
+    sales.TickReturn();
     sales.Click("loadButton");
     QCOMPARE(sales.list->RowCount(), 0);
-    QVERIFY(sales.Field<QCheckBox>("returnCheck")->isChecked());
-    QVERIFY(!sales.Field<QCheckBox>("returnCheck")->isEnabled());
+    // The list is empty: the header's return flag ticks no box, and the one ticked is freed.
+    QVERIFY(!sales.Field<QCheckBox>("returnCheck")->isChecked());
+    QVERIFY(sales.Field<QCheckBox>("returnCheck")->isEnabled());
     QCOMPARE(sales.Text("payment1Edit"), QStringLiteral("2.00"));
     QCOMPARE(sales.Text("payment2Edit"), QStringLiteral("0.00"));
     QCOMPARE(sales.Text("cashEdit"), QStringLiteral("-2.00"));
@@ -319,6 +415,15 @@ void TestTabSalesPrint::cashDialogFollowsTheDrawer() {
     QVERIFY(!print->isEnabled());
     QTest::mouseClick(cashIn, Qt::LeftButton);
     QVERIFY(print->isEnabled());
+
+    // On screen it opens with the caret where the operator types, not in the drawer, which is
+    // only read.
+    orvik::gui::CMoveCashDlg onScreen(&sales.console.Document(), sales.page);
+    onScreen.show();
+    onScreen.activateWindow();
+    QTRY_VERIFY(onScreen.isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(),
+             onScreen.findChild<QLineEdit*>(QStringLiteral("amountEdit")));
 }
 
 void TestTabSalesPrint::cashDialogMovesTheRoundedAmount() {

@@ -175,11 +175,10 @@ TEST_F(LineFaultTest, AfterAHangUpTheReceiverRestsCommandsTimeOutAndClosingIsPro
     EXPECT_LT(cpu, wall / 4) << "cpu " << cpu << " s in " << wall << " s";
     // The next command fails at once, and its message says how the line ended.
     EXPECT_EQ(Run(u"NULL", 600000), E_ABORT);
-    EXPECT_EQ(
-        ShownErrors(),
-        (Texts{Message(orvik::kStrNoAnswer) + "\n" +
-               Message(orvik::kStrLinkEnded)
-                   .replace(Message(orvik::kStrLinkEnded).find("%1"), 2, "the line hung up")}));
+    EXPECT_EQ(ShownErrors(), (Texts{Message(orvik::kStrNoAnswer) + "\n" +
+                                    Message(orvik::kStrLinkEnded)
+                                        .replace(Message(orvik::kStrLinkEnded).find("%1"), 2,
+                                                 Message(orvik::kStrLineHungUp))}));
     // The register heard nothing after hanging up.
     EXPECT_EQ(sim.Activity().Commands().size(), 1u);
 

@@ -49,7 +49,7 @@ TEST_F(DeadReceiverTest, AfterAHangUpTheNextWaitFailsAtOnceWithTheReason) {
     ASSERT_EQ(prompt.entries.size(), 1u);
     const std::string shown = Utf8(prompt.entries[0].text);
     EXPECT_EQ(shown.rfind(Utf8(orvik::LoadString(orvik::kStrNoAnswer)), 0), 0u) << shown;
-    EXPECT_NE(shown.find("the line hung up"), std::string::npos) << shown;
+    EXPECT_NE(shown.find(Message(orvik::kStrLineHungUp)), std::string::npos) << shown;
 }
 
 }  // namespace

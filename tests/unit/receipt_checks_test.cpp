@@ -299,6 +299,14 @@ TEST(PrintScopeTest, CountsAndLengths) {
     EXPECT_EQ(CheckPrintScope(u"0", form, money)->message,
               u"Please enter an integer between 1 and 100.");
     form.printCount = u"3";
+    // Five digits at most: 100000 is refused before anything is printed.
+    form.receiptNumber = u"100000";
+    const CheckResult number = CheckPrintScope(u"0", form, money);
+    ASSERT_TRUE(number);
+    EXPECT_EQ(number->field, F::ReceiptNumber);
+    EXPECT_EQ(number->message, u"Please enter an integer between 0 and 99999.");
+    form.receiptNumber = u"99999";
+    EXPECT_FALSE(CheckPrintScope(u"0", form, money));
     money.payments[1] = u"12345678.00";
     const CheckResult tooLong = CheckPrintScope(u"0", form, money);
     ASSERT_TRUE(tooLong);

@@ -305,6 +305,19 @@ TEST(ReceiptJob, WritesEachCopyBeforeItsCloseAndHoldsAnUnansweredOne) {
     reg.calls.clear();
     EXPECT_EQ(PrintReceipt(reg, rows, request).copiesPrinted, 1);
 
+    // A stop asked for between the lines: the open receipt is cancelled and kept as such.
+    PrintProgress stopping;
+    stopping.rowSelected = [&](std::size_t row) {
+        stopping.stopRequested = [row] { return row >= 1; };
+    };
+    const std::vector<ReceiptRow> two{Row(u"Чай", u"1.50"), Row(u"Сок", u"1.50")};
+    request.cash = u"6.00";
+    reg.calls.clear();
+    const PrintOutcome stopped = PrintReceipt(reg, two, request, stopping);
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_EQ(reg.calls.back(), "CANC");
+    EXPECT_EQ(journal->List(std::nullopt).copies.front().outcome, JournalOutcome::Cancelled);
+
     // A journal that refuses the row: the receipt is cancelled, not closed.
     reg.serialNumber.clear();
     reg.calls.clear();

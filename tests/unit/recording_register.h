@@ -52,6 +52,11 @@ class RecordingRegister : public orvik::console::IReceiptRegister {
         totals = orvik::device::ReceiptTotals{};
         return orvik::device::S_OK;
     }
+    orvik::device::HRESULT CancelReceipt() override {
+        calls.push_back("CANC");
+        receiptOpen = false;
+        return orvik::device::S_OK;
+    }
     orvik::device::HRESULT SetCompoundTax(int firstSlot, int secondSlot) override {
         calls.push_back("NLPR " + std::to_string(firstSlot) + " " + std::to_string(secondSlot));
         return orvik::device::S_OK;

@@ -40,7 +40,7 @@ ItemLimits RegisterLimits() {
 struct ConnectedPage {
     ConnectedPage() {
         reg.taxes = RegisterLimits().taxSlots;
-        page.Refresh(RegisterLimits(), true);
+        page.Refresh(RegisterLimits(), true, &reg);
     }
     // Fills the line's fields and adds it.
     SalesOutcome Add(std::u16string name, std::u16string quantity, std::u16string price,
@@ -238,6 +238,8 @@ TEST(SalesPagePrinting, CountsDownAndEmptiesTheListAfterACompleteRun) {
     ConnectedPage connected;
     SalesPage& page = connected.page;
     connected.Add(u"Хлеб", u"2", u"3.50", u"1");
+    page.SetReturnTicked(true);
+    connected.Add(u"Назад", u"1", u"0.50", u"2");
     page.form.printCount = u"3";
     page.form.afterPrint = 1;
     page.form.name = u"Начато";
@@ -252,8 +254,11 @@ TEST(SalesPagePrinting, CountsDownAndEmptiesTheListAfterACompleteRun) {
     EXPECT_EQ(shown, (std::vector<int>{3, 2, 1}));
     EXPECT_EQ(page.form.printCount, u"1");
     EXPECT_TRUE(page.Rows().empty());
+    // The emptied list takes no return: the box is unticked and free again.
+    EXPECT_FALSE(page.form.isReturn);
+    EXPECT_TRUE(page.ReturnBoxEnabled());
     EXPECT_EQ(page.form.name, u"");
-    EXPECT_EQ(page.form.cash, u"7.00");  // kept
+    EXPECT_EQ(page.form.cash, u"6.50");  // kept
 }
 
 TEST(SalesPagePrinting, AFailureKeepsTheListAndCountsTheCopiesNotStarted) {
@@ -280,11 +285,15 @@ TEST(SalesPageFiles, LoadingTakesRowsPaymentsAndTheReturnFlag) {
     headerOnly.hasHeader = true;
     headerOnly.payments = {u"2.00", u"", u""};
     headerOnly.returnFlag = true;
+    page.SetReturnTicked(true);
     page.ClearForLoading();
+    EXPECT_FALSE(page.form.isReturn);
+    EXPECT_TRUE(page.ReturnBoxEnabled());
     EXPECT_FALSE(page.TakeLoadedFile(headerOnly, &connected.reg));
     EXPECT_TRUE(page.Rows().empty());
-    EXPECT_TRUE(page.form.isReturn);
-    EXPECT_FALSE(page.ReturnBoxEnabled());
+    // A file without rows leaves the list empty: its return flag ticks no box.
+    EXPECT_FALSE(page.form.isReturn);
+    EXPECT_TRUE(page.ReturnBoxEnabled());
     EXPECT_EQ(page.form.name, u"");
     EXPECT_EQ(page.form.cash, u"-2.00");
 
@@ -306,9 +315,11 @@ TEST(SalesRunningTotal, TheAmountDueTaxesPerSlotAndTheChange) {
         return RunningTotalLines(page.Preview(), page.PreviewHasRegister(), &connected.reg.taxes,
                                  page.form, 2);
     };
-    // Without a register the page says so.
+    // Without a register the page says so; once connected the total is the register's at
+    // once, before any line is added.
     EXPECT_EQ(RunningTotalLines(page.Preview(), false, nullptr, page.form, 2),
               (std::vector<std::u16string>{orvik::LoadString(orvik::kStrTotalNoRegister)}));
+    EXPECT_EQ(lines().front(), u"К оплате: 0.00");
 
     page.form.taxSlot1 = 1;
     connected.Add(u"Хлеб", u"3", u"1.15", u"1");
@@ -324,6 +335,12 @@ TEST(SalesRunningTotal, TheAmountDueTaxesPerSlotAndTheChange) {
     EXPECT_EQ(lines().back(), u"Не хватает: 8.58. ЭККР не закроет такой чек.");
     page.form.compoundTax = true;
     EXPECT_EQ(lines().back(), orvik::LoadString(orvik::kStrTotalCompoundBox));
+    // Payments filled in are dropped by printing with the box ticked: the total says so first.
+    page.form.payments = {u"0.00", u"", u"5.00"};
+    EXPECT_EQ(lines().back(),
+              u"Отмечен \"Сложный налог\": оплаты 1-3 при печати не будут использованы, чек "
+              u"будет оплачен наличными на всю сумму к оплате (98.58).");
+    page.form.payments = {};
     // A tax on winnings: the register takes it off, and the page says which amount it takes.
     page.form.compoundTax = false;
     page.form.divisible = false;

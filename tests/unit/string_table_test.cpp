@@ -25,6 +25,10 @@ TEST(StringTable, HasEveryIdTheDeviceLinkUses) {
     for (int id : {2039, 2040, 2041, 2042}) {
         ids.push_back(id);
     }
+    // The receipt outcome, the journal and the link's end.
+    for (int id = 3100; id <= 3133; ++id) {
+        ids.push_back(id);
+    }
     for (int id : ids) {
         const char16_t* text = orvik::FindString(id);
         ASSERT_NE(text, nullptr) << id;
