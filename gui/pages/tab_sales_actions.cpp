@@ -152,6 +152,8 @@ console::PrintOutcome CTabSales::PrintWithProgress(device::COrvikCore& core,
     progressBox.setMinimumDuration(kProgressAfterMs);
     progressBox.setAutoClose(false);
     progressBox.setAutoReset(false);
+    // Escape rejects the box, which of itself only hides it: it stops the print as the button does.
+    QObject::connect(&progressBox, &QDialog::rejected, &progressBox, &QProgressDialog::cancel);
     auto copy = std::make_shared<int>(0);
     console::PrintProgress progress;
     progress.copiesRemaining = [this, copy, copies](int remaining) {

@@ -162,33 +162,40 @@ void TestTabSalesPrint::aLongPrintShowsItsProgressAndStopsOnRequest() {
     orvik::sim::ReplyShape slow;
     slow.answerDelay = std::chrono::milliseconds(120);
     QVERIFY(sales.console.Register().Faults().SetShape(slow));
-    const std::size_t before = sales.console.Register().Activity().Commands().size();
-    // The operator presses "Прервать" as soon as the progress shows.
-    QString shown;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* box = sales.page->findChild<QProgressDialog*>(QStringLiteral("printProgress"));
-        if (box && box->isVisible() && shown.isEmpty()) {
-            shown = box->labelText();
-            QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton);
+    // The operator stops it as soon as the progress shows: with the button, then with Escape.
+    for (const bool escape : {false, true}) {
+        const std::size_t before = sales.console.Register().Activity().Commands().size();
+        QString shown;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* box = sales.page->findChild<QProgressDialog*>(QStringLiteral("printProgress"));
+            if (box && box->isVisible() && shown.isEmpty()) {
+                shown = box->labelText();
+                if (escape) {
+                    QTest::keyClick(box, Qt::Key_Escape);
+                } else {
+                    QTest::mouseClick(box->findChild<QPushButton*>(), Qt::LeftButton);
+                }
+            }
+        });
+        watch.start(20);
+        sales.Click("printButton");
+        watch.stop();
+        QVERIFY2(shown.startsWith(QStringLiteral("Печать чека: копия 1 из 1, строка ")),
+                 qPrintable(shown));
+        const auto all = sales.console.Register().Activity().Commands();
+        QStringList sent;
+        for (std::size_t i = before; i < all.size(); ++i) {
+            sent << QString::fromStdU16String(all[i]).left(4);
         }
-    });
-    watch.start(20);
-    sales.Click("printButton");
-    watch.stop();
-    QVERIFY2(shown.startsWith(QStringLiteral("Печать чека: копия 1 из 1, строка ")),
-             qPrintable(shown));
-    const auto all = sales.console.Register().Activity().Commands();
-    QStringList sent;
-    for (std::size_t i = before; i < all.size(); ++i) {
-        sent << QString::fromStdU16String(all[i]).left(4);
+        // Stopped after the line in hand: cancelled, never closed, before the last line.
+        QVERIFY2(sent.contains(QStringLiteral("CANC")), qPrintable(sent.join(' ')));
+        QVERIFY(!sent.contains(QStringLiteral("COMP")));
+        QVERIFY(sent.count(QStringLiteral("FISC")) < kLines);
+        QVERIFY(!sales.RegisterHasOpenReceipt());
+        QCOMPARE(sales.TakeMessages(),
+                 QStringList{orvik::gui::LoadText(orvik::kStrPrintingStopped)});
     }
-    // Stopped after the line in hand: cancelled, never closed, before the last line.
-    QVERIFY2(sent.contains(QStringLiteral("CANC")), qPrintable(sent.join(' ')));
-    QVERIFY(!sent.contains(QStringLiteral("COMP")));
-    QVERIFY(sent.count(QStringLiteral("FISC")) < kLines);
-    QVERIFY(!sales.RegisterHasOpenReceipt());
-    QCOMPARE(sales.TakeMessages(), QStringList{orvik::gui::LoadText(orvik::kStrPrintingStopped)});
 }
 
 void TestTabSalesPrint::theRunningTotalIsWhatTheRegisterCharges() {
