@@ -18,7 +18,6 @@ COrvikServiceDoc::COrvikServiceDoc(QObject* parent)
       m_prompt(m_ownPrompt.get()),
       m_messages(&m_ownMessages),
       m_journalPath(console::DefaultJournalPath()) {
-    Journal();
     // The receiver notes a line that ended at once; a look five times a second shows it to
     // the operator well within a second, and costs nothing while the line is up.
     constexpr int kLinkWatchMs = 200;

@@ -94,8 +94,9 @@ class COrvikServiceDoc : public QObject {
     // --- The receipt journal ------------------------------------------------------------------
     // Shared by every core of this run and, through its file, with orvik-cli: every receipt
     // copy is written there before its close is sent, and the next connect to the same
-    // register settles a close whose outcome is unknown. Opened at start and, while it cannot
-    // be, again at each call; nullptr with the reason in *error (no receipt may be printed).
+    // register settles a close whose outcome is unknown. Opened at the first call (a connect or
+    // a print, never at start-up) and, while it cannot be, again at each call; nullptr with the
+    // reason in *error (no receipt may be printed).
     console::ReceiptJournal* Journal(std::string* error = nullptr);
     const std::string& JournalPath() const { return m_journalPath; }
     // Tests keep the journal elsewhere; a new path is opened at the next call of Journal.
