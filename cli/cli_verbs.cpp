@@ -11,7 +11,7 @@
 #include "cli/port_verbs.h"
 #include "cli/receipt_outcome_verbs.h"
 #include "cli/verb_arguments.h"
-#include "console/receipt_checks.h"
+#include "console/journal_table.h"
 #include "console/receipt_journal.h"
 #include "console/stderr_prompt.h"
 #include "device/link/port_names.h"
@@ -19,7 +19,6 @@
 #include "device/orvik_core.h"
 #include "device/protocol/session_commands.h"
 #include "device/terminal_exchange.h"
-#include "res/string_table.h"
 #include "support/text_codec.h"
 
 namespace orvik::cli {
@@ -242,9 +241,7 @@ int RunVerb(const CliOptions& options) {
     const auto journal =
         options.raw ? nullptr : console::ReceiptJournal::Open(journalPath, &journalError);
     if (!journal && plan.journalAction) {
-        PrintProblem(support::ToUtf8(console::FormatMessage(
-            kStrJournalUnusable,
-            {support::FromUtf8(journalPath), support::FromUtf8(journalError)})));
+        PrintProblem(support::ToUtf8(console::JournalUnusableText(journalPath, journalError)));
         return kExitFailed;
     }
     console::StderrPrompt prompt;

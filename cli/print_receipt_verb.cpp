@@ -24,7 +24,6 @@
 #include "console/receipt_total.h"
 #include "console/stderr_prompt.h"
 #include "device/orvik_core.h"
-#include "res/string_table.h"
 #include "support/text_codec.h"
 
 namespace orvik::cli {
@@ -299,9 +298,8 @@ int PrintFile(const PrintOptions& options, const console::ReceiptFileLoad& load,
         return kExitHeld;
     }
     if (!outcome.journalError.empty()) {
-        PrintProblem(Utf8(console::FormatMessage(
-            kStrJournalUnusable,
-            {support::FromUtf8(session.journal.Path()), support::FromUtf8(outcome.journalError)})));
+        PrintProblem(
+            Utf8(console::JournalUnusableText(session.journal.Path(), outcome.journalError)));
     }
     if (options.compoundTax) {
         // Paid in cash with the amount due the core kept while the lines were registered.

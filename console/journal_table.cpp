@@ -67,6 +67,19 @@ JournalCells JournalRowCells(const JournalCopy& copy, bool windowTexts) {
                         Ascii(std::to_string(copy.copy) + "/" + std::to_string(copy.copies))};
 }
 
+std::u16string JournalUnusableText(std::string_view path, std::string_view reason) {
+    return FormatMessage(kStrJournalUnusable, {support::FromUtf8(path), support::FromUtf8(reason)});
+}
+
+std::u16string HeldReceiptText(const JournalCopy& held) {
+    const std::u16string sent = JournalTime(held.time);
+    if (held.outcome != JournalOutcome::Registered) {
+        return FormatMessage(kStrReprintUnknown, {sent});
+    }
+    return FormatMessage(kStrReprintRegistered,
+                         {sent, held.number ? Ascii(std::to_string(*held.number)) : u"?"});
+}
+
 std::u16string JournalTime(std::int64_t seconds) {
     const support::LocalDateTime t = support::LocalDateTimeAt(static_cast<std::time_t>(seconds));
     char text[32];

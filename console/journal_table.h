@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "console/receipt_journal.h"
 
@@ -20,6 +21,13 @@ JournalCells JournalColumnNames(bool windowTexts);
 // A copy's cells; the outcome in the journal's own words ("registered", "not registered",
 // "unknown", "cancelled") or, for the window, in the string table's.
 JournalCells JournalRowCells(const JournalCopy& copy, bool windowTexts);
+
+// "Журнал чеков FILE недоступен: REASON. Чек не напечатан." (kStrJournalUnusable).
+std::u16string JournalUnusableText(std::string_view path, std::string_view reason);
+
+// What the page says of a receipt the journal holds from a close that went unanswered: when it
+// was sent, and the register's number for it or that nobody knows yet.
+std::u16string HeldReceiptText(const JournalCopy& held);
 
 // Local "YYYY-MM-DD HH:MM:SS" of a moment in seconds since the epoch.
 std::u16string JournalTime(std::int64_t seconds);

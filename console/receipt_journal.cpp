@@ -79,6 +79,14 @@ std::optional<E> FromText(const char* const (&texts)[N], std::string_view text) 
     return std::nullopt;
 }
 
+// The register's number for a registered receipt; nothing otherwise, or when it gave none.
+std::optional<std::int32_t> RegisteredNumber(const device::CloseOutcome& outcome) {
+    if (outcome.outcome != device::ReceiptOutcome::Registered || outcome.receiptNumber <= 0) {
+        return std::nullopt;
+    }
+    return outcome.receiptNumber;
+}
+
 std::string SystemError(const std::string& what, int error) {
     return what + ": " + std::strerror(error);
 }
@@ -480,10 +488,7 @@ bool ReceiptJournal::Finish(std::int64_t id, const device::CloseOutcome& outcome
         return false;
     }
     update.Bind(1, Text(OutcomeOf(outcome)));
-    update.Bind(2,
-                outcome.outcome == device::ReceiptOutcome::Registered && outcome.receiptNumber > 0
-                    ? std::optional<std::int32_t>(outcome.receiptNumber)
-                    : std::nullopt);
+    update.Bind(2, RegisteredNumber(outcome));
     update.Bind(3, std::int64_t{outcome.answered ? 1 : 0});
     update.Bind(4, Text(SettlementOf(outcome)));
     update.Bind(5, id);
@@ -575,12 +580,10 @@ void ReceiptJournal::Settle(std::u16string_view serialNumber, std::int32_t numbe
         m_error = sqlite3_errmsg(m_db);
         return;
     }
-    const bool registered = outcome.outcome == device::ReceiptOutcome::Registered;
-    const bool known = registered || outcome.outcome == device::ReceiptOutcome::NotRegistered;
+    const bool known = outcome.outcome == device::ReceiptOutcome::Registered ||
+                       outcome.outcome == device::ReceiptOutcome::NotRegistered;
     update.Bind(1, Text(OutcomeOf(outcome)));
-    update.Bind(2, registered && outcome.receiptNumber > 0
-                       ? std::optional<std::int32_t>(outcome.receiptNumber)
-                       : std::nullopt);
+    update.Bind(2, RegisteredNumber(outcome));
     update.Bind(3, Text(known ? Settlement::Later : Settlement::Tape));
     update.Bind(4, serialNumber);
     update.Bind(5, std::int64_t{numberBefore});

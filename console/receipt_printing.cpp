@@ -85,6 +85,13 @@ bool RecordCopy(ReceiptJournal& journal, CopyRecord& record, std::optional<std::
     return true;
 }
 
+// A copy whose close never went out, kept as cancelled.
+void AddCancelled(ReceiptJournal& journal, CopyRecord& record) {
+    record.copy.outcome = JournalOutcome::Cancelled;
+    record.copy.settled = Settlement::NotSent;
+    journal.Add(record.copy);
+}
+
 // After the close: the copy's outcome in the journal. A close that never went out because the
 // register's counter could not be read is recorded as cancelled.
 void FinishCopy(ReceiptJournal& journal, CopyRecord& record, const device::CloseOutcome& close,
@@ -94,9 +101,7 @@ void FinishCopy(ReceiptJournal& journal, CopyRecord& record, const device::Close
             !outcome.journalError.empty()) {
             return;
         }
-        record.copy.outcome = JournalOutcome::Cancelled;
-        record.copy.settled = Settlement::NotSent;
-        journal.Add(record.copy);
+        AddCancelled(journal, record);
         return;
     }
     if (!journal.Finish(record.id, close)) {
@@ -112,9 +117,7 @@ void StopCopy(IReceiptRegister& reg, ReceiptJournal* journal, CopyRecord& record
     }
     reg.CancelReceipt();
     if (journal) {
-        record.copy.outcome = JournalOutcome::Cancelled;
-        record.copy.settled = Settlement::NotSent;
-        journal->Add(record.copy);
+        AddCancelled(*journal, record);
     }
 }
 
@@ -225,10 +228,14 @@ PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> row
             outcome.refusedPayments = plan.failure;
         }
     }
-    if (outcome.refusedRow || outcome.refusedPayments) {
+    // Refused before anything was sent: every copy is still to print.
+    const auto nothingSent = [&] {
         outcome.failed = true;
         outcome.copiesRemaining = std::max(request.copies, 1);
         return outcome;
+    };
+    if (outcome.refusedRow || outcome.refusedPayments) {
+        return nothingSent();
     }
     CopyRecord record;
     if (ReceiptJournal* journal = request.journal.journal) {
@@ -248,9 +255,7 @@ PrintOutcome PrintReceipt(IReceiptRegister& reg, std::span<const ReceiptRow> row
             outcome.heldBy =
                 journal->FindHeld(copy.serialNumber, copy.digest, now - kHeldReceiptSeconds);
             if (outcome.heldBy) {
-                outcome.failed = true;
-                outcome.copiesRemaining = std::max(request.copies, 1);
-                return outcome;
+                return nothingSent();
             }
         }
     }

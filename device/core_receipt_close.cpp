@@ -58,8 +58,7 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
     // so that the counter speaks of one close at a time.
     std::optional<std::int32_t> numberBefore;
     if (KeepsReceiptCounter()) {
-        if (HasUnsettledClose()) {
-            SettleUnsettledClose();
+        if (SettleUnsettledClose()) {
             m_lastClose = {};
         }
         numberBefore = ReadReceiptCounter();

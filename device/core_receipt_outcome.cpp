@@ -78,15 +78,6 @@ std::optional<std::int32_t> COrvikCore::ReadReceiptCounter() {
     return ReadLastReceiptNumber();
 }
 
-bool COrvikCore::HasUnsettledClose() {
-    if (m_unansweredCloseNumber) {
-        return true;
-    }
-    const std::u16string& serial = printerInfo.serialNumber;
-    return m_journal && KeepsReceiptCounter() && !serial.empty() &&
-           !m_journal->Unsettled(serial).empty();
-}
-
 bool COrvikCore::SettleUnsettledClose() {
     if (!KeepsReceiptCounter()) {
         return false;

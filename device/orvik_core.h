@@ -293,8 +293,6 @@ class COrvikCore {
     // tells the operator in one box whether the receipt was registered and settles the close.
     // False when there was nothing to settle or the register did not answer.
     bool SettleUnsettledClose();
-    // A close of this register is still to be settled.
-    bool HasUnsettledClose();
 
   protected:
     void ShowError(const std::u16string& text);

@@ -106,21 +106,21 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::OnJournal() {
-    std::string error;
-    console::ReceiptJournal* journal = m_pDocument->Journal(&error);
-    if (!journal) {
+    const auto cannotOpen = [this](const std::string& reason) {
         m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Error,
                                      LoadText(kStrJournalCannotOpen)
                                          .arg(QString::fromStdString(m_pDocument->JournalPath()),
-                                              QString::fromStdString(error)));
+                                              QString::fromStdString(reason)));
+    };
+    std::string error;
+    console::ReceiptJournal* journal = m_pDocument->Journal(&error);
+    if (!journal) {
+        cannotOpen(error);
         return;
     }
     console::JournalRows rows = journal->List(std::nullopt);
     if (!rows.error.empty()) {
-        m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Error,
-                                     LoadText(kStrJournalCannotOpen)
-                                         .arg(QString::fromStdString(m_pDocument->JournalPath()),
-                                              QString::fromStdString(rows.error)));
+        cannotOpen(rows.error);
         return;
     }
     CJournalDlg dialog(m_pDocument, std::move(rows), this);

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 
 #include "console/journal_table.h"
 #include "console/receipt_checks.h"
@@ -154,22 +153,22 @@ console::PrintOutcome CTabSales::PrintWithProgress(device::COrvikCore& core,
     progressBox.setAutoReset(false);
     // Escape rejects the box, which of itself only hides it: it stops the print as the button does.
     QObject::connect(&progressBox, &QDialog::rejected, &progressBox, &QProgressDialog::cancel);
-    auto copy = std::make_shared<int>(0);
+    int copy = 0;  // copies done before the one printing
     console::PrintProgress progress;
-    progress.copiesRemaining = [this, copy, copies](int remaining) {
-        *copy = copies - remaining;
+    progress.copiesRemaining = [this, &copy, copies](int remaining) {
+        copy = copies - remaining;
         m_ui->printCountEdit->setText(QString::number(remaining));
         m_ui->printCountEdit->repaint();
     };
-    progress.rowSelected = [list, copy, copies, lines, &progressBox](std::size_t row) {
+    progress.rowSelected = [list, &copy, copies, lines, &progressBox](std::size_t row) {
         QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(row));
         item->setSelected(true);
         list->scrollToItem(item);
         list->viewport()->repaint();
         const int line = static_cast<int>(row) + 1;
         progressBox.setLabelText(
-            LoadText(kStrPrintProgress).arg(*copy + 1).arg(copies).arg(line).arg(lines));
-        progressBox.setValue(*copy * lines + line - 1);
+            LoadText(kStrPrintProgress).arg(copy + 1).arg(copies).arg(line).arg(lines));
+        progressBox.setValue(copy * lines + line - 1);
     };
     progress.stopRequested = [&progressBox] { return progressBox.wasCanceled(); };
     progress.rowUnselected = [list](std::size_t row) {
@@ -201,10 +200,7 @@ void CTabSales::PrintReceipt() {
     if (!journal) {
         m_pDocument->Messages().Show(
             this, IConsoleMessages::Icon::Error,
-            Qt16(console::FormatMessage(
-                kStrJournalUnusable,
-                {QString::fromStdString(m_pDocument->JournalPath()).toStdU16String(),
-                 QString::fromStdString(journalError).toStdU16String()})));
+            Qt16(console::JournalUnusableText(m_pDocument->JournalPath(), journalError)));
         return;
     }
     CAutoSizeListCtrl* list = m_ui->linesList;
@@ -215,14 +211,7 @@ void CTabSales::PrintReceipt() {
     if (outcome.heldBy) {
         // The same receipt went out before and its close went unanswered: printed again only
         // when the operator says so, "Нет" by default.
-        const console::JournalCopy& held = *outcome.heldBy;
-        const std::u16string sent = console::JournalTime(held.time);
-        const std::u16string reason =
-            held.outcome == console::JournalOutcome::Registered
-                ? console::FormatMessage(
-                      kStrReprintRegistered,
-                      {sent, held.number ? QString::number(*held.number).toStdU16String() : u"?"})
-                : console::FormatMessage(kStrReprintUnknown, {sent});
+        const std::u16string reason = console::HeldReceiptText(*outcome.heldBy);
         if (!m_pDocument->Messages().AskYesNo(
                 this, Qt16(reason + u"\n\n" + LoadString(kStrReprintQuestion)), false)) {
             return;
@@ -237,10 +226,7 @@ void CTabSales::PrintReceipt() {
     if (!outcome.journalError.empty()) {
         m_pDocument->Messages().Show(
             this, IConsoleMessages::Icon::Error,
-            Qt16(console::FormatMessage(
-                kStrJournalUnusable,
-                {QString::fromStdString(m_pDocument->JournalPath()).toStdU16String(),
-                 QString::fromStdString(outcome.journalError).toStdU16String()})));
+            Qt16(console::JournalUnusableText(m_pDocument->JournalPath(), outcome.journalError)));
     }
     if (listed && m_page.Rows().empty()) {
         ShowRows();

@@ -120,21 +120,21 @@ void TestKeyboardAccess::pageShortcutsWorkFromAnywhereInTheWindow() {
     QCOMPARE(QApplication::focusWidget(), window.console.Password());
     // Every page shown by a key takes the caret to its first control, never to a frame or
     // scroller around its fields; each page is shown here for the first time.
-    PressCtrl(Qt::Key_Tab);
-    QCOMPARE(tabs->currentIndex(), 1);
-    QCOMPARE(FocusName(), QStringLiteral("loadLogoButton"));
-    PressCtrl(Qt::Key_PageDown);
-    QCOMPARE(tabs->currentIndex(), 2);
-    QCOMPARE(FocusName(), QStringLiteral("xReportButton"));
-    PressCtrl(Qt::Key_Tab);
-    QCOMPARE(tabs->currentIndex(), 3);
-    QCOMPARE(FocusName(), QStringLiteral("nameEdit"));
-    PressCtrl(Qt::Key_Tab);
-    QCOMPARE(tabs->currentIndex(), 4);
-    QCOMPARE(FocusName(), QStringLiteral("commandBox"));
-    PressCtrl(Qt::Key_PageDown);
-    QCOMPARE(tabs->currentIndex(), 0);
-    QCOMPARE(FocusName(), QStringLiteral("clockEdit"));
+    // Each row: the key, the page it shows and the control that takes the caret.
+    const struct {
+        Qt::Key key;
+        int page;
+        const char* focus;
+    } steps[] = {{Qt::Key_Tab, 1, "loadLogoButton"},
+                 {Qt::Key_PageDown, 2, "xReportButton"},
+                 {Qt::Key_Tab, 3, "nameEdit"},
+                 {Qt::Key_Tab, 4, "commandBox"},
+                 {Qt::Key_PageDown, 0, "clockEdit"}};
+    for (const auto& step : steps) {
+        PressCtrl(step.key);
+        QCOMPARE(tabs->currentIndex(), step.page);
+        QCOMPARE(FocusName(), QString::fromLatin1(step.focus));
+    }
     PressCtrl(Qt::Key_PageDown);
     PressCtrl(Qt::Key_PageDown);
     PressCtrl(Qt::Key_Backtab, Qt::ShiftModifier);
