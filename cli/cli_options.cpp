@@ -28,6 +28,15 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             if (!takeValue(arg, options.password)) {
                 return std::nullopt;
             }
+            options.passwordGiven = true;
+        } else if (arg == "--password-file") {
+            if (!takeValue(arg, options.passwordFile)) {
+                return std::nullopt;
+            }
+            if (options.passwordFile.empty()) {
+                *error = "--password-file needs a file name";
+                return std::nullopt;
+            }
         } else if (arg == "--trace") {
             if (!takeValue(arg, options.tracePath)) {
                 return std::nullopt;
@@ -45,6 +54,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             break;
         }
     }
+    if (options.passwordGiven && !options.passwordFile.empty()) {
+        *error = "give --password or --password-file, not both";
+        return std::nullopt;
+    }
     if (i == args.size()) {
         *error = "no verb given";
         return std::nullopt;
@@ -55,7 +68,8 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
 }
 
 const char* CliUsage() {
-    return "Usage: orvik-cli [--port COMn] [--operator NAME] [--password TEXT] [--raw]\n"
+    return "Usage: orvik-cli [--port COMn] [--operator NAME]\n"
+           "                 [--password TEXT | --password-file FILE] [--raw]\n"
            "                 [--trace FILE] VERB [ARGUMENTS]\n"
            "\n"
            "Every verb but ports and doctor first connects as the console does: it wakes\n"
@@ -127,13 +141,14 @@ const char* CliUsage() {
            "                        the logo printed on receipts, then print \"logoRows: N\";\n"
            "                        --no-print switches the logo off (only the height 0 is\n"
            "                        sent)\n"
-           "  set-footer-lines FILE set the receipt footer of up to ten lines from FILE\n"
+           "  set-footer-lines FILE [--erase]\n"
+           "                        set the receipt footer of up to ten lines from FILE\n"
            "                        (UTF-8, one footer line per line): each line is TEXT or\n"
            "                        [J][W][H] TEXT, J also on the journal tape, W double\n"
            "                        width (at most 21 characters, else 43), H double\n"
-           "                        height; an empty FILE erases the footer. Needs the\n"
-           "                        service log-in (--operator СЕРВІС); prints\n"
-           "                        \"footerLines: N\"\n"
+           "                        height; an empty FILE erases the footer only with\n"
+           "                        --erase. Needs the service log-in (--operator СЕРВІС);\n"
+           "                        prints \"footerLines: N\"\n"
            "  get-line-spacing      family 1 model 8: print the line spacing, \"5 0.625 мм\"\n"
            "  get-discount-print    family 1 model 8: print where discounts are printed,\n"
            "                        \"0 on each line\" or \"1 at the end of the receipt\"\n"
@@ -199,13 +214,21 @@ const char* CliUsage() {
            "                        but ports\n"
            "  --operator NAME       the operator's name (default Касир), at most 9\n"
            "                        characters; СЕРВІС opens a service session\n"
-           "  --password TEXT       the operator's password (default none), at most 10\n"
-           "                        characters. Longer ones, or characters the register\n"
-           "                        cannot receive, are a usage error, not cut\n"
+           "  --password TEXT       the operator's password, at most 10 characters. Longer\n"
+           "                        ones, or characters the register cannot receive, are a\n"
+           "                        usage error, not cut. Other users see it in the\n"
+           "                        process list (ps): prefer --password-file or\n"
+           "                        ORVIK_PASSWORD\n"
+           "  --password-file FILE  read the password from the first line of FILE\n"
+           "                        Without either, the password is $ORVIK_PASSWORD, else\n"
+           "                        typed at a prompt (not shown) when standard input is a\n"
+           "                        terminal, else none\n"
            "  --raw                 send only: open the port without waking the register or\n"
            "                        logging in\n"
            "  --trace FILE          write every frame both ways, the wake-up bytes, rate and\n"
-           "                        DTR changes and the hang-up to FILE, one line each\n"
+           "                        DTR changes and the hang-up to FILE, one line each (the\n"
+           "                        password as stars); a new or own file (0600), a\n"
+           "                        terminal or a FIFO being read, never a symbolic link\n"
            "  --help                this text\n"
            "\n"
            "COM names resolve through the ports folder ($ORVIK_PORTS_DIR, else\n"
@@ -224,8 +247,8 @@ const char* CliUsage() {
            "answer; the next connect to the register settles it), 4 print-receipt did not\n"
            "print a receipt the journal holds from an unanswered close (--again prints it),\n"
            "130 or 143 ended by SIGINT\n"
-           "or SIGTERM (the exchange in flight finishes, a receipt opened and not yet closing\n"
-           "is cancelled, the port is closed).\n";
+           "or SIGTERM, heard within a second (a receipt's close is seen through, a receipt\n"
+           "opened and not yet closing is cancelled, the port is closed).\n";
 }
 
 }  // namespace orvik::cli

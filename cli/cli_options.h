@@ -11,6 +11,8 @@ struct CliOptions {
     std::string port;
     std::string operatorName = "Касир";
     std::string password;
+    bool passwordGiven = false;  // --password was given (an empty one too)
+    std::string passwordFile;    // --password-file FILE
     bool raw = false;
     std::string tracePath;  // --trace FILE: the protocol trace is written there
     std::string verb;

@@ -8,6 +8,7 @@
 #include "cli/info_lines.h"
 #include "cli/interrupt.h"
 #include "cli/journal_verb.h"
+#include "cli/password_source.h"
 #include "cli/port_verbs.h"
 #include "cli/receipt_outcome_verbs.h"
 #include "cli/verb_arguments.h"
@@ -39,7 +40,7 @@ struct Verb {
 };
 
 int UsageError(const std::string& message) {
-    std::fprintf(stderr, "orvik-cli: %s\n", message.c_str());
+    std::fprintf(stderr, "orvik-cli: %s\n", support::EscapeControls(message).c_str());
     return kExitUsage;
 }
 
@@ -65,13 +66,13 @@ std::string CheckCredentials(const CliOptions& options) {
     const std::u16string name = orvik::support::FromUtf8(options.operatorName);
     const std::u16string password = orvik::support::FromUtf8(options.password);
     if (password.size() > orvik::device::kMaxPasswordLength) {
-        return "--password is longer than 10 characters";
+        return "the password is longer than 10 characters";
     }
     if (name.size() > orvik::device::kMaxOperatorNameLength) {
         return "--operator \"" + options.operatorName + "\" is longer than 9 characters";
     }
     if (!RegisterText(options.password)) {
-        return "--password holds a character the register cannot receive";
+        return "the password holds a character the register cannot receive";
     }
     if (!RegisterText(options.operatorName)) {
         return "--operator \"" + options.operatorName +
@@ -93,11 +94,11 @@ int SendTexts(const CliOptions& options, device::COrvikCore& core) {
         }
         // CheckSendTexts has refused what is too long or holds what the register cannot take.
         const std::u16string line = orvik::support::FromUtf8(text);
-        std::printf(">%s\n", orvik::support::ToUtf8(line).c_str());
+        std::printf(">%s\n", support::EscapeControls(support::ToUtf8(line)).c_str());
         std::fflush(stdout);
         const bool ready =
             orvik::device::ExchangeTerminalLine(core, line, [](std::u16string_view reply) {
-                std::printf("%s\n", orvik::support::ToUtf8(reply).c_str());
+                std::printf("%s\n", support::EscapeControls(support::ToUtf8(reply)).c_str());
                 std::fflush(stdout);
             });
         allReady = allReady && ready;
@@ -107,7 +108,7 @@ int SendTexts(const CliOptions& options, device::COrvikCore& core) {
 
 int PrintInfo(const CliOptions&, device::COrvikCore& core) {
     for (const std::string& line : PrinterInfoLines(core)) {
-        std::printf("%s\n", line.c_str());
+        std::printf("%s\n", support::EscapeControls(line).c_str());
     }
     return kExitOk;
 }
@@ -183,13 +184,15 @@ bool Open(const CliOptions& options, device::COrvikCore& core,
     if (device::Succeeded(result)) {
         return true;
     }
-    if (!prompt.ShownAny()) {
+    if (!prompt.ShownAny() && !Interrupted()) {
         // A failure the core shows no message for (the receiver did not start).
         std::fprintf(stderr, "orvik-cli: cannot connect to the register on %s\n",
                      options.port.c_str());
     }
     return false;
 }
+
+int Run(const CliOptions& options, const Verb& verb, const VerbPlan& plan);
 
 }  // namespace
 
@@ -214,23 +217,41 @@ int RunVerb(const CliOptions& options) {
     if (options.raw && !verb.takesRaw) {
         return UsageError(options.verb + " cannot be used with --raw");
     }
-    if (!options.raw) {
-        if (const std::string problem = CheckCredentials(options); !problem.empty()) {
-            return UsageError(problem);
-        }
-    }
     if (options.port.empty()) {
         return UsageError(options.verb + " needs --port COMn");
     }
     if (!orvik::device::ParsePortName(options.port)) {
         return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
     }
+    if (!options.raw) {
+        // Asked for (or read) only once everything else is known to be right.
+        const PasswordSource source = FindPassword(options);
+        if (!source.password) {
+            if (Interrupted()) {
+                return InterruptExitStatus();
+            }
+            return UsageError(source.error);
+        }
+        CliOptions withPassword = options;
+        withPassword.password = *source.password;
+        if (const std::string problem = CheckCredentials(withPassword); !problem.empty()) {
+            return UsageError(problem);
+        }
+        return Run(withPassword, verb, plan);
+    }
+    return Run(options, verb, plan);
+}
 
+namespace {
+
+int Run(const CliOptions& options, const Verb& verb, const VerbPlan& plan) {
     device::ProtocolTrace trace;
     if (!options.tracePath.empty()) {
+        // A trace that stops on the way is said once; the exchange goes on untraced.
+        trace.SetFailureHandler(PrintProblem);
         std::string error;
         if (!trace.Open(options.tracePath, &error)) {
-            std::fprintf(stderr, "orvik-cli: %s\n", error.c_str());
+            PrintProblem(error);
             return kExitFailed;
         }
     }
@@ -247,6 +268,7 @@ int RunVerb(const CliOptions& options) {
     console::StderrPrompt prompt;
     device::COrvikCore core;
     core.SetPrompt(&prompt);
+    core.SetStopRequest([] { return Interrupted(); });
     core.SetTrace(&trace);
     core.SetCloseJournal(journal.get());
     if (!Open(options, core, prompt)) {
@@ -271,5 +293,7 @@ int RunVerb(const CliOptions& options) {
     }
     return Interrupted() ? InterruptExitStatus() : status;
 }
+
+}  // namespace
 
 }  // namespace orvik::cli

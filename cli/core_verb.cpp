@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "device/orvik_core.h"
+#include "support/text_codec.h"
 
 namespace orvik::cli {
 
@@ -11,7 +12,7 @@ int ExitStatusFor(device::HRESULT result) {
 }
 
 void PrintProblem(const std::string& text) {
-    std::fprintf(stderr, "orvik-cli: %s\n", text.c_str());
+    std::fprintf(stderr, "orvik-cli: %s\n", support::EscapeControls(text).c_str());
 }
 
 bool RequireModel8(const device::COrvikCore& core, const std::string& verb) {

@@ -1,9 +1,10 @@
 #include "cli/footer_file.h"
 
-#include <fstream>
 #include <iterator>
 
+#include "support/regular_file.h"
 #include "support/text_codec.h"
+#include "support/text_line_reader.h"
 
 namespace orvik::cli {
 
@@ -11,6 +12,7 @@ namespace {
 
 // Ten lines of 43 characters take far less; a larger file is not a footer.
 constexpr std::size_t kMaxFooterFileBytes = 64 * 1024;
+constexpr const char* kTooLarge = "the file is too large for a footer of ten lines";
 
 FooterFileRead Refused(std::string error) {
     return FooterFileRead{{}, std::move(error)};
@@ -57,7 +59,7 @@ std::string LineProblem(std::size_t number, const console::FooterLine& line) {
 
 FooterFileRead ParseFooterFile(std::string_view bytes) {
     if (bytes.size() > kMaxFooterFileBytes) {
-        return Refused("the file is too large for a footer of ten lines");
+        return Refused(kTooLarge);
     }
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         bytes.remove_prefix(3);
@@ -96,17 +98,15 @@ FooterFileRead ParseFooterFile(std::string_view bytes) {
 }
 
 FooterFileRead ReadFooterFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return Refused("cannot read " + path.string());
+    const support::RegularFileRead file = support::ReadRegularFile(path, kMaxFooterFileBytes);
+    if (file.error == support::kErrorFileTooLarge) {
+        return Refused(kTooLarge);
     }
-    std::string bytes(kMaxFooterFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return Refused("cannot read " + path.string());
+    if (!file.read) {
+        return Refused("cannot read the file: " +
+                       support::ToUtf8(support::SystemErrorText(file.error)));
     }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return ParseFooterFile(bytes);
+    return ParseFooterFile(file.bytes);
 }
 
 }  // namespace orvik::cli

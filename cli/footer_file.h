@@ -10,7 +10,8 @@
 // The footer file of `orvik-cli set-footer-lines`: UTF-8 text, one footer line per line, each
 // either its TEXT alone or flags, one blank and the TEXT. The flags are the letters J (also on
 // the journal tape), W (double width) and H (double height), each at most once and in that
-// order: "JW Спасибо за покупку!". At most ten lines; an empty file erases the footer.
+// order: "JW Спасибо за покупку!". At most ten lines; a file without any (empty, or blank lines
+// only) erases the footer when the caller allows it.
 namespace orvik::cli {
 
 struct FooterFileRead {

@@ -24,9 +24,9 @@ void CatchInterrupts() {
     struct sigaction action {};
     action.sa_handler = NoteInterrupt;
     sigemptyset(&action.sa_mask);
-    // System calls resume: the waits of the core keep their own deadlines, and the exchange in
-    // flight is finished rather than torn.
-    action.sa_flags = SA_RESTART;
+    // No SA_RESTART: a call that could wait without end (a read of the terminal, an open) ends
+    // with EINTR instead. The core asks Interrupted() between the short slices of its waits.
+    action.sa_flags = 0;
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }

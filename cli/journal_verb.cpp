@@ -102,7 +102,7 @@ void PrintTable(const std::vector<console::JournalCells>& rows) {
                 line += std::string(widths[c] - row[c].size() + 2, ' ');
             }
         }
-        std::printf("%s\n", line.c_str());
+        std::printf("%s\n", support::EscapeControls(line).c_str());
     }
 }
 

@@ -8,6 +8,7 @@
 #include "console/logo_footer_page.h"
 #include "device/orvik_core.h"
 #include "support/text_codec.h"
+#include "support/text_line_reader.h"
 
 namespace orvik::cli {
 
@@ -30,6 +31,10 @@ VerbPlan SetLogo(const std::vector<std::string>& arguments) {
     console::BmpLoad load = console::ReadMonoBmpFile(files[0]);
     switch (load.status) {
         case console::BmpStatus::Unreadable:
+            if (load.fileError != 0) {
+                return Refuse("set-logo: cannot read " + files[0] + ": " +
+                              support::ToUtf8(support::SystemErrorText(load.fileError)));
+            }
             return Refuse("set-logo: " + files[0] + " cannot be read as a bitmap (.bmp)");
         case console::BmpStatus::WrongFormat:
             return Refuse("set-logo: " + files[0] +
@@ -59,12 +64,26 @@ VerbPlan SetLogo(const std::vector<std::string>& arguments) {
 }
 
 VerbPlan SetFooterLines(const std::vector<std::string>& arguments) {
-    if (arguments.size() != 1) {
+    std::vector<std::string> files;
+    bool erase = false;
+    for (const std::string& argument : arguments) {
+        if (argument == "--erase") {
+            erase = true;
+        } else {
+            files.push_back(argument);
+        }
+    }
+    if (files.size() != 1) {
         return Refuse("set-footer-lines needs one FILE of at most ten footer lines");
     }
-    FooterFileRead read = ReadFooterFile(arguments[0]);
+    FooterFileRead read = ReadFooterFile(files[0]);
     if (!read.error.empty()) {
-        return Refuse("set-footer-lines: " + arguments[0] + ": " + read.error);
+        return Refuse("set-footer-lines: " + files[0] + ": " + read.error);
+    }
+    // An empty file erases the register's footer: not by a slip of the wrong file.
+    if (read.lines.empty() && !erase) {
+        return Refuse("set-footer-lines: " + files[0] +
+                      " holds no footer line; add --erase to erase the register's footer");
     }
     return {[lines = std::move(read.lines)](device::COrvikCore& core) {
                 if (!core.serviceSession) {

@@ -8,6 +8,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_verbs.h"
 #include "cli/interrupt.h"
+#include "support/text_codec.h"
 
 namespace {
 
@@ -19,7 +20,8 @@ int Run(const std::vector<std::string>& args) {
     std::string error;
     const auto options = orvik::cli::ParseCliOptions(args, &error);
     if (!options) {
-        std::fprintf(stderr, "orvik-cli: %s\n\n%s", error.c_str(), orvik::cli::CliUsage());
+        std::fprintf(stderr, "orvik-cli: %s\n\n%s", orvik::support::EscapeControls(error).c_str(),
+                     orvik::cli::CliUsage());
         return orvik::cli::kExitUsage;
     }
     orvik::cli::CatchInterrupts();

@@ -117,6 +117,9 @@ std::string ReadPrintOptions(const std::vector<std::string>& arguments, PrintOpt
             if (console::ReadDecimal(cash).millionths < 0) {
                 return verb + ": --cash" + quoted + " is below 0";
             }
+            if (console::SignificantDecimals(cash) > kMaxCurrencyDecimals) {
+                return verb + ": --cash" + quoted + " has more than 2 decimals";
+            }
             options.cash = cash;
         } else if (name == "--tape-mode") {
             const auto mode = ParseNumberInRange(value, 0, 1);
@@ -151,6 +154,10 @@ std::string ReadPrintOptions(const std::vector<std::string>& arguments, PrintOpt
     }
     if (options.barcodeType && options.barcode.empty()) {
         return verb + ": --barcode-type needs --barcode TEXT";
+    }
+    // The type decides how the register encodes the text: never chosen for the user.
+    if (!options.barcode.empty() && !options.barcodeType) {
+        return verb + ": --barcode needs --barcode-type A, B or C";
     }
     return {};
 }

@@ -52,9 +52,6 @@ VerbPlan CashVerb(const std::vector<std::string>& arguments) {
             {}};
 }
 
-// Decimals of the currencies registers keep: an amount with more cannot be any register's.
-constexpr int kMaxCurrencyDecimals = 2;
-
 // cash-in AMOUNT, cash-out AMOUNT: the amount as the dialog's "Сумма:" field takes it. What
 // cannot be meant (not a number, 0 or less, more decimals than a currency has, more than the
 // command carries) is a usage error before connecting; once the register is known, an amount

@@ -12,6 +12,10 @@ namespace orvik::cli {
 // Reading the arguments of the verbs that talk to the register. Every check runs before the
 // command line connects, so that a mistyped argument sends nothing.
 
+// Decimals of the currencies registers keep: an amount with more cannot be any register's, and
+// is refused before connecting.
+inline constexpr int kMaxCurrencyDecimals = 2;
+
 // A whole decimal number from min to max, digits only (no sign, no blanks).
 std::optional<std::int32_t> ParseNumberInRange(std::string_view text, std::int32_t min,
                                                std::int32_t max);

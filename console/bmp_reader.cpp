@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <optional>
 #include <vector>
+
+#include "support/regular_file.h"
 
 namespace orvik::console {
 
@@ -123,17 +124,18 @@ BmpLoad ReadMonoBmp(std::span<const std::uint8_t> bytes) {
 }
 
 BmpLoad ReadMonoBmpFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return {};
+    support::RegularFileRead file = support::ReadRegularFile(path, kMaxBmpFileBytes);
+    if (!file.read) {
+        BmpLoad load;
+        if (file.error == support::kErrorFileTooLarge) {
+            load.status = BmpStatus::WrongFormat;
+        } else {
+            load.fileError = file.error;
+        }
+        return load;
     }
-    std::vector<std::uint8_t> bytes(kMaxBmpFileBytes);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        return {};
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return ReadMonoBmp(bytes);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(file.bytes.data());
+    return ReadMonoBmp(std::span<const std::uint8_t>(data, file.bytes.size()));
 }
 
 }  // namespace orvik::console

@@ -23,10 +23,13 @@ enum class BmpStatus {
 struct BmpLoad {
     BmpStatus status = BmpStatus::Unreadable;
     MonoBitmap bitmap;  // set when Loaded
+    // Unreadable because the file could not be read at all: the system's error number, or
+    // support's for what is no regular file. 0 when it was read and is no bitmap.
+    int fileError = 0;
 };
 
-// The largest file read whole; a two-colour 432 x 192 bitmap takes about 11 KB. Of a larger
-// file only this much is read, which is enough to see that it is not such a picture.
+// The largest file read; a two-colour 432 x 192 bitmap takes about 11 KB, so a larger file is
+// not such a picture.
 inline constexpr std::size_t kMaxBmpFileBytes = 1 << 20;
 
 BmpLoad ReadMonoBmp(std::span<const std::uint8_t> bytes);

@@ -8,18 +8,6 @@
 
 namespace orvik::console {
 
-std::u16string FormatMessage(int id, std::initializer_list<std::u16string> arguments) {
-    std::u16string text = LoadString(id);
-    char16_t marker = u'1';
-    for (const std::u16string& argument : arguments) {
-        const std::u16string placeholder{u'%', marker++};
-        if (const auto at = text.find(placeholder); at != std::u16string::npos) {
-            text.replace(at, placeholder.size(), argument);
-        }
-    }
-    return text;
-}
-
 int SignificantDecimals(std::u16string_view text) {
     text = support::Trim(text);
     const std::size_t point = text.find_first_of(u".,");
@@ -40,7 +28,8 @@ std::u16string Number(std::int64_t value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
-CheckFailure Fail(ReceiptField field, int id, std::initializer_list<std::u16string> arguments) {
+CheckFailure Fail(ReceiptField field, int id,
+                  std::initializer_list<std::u16string_view> arguments) {
     return CheckFailure{field, id, FormatMessage(id, arguments)};
 }
 

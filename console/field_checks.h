@@ -22,7 +22,8 @@ inline constexpr std::int32_t kMaxPrintCount = 100;
 
 std::u16string Number(std::int64_t value);
 
-CheckFailure Fail(ReceiptField field, int id, std::initializer_list<std::u16string> arguments = {});
+CheckFailure Fail(ReceiptField field, int id,
+                  std::initializer_list<std::u16string_view> arguments = {});
 
 // A number text as a whole, or empty (which the page reads as 0).
 bool IsNumberOrEmpty(std::u16string_view text);

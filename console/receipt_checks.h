@@ -12,6 +12,7 @@
 #include "console/receipt_row.h"
 #include "device/protocol/printer_info.h"
 #include "device/protocol/receipt_math.h"
+#include "res/string_table.h"
 
 // The checks a receipt item and the payments pass before anything is sent to the register.
 // The receipt page runs them on its form when a line is added or changed and before it
@@ -58,7 +59,7 @@ using CheckResult = std::optional<CheckFailure>;
 int SignificantDecimals(std::u16string_view text);
 
 // A string-table text with %1, %2 ... filled in.
-std::u16string FormatMessage(int id, std::initializer_list<std::u16string> arguments);
+using orvik::FormatMessage;
 
 // --- What the register allows ----------------------------------------------------------------
 

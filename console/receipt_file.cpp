@@ -139,10 +139,11 @@ class CLoader {
         if (count == expected) {
             return true;
         }
-        const std::initializer_list<std::u16string> values{Number(m_lineNumber), Number(count),
-                                                           Number(expected)};
-        return Problem(FormatMessage(kStrReceiptFileFieldCount, values),
-                       FormatMessage(kStrReceiptFileWrongFieldCount, values));
+        const std::u16string lineNumber = Number(m_lineNumber);
+        const std::u16string found = Number(count);
+        const std::u16string wanted = Number(expected);
+        return Problem(FormatMessage(kStrReceiptFileFieldCount, {lineNumber, found, wanted}),
+                       FormatMessage(kStrReceiptFileWrongFieldCount, {lineNumber, found, wanted}));
     }
 
     // Whole numbers are always written. The strict reading wants them there; the lenient one
@@ -167,16 +168,18 @@ class CLoader {
         if (text == u"0" || text == u"1") {
             return true;
         }
-        const std::initializer_list<std::u16string> values{Number(m_lineNumber), Number(field + 1),
-                                                           std::u16string(text)};
-        std::u16string strictText = FormatMessage(kStrReceiptFileFieldNotAFlag, values);
+        const std::u16string lineNumber = Number(m_lineNumber);
+        const std::u16string column = Number(field + 1);
+        std::u16string strictText =
+            FormatMessage(kStrReceiptFileFieldNotAFlag, {lineNumber, column, text});
         if (m_mode == ReadMode::Lenient && (text.empty() || IsInteger(text))) {
             if (m_problem.empty()) {
                 m_problem = std::move(strictText);
             }
             return true;
         }
-        return Problem(FormatMessage(kStrReceiptFileNotANumber, values), std::move(strictText));
+        return Problem(FormatMessage(kStrReceiptFileNotANumber, {lineNumber, column, text}),
+                       std::move(strictText));
     }
 
     // Number texts may be empty: the page reads them as 0, and the item checks judge them.
@@ -186,10 +189,10 @@ class CLoader {
     }
 
     bool NotANumber(std::size_t field, std::u16string_view text) {
-        const std::initializer_list<std::u16string> values{Number(m_lineNumber), Number(field + 1),
-                                                           std::u16string(text)};
-        return Problem(FormatMessage(kStrReceiptFileNotANumber, values),
-                       FormatMessage(kStrReceiptFileFieldNotANumber, values));
+        const std::u16string lineNumber = Number(m_lineNumber);
+        const std::u16string column = Number(field + 1);
+        return Problem(FormatMessage(kStrReceiptFileNotANumber, {lineNumber, column, text}),
+                       FormatMessage(kStrReceiptFileFieldNotANumber, {lineNumber, column, text}));
     }
 
     // A malformed line: the lenient reading goes on and tells it; the strict one stops.

@@ -14,10 +14,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "console/field_checks.h"
+#include "support/regular_file.h"
 #include "support/text_codec.h"
 
 namespace orvik::console {
@@ -417,10 +418,15 @@ bool ReceiptJournal::Prepare() {
 // Closes an older version of the program kept in "unsettled-receipts": taken over once, when
 // the journal is made; the file itself is left as it is.
 bool ReceiptJournal::ImportUnsettledFile(const std::string& folder) {
-    std::ifstream in(folder + "/unsettled-receipts");
-    if (!in) {
+    // A state file is a few lines. One that is no regular file (a FIFO would hold the program,
+    // /dev/zero never ends) or is far larger was not written by the program: nothing to take.
+    constexpr std::size_t kMaxUnsettledFileBytes = 1 << 20;
+    const support::RegularFileRead file =
+        support::ReadRegularFile(folder + "/unsettled-receipts", kMaxUnsettledFileBytes);
+    if (!file.read) {
         return true;
     }
+    std::istringstream in(file.bytes);
     Statement insert(m_db,
                      "INSERT INTO receipt_copies (sent_at, register, operator, digest, copy, "
                      "copies, number_before, decimals, outcome, answered, settled) VALUES "
@@ -430,7 +436,6 @@ bool ReceiptJournal::ImportUnsettledFile(const std::string& folder) {
         return false;
     }
     std::string line;
-    // A state file is a few lines; more than this is not one.
     for (int lines = 0; lines < 10'000 && std::getline(in, line); ++lines) {
         const auto close = ReadUnsettledLine(line);
         if (!close) {

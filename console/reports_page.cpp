@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "console/field_checks.h"
 #include "console/z_report_sequence.h"
 #include "res/string_table.h"
 
@@ -56,17 +57,8 @@ std::optional<std::int32_t> ParseZReportNumber(std::u16string_view text) {
 }
 
 std::u16string ZReportNumberProblem() {
-    std::u16string text = LoadString(kStrFieldIntegerRange);
-    const auto put = [&text](std::u16string_view marker, std::int32_t value) {
-        const std::size_t at = text.find(marker);
-        if (at != std::u16string::npos) {
-            const std::string digits = std::to_string(value);
-            text.replace(at, marker.size(), std::u16string(digits.begin(), digits.end()));
-        }
-    };
-    put(u"%1", kFirstZReportNumber);
-    put(u"%2", kLastZReportNumber);
-    return text;
+    return FormatMessage(kStrFieldIntegerRange, {field_checks::Number(kFirstZReportNumber),
+                                                 field_checks::Number(kLastZReportNumber)});
 }
 
 bool RefreshesPages(Report report) {

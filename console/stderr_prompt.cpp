@@ -33,7 +33,8 @@ void StderrPrompt::Print(const char* kind, const std::u16string& text) {
     }
     m_printed.push_back(text);
     EndOpenLine();
-    std::fprintf(stderr, "%s%s: %s\n", m_label.c_str(), kind, support::ToUtf8(text).c_str());
+    std::fprintf(stderr, "%s%s: %s\n", m_label.c_str(), kind,
+                 support::EscapeControls(support::ToUtf8(text)).c_str());
 }
 
 void StderrPrompt::ShowError(const std::u16string& text) {

@@ -4,6 +4,9 @@
 namespace orvik::device {
 
 HRESULT COrvikCore::CancelReceipt() {
+    // The cancel runs to its answer even after a stop: the register is not left with a receipt
+    // open.
+    const StopHold hold(*this);
     if (deviceFamily == 0) {
         // Family 0 registers need a pause before they take "CANC".
         Pause(cancelPause);

@@ -38,6 +38,9 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
         total = 0;
         return S_OK;
     }
+    // A close is seen through to its outcome even after a stop: cut short, the receipt's fate
+    // would be left for the tape to tell.
+    const StopHold hold(*this);
     if (!CheckPendingStatus()) {
         CancelReceipt();
         return E_FAIL;

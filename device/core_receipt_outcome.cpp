@@ -13,12 +13,8 @@ namespace orvik::device {
 namespace {
 
 std::u16string WithNumber(int stringId, std::int32_t number) {
-    std::u16string text = LoadString(stringId);
     const std::string digits = std::to_string(number);
-    if (const auto at = text.find(u"%1"); at != std::u16string::npos) {
-        text.replace(at, 2, std::u16string(digits.begin(), digits.end()));
-    }
-    return text;
+    return FormatMessage(stringId, {std::u16string(digits.begin(), digits.end())});
 }
 
 }  // namespace

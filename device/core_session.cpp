@@ -1,5 +1,7 @@
 // The connection session of the device core: opening the link, waking the register, the
 // operator's log-in, preparing the register for work, and closing the link.
+#include <algorithm>
+
 #include "device/link/manual_reset_event.h"
 #include "device/link/serial_port.h"
 #include "device/orvik_core.h"
@@ -56,7 +58,7 @@ HRESULT COrvikCore::Connect(const std::string& portName, std::u16string_view ope
         }
     }
 
-    if (!Succeeded(ReadConfiguration())) {
+    if (StopRequested() || !Succeeded(ReadConfiguration()) || StopRequested()) {
         Disconnect();
         return E_FAIL;
     }
@@ -88,10 +90,13 @@ HRESULT COrvikCore::Login(std::u16string_view operatorName, std::u16string_view 
     for (;;) {
         m_linkFailure.clear();
         while (!WakeRegister()) {
+            if (StopRequested()) {
+                abort = true;
+                return E_FAIL;
+            }
             if (!m_linkFailure.empty()) {
-                std::u16string text = orvik::LoadString(orvik::kStrFallbackRateRefused);
-                text.replace(text.find(u"%1"), 2, orvik::support::FromUtf8(m_linkFailure));
-                ReportText(std::move(text));
+                ReportText(orvik::FormatMessage(orvik::kStrFallbackRateRefused,
+                                                {orvik::support::FromUtf8(m_linkFailure)}));
                 abort = true;
                 return E_FAIL;
             }
@@ -110,7 +115,8 @@ HRESULT COrvikCore::Login(std::u16string_view operatorName, std::u16string_view 
             }
             Pause(wakePause);
             Port().SetDtr(true);
-            if (abort) {
+            if (abort || StopRequested()) {
+                abort = true;
                 return E_FAIL;
             }
         }
@@ -126,6 +132,9 @@ HRESULT COrvikCore::Login(std::u16string_view operatorName, std::u16string_view 
 bool COrvikCore::WakeRegister() {
     for (int round = 0; round < kWakeRounds; ++round) {
         for (int attempt = 0; attempt < kWakeTriesPerRound; ++attempt) {
+            if (StopRequested()) {
+                return false;
+            }
             SendWakeByte();
             if (Succeeded(WaitForWakeReply())) {
                 return true;
@@ -178,6 +187,11 @@ std::optional<HRESULT> COrvikCore::AwaitLoginReply(int& waitCounter, bool& abort
             return result;
         }
         // No answer in time.
+        if (StopRequested()) {
+            abort = true;
+            serviceSession = false;
+            return E_FAIL;
+        }
         if (--waitCounter > 0) {
             continue;
         }
@@ -225,9 +239,13 @@ void COrvikCore::Pause(int ms) {
     if (ms <= 0) {
         return;
     }
-    // An event nobody sets: the wait lasts the whole pause and keeps the idle hook running.
+    // An event nobody sets: the wait lasts the whole pause and keeps the idle hook running. In
+    // slices when a stop may cut it short.
     orvik::device::ManualResetEvent never;
-    never.Wait(ms, IdleHook());
+    constexpr int kSliceMs = 100;
+    for (int left = ms; left > 0 && !StopRequested(); left -= kSliceMs) {
+        never.Wait(m_stop ? std::min(left, kSliceMs) : left, IdleHook());
+    }
 }
 
 }  // namespace orvik::device

@@ -1,6 +1,8 @@
 // The command transaction of the device core: the link, framing, writing, and the one reply
 // loop that consumes the reply queue.
+#include <algorithm>
 #include <array>
+#include <chrono>
 
 #include "device/link/frame.h"
 #include "device/link/protocol_trace.h"
@@ -11,6 +13,11 @@
 #include "support/text_codec.h"
 
 namespace orvik::device {
+
+namespace {
+// How often a waiting core asks its stop request.
+constexpr std::int64_t kStopSliceMs = 100;
+}  // namespace
 
 using orvik::device::Contains;
 using orvik::device::HasStatusWord;
@@ -74,16 +81,10 @@ std::u16string COrvikCore::LinkEndReason() const {
     }
     // In the operator's language; the trace keeps the system's own words.
     const ReceiverStatus status = LinkStatus();
-    std::u16string reason = orvik::LoadString(
-        status.state == ReceiverState::HungUp ? orvik::kStrLineHungUp : orvik::kStrLineReadFailed);
-    if (const auto at = reason.find(u"%1"); at != std::u16string::npos) {
-        reason.replace(at, 2, support::FromUtf8(std::to_string(status.error)));
-    }
-    std::u16string text = orvik::LoadString(orvik::kStrLinkEnded);
-    if (const auto at = text.find(u"%1"); at != std::u16string::npos) {
-        text.replace(at, 2, reason);
-    }
-    return text;
+    const std::u16string reason = orvik::FormatMessage(
+        status.state == ReceiverState::HungUp ? orvik::kStrLineHungUp : orvik::kStrLineReadFailed,
+        {support::FromUtf8(std::to_string(status.error))});
+    return orvik::FormatMessage(orvik::kStrLinkEnded, {reason});
 }
 
 bool COrvikCore::SetLineRate(int baud, std::string* reason) {
@@ -140,14 +141,33 @@ void COrvikCore::SendWakeByte() {
 }
 
 bool COrvikCore::WaitForReply(int timeoutMs) {
-    return m_link->queue.WaitNotEmpty(timeoutMs, IdleHook());
+    if (!m_stop) {
+        return m_link->queue.WaitNotEmpty(timeoutMs, IdleHook());
+    }
+    // In slices, so that a stop is heard while the register is silent.
+    using Clock = std::chrono::steady_clock;
+    const bool forever = timeoutMs < 0;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
+    for (;;) {
+        const auto left =
+            forever ? kStopSliceMs
+                    : std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+                          .count();
+        const int slice = static_cast<int>(std::clamp<std::int64_t>(left, 0, kStopSliceMs));
+        if (m_link->queue.WaitNotEmpty(slice, IdleHook())) {
+            return true;
+        }
+        if ((!forever && left <= kStopSliceMs) || StopRequested()) {
+            return false;
+        }
+    }
 }
 
 HRESULT COrvikCore::AwaitReplies(const ReplyWait& wait, std::u16string* ending) {
     CMessageContainer& queue = m_link->queue;
     for (;;) {
         if (!WaitForReply(wait.timeoutMs)) {
-            if (wait.reportSilence) {
+            if (wait.reportSilence && !StopRequested()) {
                 ReportMessage(orvik::kStrNoAnswer);
             }
             return E_ABORT;

@@ -42,6 +42,11 @@ class COrvikCore {
     void SetPrompt(IPrompt* prompt) { m_prompt = prompt; }
     // Called about every 20 ms while the core waits, so that a window can keep painting.
     void SetIdleHook(std::function<void()> idle) { m_idle = std::move(idle); }
+    // Asked about every 100 ms while the core waits (a signal came, the operator gave up): once
+    // it says yes, waits end quietly as if unanswered, pauses are cut short and the log-in gives
+    // up. A receipt's close and a cancel still wait for their answers, so that the register is
+    // left in order and the outcome is read.
+    void SetStopRequest(std::function<bool()> stop) { m_stop = std::move(stop); }
 
     // --- Port and receiver -----------------------------------------------------------------
     // Opens and configures the port: 1 on success, 0 when it cannot be opened (the system's
@@ -306,6 +311,19 @@ class COrvikCore {
     // wait.reportSilence; E_FAIL when woken with nothing queued.
     HRESULT AwaitReplies(const ReplyWait& wait, std::u16string* ending = nullptr);
     const std::function<void()>* IdleHook() const { return m_idle ? &m_idle : nullptr; }
+    // Whether the stop request says stop and no close or cancel is under way.
+    bool StopRequested() const { return m_stopHeld == 0 && m_stop && m_stop(); }
+    // While one lives, waits run to their own deadlines whatever the stop request says.
+    class StopHold {
+      public:
+        explicit StopHold(COrvikCore& core) : m_core(core) { ++m_core.m_stopHeld; }
+        ~StopHold() { --m_core.m_stopHeld; }
+        StopHold(const StopHold&) = delete;
+        StopHold& operator=(const StopHold&) = delete;
+
+      private:
+        COrvikCore& m_core;
+    };
     // Waits ms with the idle hook running, as the session's pauses do.
     void Pause(int ms);
     // The register's answer to a line command: S_OK on "READY" with the amount of its "FISC"
@@ -348,6 +366,8 @@ class COrvikCore {
     std::unique_ptr<SerialLink> m_link;
     IPrompt* m_prompt = nullptr;
     std::function<void()> m_idle;
+    std::function<bool()> m_stop;
+    int m_stopHeld = 0;
     std::string m_openFailureReason;
     ProtocolTrace* m_trace = nullptr;
     CloseJournal* m_journal = nullptr;

@@ -383,4 +383,25 @@ std::u16string LoadString(int id) {
     return text ? std::u16string(text) : std::u16string();
 }
 
+std::u16string FormatText(std::u16string_view text,
+                          std::initializer_list<std::u16string_view> arguments) {
+    std::u16string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t next = i + 1 < text.size() ? text[i + 1] : u'\0';
+        const auto index = static_cast<std::size_t>(next - u'1');
+        if (text[i] == u'%' && next >= u'1' && next <= u'9' && index < arguments.size()) {
+            result += arguments.begin()[index];
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+std::u16string FormatMessage(int id, std::initializer_list<std::u16string_view> arguments) {
+    return FormatText(LoadString(id), arguments);
+}
+
 }  // namespace orvik

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 // Every user-visible text of the program lives here under its numeric id.
 namespace orvik {
@@ -10,6 +12,14 @@ const char16_t* FindString(int id);
 
 // The text with the given id, or the empty text when the table has no such string.
 std::u16string LoadString(int id);
+
+// The text with its markers %1 to %9 replaced by the arguments, in one pass: a marker with no
+// argument stays as it is, an argument missing from the text is left out, and an argument that
+// itself holds "%2" is not replaced again.
+std::u16string FormatText(std::u16string_view text,
+                          std::initializer_list<std::u16string_view> arguments);
+// The same for the text with the given id.
+std::u16string FormatMessage(int id, std::initializer_list<std::u16string_view> arguments);
 
 // Ids the code refers to by name.
 enum StringId : int {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <mutex>
 #include <utility>
 #include <vector>
@@ -180,6 +181,29 @@ bool IsValidUtf8(std::string_view bytes) {
         i += length;
     }
     return true;
+}
+
+std::string EscapeControls(std::string_view utf8) {
+    std::string shown;
+    shown.reserve(utf8.size());
+    char escape[8];
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if ((byte < 0x20 && byte != '\n' && byte != '\t') || byte == 0x7F) {
+            std::snprintf(escape, sizeof(escape), "\\x%02X", byte);
+            shown += escape;
+        } else if (byte == 0xC2 && i + 1 < utf8.size() &&
+                   static_cast<unsigned char>(utf8[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(utf8[i + 1]) <= 0x9F) {
+            std::snprintf(escape, sizeof(escape), "\\u00%02X",
+                          static_cast<unsigned char>(utf8[i + 1]));
+            shown += escape;
+            ++i;
+        } else {
+            shown += utf8[i];
+        }
+    }
+    return shown;
 }
 
 }  // namespace orvik::support

@@ -34,4 +34,9 @@ std::u16string FromUtf8(std::string_view text);
 // surrogate, nothing above U+10FFFF.
 bool IsValidUtf8(std::string_view bytes);
 
+// UTF-8 text as it may safely reach a terminal: every control character but the line end and
+// the tab (C0, DEL and the C1 range, ESC above all, which would steer the terminal) written as
+// \xNN, or \u00NN for the C1 range.
+std::string EscapeControls(std::string_view utf8);
+
 }  // namespace orvik::support

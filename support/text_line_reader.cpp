@@ -1,7 +1,7 @@
 #include "support/text_line_reader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
+#include "support/regular_file.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -26,28 +26,8 @@ std::ptrdiff_t MemoryTextSource::Read(std::span<std::uint8_t> buffer, int& /*err
 
 std::unique_ptr<FileTextSource> FileTextSource::Open(const std::filesystem::path& path,
                                                      int& error) {
-    // Only files are read (a folder opens and fails at its first read). A pipe or a device could
-    // keep the console waiting for bytes that never come, and opening a serial line would stir
-    // its control lines: such a path is not even opened.
-    const auto readable = [](mode_t mode) { return S_ISREG(mode) || S_ISDIR(mode); };
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        error = errno;
-        return nullptr;
-    }
-    if (!readable(info.st_mode)) {
-        error = EINVAL;
-        return nullptr;
-    }
-    // Without waiting, should the path have become something else meanwhile.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = OpenRegularFile(path, error);
     if (fd < 0) {
-        error = errno;
-        return nullptr;
-    }
-    if (::fstat(fd, &info) != 0 || !readable(info.st_mode)) {
-        error = EINVAL;
-        ::close(fd);
         return nullptr;
     }
     return std::unique_ptr<FileTextSource>(new FileTextSource(fd));
@@ -128,6 +108,12 @@ LineStatus TextLineReader::ReadTextLine(std::u16string& line) {
 }
 
 std::u16string SystemErrorText(int error) {
+    if (error == kErrorNotRegularFile) {
+        return u"not a regular file (a FIFO, a device or a folder)";
+    }
+    if (error == kErrorFileTooLarge) {
+        return u"the file is too large";
+    }
     std::string text = std::generic_category().message(error);
     if (text.size() > kMaxErrorText) {
         text.resize(kMaxErrorText);

@@ -36,7 +36,7 @@ class MemoryTextSource final : public ITextSource {
 class FileTextSource final : public ITextSource {
   public:
     // Nothing, with the system's error number in error, when the file cannot be opened or is a
-    // pipe, a device or a socket rather than a file (EINVAL).
+    // pipe, a device, a socket or a folder rather than a file (kErrorNotRegularFile).
     static std::unique_ptr<FileTextSource> Open(const std::filesystem::path& path, int& error);
     ~FileTextSource() override;
     FileTextSource(const FileTextSource&) = delete;
@@ -89,7 +89,8 @@ class TextLineReader {
     int m_error = 0;
 };
 
-// The system's description of an error number, at most 1023 characters.
+// The system's description of an error number (or of one of support/regular_file.h's), at most
+// 1023 characters.
 std::u16string SystemErrorText(int error);
 
 }  // namespace orvik::support

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 
@@ -24,7 +25,10 @@ COrvikServiceDoc::COrvikServiceDoc(QObject* parent)
     m_linkWatch.setInterval(kLinkWatchMs);
     connect(&m_linkWatch, &QTimer::timeout, this, &COrvikServiceDoc::CheckLink);
     // A trace asked for before the window opens covers the first connect too. A file that
-    // cannot be written leaves the console untraced; the menu item shows it.
+    // cannot be written leaves the console untraced; the menu item shows it. A trace that stops
+    // on the way is said once on standard error, and the exchange goes on untraced.
+    m_trace.SetFailureHandler(
+        [](const std::string& text) { std::fprintf(stderr, "orvik-console: %s\n", text.c_str()); });
     if (const char* path = std::getenv("ORVIK_TRACE"); path && *path) {
         m_trace.Open(path, nullptr);
     }

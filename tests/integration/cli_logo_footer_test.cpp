@@ -1,5 +1,7 @@
 // The logo and footer verbs of orvik-cli against a simulated register: what they send and
 // print, and that a file or option they cannot use sends nothing.
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "tests/integration/cli_run.h"
@@ -73,8 +75,8 @@ TEST_F(CliLogoFooterTest, SetFooterLinesSendsTenCommandsInAServiceSession) {
               (Texts{"BOTm013СПАСИБО", "BOTm100Приходите ещё", "BOTm2", "BOTm3", "BOTm4", "BOTm5",
                      "BOTm6", "BOTm7", "BOTm8", "BOTm9"}));
 
-    // An empty file erases the footer without a question.
-    run = Cli({"set-footer-lines", WriteFile("empty.txt", "")}, "СЕРВІС");
+    // An empty file erases the footer when --erase says so.
+    run = Cli({"set-footer-lines", WriteFile("empty.txt", ""), "--erase"}, "СЕРВІС");
     ASSERT_EQ(run.status, 0) << run.err;
     received = TakeReceived();
     EXPECT_NE(std::find(received.begin(), received.end(), "BOTm"), received.end());
@@ -114,6 +116,9 @@ TEST_F(CliLogoFooterTest, OtherModelsAreToldTheyLackTheLogo) {
 
 TEST_F(CliLogoFooterTest, WhatCannotBeSentIsAUsageErrorBeforeConnecting) {
     const std::string good = WriteFile("good.txt", "Спасибо\n");
+    // Nobody writes to it: reading it would wait for ever.
+    const std::string fifo = ports.Path() + "/fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     struct Case {
         std::vector<std::string> args;
         std::string operatorName;
@@ -121,7 +126,9 @@ TEST_F(CliLogoFooterTest, WhatCannotBeSentIsAUsageErrorBeforeConnecting) {
     };
     const std::vector<Case> cases{
         {{"set-logo"}, "Касир", "needs one FILE"},
-        {{"set-logo", ports.Path() + "/missing.bmp"}, "Касир", "cannot be read"},
+        {{"set-logo", ports.Path() + "/missing.bmp"}, "Касир", "No such file"},
+        {{"set-logo", fifo}, "Касир", "not a regular file"},
+        {{"set-logo", "/dev/zero"}, "Касир", "not a regular file"},
         {{"set-logo", WriteFile("wide.bmp", BmpString({.width = 433, .height = 8}))},
          "Касир",
          "at most 432 x 192"},
@@ -137,6 +144,8 @@ TEST_F(CliLogoFooterTest, WhatCannotBeSentIsAUsageErrorBeforeConnecting) {
          "cannot be read"},
         {{"set-footer-lines", good}, "Касир", "needs the service log-in"},
         {{"set-footer-lines"}, "СЕРВІС", "needs one FILE"},
+        {{"set-footer-lines", fifo}, "СЕРВІС", "not a regular file"},
+        {{"set-footer-lines", WriteFile("blank.txt", "\n\n")}, "СЕРВІС", "--erase"},
         {{"set-footer-lines", WriteFile("eleven.txt", ElevenLines())}, "СЕРВІС", "at most 10"},
         {{"set-footer-lines", WriteFile("wide.txt", "W " + std::string(30, 'x') + "\n")},
          "СЕРВІС",

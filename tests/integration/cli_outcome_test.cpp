@@ -2,6 +2,7 @@
 // line and exit status for a close answered, refused, lost and hung up; a close left unknown
 // settled by the next run; SIGINT in the middle of a receipt; and the protocol trace.
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -258,6 +259,25 @@ TEST_F(CliOutcomeTest, ASignalMidReceiptLeavesNoReceiptOpen) {
     }
 }
 
+// A register that never answers: the signal ends the wake-up at once (it used to run on for 13
+// seconds); the bound leaves room for a slow sanitizer build.
+TEST_F(CliOutcomeTest, ASignalWhileConnectingToASilentRegisterEndsTheRunAtOnce) {
+    sim.Faults().Silence(u"");
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        const std::size_t wakesBefore = sim.Activity().Snapshot().wakeBytes;
+        ChildProgram cli(ORVIK_CLI_PROGRAM, WithLogin({"info"}));
+        ASSERT_TRUE(sim.Activity().WaitUntil(
+            [wakesBefore](const orvik::sim::Activity& a) { return a.wakeBytes > wakesBefore; },
+            kBound))
+            << signal;
+        ASSERT_EQ(kill(cli.Pid(), signal), 0);
+        const auto sent = std::chrono::steady_clock::now();
+        EXPECT_EQ(cli.Finish(), status) << cli.Errors();
+        EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(5)) << signal;
+        EXPECT_EQ(cli.Errors().find("cannot connect"), std::string::npos) << cli.Errors();
+    }
+}
+
 TEST_F(CliOutcomeTest, TheTraceOfAConnectHoldsEveryFrameWithItsChecksumVerdict) {
     const std::string tracePath = ports.Path() + "/connect.trace";
     ChildProgram cli(ORVIK_CLI_PROGRAM, WithLogin({"--trace", tracePath, "info"}));
@@ -266,11 +286,19 @@ TEST_F(CliOutcomeTest, TheTraceOfAConnectHoldsEveryFrameWithItsChecksumVerdict) 
     const std::regex line(R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{6} (.*)$)");
     std::size_t sent = 0;
     std::size_t received = 0;
+    std::size_t logins = 0;
     bool woke = false;
     for (std::string text; std::getline(in, text);) {
         std::smatch match;
         ASSERT_TRUE(std::regex_match(text, match, line)) << text;
         const std::string event = match[1];
+        if (event.rfind("> \"UPAS", 0) == 0 || event.rfind("> \"SPAS", 0) == 0) {
+            // The password "0000" shows neither as text nor as bytes.
+            ++logins;
+            EXPECT_EQ(event.find("PAS0000"), std::string::npos) << event;
+            EXPECT_EQ(event.find("30 30 30 30"), std::string::npos) << event;
+            EXPECT_NE(event.find("PAS**********"), std::string::npos) << event;
+        }
         if (event.rfind("> \"", 0) == 0) {
             ++sent;
         } else if (event.rfind("< \"", 0) == 0) {
@@ -280,9 +308,23 @@ TEST_F(CliOutcomeTest, TheTraceOfAConnectHoldsEveryFrameWithItsChecksumVerdict) 
         woke = woke || event == "> wake 55";
     }
     EXPECT_TRUE(woke);
+    EXPECT_GE(logins, 1u);
     // Every command the register received was traced, and at least as many replies.
     EXPECT_EQ(sent, sim.Activity().Snapshot().commands.size());
     EXPECT_GE(received, sent);
+}
+
+// A FIFO nobody reads is refused at once, before the register is woken: the run never waits in
+// the open for a reader.
+TEST_F(CliOutcomeTest, ATraceFifoNobodyReadsIsRefusedAtOnce) {
+    const std::string fifo = ports.Path() + "/trace.fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::size_t wakesBefore = sim.Activity().Snapshot().wakeBytes;
+    const CliRun run = Cli({"--trace", fifo, "info"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.err,
+              "orvik-cli: cannot write the trace " + fifo + ": no program reads the FIFO\n");
+    EXPECT_EQ(sim.Activity().Snapshot().wakeBytes, wakesBefore);
 }
 
 }  // namespace

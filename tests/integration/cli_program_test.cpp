@@ -2,6 +2,8 @@
 // info lines, send after a connect, a refused password and usage errors.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -130,6 +132,50 @@ TEST_F(CliProgramTest, AFailedConnectPrintsTheMessageAndEndsWithStatus1) {
         << missing.err;
 }
 
+// Each row: the password options, ORVIK_PASSWORD (nullptr: unset), and the log-in the register
+// receives (empty: the run is a usage error with that text instead).
+TEST_F(CliProgramTest, ThePasswordComesFromTheOptionAFileOrTheEnvironment) {
+    const std::string file = ports.Path() + "/password";
+    std::ofstream(file) << "0000\nignored\n";
+    struct Row {
+        std::vector<std::string> options;
+        const char* environment;
+        std::string login;
+        std::string error;
+    };
+    const std::vector<Row> rows = {
+        {{"--password-file", file}, nullptr, "UPAS0000      Касир", ""},
+        {{}, "0000", "UPAS0000      Касир", ""},
+        {{"--password", "1234"}, "0000", "UPAS1234      Касир", ""},
+        {{"--password-file", file + ".missing"}, nullptr, "", "cannot read the password file"},
+        {{"--password-file", "/dev/zero"}, nullptr, "", "not a regular file"},
+        {{"--password", "1", "--password-file", file}, nullptr, "", "not both"},
+        {{}, "12345678901", "", "the password is longer than 10 characters"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.login + row.error);
+        if (row.environment) {
+            setenv("ORVIK_PASSWORD", row.environment, 1);
+        } else {
+            unsetenv("ORVIK_PASSWORD");
+        }
+        std::vector<std::string> args = {"--port", kPort};
+        args.insert(args.end(), row.options.begin(), row.options.end());
+        args.push_back("info");
+        const CliRun run = RunCli(args);
+        unsetenv("ORVIK_PASSWORD");
+        const Texts received = TakeReceived();
+        if (row.login.empty()) {
+            EXPECT_EQ(run.status, 2);
+            EXPECT_NE(run.err.find(row.error), std::string::npos) << run.err;
+            EXPECT_TRUE(received.empty());
+        } else {
+            ASSERT_FALSE(received.empty());
+            EXPECT_EQ(received.front(), row.login);
+        }
+    }
+}
+
 TEST_F(CliProgramTest, UsageErrorsEndWithStatus2BeforeAnythingIsSent) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
         {{}, "no verb given"},
@@ -139,6 +185,8 @@ TEST_F(CliProgramTest, UsageErrorsEndWithStatus2BeforeAnythingIsSent) {
         {{"--port", kPort, "send"}, "send needs at least one TEXT"},
         {{"info"}, "info needs --port COMn"},
         {{"--port", "COM25", "info"}, "\"COM25\" is not a port name (COM1 to COM24)"},
+        // A control sequence in what the user typed is shown, not obeyed by the terminal.
+        {{"--port", "COM\x1b[2J", "info"}, "\"COM\\x1B[2J\" is not a port name (COM1 to COM24)"},
         {{"--port", kPort, "--password"}, "--password needs a value"},
         {{"--colour", "info"}, "unknown option --colour"},
         {{"ports", "COM1"}, "ports takes no arguments but --long"},

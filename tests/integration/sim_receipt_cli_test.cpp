@@ -127,6 +127,8 @@ TEST_F(SimReceiptCliTest, BadArgumentsAndUnprintableFilesExitWith2BeforeConnecti
         {"print-receipt", good, "--number", "100000"},
         {"print-receipt", good, "--cash", "много"},
         {"print-receipt", good, "--cash", "12345678.901"},
+        {"print-receipt", good, "--cash", "1.001"},
+        {"print-receipt", good, "--barcode", "123"},
         {"print-receipt", good, "--tape-mode", "2"},
         {"print-receipt", good, "--barcode-type", "D", "--barcode", "1"},
         {"print-receipt", good, "--barcode-type", "A"},

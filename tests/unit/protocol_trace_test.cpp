@@ -2,12 +2,22 @@
 // frames with their trailer, and the lines written to the file.
 #include "device/link/protocol_trace.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <functional>
+#include <mutex>
 #include <regex>
+#include <thread>
 
 #include "device/link/frame.h"
+#include "device/protocol/session_commands.h"
 #include "tests/unit/scratch_folder.h"
 
 namespace {
@@ -54,6 +64,32 @@ TEST(QuotedFrameText, DecodesAndEscapes) {
               "\"\\\"\\\\\\x01\"");
 }
 
+// Each row: a command as the console builds it, and the event the trace shows for it. A log-in
+// command's password field, padded or not, is masked character for character in the text and
+// byte for byte in the hexadecimal, together with the checksum that would betray it.
+TEST(SentFrameEvent, MasksThePasswordOfALogInAndNothingElse) {
+    using orvik::device::BuildLoginCommand;
+    const std::string masked = "** ** ** ** ** ** ** ** ** **";
+    struct Row {
+        std::u16string command;
+        std::string event;
+    };
+    const std::vector<Row> rows = {
+        {BuildLoginCommand(u"Касир", u"0000").text,
+         "> \"UPAS**********Касир\" FD 55 50 41 53 " + masked + " 8A A0 E1 A8 E0 14 FE 00 **"},
+        {BuildLoginCommand(u"Іван", u"пароль1234").text,
+         "> \"UPAS**********Iван\" FD 55 50 41 53 " + masked + " 49 A2 A0 AD 13 FE 00 **"},
+        {BuildLoginCommand(orvik::device::kServiceOperatorName, u"1234").text,
+         "> \"SPAS**********\" FD 53 50 41 53 " + masked + " 0F FE 00 **"},
+        // Typed by hand, shorter than the field.
+        {u"UPAS12", "> \"UPAS**\" FD 55 50 41 53 ** ** 07 FE 00 **"},
+        {u"NULL", "> \"NULL\" FD 4E 55 4C 4C 05 FE 00 19"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(orvik::device::SentFrameEvent(Reply(row.command)), row.event);
+    }
+}
+
 // Reads the trace file back as lines without their time stamps.
 std::vector<std::string> Events(const std::filesystem::path& path) {
     std::vector<std::string> events;
@@ -67,6 +103,17 @@ std::vector<std::string> Events(const std::filesystem::path& path) {
     return events;
 }
 
+constexpr auto kBound = std::chrono::seconds(20);
+
+// Waits, within kBound, until done() holds; its last answer.
+bool WaitUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + kBound;
+    while (!done() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return done();
+}
+
 TEST(ProtocolTrace, WritesEveryEventOnALineOfItsOwnAtOnce) {
     ScratchFolder folder;
     orvik::device::ProtocolTrace trace;
@@ -77,20 +124,175 @@ TEST(ProtocolTrace, WritesEveryEventOnALineOfItsOwnAtOnce) {
     trace.Baud(57600);
     trace.Dtr(false);
     trace.HangUp("Input/output error");
-    // Flushed line by line: the file holds everything before the trace is closed.
-    EXPECT_EQ(Events(folder / "t.trace"),
-              (std::vector<std::string>{"trace started", "> \"NULL\" FD 4E 55 4C 4C 05 FE 00 19",
-                                        "> wake 55", "baud 57600", "dtr off",
-                                        "hangup: Input/output error"}));
+    // Written as it comes: the file holds everything before the trace is closed.
+    const std::vector<std::string> expected = {
+        "trace started", "> \"NULL\" FD 4E 55 4C 4C 05 FE 00 19",
+        "> wake 55",     "baud 57600",
+        "dtr off",       "hangup: Input/output error"};
+    EXPECT_TRUE(WaitUntil([&] { return Events(folder / "t.trace").size() >= expected.size(); }));
+    EXPECT_EQ(Events(folder / "t.trace"), expected);
 }
 
-TEST(ProtocolTrace, RefusesAFileItCannotWrite) {
+// Each row: where the trace is asked to go, whether it starts there, the reason it gives
+// otherwise, and what must hold of the place afterwards. Nothing waits for a reader.
+TEST(ProtocolTrace, StartsOnlyWhereATraceBelongs) {
+    struct Row {
+        const char* what;
+        std::function<std::string(const ScratchFolder&)> make;  // the path
+        std::string reason;                                     // empty: the trace starts
+        std::function<void(const ScratchFolder&)> check;
+    };
+    const auto untouched = [](const ScratchFolder& folder) {
+        EXPECT_EQ(ReadBytes(folder / "target"), "a receipt");
+    };
+    const std::vector<Row> rows = {
+        {"a new file, whatever the umask",
+         [](const ScratchFolder& folder) { return (folder / "t").string(); }, "",
+         [](const ScratchFolder& folder) {
+             struct stat what {};
+             ASSERT_EQ(::stat((folder / "t").c_str(), &what), 0);
+             EXPECT_EQ(what.st_mode & 07777, 0600u);
+         }},
+        {"a file of the user's own, emptied",
+         [](const ScratchFolder& folder) {
+             WriteBytes(folder / "t", std::string(100000, 'x'));
+             return (folder / "t").string();
+         },
+         "",
+         [](const ScratchFolder& folder) {
+             EXPECT_EQ(ReadBytes(folder / "t").find('x'), std::string::npos);
+         }},
+        {"a symbolic link",
+         [](const ScratchFolder& folder) {
+             WriteBytes(folder / "target", "a receipt");
+             std::filesystem::create_symlink(folder / "target", folder / "t");
+             return (folder / "t").string();
+         },
+         "it is a symbolic link; give the path of the file itself", untouched},
+        {"a FIFO nobody reads",
+         [](const ScratchFolder& folder) {
+             EXPECT_EQ(::mkfifo((folder / "t").c_str(), 0600), 0);
+             return (folder / "t").string();
+         },
+         "no program reads the FIFO", nullptr},
+        {"a device that is no terminal", [](const ScratchFolder&) { return "/dev/full"; },
+         "it is a device, not a file, a terminal or a FIFO", nullptr},
+        {"a folder", [](const ScratchFolder& folder) { return folder.Path().string(); },
+         "it is a folder", nullptr},
+        {"a folder that does not exist",
+         [](const ScratchFolder& folder) { return (folder / "missing" / "t").string(); },
+         "No such file or directory", nullptr},
+    };
+    for (const Row& row : rows) {
+        ScratchFolder folder;
+        const std::string path = row.make(folder);
+        orvik::device::ProtocolTrace trace;
+        std::string error;
+        const mode_t umaskBefore = ::umask(0);
+        const bool started = trace.Open(path, &error);
+        ::umask(umaskBefore);
+        EXPECT_EQ(started, row.reason.empty()) << row.what;
+        EXPECT_EQ(trace.IsOpen(), started) << row.what;
+        if (!row.reason.empty()) {
+            EXPECT_EQ(error, "cannot write the trace " + path + ": " + row.reason) << row.what;
+        }
+        trace.Close();
+        if (row.check) {
+            row.check(folder);
+        }
+    }
+}
+
+TEST(ProtocolTrace, LeavesAFileOfAnotherUserAsItWas) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only the superuser can give a file to another user";
+    }
     ScratchFolder folder;
+    WriteBytes(folder / "t", "a receipt");
+    ASSERT_EQ(::chown((folder / "t").c_str(), 65534, 65534), 0);
     orvik::device::ProtocolTrace trace;
     std::string error;
-    EXPECT_FALSE(trace.Open((folder / "missing" / "t.trace").string(), &error));
-    EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
-    EXPECT_FALSE(trace.IsOpen());
+    EXPECT_FALSE(trace.Open((folder / "t").string(), &error));
+    EXPECT_EQ(error, "cannot write the trace " + (folder / "t").string() +
+                         ": it belongs to another user and is not replaced");
+    EXPECT_EQ(ReadBytes(folder / "t"), "a receipt");
+}
+
+// Each row: a place that stops taking the trace after it started, how much is traced, and the
+// one failure reported. The callers' writes never wait for the place, the trace is dropped,
+// and a broken pipe ends the trace, not the program.
+TEST(ProtocolTrace, ReportsOnceAndDropsATraceThatCannotBeWritten) {
+    struct Row {
+        const char* what;
+        std::size_t bytes;
+        bool closeAtOnce;  // Close without waiting for the report
+        std::string reason;
+        bool terminal = false;    // a terminal, else a FIFO
+        bool readerGone = false;  // the reading end is closed once the trace started
+    };
+    const std::vector<Row> rows = {
+        {"a reader that stops reading", 128 * 1024, false,
+         "nothing could be written for 3 seconds"},
+        {"a reader that stops reading, then Close", 128 * 1024, true,
+         "the last lines could not be written within 2 seconds"},
+        {"a reader far behind", 1024 * 1024, false,
+         "more than 256 KiB of lines waited to be written"},
+        {"a reader gone", 4096, false, "Broken pipe", false, true},
+        {"a terminal hung up", 4096, false, "Input/output error", true, true},
+    };
+    for (const Row& row : rows) {
+        ScratchFolder folder;
+        std::string path = (folder / "fifo").string();
+        int reader = -1;
+        if (row.terminal) {
+            reader = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+            ASSERT_GE(reader, 0);
+            ASSERT_EQ(::grantpt(reader), 0);
+            ASSERT_EQ(::unlockpt(reader), 0);
+            path = ::ptsname(reader);
+        } else {
+            ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+            reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+            ASSERT_GE(reader, 0);
+        }
+        std::mutex mutex;
+        std::vector<std::string> reports;
+        orvik::device::ProtocolTrace trace;
+        trace.SetFailureHandler([&](const std::string& text) {
+            std::lock_guard lock(mutex);
+            reports.push_back(text);
+        });
+        std::string error;
+        ASSERT_TRUE(trace.Open(path, &error)) << row.what << ": " << error;
+        if (row.readerGone) {
+            ::close(reader);
+            reader = -1;
+        }
+        const std::string line(99, 'x');
+        const auto start = std::chrono::steady_clock::now();
+        for (std::size_t sent = 0; sent < row.bytes; sent += line.size() + 28) {
+            trace.Note(line);
+        }
+        // Far less than the writer's own wait for a stalled file.
+        EXPECT_LT(std::chrono::steady_clock::now() - start,
+                  std::chrono::milliseconds(orvik::device::ProtocolTrace::kStallLimitMs))
+            << row.what;
+        if (!row.closeAtOnce) {
+            EXPECT_TRUE(WaitUntil([&] {
+                std::lock_guard lock(mutex);
+                return !reports.empty();
+            })) << row.what;
+            EXPECT_FALSE(trace.IsOpen()) << row.what;
+            trace.Note(line);
+        }
+        trace.Close();
+        EXPECT_EQ(reports,
+                  std::vector<std::string>{"the trace " + path + " stopped: " + row.reason})
+            << row.what;
+        if (reader >= 0) {
+            ::close(reader);
+        }
+    }
 }
 
 // Each row: the reads as they arrive, and the events the splitter traces once flushed.
@@ -134,8 +336,10 @@ TEST(TraceFrameSplitter, CutsFramesWithTheirTrailersFromTheReads) {
             splitter.Feed(read);
         }
         splitter.Flush();
+        trace.Close();
         std::vector<std::string> events = Events(folder / "t");
         events.erase(events.begin());  // "trace started"
+        events.pop_back();             // "trace ended"
         EXPECT_EQ(events, row.events) << row.what;
     }
 }

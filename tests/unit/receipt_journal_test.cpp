@@ -99,6 +99,18 @@ TEST(ReceiptJournal, TakesOverTheOlderStateFileOnceCheckingEveryLine) {
     // Opened again, the file is not taken over a second time; it is left as it was.
     EXPECT_TRUE(OpenJournal(folder / "journal.sqlite3")->Unsettled(u"A1").empty());
     EXPECT_TRUE(std::filesystem::exists(folder / "unsettled-receipts"));
+
+    // A state file that is a FIFO nobody writes, or a link to the endless /dev/zero, is not one
+    // the program wrote: the journal opens at once and takes nothing over.
+    for (const auto& make : std::vector<std::function<void(const std::filesystem::path&)>>{
+             [](const auto& p) { ::mkfifo(p.c_str(), 0600); },
+             [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); }}) {
+        ScratchFolder odd;
+        make(odd / "unsettled-receipts");
+        auto fresh = OpenJournal(odd / "journal.sqlite3");
+        ASSERT_TRUE(fresh);
+        EXPECT_TRUE(fresh->List(std::nullopt).copies.empty());
+    }
 }
 
 TEST(ReceiptJournal, FileAndFolderAreTheUsersAlone) {

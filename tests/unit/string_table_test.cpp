@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "tests/unit/print_helpers.h"
 
@@ -160,3 +161,25 @@ TEST(StringTable, PaperJamMessagesAreEqual) {
 }
 
 }  // namespace
+
+// Each row: a text, its arguments and the result. A text without its marker (a translation that
+// lost it) never throws, and an argument is never read as a marker itself.
+TEST(StringTable, FormatTextFillsEachMarkerOnce) {
+    struct Row {
+        std::u16string_view text;
+        std::u16string_view first;
+        std::u16string_view second;
+        std::u16string_view result;
+    };
+    const std::vector<Row> rows = {
+        {u"Порт %1: %2", u"COM1", u"занят", u"Порт COM1: занят"},
+        {u"%2 и %1", u"a", u"b", u"b и a"},
+        {u"Нет маркера", u"COM1", u"x", u"Нет маркера"},
+        {u"Файл %1", u"/tmp/%2.check", u"нет", u"Файл /tmp/%2.check"},
+        {u"%3 и %", u"a", u"b", u"%3 и %"},
+        {u"%1%1", u"ab", u"", u"abab"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(orvik::FormatText(row.text, {row.first, row.second}), row.result);
+    }
+}

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "console/command_file.h"
+#include "support/regular_file.h"
 #include "support/text_codec.h"
 #include "tests/unit/scratch_folder.h"
 
@@ -144,10 +145,12 @@ TEST(CommandFile, FilesThatCannotBeOpenedOrRead) {
     const auto missing = LoadCommandFile(folder / "none.cmd");
     EXPECT_EQ(missing.status, CommandFileStatus::CannotOpen);
     EXPECT_EQ(missing.error, ENOENT);
-    // A folder opens, but reading it fails.
-    const auto onFolder = LoadCommandFile(folder.Path());
-    EXPECT_EQ(onFolder.status, CommandFileStatus::ReadError);
-    EXPECT_EQ(onFolder.error, EISDIR);
+    // A folder is no file: refused at the open, as a device is.
+    for (const std::filesystem::path& path : {folder.Path(), std::filesystem::path("/dev/zero")}) {
+        const auto odd = LoadCommandFile(path);
+        EXPECT_EQ(odd.status, CommandFileStatus::CannotOpen) << path;
+        EXPECT_EQ(odd.error, orvik::support::kErrorNotRegularFile) << path;
+    }
 }
 
 TEST(CommandFile, APipeIsNoCommandFileAndKeepsNobodyWaiting) {

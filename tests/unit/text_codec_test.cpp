@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/unit/print_helpers.h"
 
@@ -120,5 +122,22 @@ TEST(TextCodec, Utf8ValidityDecidesHowAFileIsRead) {
     for (const Case& c : cases) {
         EXPECT_EQ(orvik::support::IsValidUtf8(c.bytes), c.valid) << HexDump(
             std::span(reinterpret_cast<const std::uint8_t*>(c.bytes.data()), c.bytes.size()));
+    }
+}
+
+// Each row: a text as received or typed, and as it reaches the terminal.
+TEST(TextCodec, ControlCharactersReachTheTerminalEscaped) {
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"SOFTCHECK", "SOFTCHECK"},
+        {"\x1b[2J\x1b]0;owned\x07", "\\x1B[2J\\x1B]0;owned\\x07"},
+        {"line\r\nnext\ttab", "line\\x0D\nnext\ttab"},
+        {std::string("a\0b", 3) + "\x7f", "a\\x00b\\x7F"},
+        // U+009B, the one-byte CSI, and U+0085; Cyrillic stays as it is.
+        {"\xc2\x9b"
+         "31m \xc2\x85 Касир",
+         "\\u009B31m \\u0085 Касир"},
+    };
+    for (const auto& [text, shown] : rows) {
+        EXPECT_EQ(orvik::support::EscapeControls(text), shown);
     }
 }
