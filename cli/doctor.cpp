@@ -33,6 +33,12 @@ bool CheckName(const PortFacts& facts, DoctorReport& report) {
             "name a port from COM1 to COM24");
         return false;
     }
+    if (facts.folderRefused) {
+        Add(report, "name", State::Failed,
+            facts.folderRefused->reason + "; its entry " + facts.port.name + " is ignored",
+            facts.folderRefused->remedy);
+        return false;
+    }
     const device::PortDescription& port = facts.port;
     if (port.fromPortsFolder) {
         std::string detail = "ports-folder entry " + port.path;
@@ -108,16 +114,36 @@ std::string HolderList(const std::vector<device::ProcessInfo>& holders) {
     return text;
 }
 
+// The processes that keep the port from this one: those holding its lock, else every other
+// process with it open but the simulator serving the line.
+std::vector<device::ProcessInfo> Keepers(const std::vector<device::ProcessInfo>& holders) {
+    std::vector<device::ProcessInfo> keepers;
+    for (const auto& holder : holders) {
+        if (holder.locked) {
+            keepers.push_back(holder);
+        }
+    }
+    if (keepers.empty()) {
+        for (const auto& holder : holders) {
+            if (!holder.otherEnd) {
+                keepers.push_back(holder);
+            }
+        }
+    }
+    return keepers;
+}
+
 bool CheckFree(const PortFacts& facts, DoctorReport& report) {
     if (facts.openErrno == EBUSY) {
-        const std::string held = facts.holders.empty()
+        const std::vector<device::ProcessInfo> keepers = Keepers(facts.holders);
+        const std::string held = keepers.empty()
                                      ? "another program holds it (its process is not visible "
                                        "to this user)"
-                                     : "held by " + HolderList(facts.holders);
+                                     : "held by " + HolderList(keepers);
         Add(report, "free", State::Failed, held,
-            facts.holders.empty() ? "close the other program that uses the port"
-                                  : "close that program, or end it: kill " +
-                                        std::to_string(facts.holders.front().pid));
+            keepers.empty()
+                ? "close the other program that uses the port"
+                : "close that program, or end it: kill " + std::to_string(keepers.front().pid));
         return false;
     }
     if (facts.openErrno != 0) {
@@ -127,8 +153,8 @@ bool CheckFree(const PortFacts& facts, DoctorReport& report) {
         return false;
     }
     std::string detail = "no other program holds it";
-    if (!facts.holders.empty()) {
-        detail += " (also open, without the lock, in " + HolderList(facts.holders) + ")";
+    if (const auto others = Keepers(facts.holders); !others.empty()) {
+        detail += " (also open, without the lock, in " + HolderList(others) + ")";
     }
     Add(report, "free", State::Ok, detail);
     return true;
@@ -152,9 +178,8 @@ void CheckLineAndRegister(const PortFacts& facts, DoctorReport& report) {
     // A pseudo-terminal (the simulated register) has no line, and the kernel keeps no parity
     // on it; a real port must run exactly 8E2.
     const bool pty = port.IsPseudoTerminal();
-    const bool framed = settings && settings->dataBits == 8 && settings->stopBits == 2 &&
-                        (settings->parity == 'E' || pty);
-    if (!settings || settings->baud != kLineBaud || !framed) {
+    const device::LineSettings wanted{kLineBaud, 8, 'E', 2};
+    if (!settings || !device::RefusedLineSettings(wanted, *settings, pty).empty()) {
         Add(report, "line", State::Failed,
             "the driver did not take 115200 baud 8E2" +
                 (settings ? " (it reports " + device::DescribeLineSettings(*settings) + ")"

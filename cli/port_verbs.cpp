@@ -3,9 +3,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "cli/core_verb.h"
 #include "cli/doctor.h"
 #include "device/link/port_description.h"
 #include "device/link/port_names.h"
+#include "support/text_codec.h"
 
 namespace orvik::cli {
 
@@ -50,9 +52,15 @@ std::string CheckPortsArguments(const CliOptions& options) {
 
 int RunPorts(const CliOptions& options) {
     const bool wide = !options.arguments.empty();
+    // Its entries are left out of the list: say why, where a script does not read it.
+    if (const auto refusal = device::CheckPortsDirectory(device::PortsDirectory())) {
+        PrintProblem(refusal->Text());
+    }
     for (const std::string& name : device::ListExistingPorts()) {
         if (wide) {
-            std::printf("%s\n", device::DescribePortLine(device::DescribePort(name)).c_str());
+            std::printf("%s\n", support::EscapeControls(
+                                    device::DescribePortLine(device::DescribePort(name)))
+                                    .c_str());
         } else {
             std::printf("%s\n", name.c_str());
         }
@@ -82,9 +90,9 @@ int RunDoctor(const CliOptions& options) {
         std::printf(
             "no serial port found: no COM1-COM24 device and nothing in the ports folder %s\n"
             "  remedy: plug the adapter in, or start orvik-sim, or link the device there\n",
-            device::PortsDirectory().c_str());
+            support::EscapeControls(device::PortsDirectory()).c_str());
     } else {
-        std::fputs(DoctorText(reports).c_str(), stdout);
+        std::fputs(support::EscapeControls(DoctorText(reports)).c_str(), stdout);
     }
     return answered ? 0 : 1;
 }

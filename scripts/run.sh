@@ -22,38 +22,14 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exit 1
 fi
 
-# The ports folder, as the programs resolve it.
-if [ -n "${ORVIK_PORTS_DIR:-}" ]; then
-    PORTS_DIR=$ORVIK_PORTS_DIR
-elif [ -n "${XDG_RUNTIME_DIR:-}" ]; then
-    PORTS_DIR=$XDG_RUNTIME_DIR/orvik/ports
-else
-    PORTS_DIR=/tmp/orvik-ports-$(id -u)
-fi
-LINK=$PORTS_DIR/COM1
-started=$(mktemp)
-
-"$SIM" --port COM1 --tape "$TAPE" --password "$PASSWORD" &
-sim_pid=$!
-trap 'kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null; rm -f "$started"' EXIT INT TERM
-
-# Wait for the simulator's own link: COM1 in the ports folder, made after it started, leading
-# to a terminal device. Not "orvik-cli ports", which lists COM1 whenever /dev/ttyS0 exists: the
-# console would then open the real port if the simulator had failed to start.
-linked=
-for _ in $(seq 100); do
-    if ! kill -0 "$sim_pid" 2>/dev/null; then
-        echo "The simulated register did not start (see its message above)." >&2
-        exit 1
-    fi
-    if [ -L "$LINK" ] && [ -c "$LINK" ] && [ -n "$(find "$LINK" -newer "$started")" ]; then
-        linked=1
-        break
-    fi
-    sleep 0.1
-done
-if [ -z "$linked" ]; then
-    echo "The simulated register did not link COM1 in $PORTS_DIR within 10 seconds." >&2
+# Wait for the simulator's own word that COM1 is linked, not for "orvik-cli ports", which lists
+# COM1 whenever /dev/ttyS0 exists: the console would then open the real port if the simulator
+# had failed to start.
+. "$ROOT/scripts/start-sim.sh"
+trap stop_sim EXIT
+trap 'exit 130' INT TERM
+if ! start_sim "$SIM" --port COM1 --tape "$TAPE" --password "$PASSWORD"; then
+    echo "The simulated register did not start (see its message above)." >&2
     exit 1
 fi
 

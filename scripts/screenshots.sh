@@ -25,7 +25,7 @@ work=$(mktemp -d)
 export ORVIK_PORTS_DIR=$work/ports
 # The receipt journal goes to the run's own folder, never the user's.
 export ORVIK_STATE_DIR=$work/state
-mkdir -p "$ORVIK_PORTS_DIR"
+mkdir -p -m 0700 "$ORVIK_PORTS_DIR"
 "$build/sim/orvik-sim" --port "$port" --password "$password" >"$work/tape.txt" &
 sim_pid=$!
 trap 'kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null; rm -rf "$work"' EXIT

@@ -61,6 +61,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "orvik-sim: %s\n", error.c_str());
         return 1;
     }
+    // The first line on standard output is the word that the port can be opened: the link is
+    // made and the register answers. Scripts wait for it (scripts/start-sim.sh).
     std::printf("orvik-sim: %s is linked as %s (%s)\n", simulator.SlavePath().c_str(),
                 options.port.c_str(), simulator.LinkPath().c_str());
     std::printf("orvik-sim: register %s, operator password \"%s\"\n",

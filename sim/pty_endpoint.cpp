@@ -29,6 +29,31 @@ void CloseFd(int& fd) {
     }
 }
 
+// Creates the ports folder (its parents as well) for this user alone, and refuses one that may
+// not be used: a folder that someone else can write to could lead the console elsewhere.
+bool MakePortsFolder(const std::string& dir, std::string* error) {
+    std::error_code ec;
+    // "ports/" names the folder "ports" as well.
+    const std::filesystem::path folder = std::filesystem::path(dir).lexically_normal();
+    const std::filesystem::path parent =
+        (folder.has_filename() ? folder : folder.parent_path()).parent_path();
+    if (!parent.empty()) {
+        std::filesystem::create_directories(parent, ec);
+    }
+    if (!ec && ::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST) {
+        ec = std::error_code(errno, std::generic_category());
+    }
+    if (ec) {
+        *error = "cannot create the ports folder " + dir + ": " + ec.message();
+        return false;
+    }
+    if (const auto refusal = device::CheckPortsDirectory(dir)) {
+        *error = refusal->Text();
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 PtyEndpoint::~PtyEndpoint() {
@@ -42,12 +67,7 @@ bool PtyEndpoint::Open(const std::string& comName, std::string* error) {
         return false;
     }
     const std::string dir = device::PortsDirectory();
-    std::error_code ec;
-    if (std::filesystem::create_directories(dir, ec)) {
-        // A folder of links to devices is nobody else's business.
-        ::chmod(dir.c_str(), 0700);
-    } else if (ec) {
-        *error = "cannot create the ports folder " + dir + ": " + ec.message();
+    if (!MakePortsFolder(dir, error)) {
         return false;
     }
     if (!LockName(dir, comName, error) || !CreatePty(error) || !Link(dir, comName, error)) {

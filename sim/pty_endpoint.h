@@ -18,9 +18,10 @@ class PtyEndpoint {
     PtyEndpoint& operator=(const PtyEndpoint&) = delete;
 
     // Creates the pseudo-terminal and links it as comName ("COM1" to "COM24") in the ports
-    // folder, which is created with its parents if missing. A stale link of that name is
-    // replaced; a name another running simulator serves is refused. False with the reason in
-    // *error.
+    // folder, which is created with its parents if missing (the folder itself for this user
+    // alone, mode 0700). A ports folder the console would not use (another user's, a symbolic
+    // link, one others may write to) is refused. A stale link of that name is replaced; a name
+    // another running simulator serves is refused. False with the reason in *error.
     bool Open(const std::string& comName, std::string* error);
     // Removes the link (when it is still ours) and closes everything.
     void Close();

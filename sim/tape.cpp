@@ -1,6 +1,8 @@
 #include "sim/tape.h"
 
+#include <fcntl.h>
 #include <sys/time.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -53,10 +55,23 @@ bool PaperTape::Open(const std::string& path, std::string* error) {
     if (m_file) {
         std::fclose(m_file);
     }
-    m_file = std::fopen(path.c_str(), "ae");
+    m_file = nullptr;
+    // Opened without waiting: a FIFO nobody reads is refused (ENXIO) rather than holding the
+    // simulator before its line is up. A FIFO that is read, or a terminal, is written as a file.
+    const int fd = ::open(path.c_str(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        m_file = ::fdopen(fd, "a");
+        if (!m_file) {
+            ::close(fd);
+        }
+    }
     if (!m_file) {
         if (error) {
-            *error = "cannot open the tape " + path + ": " + std::strerror(errno);
+            *error =
+                "cannot open the tape " + path + ": " +
+                (errno == ENXIO ? std::string("no program reads the FIFO") : std::strerror(errno));
         }
         return false;
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "device/link/port_description.h"
+#include "device/link/port_names.h"
 
 // The facts a connection doctor checks about one COM name, gathered without a register: how the
 // name resolves, whether the device is there and is a terminal, whether this user may open it
@@ -15,12 +16,16 @@ namespace orvik::device {
 
 struct ProcessInfo {
     pid_t pid = 0;
-    std::string name;  // the command name the kernel keeps, as "orvik-cli"
+    std::string name;       // the command name the kernel keeps, as "orvik-cli"
+    bool locked = false;    // holds the device's lock, as a console using the port does
+    bool otherEnd = false;  // has the pseudo-terminal's master open: it serves the line (orvik-sim)
 };
 
 struct PortFacts {
     PortDescription port;
-    bool nameValid = false;    // COM1 to COM24
+    bool nameValid = false;  // COM1 to COM24
+    // The ports folder has an entry of this name but may not be used: why, and the remedy.
+    std::optional<PortsFolderRefusal> folderRefused;
     bool pathPresent = false;  // the resolved path exists as a directory entry
     std::string linkTarget;    // where a ports-folder link points
     bool dangling = false;     // a link whose target is missing
@@ -37,8 +42,9 @@ struct PortFacts {
 // Gathers the facts of one COM name. The trial open is released at once.
 PortFacts CheckPort(const std::string& comName);
 
-// Processes other than this one that have the device open, found through /proc (only those
-// this user may look at).
+// Processes other than this one that have the device open, found through /proc by the device's
+// number (only those this user may look at): those holding its lock first, the other end of a
+// pseudo-terminal last.
 std::vector<ProcessInfo> FindHolders(const std::string& device);
 
 // The login name of this user, or the numeric id.

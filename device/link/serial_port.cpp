@@ -6,7 +6,6 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -65,26 +64,32 @@ std::string Failure(const std::string& what, const std::string& path, int err = 
 // A pseudo-terminal (the simulated register) has no line: the kernel keeps no parity on it.
 bool IsPtySlave(int fd) {
     struct stat st {};
-    constexpr unsigned kFirstPtySlaveMajor = 136;
-    constexpr unsigned kLastPtySlaveMajor = 143;
     return ::fstat(fd, &st) == 0 && S_ISCHR(st.st_mode) &&
-           major(st.st_rdev) >= kFirstPtySlaveMajor && major(st.st_rdev) <= kLastPtySlaveMajor;
+           PseudoTerminalIndex(st.st_rdev).has_value();
 }
 
 // Applies the settings and reads them back: tcsetattr reports success when the driver took any
 // one of them, so only the read-back tells whether the line really runs as asked.
 bool ApplyLineSettings(int fd, const termios& wanted, const std::string& path,
                        std::string* reason) {
+    const bool pty = IsPtySlave(fd);
     if (::tcsetattr(fd, TCSANOW, &wanted) != 0) {
-        *reason = Failure("apply the line settings to", path);
-        return false;
+        // The kernel keeps no parity on a pseudo-terminal and answers EINVAL when the parity is
+        // all that a request would change, as on a line left at 8N2 by a console that was
+        // killed. Without the parity there is nothing to refuse; anything else still fails.
+        termios withoutParity = wanted;
+        withoutParity.c_cflag &= ~static_cast<tcflag_t>(PARENB | PARODD | CMSPAR);
+        if (!pty || errno != EINVAL || ::tcsetattr(fd, TCSANOW, &withoutParity) != 0) {
+            *reason = Failure("apply the line settings to", path);
+            return false;
+        }
     }
     termios taken{};
     if (::tcgetattr(fd, &taken) != 0) {
         *reason = Failure("read back the line settings of", path);
         return false;
     }
-    const std::string refused = RefusedLineSettings(wanted, taken, IsPtySlave(fd));
+    const std::string refused = RefusedLineSettings(wanted, taken, pty);
     if (!refused.empty()) {
         *reason = "the driver of " + path + " refused " + refused;
         return false;
@@ -130,10 +135,8 @@ std::string DescribeOpenError(int err, const std::string& path) {
     std::error_code ec;
     const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
     if (err == ENOENT && !ec) {
-        std::u16string note = LoadString(kStrPortLinkTargetMissing);
-        const std::u16string where = support::FromUtf8(target.string());
-        note.replace(note.find(u"%1"), 2, where);
-        reason += ": " + support::ToUtf8(note);
+        reason += ": " + support::ToUtf8(FormatMessage(kStrPortLinkTargetMissing,
+                                                       {support::FromUtf8(target.string())}));
     }
     if (err == EACCES || err == EPERM) {
         reason += ".\n" + support::ToUtf8(LoadString(kStrPortAccessRemedy));
@@ -169,6 +172,10 @@ bool SerialPort::Open(const std::string& comName, std::string* reason) {
     std::string ignored;
     if (!reason) {
         reason = &ignored;
+    }
+    if (const auto refusal = RefusedPortEntry(comName)) {
+        *reason = refusal->Text();
+        return false;
     }
     const std::string path = ResolvePortPath(comName);
     if (path.empty()) {
@@ -373,13 +380,13 @@ std::string DescribeLineSettings(const LineSettings& settings) {
            std::to_string(settings.stopBits) + " stop bits";
 }
 
-std::string RefusedLineSettings(const termios& wanted, const termios& taken, bool pseudoTerminal) {
-    const LineSettings want = LineSettingsOf(wanted);
-    const LineSettings got = LineSettingsOf(taken);
+namespace {
+
+std::string Refused(const LineSettings& want, const LineSettings& got, bool rateTaken,
+                    bool pseudoTerminal) {
     std::string refused;
     auto add = [&](const std::string& what) { refused += refused.empty() ? what : ", " + what; };
-    if (::cfgetospeed(&wanted) != ::cfgetospeed(&taken) ||
-        ::cfgetispeed(&wanted) != ::cfgetispeed(&taken)) {
+    if (!rateTaken) {
         add(std::to_string(want.baud) + " baud (it runs at " +
             (got.baud ? std::to_string(got.baud) : std::string("another rate")) + ")");
     }
@@ -397,6 +404,19 @@ std::string RefusedLineSettings(const termios& wanted, const termios& taken, boo
         add(std::to_string(want.stopBits) + " stop bits");
     }
     return refused;
+}
+
+}  // namespace
+
+std::string RefusedLineSettings(const termios& wanted, const termios& taken, bool pseudoTerminal) {
+    const bool rateTaken = ::cfgetospeed(&wanted) == ::cfgetospeed(&taken) &&
+                           ::cfgetispeed(&wanted) == ::cfgetispeed(&taken);
+    return Refused(LineSettingsOf(wanted), LineSettingsOf(taken), rateTaken, pseudoTerminal);
+}
+
+std::string RefusedLineSettings(const LineSettings& wanted, const LineSettings& taken,
+                                bool pseudoTerminal) {
+    return Refused(wanted, taken, wanted.baud == taken.baud, pseudoTerminal);
 }
 
 }  // namespace orvik::device

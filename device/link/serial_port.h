@@ -34,7 +34,8 @@ class SerialPort {
     SerialPort& operator=(const SerialPort&) = delete;
 
     // Opens the COM name's device and configures the line. On failure returns false and puts
-    // the system's reason (with the remedy for a missing permission) into *reason.
+    // the system's reason (with the remedy for a missing permission) into *reason. A name whose
+    // entry lies in a ports folder that may not be used is refused with the folder's remedy.
     bool Open(const std::string& comName, std::string* reason);
     bool IsOpen() const { return m_fd >= 0; }
     int Fd() const { return m_fd; }
@@ -82,7 +83,11 @@ int BaudFromSpeed(speed_t speed);
 
 LineSettings LineSettingsOf(const termios& tio);
 // What of the wanted settings the driver did not take ("even parity, 2 stop bits"), or empty.
-// A pseudo-terminal is excused its parity.
+// A pseudo-terminal is excused its parity: the kernel keeps none on it, and a request that
+// would change nothing but the parity is taken as done. The one rule for opening a port and for
+// the doctor's judgement of a line.
 std::string RefusedLineSettings(const termios& wanted, const termios& taken, bool pseudoTerminal);
+std::string RefusedLineSettings(const LineSettings& wanted, const LineSettings& taken,
+                                bool pseudoTerminal);
 
 }  // namespace orvik::device

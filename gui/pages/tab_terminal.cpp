@@ -16,6 +16,7 @@
 #include "gui/controls/qt_text.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/terminal_icons.h"
+#include "support/regular_file.h"
 #include "support/text_line_reader.h"
 #include "ui_tab_terminal.h"
 
@@ -249,6 +250,10 @@ void CTabTerminal::LoadCommandFile() {
     // A file that cannot be read changes nothing: the box keeps the commands it has.
     switch (load.status) {
         case console::CommandFileStatus::CannotOpen:
+            // A folder, a FIFO or a device is named as what it is, as a read error is.
+            if (load.error == support::kErrorNotRegularFile) {
+                ShowFileError(path, load.error);
+            }
             return;
         case console::CommandFileStatus::ReadError:
             ShowFileError(path, load.error);

@@ -15,7 +15,7 @@ work=$(mktemp -d)
 export ORVIK_PORTS_DIR=$work/ports
 # The receipt journal goes to the run's own folder, never the user's.
 export ORVIK_STATE_DIR=$work/state
-mkdir -p "$ORVIK_PORTS_DIR"
+mkdir -p -m 0700 "$ORVIK_PORTS_DIR"
 "$register" --port "$port" --password "$password" &
 register_pid=$!
 trap 'kill "$register_pid" 2>/dev/null; wait "$register_pid" 2>/dev/null; rm -rf "$work"' EXIT

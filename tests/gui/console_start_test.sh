@@ -14,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 export ORVIK_PORTS_DIR=$work/ports
 # The receipt journal goes to the run's own folder, never the user's.
 export ORVIK_STATE_DIR=$work/state
-mkdir -p "$ORVIK_PORTS_DIR"
+mkdir -p -m 0700 "$ORVIK_PORTS_DIR"
 
 status=0
 QT_QPA_PLATFORM=xcb timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '

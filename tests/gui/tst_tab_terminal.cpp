@@ -21,7 +21,10 @@
 #include "gui/app/orvik_service_view.h"
 #include "gui/controls/auto_size_list_ctrl.h"
 #include "gui/pages/tab_terminal.h"
+#include "gui/controls/qt_text.h"
+#include "support/regular_file.h"
 #include "support/text_codec.h"
+#include "support/text_line_reader.h"
 #include "tests/gui/page_fixture.h"
 
 using namespace orvik::gui;
@@ -492,13 +495,14 @@ void TestTabTerminal::filesThatCannotBeReadChangeNothing() {
     QCOMPARE(terminal.box->toPlainText(), QStringLiteral("CONF"));
     QVERIFY(terminal.console.messages.entries.empty());
 
-    // A folder opens but cannot be read: the system's reason, and the box keeps its commands.
+    // A folder is no file: the reason, and the box keeps its commands.
     terminal.files.answer = folder.path();
     terminal.page->LoadCommandFile();
     QCOMPARE(terminal.box->toPlainText(), QStringLiteral("CONF"));
     QCOMPARE(terminal.console.messages.entries.size(), std::size_t{1});
     QCOMPARE(terminal.console.messages.entries.front().icon, IConsoleMessages::Icon::Error);
-    const QString reason = QString::fromStdString(std::generic_category().message(EISDIR));
+    const QString reason =
+        Qt16(orvik::support::SystemErrorText(orvik::support::kErrorNotRegularFile));
     QVERIFY2(terminal.console.messages.entries.front().text.contains(reason),
              qPrintable(terminal.console.messages.entries.front().text));
 

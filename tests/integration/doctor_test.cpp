@@ -1,8 +1,12 @@
 // orvik-cli doctor as a service engineer runs it: against the simulated register, a port that
 // is not there, a link that leads nowhere, a port another program holds and one this user may
 // not open. Every failed line carries its remedy.
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <filesystem>
 #include <fstream>
@@ -155,6 +159,97 @@ TEST_F(DoctorTest, APortHeldByAnotherProgramNamesTheHolder) {
         << line->detail;
     EXPECT_NE(line->remedy.find("kill " + std::to_string(getpid())), std::string::npos)
         << line->remedy;
+}
+
+// The program to close is the one that has the port open and locked, not the simulator that
+// serves the line (it keeps the line open as well), even when the simulator started first.
+TEST_F(DoctorTest, APortHeldByAProgramStartedAfterTheSimulatorNamesThatProgram) {
+    StartSimulator();  // this process serves the line
+    int ready[2];
+    int release[2];
+    ASSERT_EQ(pipe2(ready, O_CLOEXEC), 0);
+    ASSERT_EQ(pipe2(release, O_CLOEXEC), 0);
+    const pid_t holder = fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        // A program of its own, as orvik-cli is: nothing of the simulator's stays open in it.
+        const unsigned low = static_cast<unsigned>(std::min(ready[1], release[0]));
+        const unsigned high = static_cast<unsigned>(std::max(ready[1], release[0]));
+        close_range(3, low - 1, 0);
+        close_range(low + 1, high - 1, 0);
+        close_range(high + 1, ~0u, 0);
+        orvik::device::SerialPort port;
+        const char opened = port.Open(kPort, nullptr) ? '1' : '0';
+        char byte = 0;
+        if (::write(ready[1], &opened, 1) == 1) {
+            // Holds the port until the test closes its end.
+            [[maybe_unused]] const ssize_t ignored = ::read(release[0], &byte, 1);
+        }
+        _exit(0);
+    }
+    ::close(ready[1]);
+    ::close(release[0]);
+    struct Holder {
+        int release;
+        int ready;
+        pid_t pid;
+        ~Holder() {
+            ::close(release);
+            ::close(ready);
+            waitpid(pid, nullptr, 0);
+        }
+    } running{release[1], ready[0], holder};
+    char opened = 0;
+    ASSERT_EQ(::read(running.ready, &opened, 1), 1);
+    ASSERT_EQ(opened, '1');
+
+    const DoctorRun run = Doctor({"--port", kPort});
+    EXPECT_EQ(run.status, 1);
+    const auto line = FindCheck(run.out, "free");
+    ASSERT_TRUE(line) << run.out;
+    EXPECT_EQ(line->state, "FAILED");
+    EXPECT_NE(line->detail.find("pid " + std::to_string(holder)), std::string::npos)
+        << line->detail;
+    EXPECT_EQ(line->detail.find("pid " + std::to_string(getpid())), std::string::npos)
+        << line->detail;
+    EXPECT_NE(line->remedy.find("kill " + std::to_string(holder)), std::string::npos)
+        << line->remedy;
+}
+
+// A ports folder that others may write to could lead the password anywhere: the console, the
+// doctor and the simulator all refuse it, each saying how to mend it.
+TEST_F(DoctorTest, APortsFolderOthersMayWriteToIsRefusedWithItsRemedy) {
+    StartSimulator();
+    ASSERT_EQ(chmod(ports.Path().c_str(), 0777), 0);
+    const std::string remedy = "chmod 0700 " + ports.Path();
+
+    const DoctorRun run = Doctor({"--port", kPort});
+    EXPECT_EQ(run.status, 1);
+    const auto line = FindCheck(run.out, "name");
+    ASSERT_TRUE(line) << run.out;
+    EXPECT_EQ(line->state, "FAILED");
+    EXPECT_NE(line->detail.find("the ports folder " + ports.Path() +
+                                " may be written by others (mode 0777)"),
+              std::string::npos)
+        << line->detail;
+    EXPECT_NE(line->remedy.find(remedy), std::string::npos) << line->remedy;
+    EXPECT_FALSE(FindCheck(run.out, "wake-up")) << "woken through a refused folder";
+
+    ChildProgram info(ORVIK_CLI_PROGRAM, {"--port", kPort, "--password", "0000", "info"});
+    EXPECT_EQ(info.Finish(), 1);
+    EXPECT_NE(info.Errors().find("may be written by others"), std::string::npos) << info.Errors();
+    EXPECT_NE(info.Errors().find(remedy), std::string::npos) << info.Errors();
+    EXPECT_TRUE(sim.Activity().Commands().empty());
+
+    ChildProgram list(ORVIK_CLI_PROGRAM, {"ports"});
+    EXPECT_EQ(list.Finish(), 0);
+    EXPECT_EQ(list.Output().find(kPort), std::string::npos) << list.Output();
+    EXPECT_NE(list.Errors().find(remedy), std::string::npos) << list.Errors();
+
+    orvik::sim::Simulator second{{"COM9", ""}};
+    std::string error;
+    EXPECT_FALSE(second.Start(&error));
+    EXPECT_NE(error.find(remedy), std::string::npos) << error;
 }
 
 TEST_F(DoctorTest, APortWithoutPermissionNamesTheGroupToJoin) {

@@ -201,6 +201,35 @@ TEST(PortSettingsTest, LineIs8E2At115200WhateverWasLeftAndIsRestoredOnClose) {
     EXPECT_EQ(restored.c_iflag, left.c_iflag);
 }
 
+// A console killed while it held the line leaves its own settings behind: 115200 baud, two stop
+// bits, parity checking, but no parity, which a pseudo-terminal does not keep. Asked for
+// nothing but that parity, the kernel answers EINVAL; the next console opens the line all the
+// same and talks to the register.
+TEST(PortSettingsTest, ALineLeftByAKilledConsoleOpensAgain) {
+    TempPortsDir ports;
+    orvik::sim::Simulator sim({"COM8", ""});
+    std::string error;
+    ASSERT_TRUE(sim.Start(&error)) << error;
+    termios left{};
+    {
+        SerialPort killed;
+        ASSERT_TRUE(killed.Open("COM8", &error)) << error;
+        ASSERT_EQ(tcgetattr(killed.Fd(), &left), 0);
+    }
+    const int other = ::open((ports.Path() + "/COM8").c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(other, 0);
+    ASSERT_EQ(tcsetattr(other, TCSANOW, &left), 0);
+    ::close(other);
+    ASSERT_NE(left.c_cflag & CSTOPB, 0u);
+    ASSERT_NE(left.c_iflag & INPCK, 0u);
+
+    COrvikCore core;
+    ASSERT_EQ(core.OpenPort("COM8"), 1) << core.OpenFailureReason();
+    ASSERT_TRUE(core.StartReceiver());
+    core.SendCommand(u"NULL");
+    EXPECT_EQ(core.WaitForReady(3000), S_OK);
+}
+
 TEST(SimulatorTapeTest, TheTapeRecordsCommandsAnswersAndBrokenFramesReadably) {
     TempPortsDir ports;
     const std::string tape = ports.Path() + "/tape.txt";

@@ -93,8 +93,8 @@ same_set "options" "orvik-cli --help" "$cli_options" "the completion" "$complete
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export ORVIK_PORTS_DIR=$work/ports
-mkdir "$ORVIK_PORTS_DIR"
-ln -s /dev/null "$ORVIK_PORTS_DIR/COM17"
+mkdir -m 0700 "$ORVIK_PORTS_DIR"
+ln -s /dev/tty "$ORVIK_PORTS_DIR/COM17"
 listed=$("$cli" ports)
 grep -qx COM17 <<<"$listed" || { echo "FAIL: orvik-cli ports does not list COM17"; exit 1; }
 same_set "ports" "orvik-cli ports" "$listed" "the completion of --port" \

@@ -13,6 +13,8 @@ TempPortsDir::TempPortsDir() {
     }
     std::string pattern =
         (std::filesystem::temp_directory_path() / "orvik-test-ports-XXXXXX").string();
+    // mkdtemp makes the folder 0700: the programs use a ports folder only when it is the
+    // user's alone.
     if (!mkdtemp(pattern.data())) {
         throw std::runtime_error("cannot create a temporary ports folder");
     }
