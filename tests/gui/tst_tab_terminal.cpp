@@ -20,8 +20,8 @@
 
 #include "gui/app/orvik_service_view.h"
 #include "gui/controls/auto_size_list_ctrl.h"
-#include "gui/pages/tab_terminal.h"
 #include "gui/controls/qt_text.h"
+#include "gui/pages/tab_terminal.h"
 #include "support/regular_file.h"
 #include "support/text_codec.h"
 #include "support/text_line_reader.h"
