@@ -7,11 +7,11 @@
 #include "cli/cli_verbs.h"
 #include "cli/core_verb.h"
 #include "cli/verb_arguments.h"
+#include "console/cash_dialog.h"
 #include "console/receipt_checks.h"
 #include "console/receipt_numbers.h"
 #include "device/orvik_core.h"
 #include "support/text_codec.h"
-#include "support/text_trim.h"
 
 namespace orvik::cli {
 
@@ -28,12 +28,8 @@ int DecimalsOf(const device::COrvikCore& core) {
 // The drawer as the cash dialog shows it, "123.45 ГРН"; nothing when the register did not
 // report it (its message has been shown).
 std::optional<std::u16string> DrawerText(device::COrvikCore& core) {
-    const std::u16string report = core.QueryCash();
-    if (report.empty()) {
-        return std::nullopt;
-    }
-    return console::FormatDrawerCash(report, DecimalsOf(core),
-                                     support::TrimBlanks(core.printerInfo.currencyName));
+    console::CoreCashRegister reg(core);
+    return console::ReadDrawer(reg);
 }
 
 VerbPlan CashVerb(const std::vector<std::string>& arguments) {

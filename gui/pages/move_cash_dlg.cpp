@@ -3,19 +3,12 @@
 #include <QApplication>
 #include <QStyle>
 
-#include <limits>
+#include <optional>
 
-#include "console/receipt_numbers.h"
 #include "gui/document/orvik_service_doc.h"
-#include "support/text_trim.h"
 #include "ui_move_cash_dlg.h"
 
 namespace orvik::gui {
-namespace {
-
-constexpr int kDefaultDecimals = 2;
-
-}  // namespace
 
 CMoveCashDlg::CMoveCashDlg(COrvikServiceDoc* document, QWidget* parent)
     : QDialog(parent), m_pDocument(document), m_ui(std::make_unique<Ui::MoveCashDlg>()) {
@@ -23,17 +16,20 @@ CMoveCashDlg::CMoveCashDlg(COrvikServiceDoc* document, QWidget* parent)
     const QIcon icon = QApplication::windowIcon();
     const int side = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
     m_ui->appIconLabel->setPixmap(icon.pixmap(side, side));
-    m_ui->drawerCashEdit->setText(QStringLiteral("0.00"));
     m_ui->cashInRadio->setChecked(true);
 
     if (device::COrvikCore* core = m_pDocument ? m_pDocument->m_pCore.get() : nullptr) {
-        const DeviceActivity activity(*m_pDocument);
-        const std::u16string report = core->QueryCash();
-        if (!report.empty()) {
-            m_ui->drawerCashEdit->setText(QString::fromStdU16String(console::FormatDrawerCash(
-                report, MoneyDecimals(), support::TrimBlanks(core->printerInfo.currencyName))));
-        }
+        m_register = std::make_unique<console::CoreCashRegister>(*core);
     }
+    {
+        // The drawer is read at once from a connected register.
+        std::optional<DeviceActivity> activity;
+        if (m_register) {
+            activity.emplace(*m_pDocument);
+        }
+        m_state = std::make_unique<console::CashDialogState>(m_register.get());
+    }
+    m_ui->drawerCashEdit->setText(QString::fromStdU16String(m_state->Drawer()));
 
     connect(m_ui->amountEdit, &QLineEdit::textChanged, this, &CMoveCashDlg::UpdatePrintButton);
     connect(m_ui->cashInRadio, &QRadioButton::toggled, this, &CMoveCashDlg::UpdatePrintButton);
@@ -46,35 +42,30 @@ CMoveCashDlg::CMoveCashDlg(COrvikServiceDoc* document, QWidget* parent)
 
 CMoveCashDlg::~CMoveCashDlg() = default;
 
-int CMoveCashDlg::MoneyDecimals() const {
-    const device::COrvikCore* core = m_pDocument ? m_pDocument->m_pCore.get() : nullptr;
-    return core ? core->printerInfo.decimalPointPosition : kDefaultDecimals;
-}
-
 std::int64_t CMoveCashDlg::AmountUnits() const {
-    return console::CashDialogUnits(m_ui->amountEdit->text().toStdU16String(), MoneyDecimals());
+    return m_state->AmountUnits();
 }
 
 void CMoveCashDlg::UpdatePrintButton() {
-    const bool cashOut = m_ui->cashOutRadio->isChecked();
-    // An amount the register's 32-bit field cannot hold would be sent as another amount.
-    const bool fits = AmountUnits() <= std::numeric_limits<std::int32_t>::max();
-    m_ui->printButton->setEnabled(
-        fits &&
-        console::CashMoveAllowed(m_ui->amountEdit->text().toStdU16String(), cashOut,
-                                 m_ui->drawerCashEdit->text().toStdU16String(), MoneyDecimals()));
+    m_state->SetAmount(m_ui->amountEdit->text().toStdU16String());
+    m_state->SetCashOut(m_ui->cashOutRadio->isChecked());
+    m_ui->printButton->setEnabled(m_state->PrintEnabled());
 }
 
 void CMoveCashDlg::PerformCashMove() {
-    if (!m_ui->printButton->isEnabled()) {
-        return;
-    }
-    if (device::COrvikCore* core = m_pDocument ? m_pDocument->m_pCore.get() : nullptr) {
-        const DeviceActivity activity(*m_pDocument);
+    UpdatePrintButton();
+    bool close = false;
+    {
+        std::optional<DeviceActivity> activity;
+        if (m_register && m_state->PrintEnabled()) {
+            activity.emplace(*m_pDocument);
+        }
         // The register's refusal is shown by the core; the dialog closes all the same.
-        core->MoveCash(m_ui->cashInRadio->isChecked(), static_cast<std::int32_t>(AmountUnits()));
+        close = m_state->Perform();
     }
-    accept();
+    if (close) {
+        accept();
+    }
 }
 
 }  // namespace orvik::gui

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "console/cash_dialog.h"
+
 namespace Ui {
 class MoveCashDlg;
 }
@@ -33,10 +35,10 @@ class CMoveCashDlg : public QDialog {
     std::int64_t AmountUnits() const;
 
   private:
-    int MoneyDecimals() const;
-
     COrvikServiceDoc* m_pDocument;  // not owned
     std::unique_ptr<Ui::MoveCashDlg> m_ui;
+    std::unique_ptr<console::CoreCashRegister> m_register;  // while a register is connected
+    std::unique_ptr<console::CashDialogState> m_state;
 };
 
 }  // namespace orvik::gui

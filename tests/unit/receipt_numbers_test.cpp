@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <tuple>
+#include <utility>
+#include <vector>
 
+#include "console/cash_dialog.h"
 #include "console/receipt_numbers.h"
 #include "tests/unit/print_helpers.h"
 
@@ -138,6 +142,50 @@ TEST(CashDialogNumbers, CashOutNotAboveTheDrawer) {
     }
     // Without an answer the drawer shows 0.00: only cash in is possible.
     EXPECT_FALSE(CashMoveAllowed(u"1", true, u"0.00", 2));
+}
+
+// A register that reports a drawer of 123.45 and records the moves it is asked for.
+class FakeCashRegister final : public ICashRegister {
+  public:
+    std::u16string QueryCash() override { return report; }
+    bool MoveCash(bool cashIn, std::int32_t units) override {
+        moves.emplace_back(cashIn, units);
+        return true;
+    }
+    int MoneyDecimals() const override { return 2; }
+    std::u16string CurrencyName() const override { return u"ГРН "; }
+
+    std::u16string report = std::u16string(55, u'0') + u"00000012345";
+    std::vector<std::pair<bool, std::int32_t>> moves;
+};
+
+TEST(CashDialogState, ShowsTheDrawerAndMovesOnlyWhatMayBeMoved) {
+    FakeCashRegister reg;
+    CashDialogState dialog(&reg);
+    EXPECT_EQ(Utf8(dialog.Drawer()), "123.45 ГРН");
+    // Each row: the amount, cash out, whether the button may be pressed.
+    const std::vector<std::tuple<const char16_t*, bool, bool>> rows = {
+        {u"123.45", true, true},        {u"123.46", true, false}, {u"123.46", false, true},
+        {u"0", false, false},           {u"", false, false},      {u"21474836.47", false, true},
+        {u"21474836.48", false, false},
+    };
+    for (const auto& [amount, cashOut, enabled] : rows) {
+        dialog.SetAmount(amount);
+        dialog.SetCashOut(cashOut);
+        EXPECT_EQ(dialog.PrintEnabled(), enabled) << Utf8(amount) << " " << cashOut;
+        EXPECT_EQ(dialog.Perform(), enabled) << Utf8(amount);
+    }
+    EXPECT_EQ(reg.moves, (std::vector<std::pair<bool, std::int32_t>>{
+                             {false, 12345}, {true, 12346}, {true, 2147483647}}));
+
+    // No register: the drawer stays 0.00, only cash in can be pressed, and nothing is sent.
+    CashDialogState alone(nullptr);
+    EXPECT_EQ(Utf8(alone.Drawer()), "0.00");
+    alone.SetAmount(u"1");
+    EXPECT_TRUE(alone.Perform());
+    // A register that reports nothing leaves 0.00 as well.
+    reg.report.clear();
+    EXPECT_EQ(Utf8(CashDialogState(&reg).Drawer()), "0.00");
 }
 
 }  // namespace
