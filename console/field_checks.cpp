@@ -1,5 +1,4 @@
-// The field checks the receipt checks are built of, and the message and decimal helpers
-// declared in console/receipt_checks.h.
+// The field checks the receipt checks are built of.
 #include "console/field_checks.h"
 
 #include "console/receipt_numbers.h"
@@ -7,19 +6,6 @@
 #include "support/text_trim.h"
 
 namespace orvik::console {
-
-int SignificantDecimals(std::u16string_view text) {
-    text = support::Trim(text);
-    const std::size_t point = text.find_first_of(u".,");
-    if (point == std::u16string_view::npos) {
-        return 0;
-    }
-    std::u16string_view fraction = text.substr(point + 1);
-    while (!fraction.empty() && fraction.back() == u'0') {
-        fraction.remove_suffix(1);
-    }
-    return static_cast<int>(fraction.size());
-}
 
 namespace field_checks {
 

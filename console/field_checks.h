@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "console/receipt_checks.h"
+#include "console/check_result.h"
 
 // The pieces the receipt checks are built of: each refuses one field with its string-table
 // message, or lets it pass. Shared by the item, print-scope and payment checks.

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "console/check_result.h"
+#include "console/receipt_numbers.h"
 #include "console/receipt_row.h"
 #include "device/protocol/printer_info.h"
 #include "device/protocol/receipt_math.h"
@@ -19,44 +21,6 @@
 // prints; the command line runs them on every row of a receipt file. Both get the same
 // verdict and the same message, taken from the string table.
 namespace orvik::console {
-
-// The page's fields a check can name, so that the page can put the focus there and the command
-// line can name the column.
-enum class ReceiptField {
-    Name,
-    Article,
-    Divisible,
-    Quantity,
-    Price,
-    TaxRate1,
-    TaxRate2,
-    DiscountKind,
-    DiscountName,
-    DiscountAmount,
-    CompoundTax,
-    ReturnFlag,
-    PrintCount,
-    ReceiptNumber,
-    Barcode,
-    Cash,
-    Payment1,
-    Payment2,
-    Payment3,
-};
-
-// What a check refused: the field, the string-table id of the message and its text with the
-// values filled in.
-struct CheckFailure {
-    ReceiptField field = ReceiptField::Name;
-    int messageId = 0;
-    std::u16string message;
-};
-// Nothing when every check passed.
-using CheckResult = std::optional<CheckFailure>;
-
-// The decimals a number text carries once trailing zeros are dropped: "3.50" has 1, "3.505"
-// has 3, "12" has 0. A comma counts as the point.
-int SignificantDecimals(std::u16string_view text);
 
 // A string-table text with %1, %2 ... filled in.
 using orvik::FormatMessage;
@@ -105,12 +69,6 @@ struct ItemFields {
     std::u16string discountAmount;  // "Сумма скидки"
 };
 
-// The page's fields outside the item that its item scope reads as well.
-struct FormFields {
-    std::u16string printCount = u"1";     // "Напечатать чек"
-    std::u16string receiptNumber = u"0";  // "Номер чека:"
-    std::u16string barcode;               // the text beside "Штрихкод"
-};
 
 // The item scope: the checks before a line is added or changed, first failure wins.
 //  1. article, print count and receipt number whole numbers ("Please enter an integer.");

@@ -199,4 +199,17 @@ bool CashMoveAllowed(std::u16string_view amountText, bool cashOut, std::u16strin
     return amount > 0 && (!cashOut || amount <= drawer);
 }
 
+int SignificantDecimals(std::u16string_view text) {
+    text = support::Trim(text);
+    const std::size_t point = text.find_first_of(u".,");
+    if (point == std::u16string_view::npos) {
+        return 0;
+    }
+    std::u16string_view fraction = text.substr(point + 1);
+    while (!fraction.empty() && fraction.back() == u'0') {
+        fraction.remove_suffix(1);
+    }
+    return static_cast<int>(fraction.size());
+}
+
 }  // namespace orvik::console

@@ -27,6 +27,10 @@ struct DecimalNumber {
 // thousand billion are held at that bound.
 DecimalNumber ReadDecimal(std::u16string_view text);
 
+// The decimals a number text carries once trailing zeros are dropped: "3.50" has 1, "3.505"
+// has 3, "12" has 0. A comma counts as the point.
+int SignificantDecimals(std::u16string_view text);
+
 // A value in millionths as a whole number of units of 10^-places, rounded half away from
 // zero (places 0 to kMaxDecimals).
 std::int64_t RoundToPlaces(std::int64_t millionths, int places);
