@@ -15,12 +15,14 @@ void PrintProblem(const std::string& text) {
     std::fprintf(stderr, "orvik-cli: %s\n", support::EscapeControls(text).c_str());
 }
 
-bool RequireModel8(const device::COrvikCore& core, const std::string& verb) {
-    if (core.deviceFamily == 1 && core.deviceModel == 8) {
+bool RequireCapability(const device::COrvikCore& core,
+                       bool device::RegisterCapabilities::*capability, const std::string& verb) {
+    const device::RegisterCapabilities& caps = core.Capabilities();
+    if (caps.*capability) {
         return true;
     }
     PrintProblem(verb + ": only family 1 model 8 has this; the register is family " +
-                 std::to_string(core.deviceFamily) + " model " + std::to_string(core.deviceModel));
+                 std::to_string(caps.family) + " model " + std::to_string(caps.model));
     return false;
 }
 

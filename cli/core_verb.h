@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "device/protocol/register_capabilities.h"
 #include "device/result_codes.h"
 
 namespace orvik::device {
@@ -68,8 +69,10 @@ int ExitStatusFor(device::HRESULT result);
 // "orvik-cli: " and the text on standard error.
 void PrintProblem(const std::string& text);
 
-// A verb that runs on family 1 model 8 only: true when the core's register is one, otherwise
-// says so on standard error.
-bool RequireModel8(const device::COrvikCore& core, const std::string& verb);
+// A verb that needs one of the commands only family 1 model 8 knows (capability: that command
+// in the register's capabilities): true when the core's register has it, otherwise says so on
+// standard error.
+bool RequireCapability(const device::COrvikCore& core,
+                       bool device::RegisterCapabilities::*capability, const std::string& verb);
 
 }  // namespace orvik::cli

@@ -44,7 +44,7 @@ VerbPlan SetLogo(const std::vector<std::string>& arguments) {
             break;
     }
     return {[bitmap = std::move(load.bitmap), print](device::COrvikCore& core) {
-                if (!RequireModel8(core, "set-logo")) {
+                if (!RequireCapability(core, &device::RegisterCapabilities::logo, "set-logo")) {
                     return 1;
                 }
                 console::CCoreLogoFooterRegister device(core);
@@ -110,10 +110,11 @@ VerbPlan GetLineSpacing(const std::vector<std::string>& arguments) {
         return Refuse("get-line-spacing takes no arguments");
     }
     return {[](device::COrvikCore& core) {
-                if (!RequireModel8(core, "get-line-spacing")) {
+                if (!RequireCapability(core, &device::RegisterCapabilities::lineSpacing,
+                                       "get-line-spacing")) {
                     return 1;
                 }
-                const std::u16string answer = core.QueryValue(u"BLFI", u"BLFI");
+                const std::u16string answer = core.QueryLineSpacing();
                 const auto value = console::LineSpacingFromAnswer(answer);
                 if (!value) {
                     PrintProblem(answer.empty() ? "the register did not tell its line spacing"
@@ -133,10 +134,11 @@ VerbPlan GetDiscountPrint(const std::vector<std::string>& arguments) {
         return Refuse("get-discount-print takes no arguments");
     }
     return {[](device::COrvikCore& core) {
-                if (!RequireModel8(core, "get-discount-print")) {
+                if (!RequireCapability(core, &device::RegisterCapabilities::discountPrintMode,
+                                       "get-discount-print")) {
                     return 1;
                 }
-                const std::u16string answer = core.QueryValue(u"NPDI", u"NPDI");
+                const std::u16string answer = core.QueryDiscountPrintMode();
                 const auto mode = console::DiscountPrintModeFromAnswer(answer);
                 if (!mode) {
                     PrintProblem(answer.empty()

@@ -186,12 +186,13 @@ std::string LoadForPrinting(const std::string& path, console::ReceiptFileLoad& l
     return {};
 }
 
-// As the page's refresh: family 1 model 8 tells its tape mode; others print on ordinary tape.
+// As the page's refresh: a register with tape modes (family 1 model 8) tells its tape mode;
+// others print on ordinary tape.
 std::int32_t RegisterTapeMode(device::COrvikCore& core) {
-    if (core.deviceFamily != 1 || core.deviceModel != 8) {
+    if (!core.Capabilities().tapeMode) {
         return 0;
     }
-    const std::u16string answer = core.QueryValue(u"NCDC", u"NCDC");
+    const std::u16string answer = core.QueryTapeMode();
     return !answer.empty() && answer[0] == u'1' ? 1 : 0;
 }
 
@@ -246,8 +247,8 @@ std::string HeldReason(const console::JournalCopy& held) {
 
 int PrintFile(const PrintOptions& options, const console::ReceiptFileLoad& load,
               device::COrvikCore& core, const JournalSession& session) {
-    const console::ItemLimits limits = console::RegisterItemLimits(
-        core.printerInfo, core.deviceFamily, core.deviceModel, core.articleMode);
+    const console::ItemLimits limits =
+        console::RegisterItemLimits(core.printerInfo, core.Capabilities());
     const int decimals = limits.moneyDecimals;
     console::PrintRequest request;
     request.copies = options.copies;

@@ -33,7 +33,8 @@ VerbPlan ZReport(const std::vector<std::string>& arguments, const std::string& v
         return Refuse(verb + " takes no arguments");
     }
     return {[verb, zero](device::COrvikCore& core) {
-                if (zero && !RequireModel8(core, verb)) {
+                if (zero &&
+                    !RequireCapability(core, &device::RegisterCapabilities::zeroZReport, verb)) {
                     return 1;
                 }
                 const console::ZReportOutcome outcome = console::RunZReport(

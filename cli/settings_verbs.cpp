@@ -44,11 +44,11 @@ bool PrintRegisterClock(device::COrvikCore& core) {
 }
 
 // A verb with one number argument from min to max: `what` names it in the messages, with its
-// article ("an article mode").
+// article ("an article mode"). With `needs`, only a register with that capability is sent it.
 CoreVerb OneNumber(const std::string& verb, const std::string& what, std::int32_t min,
                    std::int32_t max,
                    std::function<device::HRESULT(device::COrvikCore&, std::int32_t)> operation,
-                   bool model8Only = false) {
+                   bool device::RegisterCapabilities::*needs = nullptr) {
     return [=](const std::vector<std::string>& arguments) {
         const std::string range = " from " + std::to_string(min) + " to " + std::to_string(max);
         if (arguments.size() != 1) {
@@ -59,7 +59,7 @@ CoreVerb OneNumber(const std::string& verb, const std::string& what, std::int32_
             return Refuse(verb + ": \"" + arguments[0] + "\" is not " + what + range);
         }
         return VerbPlan{[=, value = *value](device::COrvikCore& core) {
-                            if (model8Only && !RequireModel8(core, verb)) {
+                            if (needs && !RequireCapability(core, needs, verb)) {
                                 return 1;
                             }
                             return ExitStatusFor(operation(core, value));
@@ -81,8 +81,7 @@ CoreVerb OneLine(const std::string& verb,
             return Refuse(verb + ": the text holds a character the register cannot print");
         }
         return VerbPlan{[=, text = *text](device::COrvikCore& core) {
-                            const auto limit =
-                                orvik::device::HeaderTextLimit(core.deviceFamily, core.deviceModel);
+                            const auto limit = core.Capabilities().headerTextWidth;
                             if (limit && text.size() > *limit) {
                                 PrintProblem(verb + ": this register prints " +
                                              std::to_string(*limit) + " characters; \"" +
@@ -136,13 +135,13 @@ VerbPlan SetCutter(const std::vector<std::string>& arguments) {
     }
     const bool partialGiven = arguments.size() == 3;
     return {[=](device::COrvikCore& core) {
-                if (core.deviceFamily != 1) {
+                const device::RegisterCapabilities& caps = core.Capabilities();
+                if (!caps.cutter) {
                     PrintProblem("set-cutter: this register (family " +
-                                 std::to_string(core.deviceFamily) +
-                                 ") has no cutter or beeper to set");
+                                 std::to_string(caps.family) + ") has no cutter or beeper to set");
                     return 1;
                 }
-                if (partialGiven && core.deviceModel != 8) {
+                if (partialGiven && !caps.partialCut) {
                     PrintProblem("set-cutter: only family 1 model 8 takes PARTIAL; it is left out");
                 }
                 return ExitStatusFor(core.SetCutterAndBeeper(values[0], values[1], values[2]));
@@ -195,11 +194,12 @@ void AddSettingsVerbs(CoreVerbTable& table) {
     table["set-discount-print"] = OneNumber(
         "set-discount-print", "a discount print mode", 0, 1,
         [](device::COrvikCore& core, std::int32_t v) { return core.SetDiscountPrintMode(v); },
-        true);
+        &device::RegisterCapabilities::discountPrintMode);
     table["set-line-spacing"] = OneNumber(
         "set-line-spacing", "a line spacing in eighths of a millimetre", kMinLineSpacing,
         kMaxLineSpacing,
-        [](device::COrvikCore& core, std::int32_t v) { return core.SetLineSpacing(v); }, true);
+        [](device::COrvikCore& core, std::int32_t v) { return core.SetLineSpacing(v); },
+        &device::RegisterCapabilities::lineSpacing);
 }
 
 }  // namespace orvik::cli

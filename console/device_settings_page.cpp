@@ -57,13 +57,13 @@ void DeviceSettingsState::TakeCurrentTime(const device::COrvikCore* core) {
 }
 
 void DeviceSettingsState::Refresh(device::COrvikCore* core) {
-    m_model8 = false;
+    m_capabilities = {};
     if (!core) {
         return;
     }
-    m_model8 = core->deviceFamily == 1 && core->deviceModel == 8;
+    m_capabilities = core->Capabilities();
     ReadClock(*core);
-    if (m_model8) {
+    if (m_capabilities.cutterQuery) {
         if (const auto options = device::ParseCutterOptions(core->QueryCutterOptions())) {
             values.cutter = options->cutter != 0;
             values.beeper = options->beeper != 0;
@@ -93,7 +93,7 @@ bool DeviceSettingsState::SetHeaderAndFooter(device::COrvikCore& core) {
     // A register with less room takes only the first characters. The fields show what it now
     // prints, and the core's record of the header follows, so that a later refresh shows this
     // line rather than the one read at connect.
-    if (const auto limit = device::HeaderTextLimit(core.deviceFamily, core.deviceModel)) {
+    if (const auto limit = core.Capabilities().headerTextWidth) {
         values.header = Cut(values.header, *limit);
         values.footer = Cut(values.footer, *limit);
     }

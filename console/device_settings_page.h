@@ -26,7 +26,7 @@ struct DeviceSettingsValues {
     support::LocalDateTime clock;  // the register's clock; only the time of day is ever sent
     bool cutter = false;
     bool beeper = false;
-    bool partialCut = false;  // family 1 model 8 only
+    bool partialCut = false;  // where the register has it (family 1 model 8)
     std::u16string header;
     std::u16string footer;
     int articleMode = 0;         // 0 new articles registered, 1 programmed, 2 accounting codes
@@ -57,14 +57,16 @@ class DeviceSettingsState {
     explicit DeviceSettingsState(
         std::function<support::LocalDateTime()> now = support::CurrentLocalDateTime);
 
-    // After a connect and after each Z report: the register's clock, its cutter options (family
-    // 1 model 8), its article mode and its header line. The tax modes, the message set, the
-    // footer and the department keep the page's values: the register is not asked for them.
-    // Without a register only the model flag is reset.
+    // After a connect and after each Z report: the register's capabilities, its clock, its
+    // cutter options (where it tells them: family 1 model 8), its article mode and its header
+    // line. The tax modes, the message set, the footer and the department keep the page's
+    // values: the register is not asked for them. Without a register only the capabilities are
+    // reset, to those of no register.
     void Refresh(device::COrvikCore* core);
 
-    // The register is family 1 model 8: it has the partial cut, whose box shows only then.
-    bool IsModel8() const { return m_model8; }
+    // What the register refreshed from has: the partial-cut box shows only where
+    // Capabilities().partialCut (family 1 model 8).
+    const device::RegisterCapabilities& Capabilities() const { return m_capabilities; }
 
     // Carries out a button. Answers the success text to show, as information, once the
     // register has accepted the setting; nothing when there is none or the setting failed
@@ -87,7 +89,7 @@ class DeviceSettingsState {
     bool SetHeaderAndFooter(device::COrvikCore& core);
 
     std::function<support::LocalDateTime()> m_now;
-    bool m_model8 = false;
+    device::RegisterCapabilities m_capabilities;
 };
 
 }  // namespace orvik::console

@@ -58,23 +58,26 @@ std::optional<std::int32_t> DiscountPrintModeFromAnswer(std::u16string_view answ
     return answer[0] - u'0';
 }
 
-LogoFooterControls EnabledLogoFooterControls(bool model8, bool connected, bool haveLogo,
+LogoFooterControls EnabledLogoFooterControls(const device::RegisterCapabilities& caps,
+                                             bool connected, bool haveLogo,
                                              const FooterList& footer, bool spacingChosen) {
-    const bool model8Here = model8 && connected;
+    const bool logo = caps.logo && connected;
+    const bool spacing = caps.lineSpacing && connected;
+    const bool discounts = caps.discountPrintMode && connected;
     return LogoFooterControls{
         .loadLogo = true,
-        .printLogoBox = model8Here,
-        .setLogo = model8Here && haveLogo,
+        .printLogoBox = logo,
+        .setLogo = logo && haveLogo,
         .addLine = footer.CanAdd(),
         .changeLine = footer.CanChange(),
         .deleteLine = footer.CanChange(),
         .moveUp = footer.CanMoveUp(),
         .moveDown = footer.CanMoveDown(),
         .setFooter = true,
-        .spacingList = model8Here,
-        .setSpacing = model8Here && spacingChosen,
-        .discountModes = model8Here,
-        .setDiscounts = model8Here,
+        .spacingList = spacing,
+        .setSpacing = spacing && spacingChosen,
+        .discountModes = discounts,
+        .setDiscounts = discounts,
     };
 }
 

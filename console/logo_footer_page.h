@@ -10,6 +10,7 @@
 
 #include "console/footer_lines.h"
 #include "console/logo_bitmap.h"
+#include "device/protocol/register_capabilities.h"
 #include "device/result_codes.h"
 
 namespace orvik::device {
@@ -70,9 +71,11 @@ struct LogoFooterControls {
     bool operator==(const LogoFooterControls&) const = default;
 };
 
-// model8: the connected register is family 1 model 8 (false without a register). The
-// line-spacing button also needs a chosen entry.
-LogoFooterControls EnabledLogoFooterControls(bool model8, bool connected, bool haveLogo,
+// caps: what the connected register has (the logo, line spacing and discount printing of
+// family 1 model 8; a default value without a register). The line-spacing button also needs a
+// chosen entry.
+LogoFooterControls EnabledLogoFooterControls(const device::RegisterCapabilities& caps,
+                                             bool connected, bool haveLogo,
                                              const FooterList& footer, bool spacingChosen);
 
 // --- Sending -------------------------------------------------------------------------------

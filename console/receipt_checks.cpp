@@ -187,22 +187,13 @@ constexpr IntegerColumn kIntegerColumns[] = {
 
 }  // namespace
 
-ItemLimits RegisterItemLimits(const orvik::device::CPrinterInfo& info, std::int32_t family,
-                              std::int32_t model, std::int32_t articleMode) {
-    constexpr int kShortNames = 36;
-    constexpr int kLongNames = 41;
-    constexpr int kCodedArticleNames = 116;
+ItemLimits RegisterItemLimits(const orvik::device::CPrinterInfo& info,
+                              const orvik::device::RegisterCapabilities& caps) {
     ItemLimits limits;
-    if (model < 3 || model > 8) {
-        limits.maxNameLength = kShortNames;
-    } else if (model == 5 || model == 6 || model == 8) {
-        limits.maxNameLength = articleMode == 2 ? kCodedArticleNames : kLongNames;
-    } else {
-        limits.maxNameLength = kLongNames;
-    }
+    limits.maxNameLength = caps.itemNameWidth;
     limits.maxArticle = info.maxArticleNumber;
     limits.moneyDecimals = std::clamp(info.decimalPointPosition, 0, kMaxDecimals);
-    limits.maxQuantity = orvik::device::MaxLineQuantity(family, model, articleMode);
+    limits.maxQuantity = caps.maxLineQuantity;
     limits.registerKnown = true;
     limits.taxSlots = info.taxSlots;
     return limits;

@@ -14,6 +14,7 @@
 #include "console/receipt_row.h"
 #include "device/protocol/printer_info.h"
 #include "device/protocol/receipt_math.h"
+#include "device/protocol/register_capabilities.h"
 #include "res/string_table.h"
 
 // The checks a receipt item and the payments pass before anything is sent to the register.
@@ -38,11 +39,11 @@ struct ItemLimits {
     orvik::device::TaxTable taxSlots{};
 };
 
-// The limits of a connected register: the name length by model and article mode (36 outside
-// models 3 to 8; 41 for models 3, 4 and 7; 116 for models 5, 6 and 8 in article mode 2, else
-// 41), its highest article, its currency's decimals, its line quantity limit and tax table.
-ItemLimits RegisterItemLimits(const orvik::device::CPrinterInfo& info, std::int32_t family,
-                              std::int32_t model, std::int32_t articleMode);
+// The limits of a connected register: the name length and line quantity limit its capabilities
+// give (36 outside models 3 to 8; 41 for models 3, 4 and 7; 116 for models 5, 6 and 8 in
+// article mode 2, else 41), its highest article, its currency's decimals and its tax table.
+ItemLimits RegisterItemLimits(const orvik::device::CPrinterInfo& info,
+                              const orvik::device::RegisterCapabilities& caps);
 
 // Whether tax slot `slot` (1 to 8) is programmed on the register: a known kind ("0", "1" or
 // "2") and a rate. These are the slots the page offers in its tax-rate lists.
@@ -68,7 +69,6 @@ struct ItemFields {
     std::u16string discountName;    // "Название"
     std::u16string discountAmount;  // "Сумма скидки"
 };
-
 
 // The item scope: the checks before a line is added or changed, first failure wins.
 //  1. article, print count and receipt number whole numbers ("Please enter an integer.");

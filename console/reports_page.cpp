@@ -77,12 +77,12 @@ ReportsPageState::ReportsPageState(std::function<support::LocalDateTime()> today
 }
 
 void ReportsPageState::Refresh(const device::COrvikCore* core) {
-    m_model8 = false;
+    m_zeroZVisible = false;
     if (!core) {
         m_zeroZEnabled = false;
         return;
     }
-    m_model8 = core->deviceFamily == 1 && core->deviceModel == 8;
+    m_zeroZVisible = core->Capabilities().zeroZReport;
     values.fromNumber = u"1";
     const std::string last = std::to_string(core->printerInfo.lastZReportNumber);
     values.toNumber.assign(last.begin(), last.end());
@@ -90,7 +90,7 @@ void ReportsPageState::Refresh(const device::COrvikCore* core) {
         PreviousCalendarMonth(core->localClock ? core->localClock() : m_today());
     values.fromDate = month.from;
     values.toDate = month.to;
-    m_zeroZEnabled = m_model8 && core->printerInfo.zReportMade != 0;
+    m_zeroZEnabled = m_zeroZVisible && core->printerInfo.zReportMade != 0;
 }
 
 device::HRESULT ReportsPageState::Print(device::COrvikCore& core, Report report) {

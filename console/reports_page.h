@@ -77,16 +77,14 @@ class ReportsPageState {
     explicit ReportsPageState(
         std::function<support::LocalDateTime()> today = support::CurrentLocalDateTime);
 
-    // After a connect and after each Z report. Without a register only the model flag and the
-    // zero Z report button are reset. With one: numbers 1 to the register's last Z report,
-    // dates over the whole previous month.
+    // After a connect and after each Z report. Without a register only the zero Z report
+    // button is reset. With one: numbers 1 to the register's last Z report, dates over the
+    // whole previous month.
     void Refresh(const device::COrvikCore* core);
 
-    // The register is family 1 model 8, the only one that prints the zero Z report.
-    bool IsModel8() const { return m_model8; }
-    // "Нулевой Z-Отчет" is shown on family 1 model 8 only, and pressable there once the
-    // register reports that a Z report has been made.
-    bool ZeroZReportVisible() const { return m_model8; }
+    // "Нулевой Z-Отчет" is shown on a register that prints the zero Z report (family 1 model
+    // 8) only, and pressable there once the register reports that a Z report has been made.
+    bool ZeroZReportVisible() const { return m_zeroZVisible; }
     bool ZeroZReportEnabled() const { return m_zeroZEnabled; }
 
     // Prints one report; the Z reports run the whole Z-report sequence. Answers the
@@ -104,7 +102,7 @@ class ReportsPageState {
 
   private:
     std::function<support::LocalDateTime()> m_today;
-    bool m_model8 = false;
+    bool m_zeroZVisible = false;
     bool m_zeroZEnabled = false;
 };
 

@@ -138,12 +138,13 @@ void DropCompoundTaxWithoutTwoRates(SalesForm& form) {
 }
 
 SalesButtons EnabledSalesButtons(const SalesForm& form, std::size_t rows, std::size_t selected,
-                                 bool model8) {
+                                 const device::RegisterCapabilities& caps) {
     return SalesButtons{
         .discountFields = form.discountKind != 0,
         .selectionActions = selected > 0,
         .receiptActions = rows > 0,
-        .model8Choices = model8,
+        .tapeModes = caps.tapeMode,
+        .barcode = caps.barcode,
         .compoundTax = form.taxSlot1 != 0 && form.taxSlot2 != 0,
     };
 }

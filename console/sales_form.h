@@ -10,6 +10,7 @@
 #include "console/receipt_checks.h"
 #include "console/receipt_row.h"
 #include "device/protocol/receipt_math.h"
+#include "device/protocol/register_capabilities.h"
 
 // The receipt page's fields, the limits it takes from the register and the rules that turn
 // the entry form into a list row and back. The page's widgets only mirror these values.
@@ -90,12 +91,14 @@ struct SalesButtons {
     bool discountFields = false;  // "Название" and "Сумма скидки"
     bool selectionActions = false;  // "Снять выделение", "Удалить", "Изменить строку списка"
     bool receiptActions = false;  // "Сохранить чек", "&Печатать чек"
-    bool model8Choices = false;   // tape modes, code sets and the barcode
+    bool tapeModes = false;       // the two tape modes
+    bool barcode = false;         // the code sets and the barcode
     bool compoundTax = false;     // "Сложный налог(налог на налог)"
 
     bool operator==(const SalesButtons&) const = default;
 };
+// caps: what the connected register has (a default value without one).
 SalesButtons EnabledSalesButtons(const SalesForm& form, std::size_t rows, std::size_t selected,
-                                 bool model8);
+                                 const device::RegisterCapabilities& caps);
 
 }  // namespace orvik::console

@@ -20,14 +20,14 @@ std::u16string Decimal(std::int64_t value) {
 
 SalesPage::SalesPage() : m_taxChoices(TaxChoicesFor(m_limits)) {}
 
-void SalesPage::Refresh(const std::optional<ItemLimits>& limits, bool model8,
-                        IReceiptRegister* reg) {
+void SalesPage::Refresh(const std::optional<ItemLimits>& limits,
+                        const device::RegisterCapabilities& caps, IReceiptRegister* reg) {
     const int decimals = m_limits.moneyDecimals;
     m_limits = limits.value_or(ItemLimits{});
     if (!limits) {
         m_limits.moneyDecimals = decimals;
     }
-    m_model8 = limits && model8;
+    m_capabilities = limits ? caps : device::RegisterCapabilities{};
     m_taxChoices = TaxChoicesFor(m_limits);
     form.taxSlot1 = 0;
     form.taxSlot2 = 0;
@@ -221,7 +221,7 @@ CheckResult SalesPage::TakeLoadedFile(const ReceiptFileLoad& load, IReceiptRegis
 }
 
 SalesButtons SalesPage::Buttons(std::size_t selected) const {
-    return EnabledSalesButtons(form, m_rows.size(), selected, m_model8);
+    return EnabledSalesButtons(form, m_rows.size(), selected, m_capabilities);
 }
 
 CheckResult SalesPage::PrintScopeProblem() const {

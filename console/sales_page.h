@@ -41,7 +41,8 @@ class SalesPage {
     SalesForm form;
 
     const ItemLimits& Limits() const { return m_limits; }
-    bool IsModel8() const { return m_model8; }
+    // What the register of the last refresh has; a default value without one.
+    const device::RegisterCapabilities& Capabilities() const { return m_capabilities; }
     const std::vector<TaxChoice>& TaxChoices() const { return m_taxChoices; }
     const std::vector<ReceiptRow>& Rows() const { return m_rows; }
     // "Возврат товара" can be clicked; it is locked once ticked, and unticked and unlocked
@@ -51,12 +52,15 @@ class SalesPage {
     const ReceiptPreview& Preview() const { return m_preview; }
     bool PreviewHasRegister() const { return m_previewHasRegister; }
 
-    // The refresh after a connect: the limits and tax lists of the register (or the defaults
-    // and "НЕ ОБЛАГАЕТСЯ" alone without one; the money decimals stay as they were). Both lists
-    // choose "НЕ ОБЛАГАЕТСЯ". The running total is computed anew with reg (the register the
-    // limits come from, nullptr without one), so that it is the register's from the start.
-    void Refresh(const std::optional<ItemLimits>& limits, bool model8, IReceiptRegister* reg);
-    // The tape mode a model 8 register reports ("NCDC"): its first character, when there is one.
+    // The refresh after a connect: the limits, capabilities and tax lists of the register (or
+    // the defaults and "НЕ ОБЛАГАЕТСЯ" alone without one; the money decimals stay as they
+    // were). Both lists choose "НЕ ОБЛАГАЕТСЯ". The running total is computed anew with reg
+    // (the register the limits come from, nullptr without one), so that it is the register's
+    // from the start.
+    void Refresh(const std::optional<ItemLimits>& limits, const device::RegisterCapabilities& caps,
+                 IReceiptRegister* reg);
+    // The tape mode a register with tape modes reports (QueryTapeMode): its first character,
+    // when there is one.
     void TakeTapeModeAnswer(std::u16string_view answer);
 
     // The user ticks or unticks "Возврат товара"; a tick locks the box.
@@ -107,7 +111,7 @@ class SalesPage {
     void FreeReturnBoxWhenEmpty();
 
     ItemLimits m_limits;
-    bool m_model8 = false;
+    device::RegisterCapabilities m_capabilities;
     std::vector<TaxChoice> m_taxChoices;
     std::vector<ReceiptRow> m_rows;
     bool m_returnLocked = false;

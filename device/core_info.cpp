@@ -43,7 +43,7 @@ HRESULT COrvikCore::ReadConfiguration() {
     }
     DrainReplies();
 
-    if (deviceFamily == 1) {
+    if (Capabilities().taxNames) {
         // Not every register of the family knows the tax names; silence here is no error.
         SendCommand(u"CNAL1");
         const HRESULT names = ReadConfigReply({u"CNAM"}, true, true, reply);
@@ -63,7 +63,7 @@ HRESULT COrvikCore::ReadConfiguration() {
     orvik::device::ParseConfigCounters(reply, printerInfo);
     DrainReplies();
     DeriveFamilyAndModel();
-    if (deviceFamily == 1 && (deviceModel == 5 || deviceModel == 6 || deviceModel == 8)) {
+    if (Capabilities().receiptCounter) {
         DocumentCounters counters;
         QueryDocumentCounters(counters);
     }
@@ -129,7 +129,7 @@ std::u16string COrvikCore::QueryValue(std::u16string_view command, std::u16strin
 
 void COrvikCore::QueryDeviceOptions() {
     std::u16string answer = u"1000";
-    if (deviceFamily == 1 && deviceModel == 8) {
+    if (Capabilities().deviceOptions) {
         answer = QueryValue(u"dset", u"dset");
     }
     orvik::device::ApplyDeviceOptions(answer, printerInfo);
@@ -154,11 +154,22 @@ void COrvikCore::DeriveFamilyAndModel() {
         printerInfo.serialNumber, printerInfo.firmwareName, printerInfo.firmwareDate);
     deviceFamily = derived.family;
     deviceModel = derived.model;
+    m_capabilities = orvik::device::CapabilitiesOf(deviceFamily, deviceModel, articleMode);
 }
 
 void COrvikCore::ApplyModelLimits() {
-    printerInfo.maxArticleNumber = orvik::device::ModelArticleLimit(
-        deviceFamily, deviceModel, articleMode, printerInfo.maxArticleNumber);
+    printerInfo.maxArticleNumber =
+        Capabilities().articleLimit.value_or(printerInfo.maxArticleNumber);
+}
+
+const RegisterCapabilities& COrvikCore::Capabilities() const {
+    // The numbers are public fields: whoever sets them (a test, a tool) gets the capabilities
+    // of the register they name.
+    if (m_capabilities.family != deviceFamily || m_capabilities.model != deviceModel ||
+        m_capabilities.articleMode != articleMode) {
+        m_capabilities = orvik::device::CapabilitiesOf(deviceFamily, deviceModel, articleMode);
+    }
+    return m_capabilities;
 }
 
 }  // namespace orvik::device

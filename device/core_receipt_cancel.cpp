@@ -7,7 +7,7 @@ HRESULT COrvikCore::CancelReceipt() {
     // The cancel runs to its answer even after a stop: the register is not left with a receipt
     // open.
     const StopHold hold(*this);
-    if (deviceFamily == 0) {
+    if (Capabilities().pauseBeforeCancel) {
         // Family 0 registers need a pause before they take "CANC".
         Pause(cancelPause);
     }

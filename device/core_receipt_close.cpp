@@ -60,7 +60,7 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
     // could not be read back is never sent. An earlier close still unsettled is settled first,
     // so that the counter speaks of one close at a time.
     std::optional<std::int32_t> numberBefore;
-    if (KeepsReceiptCounter()) {
+    if (Capabilities().receiptCounter) {
         if (SettleUnsettledClose()) {
             m_lastClose = {};
         }

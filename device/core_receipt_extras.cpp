@@ -13,15 +13,22 @@ HRESULT COrvikCore::SetReceiptNumber(std::int32_t number) {
 }
 
 HRESULT COrvikCore::SetTapeMode(std::int32_t mode) {
-    if (deviceFamily != 1 || deviceModel != 8) {
+    if (!Capabilities().tapeMode) {
         return E_FAIL;
     }
     SendCommand(u"NCDC" + orvik::device::FormatNumber(mode, 1));
     return WaitForReady(replyTimeout);
 }
 
+std::u16string COrvikCore::QueryTapeMode() {
+    if (!Capabilities().tapeMode) {
+        return {};
+    }
+    return QueryValue(u"NCDC", u"NCDC");
+}
+
 HRESULT COrvikCore::SetCompoundTax(int firstSlot, int secondSlot) {
-    if (deviceFamily != 1 || deviceModel != 8) {
+    if (!Capabilities().compoundTax) {
         return E_FAIL;
     }
     const std::u16string command =
@@ -34,7 +41,7 @@ HRESULT COrvikCore::SetCompoundTax(int firstSlot, int secondSlot) {
 }
 
 HRESULT COrvikCore::PrintBarcode(std::u16string_view text) {
-    if (deviceFamily != 1 || deviceModel != 8) {
+    if (!Capabilities().barcode) {
         return E_FAIL;
     }
     SendCommand(orvik::device::BuildBarcodeCommand(text));

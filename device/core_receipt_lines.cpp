@@ -9,15 +9,6 @@ namespace orvik::device {
 using orvik::device::Contains;
 using orvik::device::HasStatusWord;
 
-namespace {
-
-orvik::device::RegisterProfile ProfileOf(const COrvikCore& core) {
-    return orvik::device::RegisterProfile{core.deviceFamily, core.deviceModel, core.articleMode,
-                                          core.printerInfo.maxArticleNumber};
-}
-
-}  // namespace
-
 std::u16string COrvikCore::FormatNumber(std::int32_t value, int width) {
     return width > 0 ? orvik::device::FormatNumber(value, static_cast<std::size_t>(width)) : u"";
 }
@@ -28,10 +19,6 @@ std::u16string COrvikCore::FormatArticleCode(std::int32_t value) {
 
 std::u16string COrvikCore::TaxLetters() {
     return orvik::LoadString(orvik::kStrTaxLetters);
-}
-
-std::int32_t COrvikCore::MaxLineQuantity() const {
-    return orvik::device::MaxLineQuantity(deviceFamily, deviceModel, articleMode);
 }
 
 HRESULT COrvikCore::OpenReceipt() {
@@ -45,12 +32,12 @@ HRESULT COrvikCore::OpenReceipt() {
         // The status has been shown; the receipt is not open, and the caller must know.
         return E_UNEXPECTED;
     }
-    if (deviceFamily == 1 && deviceModel == 7) {
+    if (Capabilities().accessLevels) {
         SetAccessLevel(1);
     }
     for (bool firstTry = true;; firstTry = false) {
-        SendCommand(orvik::device::BuildOpenCommand(deviceFamily));
-        if (deviceFamily == 0) {
+        SendCommand(orvik::device::BuildOpenCommand(Capabilities()));
+        if (Capabilities().pauseAfterOpen) {
             // Family 0 registers print the receipt's head before they answer anything else.
             Pause(openReceiptPause);
         }
@@ -100,7 +87,7 @@ HRESULT COrvikCore::AddReceiptLine(std::int32_t quantity, std::u16string_view na
         CancelReceipt();
         return E_FAIL;
     }
-    if (quantity > MaxLineQuantity()) {
+    if (quantity > Capabilities().maxLineQuantity) {
         ReportMessage(orvik::kStrLineQuantityTooLarge);
         CancelReceipt();
         return E_FAIL;
@@ -115,8 +102,9 @@ HRESULT COrvikCore::AddReceiptLine(std::int32_t quantity, std::u16string_view na
                                                     discountKind,
                                                     std::u16string(discountName),
                                                     discountAmount};
-    const orvik::device::PreparedLine line = orvik::device::PrepareReceiptLine(
-        ProfileOf(*this), printerInfo.taxSlots, TaxLetters(), returnMode, request);
+    const orvik::device::PreparedLine line =
+        orvik::device::PrepareReceiptLine(Capabilities(), printerInfo.maxArticleNumber,
+                                          printerInfo.taxSlots, TaxLetters(), returnMode, request);
     if (!orvik::device::LineFitsCommand(price, line.lineSum, line.discount)) {
         // The command's nine-digit fields would cut the number: the register would be sent
         // another price or sum than the receipt holds.
@@ -162,7 +150,7 @@ HRESULT COrvikCore::AwaitLineReply(std::int64_t& deviceAmount) {
 HRESULT COrvikCore::PreviewLineAmounts(std::int32_t quantity, std::int32_t price, bool divisible,
                                        int taxSlot1, int taxSlot2, int discountKind,
                                        std::int32_t discountAmount, LineAmounts& amounts) {
-    if (quantity > MaxLineQuantity()) {
+    if (quantity > Capabilities().maxLineQuantity) {
         ReportMessage(orvik::kStrLineQuantityTooLarge);
         return E_FAIL;
     }

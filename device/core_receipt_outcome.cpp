@@ -19,12 +19,8 @@ std::u16string WithNumber(int stringId, std::int32_t number) {
 
 }  // namespace
 
-bool COrvikCore::KeepsReceiptCounter() const {
-    return deviceFamily == 1 && (deviceModel == 5 || deviceModel == 6 || deviceModel == 8);
-}
-
 std::optional<std::int32_t> COrvikCore::ReadLastReceiptNumber() {
-    if (!KeepsReceiptCounter() || LinkEnded()) {
+    if (!Capabilities().receiptCounter || LinkEnded()) {
         return std::nullopt;
     }
     // Asked quietly: a register that does not answer now is asked again at the next chance,
@@ -75,7 +71,7 @@ std::optional<std::int32_t> COrvikCore::ReadReceiptCounter() {
 }
 
 bool COrvikCore::SettleUnsettledClose() {
-    if (!KeepsReceiptCounter()) {
+    if (!Capabilities().receiptCounter) {
         return false;
     }
     const std::u16string& serial = printerInfo.serialNumber;

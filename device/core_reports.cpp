@@ -8,25 +8,21 @@ namespace {
 
 enum class CancelFirst { No, Yes };
 
-bool IsFamily1Model(const COrvikCore& core, std::int32_t model) {
-    return core.deviceFamily == 1 && core.deviceModel == model;
-}
-
 HRESULT RunCommand(COrvikCore& core, std::u16string_view command) {
     core.SendCommand(command);
     return core.WaitForReady(core.replyTimeout);
 }
 
-// A report that family 1 model 7, which has no key, prints at access level 2. A failing level
-// switch does not stop the report, and the register is put back to level 1 even when the
-// report failed, so that it is never left at the higher level.
+// A report that a register with access levels (family 1 model 7, which has no key) prints at
+// level 2. A failing level switch does not stop the report, and the register is put back to
+// level 1 even when the report failed, so that it is never left at the higher level.
 HRESULT RunLeveledReport(COrvikCore& core, std::u16string_view command, CancelFirst cancel) {
     if (cancel == CancelFirst::Yes && core.receiptOpen) {
         // A refused cancel has shown its message; whether the report may run is the
         // register's to judge.
         core.CancelReceipt();
     }
-    const bool switchLevel = IsFamily1Model(core, 7);
+    const bool switchLevel = core.Capabilities().accessLevels;
     if (switchLevel) {
         core.SetAccessLevel(2);
     }
@@ -48,7 +44,7 @@ HRESULT COrvikCore::PrintZReport() {
 }
 
 HRESULT COrvikCore::PrintZeroZReport() {
-    if (!IsFamily1Model(*this, 8)) {
+    if (!Capabilities().zeroZReport) {
         return E_FAIL;
     }
     return RunCommand(*this, u"nrep");

@@ -210,20 +210,21 @@ std::optional<HRESULT> COrvikCore::AwaitLoginReply(int& waitCounter, bool& abort
 
 void COrvikCore::PrepareRegister() {
     // Results are not checked: the register is usable even when it refuses one of these.
-    if (deviceFamily == 1 && deviceModel == 7) {
+    const RegisterCapabilities& caps = Capabilities();
+    if (caps.accessLevels) {
         SetAccessLevel(1);
     }
-    if (deviceFamily == 1 && deviceModel >= 3 && deviceModel <= 8) {
+    if (caps.tableMode) {
         SendTableCommand();
     }
-    if (deviceFamily == 0) {
+    if (caps.taxPerItemAtConnect) {
         SendCommand(u"PPMD1");
         WaitForReady(replyTimeout);
     }
 }
 
 HRESULT COrvikCore::SetAccessLevel(int level) {
-    if (deviceFamily != 1 || deviceModel != 7) {
+    if (!Capabilities().accessLevels) {
         return S_OK;
     }
     SendCommand(orvik::device::BuildAccessLevelCommand(level, accessCodes));

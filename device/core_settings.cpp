@@ -6,18 +6,20 @@ namespace orvik::device {
 
 namespace {
 
-bool IsModel8(const COrvikCore& core) {
-    return core.deviceFamily == 1 && core.deviceModel == 8;
-}
-
 HRESULT RunCommand(COrvikCore& core, std::u16string_view command) {
     core.SendCommand(command);
     return core.WaitForReady(core.replyTimeout);
 }
 
-// For the commands only family 1 model 8 knows: E_FAIL without sending anywhere else.
-HRESULT RunModel8Command(COrvikCore& core, std::u16string_view command) {
-    return IsModel8(core) ? RunCommand(core, command) : E_FAIL;
+// For a command only some registers know (has: the register is one): E_FAIL without sending
+// anywhere else.
+HRESULT RunOptionalCommand(COrvikCore& core, bool has, std::u16string_view command) {
+    return has ? RunCommand(core, command) : E_FAIL;
+}
+
+// A question only some registers understand: the empty answer without sending anywhere else.
+std::u16string QueryOptionalValue(COrvikCore& core, bool has, std::u16string_view tag) {
+    return has ? core.QueryValue(tag, tag) : std::u16string();
 }
 
 }  // namespace
@@ -35,19 +37,16 @@ std::u16string COrvikCore::QueryDateTime() {
 }
 
 std::u16string COrvikCore::QueryCutterOptions() {
-    if (!IsModel8(*this)) {
-        return {};
-    }
-    return QueryValue(u"CUTR", u"CUTR");
+    return QueryOptionalValue(*this, Capabilities().cutterQuery, u"CUTR");
 }
 
 HRESULT COrvikCore::SetCutterAndBeeper(std::int32_t cutter, std::int32_t beeper,
                                        std::int32_t partialCut) {
-    if (deviceFamily != 1) {
+    if (!Capabilities().cutter) {
         return E_FAIL;
     }
     const std::optional<std::int32_t> partial =
-        IsModel8(*this) ? std::optional<std::int32_t>(partialCut) : std::nullopt;
+        Capabilities().partialCut ? std::optional<std::int32_t>(partialCut) : std::nullopt;
     return RunCommand(*this, orvik::device::BuildCutterCommand(cutter, beeper, partial));
 }
 
@@ -62,8 +61,7 @@ HRESULT COrvikCore::SetArticleMode(std::int32_t mode) {
 }
 
 HRESULT COrvikCore::SetHeaderText(std::u16string_view text) {
-    const std::optional<std::size_t> limit =
-        orvik::device::HeaderTextLimit(deviceFamily, deviceModel);
+    const std::optional<std::size_t> limit = Capabilities().headerTextWidth;
     if (!limit) {
         // An empty line would erase the register's header.
         return E_FAIL;
@@ -72,8 +70,7 @@ HRESULT COrvikCore::SetHeaderText(std::u16string_view text) {
 }
 
 HRESULT COrvikCore::SetFooterText(std::u16string_view text) {
-    const std::optional<std::size_t> limit =
-        orvik::device::HeaderTextLimit(deviceFamily, deviceModel);
+    const std::optional<std::size_t> limit = Capabilities().headerTextWidth;
     if (!limit) {
         return E_FAIL;
     }
@@ -102,19 +99,31 @@ HRESULT COrvikCore::SetDepartmentMnemonic(std::u16string_view text) {
 }
 
 HRESULT COrvikCore::SetDiscountPrintMode(std::int32_t mode) {
-    return RunModel8Command(*this, orvik::device::BuildDiscountPrintCommand(mode));
+    return RunOptionalCommand(*this, Capabilities().discountPrintMode,
+                              orvik::device::BuildDiscountPrintCommand(mode));
 }
 
 HRESULT COrvikCore::LoadLogoLine(std::int32_t lineIndex, std::u16string_view hexText) {
-    return RunModel8Command(*this, orvik::device::BuildLogoLineCommand(lineIndex, hexText));
+    return RunOptionalCommand(*this, Capabilities().logo,
+                              orvik::device::BuildLogoLineCommand(lineIndex, hexText));
 }
 
 HRESULT COrvikCore::SetLogoHeight(std::int32_t lines) {
-    return RunModel8Command(*this, orvik::device::BuildLogoHeightCommand(lines));
+    return RunOptionalCommand(*this, Capabilities().logo,
+                              orvik::device::BuildLogoHeightCommand(lines));
 }
 
 HRESULT COrvikCore::SetLineSpacing(std::int32_t value) {
-    return RunModel8Command(*this, orvik::device::BuildLineSpacingCommand(value));
+    return RunOptionalCommand(*this, Capabilities().lineSpacing,
+                              orvik::device::BuildLineSpacingCommand(value));
+}
+
+std::u16string COrvikCore::QueryDiscountPrintMode() {
+    return QueryOptionalValue(*this, Capabilities().discountPrintMode, u"NPDI");
+}
+
+std::u16string COrvikCore::QueryLineSpacing() {
+    return QueryOptionalValue(*this, Capabilities().lineSpacing, u"BLFI");
 }
 
 }  // namespace orvik::device

@@ -40,6 +40,10 @@ bool COrvikCore::IsPortOpen() const {
     return m_link->port.IsOpen();
 }
 
+void COrvikCore::BlankQueuedReplies() {
+    m_link->queue.BlankTexts();
+}
+
 CMessageContainer& COrvikCore::Queue() {
     return m_link->queue;
 }

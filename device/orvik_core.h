@@ -13,6 +13,7 @@
 #include "device/prompt.h"
 #include "device/protocol/printer_info.h"
 #include "device/protocol/receipt_math.h"
+#include "device/protocol/register_capabilities.h"
 #include "device/receipt_outcome.h"
 #include "device/reply_wait.h"
 #include "device/result_codes.h"
@@ -90,6 +91,9 @@ class COrvikCore {
     std::u16string ReadReply();
     // Pops every queued reply.
     void DrainReplies();
+    // Empties the texts of the replies queued now (they are still taken one by one), so that
+    // nothing left from before is taken for the answer to the next command.
+    void BlankQueuedReplies();
     // Looks at replies queued now or arriving within 100 ms of each other: 0 as soon as one
     // carries a fatal status (the queue is then drained), 1 after 100 ms of silence.
     int CheckPendingStatus();
@@ -125,7 +129,8 @@ class COrvikCore {
     // Steps of Connect. Login sets abort when the operator cancels a Retry/Cancel question.
     HRESULT Login(std::u16string_view operatorName, std::u16string_view password, bool& abort);
     HRESULT ReadConfiguration();
-    // Family 1 model 7 only ("SVSL"); S_OK without sending on every other register.
+    // On a register with access levels (family 1 model 7, "SVSL"); S_OK without sending on
+    // every other register.
     HRESULT SetAccessLevel(int level);
     // "TABL", then READY.
     HRESULT SendTableCommand();
@@ -136,25 +141,34 @@ class COrvikCore {
     // Sends command and returns the data (from index 4) of the first reply containing key;
     // empty on a status token (nothing shown) or when no reply comes (message 1003).
     std::u16string QueryValue(std::u16string_view command, std::u16string_view key);
-    // The option digits: asked of family 1 model 8, "1000" for every other register.
+    // The option digits: asked of a register that tells them (family 1 model 8), "1000" for
+    // every other register.
     void QueryDeviceOptions();
     // "GLCN": fills counters and refreshes articleMode, zReportMade and lastZReportNumber, then
     // the article limit. Returns the answer; an empty answer gives counters of 0 and leaves
     // what the core knew.
     std::u16string QueryDocumentCounters(DocumentCounters& counters);
-    // deviceFamily and deviceModel from the serial number and software in printerInfo.
+    // deviceFamily and deviceModel from the serial number and software in printerInfo, and the
+    // register's capabilities from them.
     void DeriveFamilyAndModel();
     // printerInfo.maxArticleNumber for the register's family, model and articleMode.
     void ApplyModelLimits();
+    // What the register prints and takes (device/protocol/register_capabilities.h): derived
+    // when the configuration is read, and again whenever deviceFamily, deviceModel or
+    // articleMode have changed since. Before a configuration has been read it is the register
+    // not known yet. Every difference between registers is asked of it.
+    const RegisterCapabilities& Capabilities() const;
 
     // --- Reports and settings ------------------------------------------------------------------
     // Each sends one command and returns the result of its WaitForReady with replyTimeout.
-    // Family 1 model 7 is switched to access level 2 before the X, Z, article and discount
-    // reports and back to level 1 after them, whatever the report's result; the result is the
-    // report's. The Z, article and discount reports cancel an open receipt first.
+    // A register with access levels (family 1 model 7) is switched to level 2 before the X, Z,
+    // article and discount reports and back to level 1 after them, whatever the report's
+    // result; the result is the report's. The Z, article and discount reports cancel an open
+    // receipt first.
     HRESULT PrintXReport();
     HRESULT PrintZReport();
-    // Family 1 model 8 only; E_FAIL without sending on every other register.
+    // Capabilities().zeroZReport (family 1 model 8) only; E_FAIL without sending on every
+    // other register.
     HRESULT PrintZeroZReport();
     HRESULT PrintArticleReport();
     HRESULT PrintDiscountReport();
@@ -172,15 +186,17 @@ class COrvikCore {
     HRESULT SetClock(const orvik::support::LocalDateTime& time);
     // The register's date and time as fourteen digits YYYYMMDDhhmmss; empty without an answer.
     std::u16string QueryDateTime();
-    // Cutter, beeper and partial-cut digits; family 1 model 8 only, empty without sending on
-    // every other register (where "CUTR" alone is a setting, not a question).
+    // Cutter, beeper and partial-cut digits; Capabilities().cutterQuery (family 1 model 8)
+    // only, empty without sending on every other register (where "CUTR" alone is a setting,
+    // not a question).
     std::u16string QueryCutterOptions();
-    // Family 1 only (E_FAIL without sending otherwise); the partial cut is sent to model 8 only.
+    // Capabilities().cutter (family 1) only, E_FAIL without sending otherwise; the partial cut
+    // is sent where Capabilities().partialCut (model 8) only.
     HRESULT SetCutterAndBeeper(std::int32_t cutter, std::int32_t beeper, std::int32_t partialCut);
     // On success reads the document counters, which refresh articleMode.
     HRESULT SetArticleMode(std::int32_t mode);
-    // The line cut to what the register prints (HeaderTextLimit); E_FAIL without sending while
-    // the register's family is not known.
+    // The line cut to what the register prints (Capabilities().headerTextWidth); E_FAIL without
+    // sending while the register's family is not known.
     HRESULT SetHeaderText(std::u16string_view text);
     HRESULT SetFooterText(std::u16string_view text);
     // perItem non-zero: added taxes on each item; 0: on the receipt total.
@@ -190,13 +206,19 @@ class COrvikCore {
     HRESULT SetMessageSet(std::int32_t set);
     // The mnemonic goes out as given; one too long for a command is refused with E_INVALIDARG.
     HRESULT SetDepartmentMnemonic(std::u16string_view text);
-    // Discount printing, logo and line spacing: family 1 model 8 only, E_FAIL without sending
-    // on every other register. Logo lines are numbered from 1 and capped at 192, as is the
-    // height; a logo line keeps its first 108 hexadecimal characters.
+    // Discount printing, logo and line spacing: on a register with the capability
+    // (discountPrintMode, logo, lineSpacing: family 1 model 8) only, E_FAIL without sending on
+    // every other register. Logo lines are numbered from 1 and capped at 192, as is the height;
+    // a logo line keeps its first 108 hexadecimal characters.
     HRESULT SetDiscountPrintMode(std::int32_t mode);
     HRESULT LoadLogoLine(std::int32_t lineIndex, std::u16string_view hexText);
     HRESULT SetLogoHeight(std::int32_t lines);
     HRESULT SetLineSpacing(std::int32_t value);
+    // The register's answers to "NPDI" (where discounts are printed) and "BLFI" (the line
+    // spacing), after their tags, as QueryValue returns them; empty without sending on a
+    // register without the capability.
+    std::u16string QueryDiscountPrintMode();
+    std::u16string QueryLineSpacing();
 
     // --- Receipts (core_receipt_*.cpp) ---------------------------------------------------------
     // Money is in minor units of the register's currency; a quantity is in pieces, or in
@@ -205,27 +227,30 @@ class COrvikCore {
     static std::u16string FormatArticleCode(std::int32_t value);
     // The letters that name the tax slots on the wire (string 1017); slot n is letter n - 1.
     static std::u16string TaxLetters();
-    // The largest quantity one line takes on this register.
-    std::int32_t MaxLineQuantity() const;
     // "BCHN" and the number.
     HRESULT SetReceiptNumber(std::int32_t number);
-    // Family 1 model 8 only (E_FAIL without sending otherwise): 0 ordinary, 1 continuous tape.
+    // Capabilities().tapeMode (family 1 model 8) only, E_FAIL without sending otherwise: 0
+    // ordinary, 1 continuous tape.
     HRESULT SetTapeMode(std::int32_t mode);
+    // The register's answer to "NCDC" (its tape mode) after the tag, as QueryValue returns it;
+    // empty without sending on a register without tape modes.
+    std::u16string QueryTapeMode();
     // Cancels a receipt left open, then "PREP". S_OK once open (the sums start at 0); E_ABORT
     // without an answer; E_UNEXPECTED on a fatal status, also one found pending before sending.
     HRESULT OpenReceipt();
-    // Tax on tax for the next line: family 1 model 8, two different slots from 1 to 6;
-    // otherwise E_FAIL without sending.
+    // Tax on tax for the next line: Capabilities().compoundTax (family 1 model 8), two
+    // different slots from 1 to 6; otherwise E_FAIL without sending.
     HRESULT SetCompoundTax(int firstSlot, int secondSlot);
     // One sale line, or a return line while returnMode is set. discountKind: -1 none, 0
     // discount, 1 surcharge. lineTotal receives the line sum with the register's tax amount.
-    // A quantity above MaxLineQuantity, or amounts that do not fit the command, cancel the
-    // receipt with a message. A line the register refuses leaves the receipt open.
+    // A quantity above Capabilities().maxLineQuantity, or amounts that do not fit the command,
+    // cancel the receipt with a message. A line the register refuses leaves the receipt open.
     HRESULT AddReceiptLine(std::int32_t quantity, std::u16string_view name, std::int32_t price,
                            bool divisible, int taxSlot1, int taxSlot2, std::int32_t article,
                            int discountKind, std::u16string_view discountName,
                            std::int32_t discountAmount, std::int32_t& lineTotal);
-    // Family 1 model 8 only: the code-set letter and the code.
+    // Capabilities().barcode (family 1 model 8) only, E_FAIL without sending otherwise: the
+    // code-set letter and the code.
     HRESULT PrintBarcode(std::u16string_view text);
     // Closes the open receipt with four payments; total receives the amount due. Payments that
     // miss it by 1 unit are corrected in the cash; payments short of it fail with a warning and
@@ -261,10 +286,13 @@ class COrvikCore {
     int loginStatusAttempts = 3;
     // The access codes of levels 1, 2 and 3; fixed.
     const std::array<std::u16string_view, 3> accessCodes{u"7260", u"8391", u"5836"};
-    bool serviceSession = false;     // the session was opened with the service log-in
-    std::int32_t deviceFamily = -1;  // 0 or 1; -1 until a configuration has been read
-    std::int32_t deviceModel = -1;   // 0 to 8; -1 until a configuration has been read
-    std::int32_t articleMode = 0;    // 0 to 2, as the register reports it
+    bool serviceSession = false;  // the session was opened with the service log-in
+    // The register's family (0 or 1) and model (0 to 8), -1 until a configuration has been
+    // read, and its article mode (0 to 2, as it reports it). Shown to the user; what differs
+    // from one register to another is asked of Capabilities().
+    std::int32_t deviceFamily = -1;
+    std::int32_t deviceModel = -1;
+    std::int32_t articleMode = 0;
     CPrinterInfo printerInfo;
     bool receiptOpen = false;  // a fiscal receipt is open on the register
     // Today's date and the present time, for dates and times the register reports wrongly.
@@ -280,9 +308,6 @@ class COrvikCore {
     std::u16string lastMessage;
     int showMessages = 1;
 
-    // The link's parts, for the command line's raw mode and for tests.
-    CMessageContainer& Queue();
-    SerialPort& Port();
     bool ReceiverHungUp() const;
 
     // --- The outcome of a receipt's close (core_receipt_outcome.cpp) ---------------------------
@@ -291,8 +316,6 @@ class COrvikCore {
     void SetCloseJournal(CloseJournal* journal) { m_journal = journal; }
     // The last close sent, or settled since: registered with its number, refused, or unknown.
     CloseOutcome LastCloseOutcome() const { return m_lastClose; }
-    // The register reports its last receipt number ("GLCN"): family 1 models 5, 6 and 8.
-    bool KeepsReceiptCounter() const;
     // At the next chance after a close whose outcome is unknown (this core's own, or one the
     // journal holds for this register's serial number): reads the receipt counter again,
     // tells the operator in one box whether the receipt was registered and settles the close.
@@ -300,6 +323,10 @@ class COrvikCore {
     bool SettleUnsettledClose();
 
   protected:
+    // The link's parts, kept to the core and its operations (and a test's derived core).
+    CMessageContainer& Queue();
+    SerialPort& Port();
+
     void ShowError(const std::u16string& text);
     void ShowWarning(const std::u16string& text);
     bool AskRetry(const std::u16string& text);
@@ -376,6 +403,9 @@ class COrvikCore {
     std::optional<std::int32_t> m_unansweredCloseNumber;
     // Why the link failed during the log-in (a fall-back rate the port refused).
     std::string m_linkFailure;
+    // Capabilities() as last derived; derived anew when the numbers it was derived from are no
+    // longer the core's. Only the caller's thread uses it.
+    mutable RegisterCapabilities m_capabilities;
 };
 
 }  // namespace orvik::device

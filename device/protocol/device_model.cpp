@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "device/protocol/register_capabilities.h"
 #include "support/text_trim.h"
 
 namespace orvik::device {
@@ -64,27 +65,7 @@ FamilyAndModel DeriveFamilyAndModel(std::u16string_view serialNumber,
 
 std::int32_t ModelArticleLimit(std::int32_t family, std::int32_t model, std::int32_t articleMode,
                                std::int32_t current) {
-    constexpr std::int32_t kLongArticles = 999999999;
-    if (family == 0) {
-        return model == 1 ? 1999 : current;
-    }
-    if (family != 1) {
-        return current;
-    }
-    switch (model) {
-        case 3:
-        case 4:
-            return 9999;
-        case 5:
-        case 6:
-            return articleMode == 2 ? kLongArticles : 9999;
-        case 7:
-            return 4999;
-        case 8:
-            return articleMode == 2 ? kLongArticles : 20688;
-        default:
-            return 1999;
-    }
+    return CapabilitiesOf(family, model, articleMode).articleLimit.value_or(current);
 }
 
 }  // namespace orvik::device

@@ -6,7 +6,7 @@
 namespace orvik::device {
 
 // Which register the console talks to, told from its serial number and software, and the
-// article limit that follows from it.
+// article limit that follows from it (the table of models is in register_capabilities.h).
 
 struct FamilyAndModel {
     std::int32_t family = 1;
@@ -23,8 +23,8 @@ FamilyAndModel DeriveFamilyAndModel(std::u16string_view serialNumber,
                                     std::u16string_view firmwareName,
                                     std::u16string_view firmwareDate);
 
-// The highest article number the line command accepts on this register; current is kept where
-// the model sets no limit of its own.
+// The highest article number the line command accepts on this register (the capabilities'
+// articleLimit); current is kept where the model sets no limit of its own.
 std::int32_t ModelArticleLimit(std::int32_t family, std::int32_t model, std::int32_t articleMode,
                                std::int32_t current);
 

@@ -24,10 +24,8 @@ constexpr std::int64_t kPaymentTolerance = 2;
 constexpr std::size_t kBarcodeMinLength = 4;
 constexpr std::size_t kBarcodeMaxLength = 17;
 constexpr int kMaxCompoundTaxSlot = 6;
-// The receipt's department as the register prints it, and how much of it each family takes.
+// The receipt's department as the register prints it.
 constexpr std::u16string_view kDepartment = u"СЕРВІС";
-constexpr std::size_t kFamily0DepartmentLength = 2;
-constexpr std::size_t kDepartmentLength = 15;
 
 bool IsWhiteSpace(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f';
@@ -57,9 +55,9 @@ std::u16string TaxGroup(const TaxTable& slots, std::u16string_view taxLetters, i
     return group + digits;
 }
 
-std::u16string TaxFields(const RegisterProfile& profile, const TaxTable& slots,
+std::u16string TaxFields(const RegisterCapabilities& caps, const TaxTable& slots,
                          std::u16string_view taxLetters, int slot1, int slot2) {
-    if (profile.articleMode == 2) {
+    if (caps.articleMode == 2) {
         return {LetterOf(taxLetters, slot1), LetterOf(taxLetters, slot2)};
     }
     std::u16string fields;
@@ -70,30 +68,24 @@ std::u16string TaxFields(const RegisterProfile& profile, const TaxTable& slots,
     return fields;
 }
 
-std::u16string ArticleField(const RegisterProfile& profile, std::int32_t article) {
-    const bool known = article >= 1 && article <= profile.maxArticleNumber;
-    if (profile.UsesCodedArticles()) {
+std::u16string ArticleField(const RegisterCapabilities& caps, std::int32_t maxArticleNumber,
+                            std::int32_t article) {
+    const bool known = article >= 1 && article <= maxArticleNumber;
+    if (caps.codedArticles) {
         return known ? FormatNumber(article, 9) : std::u16string(9, u'0');
     }
     return known ? FormatArticleCode(article) : std::u16string(4, u'0');
 }
 
-// The continuation limit: how much of a long name the register takes after the line.
-std::size_t ContinuationLimit(const RegisterProfile& profile) {
-    if (profile.model < 3 || profile.model > 8) {
-        return 24;
-    }
-    return profile.UsesCodedArticles() ? 104 : 29;
-}
-
-std::u16string Continuation(const RegisterProfile& profile, const ReceiptLineRequest& line,
+std::u16string Continuation(const RegisterCapabilities& caps, const ReceiptLineRequest& line,
                             std::u16string overflow, std::size_t nameWidth) {
-    if (profile.family != 1) {
-        // Family 0 has no continuation: the rest of a long name is dropped.
+    // How much of a long name the register takes after the line.
+    const std::size_t limit = caps.nameContinuationLimit;
+    if (limit == 0) {
+        // No continuation (family 0): the rest of a long name is dropped.
         return {};
     }
-    const std::size_t limit = ContinuationLimit(profile);
-    if (profile.model >= 3 && profile.model <= 8 && line.divisible &&
+    if (caps.weighedNameInTapeLines && line.divisible &&
         line.name.size() > static_cast<std::size_t>(kShortNameWidth)) {
         // A weighed good's name goes on in whole tape lines.
         overflow.resize(std::min(overflow.size(), kDivisibleOverflowLimit));
@@ -132,11 +124,18 @@ std::u16string_view TrimWhiteSpace(std::u16string_view text) {
 PreparedLine PrepareReceiptLine(const RegisterProfile& profile, const TaxTable& slots,
                                 std::u16string_view taxLetters, bool returnMode,
                                 const ReceiptLineRequest& line) {
+    return PrepareReceiptLine(profile.Capabilities(), profile.maxArticleNumber, slots, taxLetters,
+                              returnMode, line);
+}
+
+PreparedLine PrepareReceiptLine(const RegisterCapabilities& caps, std::int32_t maxArticleNumber,
+                                const TaxTable& slots, std::u16string_view taxLetters,
+                                bool returnMode, const ReceiptLineRequest& line) {
     PreparedLine prepared;
     prepared.lineSum = LineSum(line.quantity, line.price, line.divisible);
     prepared.discount = EffectiveDiscount(line.discountKind, line.discountAmount, prepared.lineSum);
 
-    const auto nameWidth = static_cast<std::size_t>(LineNameWidth(profile.articleMode));
+    const auto nameWidth = static_cast<std::size_t>(LineNameWidth(caps.articleMode));
     const std::u16string_view name = TrimWhiteSpace(line.name);
     std::u16string overflow;
     if (name.size() > nameWidth) {
@@ -144,7 +143,7 @@ PreparedLine PrepareReceiptLine(const RegisterProfile& profile, const TaxTable& 
     }
 
     std::u16string& command = prepared.command;
-    if (profile.UsesCodedArticles()) {
+    if (caps.codedArticles) {
         command = returnMode ? u"BFCD" : u"FICD";
     } else {
         command = returnMode ? u"BFIS" : u"FISC";
@@ -153,11 +152,11 @@ PreparedLine PrepareReceiptLine(const RegisterProfile& profile, const TaxTable& 
     command += FormatNumber(Narrow(prepared.lineSum), kSumWidth);
     command += FormatNumber(line.price, kSumWidth);
     command += FormatNumber(std::max(line.quantity, 0),
-                            profile.articleMode == 2 ? kLongQuantityWidth : kQuantityWidth);
+                            caps.articleMode == 2 ? kLongQuantityWidth : kQuantityWidth);
     command += line.divisible ? u'0' : u'1';
     command += u'0';
-    command += TaxFields(profile, slots, taxLetters, line.taxSlot1, line.taxSlot2);
-    command += ArticleField(profile, line.article);
+    command += TaxFields(caps, slots, taxLetters, line.taxSlot1, line.taxSlot2);
+    command += ArticleField(caps, maxArticleNumber, line.article);
 
     const bool discountBlock = prepared.discount.kind != kNoDiscount;
     if (discountBlock) {
@@ -165,7 +164,7 @@ PreparedLine PrepareReceiptLine(const RegisterProfile& profile, const TaxTable& 
         command += Fitted(line.discountName, kDiscountNameWidth);
         command += FormatNumber(Narrow(prepared.discount.amount), kSumWidth);
     }
-    const std::u16string rest = Continuation(profile, line, std::move(overflow), nameWidth);
+    const std::u16string rest = Continuation(caps, line, std::move(overflow), nameWidth);
     if (!rest.empty()) {
         if (!discountBlock) {
             // The register finds the continuation after a discount block, so an empty one
@@ -249,9 +248,14 @@ ClosePlan PlanReceiptClose(ReceiptTotals& totals, const TaxTable& slots, std::in
     return plan;
 }
 
+std::u16string BuildOpenCommand(const RegisterCapabilities& caps) {
+    return u"PREP" + std::u16string(kDepartment.substr(
+                         0, std::min(caps.departmentLength, kDepartment.size())));
+}
+
 std::u16string BuildOpenCommand(std::int32_t family) {
-    const std::size_t length = family == 0 ? kFamily0DepartmentLength : kDepartmentLength;
-    return u"PREP" + std::u16string(kDepartment.substr(0, std::min(length, kDepartment.size())));
+    // The department's length is a matter of the family alone.
+    return BuildOpenCommand(CapabilitiesOf(family, -1, 0));
 }
 
 std::u16string BuildBarcodeCommand(std::u16string_view text) {

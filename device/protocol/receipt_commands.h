@@ -5,23 +5,23 @@
 #include <string_view>
 
 #include "device/protocol/receipt_math.h"
+#include "device/protocol/register_capabilities.h"
 
 namespace orvik::device {
 
 // The command texts of the receipt operations, built without a port.
 
-// What of the register decides the layout of a line command.
+// A register named by its numbers, as tests and tools give one: what decides the layout of a
+// line command.
 struct RegisterProfile {
     std::int32_t family = 1;
     std::int32_t model = 4;
     std::int32_t articleMode = 0;
     std::int32_t maxArticleNumber = CPrinterInfo::kDefaultMaxArticleNumber;
 
+    RegisterCapabilities Capabilities() const { return CapabilitiesOf(family, model, articleMode); }
     // Family 1 models 5, 6 and 8 in article mode 2 take "FICD"/"BFCD" with nine-digit articles.
-    bool UsesCodedArticles() const {
-        return family == 1 && (model == 5 || model == 6 || model == 8) && articleMode == 2;
-    }
-    bool IsModel8() const { return family == 1 && model == 8; }
+    bool UsesCodedArticles() const { return Capabilities().codedArticles; }
 };
 
 // One sale or return line as the caller gives it. Quantity in pieces, or in thousandths of a
@@ -58,7 +58,11 @@ inline constexpr std::size_t kDiscountNameWidth = 13;
 std::u16string_view TrimWhiteSpace(std::u16string_view text);
 
 // The line command ("FISC", "BFIS", "FICD" or "BFCD") for the register: name, sums, quantity,
-// unit, taxes, article, discount block and the continuation of a long name.
+// unit, taxes, article (those from 1 to maxArticleNumber; 0 otherwise), discount block and the
+// continuation of a long name.
+PreparedLine PrepareReceiptLine(const RegisterCapabilities& caps, std::int32_t maxArticleNumber,
+                                const TaxTable& slots, std::u16string_view taxLetters,
+                                bool returnMode, const ReceiptLineRequest& line);
 PreparedLine PrepareReceiptLine(const RegisterProfile& profile, const TaxTable& slots,
                                 std::u16string_view taxLetters, bool returnMode,
                                 const ReceiptLineRequest& line);
@@ -86,7 +90,9 @@ struct ClosePlan {
 ClosePlan PlanReceiptClose(ReceiptTotals& totals, const TaxTable& slots, std::int32_t cash,
                            std::int32_t payment1, std::int32_t payment2, std::int32_t payment3);
 
-// "PREP" and the department text: family 0 takes its first two characters, others up to 15.
+// "PREP" and as much of the department text as the register takes (departmentLength): family 0
+// its first two characters, others up to 15.
+std::u16string BuildOpenCommand(const RegisterCapabilities& caps);
 std::u16string BuildOpenCommand(std::int32_t family);
 
 // "PCOD11" "0" and the text, padded on the left with "0" to 4 characters and cut to 17.

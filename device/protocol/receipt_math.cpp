@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "device/protocol/register_capabilities.h"
 #include "support/text_trim.h"
 
 namespace orvik::device {
@@ -16,8 +17,6 @@ constexpr std::int64_t kHundredthsPerUnit = 10000;  // a rate of 100.00 % in hun
 constexpr std::int64_t kMaxRateHundredths = 100'000'000;
 // The register corrects a line's tax by its own figure when they differ by less than this.
 constexpr std::int64_t kLineTaxTolerance = 3;
-constexpr std::int32_t kLineQuantityLimit = 99'999;
-constexpr std::int32_t kLongLineQuantityLimit = 999'999;
 
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
@@ -228,9 +227,7 @@ std::int64_t AmountDue(const ReceiptTotals& totals) {
 }
 
 std::int32_t MaxLineQuantity(std::int32_t family, std::int32_t model, std::int32_t articleMode) {
-    const bool longLayout =
-        family == 1 && (model == 5 || model == 6 || model == 8) && articleMode == 2;
-    return longLayout ? kLongLineQuantityLimit : kLineQuantityLimit;
+    return CapabilitiesOf(family, model, articleMode).maxLineQuantity;
 }
 
 LineAmounts PreviewLine(const TaxTable& slots, std::int32_t quantity, std::int32_t price,

@@ -110,8 +110,8 @@ void RecomputeReceiptTaxes(ReceiptTotals& totals, const TaxTable& slots);
 // returns with the opposite signs.
 std::int64_t AmountDue(const ReceiptTotals& totals);
 
-// The line quantity limit of a register: 999999 for family 1 models 5, 6 and 8 in article
-// mode 2, otherwise 99999.
+// The line quantity limit of a register (the capabilities' maxLineQuantity): 999999 for family
+// 1 models 5, 6 and 8 in article mode 2, otherwise 99999.
 std::int32_t MaxLineQuantity(std::int32_t family, std::int32_t model, std::int32_t articleMode);
 
 // The amounts of one line without touching any sums: line sum, discount, taxes.

@@ -4,15 +4,13 @@
 
 #include "device/protocol/config_replies.h"
 #include "device/protocol/number_format.h"
+#include "device/protocol/register_capabilities.h"
 #include "support/text_trim.h"
 
 namespace orvik::device {
 
 namespace {
 
-constexpr std::size_t kFamily0HeaderLimit = 18;
-constexpr std::size_t kNarrowFamily1HeaderLimit = 36;
-constexpr std::size_t kWideFamily1HeaderLimit = 43;
 constexpr std::size_t kDateTimeDigits = 14;
 constexpr int kFirstClockYear = 1900;
 
@@ -41,13 +39,7 @@ int DigitsAt(std::u16string_view answer, std::size_t position, std::size_t width
 }  // namespace
 
 std::optional<std::size_t> HeaderTextLimit(std::int32_t family, std::int32_t model) {
-    if (family == 0) {
-        return kFamily0HeaderLimit;
-    }
-    if (family == 1) {
-        return (model >= 3 && model <= 8) ? kWideFamily1HeaderLimit : kNarrowFamily1HeaderLimit;
-    }
-    return std::nullopt;
+    return CapabilitiesOf(family, model, 0).headerTextWidth;
 }
 
 std::u16string BuildClockCommand(const support::LocalDateTime& time) {

@@ -21,9 +21,10 @@ inline constexpr std::size_t kMaxSentCommandText = 254;
 inline constexpr std::int32_t kMaxLogoLines = 192;
 inline constexpr std::size_t kLogoLineHexCharacters = 108;
 
-// How many characters of a header or footer line the register prints: 18 on family 0, 43 on
-// family 1 models 3 to 8, 36 on the other family 1 models. Nothing for a register whose family
-// is not known, which must not be sent a line at all.
+// How many characters of a header or footer line the register prints (the capabilities'
+// headerTextWidth): 18 on family 0, 43 on family 1 models 3 to 8, 36 on the other family 1
+// models. Nothing for a register whose family is not known, which must not be sent a line at
+// all.
 std::optional<std::size_t> HeaderTextLimit(std::int32_t family, std::int32_t model);
 
 // "CTIM" and the time of day as HHMMSS; the date is not sent. The time must pass IsClockTime.

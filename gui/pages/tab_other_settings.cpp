@@ -136,7 +136,7 @@ void CTabOtherSettings::ShowValues() {
     ui.cutterCheck->setChecked(values.cutter);
     ui.beeperCheck->setChecked(values.beeper);
     ui.partialCutCheck->setChecked(values.partialCut);
-    ui.partialCutCheck->setVisible(m_state.IsModel8());
+    ui.partialCutCheck->setVisible(m_state.Capabilities().partialCut);
     ui.headerEdit->setText(Qt16(values.header));
     ui.footerEdit->setText(Qt16(values.footer));
     Check(m_articleMode, values.articleMode);

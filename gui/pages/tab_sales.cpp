@@ -215,15 +215,14 @@ bool CTabSales::UpdateDialog() {
     device::COrvikCore* core = Core();
     if (core) {
         console::CoreReceiptRegister reg(*core);
-        m_page.Refresh(console::RegisterItemLimits(core->printerInfo, core->deviceFamily,
-                                                   core->deviceModel, core->articleMode),
-                       m_bModel8, &reg);
-        if (m_bModel8) {
+        m_page.Refresh(console::RegisterItemLimits(core->printerInfo, m_capabilities),
+                       m_capabilities, &reg);
+        if (m_capabilities.tapeMode) {
             const DeviceActivity activity(*m_pDocument);
-            m_page.TakeTapeModeAnswer(core->QueryValue(u"NCDC", u"NCDC"));
+            m_page.TakeTapeModeAnswer(core->QueryTapeMode());
         }
     } else {
-        m_page.Refresh(std::nullopt, false, nullptr);
+        m_page.Refresh(std::nullopt, {}, nullptr);
     }
     if (m_ui) {
         FillTaxCombos();

@@ -302,12 +302,14 @@ void CTabSales::UpdateButtons() {
     }
     m_ui->saveButton->setEnabled(buttons.receiptActions);
     m_ui->printButton->setEnabled(buttons.receiptActions);
+    for (QWidget* control : {static_cast<QWidget*>(m_ui->ordinaryTapeRadio),
+                             static_cast<QWidget*>(m_ui->continuousTapeRadio)}) {
+        control->setEnabled(buttons.tapeModes);
+    }
     for (QWidget* control :
-         {static_cast<QWidget*>(m_ui->ordinaryTapeRadio),
-          static_cast<QWidget*>(m_ui->continuousTapeRadio), static_cast<QWidget*>(m_ui->codeARadio),
-          static_cast<QWidget*>(m_ui->codeBRadio), static_cast<QWidget*>(m_ui->codeCRadio),
-          static_cast<QWidget*>(m_ui->barcodeEdit)}) {
-        control->setEnabled(buttons.model8Choices);
+         {static_cast<QWidget*>(m_ui->codeARadio), static_cast<QWidget*>(m_ui->codeBRadio),
+          static_cast<QWidget*>(m_ui->codeCRadio), static_cast<QWidget*>(m_ui->barcodeEdit)}) {
+        control->setEnabled(buttons.barcode);
     }
     m_ui->compoundTaxCheck->setEnabled(buttons.compoundTax);
 }

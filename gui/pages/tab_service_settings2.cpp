@@ -139,18 +139,21 @@ bool CTabServiceSettings2::Connected() const {
 
 bool CTabServiceSettings2::UpdateDialog() {
     const bool connected = CUpdatableDialog::UpdateDialog();
-    // What a model-8 register holds is read into the widgets; otherwise widgets already made
-    // only follow the connection, and widgets not yet made take it when they are.
-    if (connected && m_bModel8) {
+    // The line spacing and discount printing of a register that has them are read into the
+    // widgets; otherwise widgets already made only follow the connection, and widgets not yet
+    // made take it when they are.
+    if (connected && (m_capabilities.lineSpacing || m_capabilities.discountPrintMode)) {
         EnsureWidgets();
         const DeviceActivity activity(*m_pDocument);
-        const auto spacing =
-            console::LineSpacingIndexFromAnswer(m_pDocument->m_pCore->QueryValue(u"BLFI", u"BLFI"));
-        m_ui->spacingList->setCurrentIndex(spacing ? static_cast<int>(*spacing) : -1);
+        if (m_capabilities.lineSpacing) {
+            const auto spacing =
+                console::LineSpacingIndexFromAnswer(m_pDocument->m_pCore->QueryLineSpacing());
+            m_ui->spacingList->setCurrentIndex(spacing ? static_cast<int>(*spacing) : -1);
+        }
         // The register is not let go while it answers, but nothing is assumed of it.
-        if (m_pDocument->m_pCore) {
+        if (m_capabilities.discountPrintMode && m_pDocument->m_pCore) {
             const auto mode = console::DiscountPrintModeFromAnswer(
-                m_pDocument->m_pCore->QueryValue(u"NPDI", u"NPDI"));
+                m_pDocument->m_pCore->QueryDiscountPrintMode());
             if (mode) {
                 (*mode == console::kDiscountsAtEnd ? m_ui->discountsAtEndRadio
                                                    : m_ui->discountsOnEachLineRadio)
@@ -168,7 +171,8 @@ void CTabServiceSettings2::UpdateControls() {
     }
     const bool spacingChosen = m_ui->spacingList->currentIndex() >= 0;
     const console::LogoFooterControls controls = console::EnabledLogoFooterControls(
-        m_bModel8, Connected(), m_logo.width > 0 && m_logo.height > 0, m_footer, spacingChosen);
+        m_capabilities, Connected(), m_logo.width > 0 && m_logo.height > 0, m_footer,
+        spacingChosen);
     m_ui->loadLogoButton->setEnabled(controls.loadLogo);
     m_ui->printLogoCheck->setEnabled(controls.printLogoBox);
     m_ui->setLogoButton->setEnabled(controls.setLogo);
@@ -223,7 +227,7 @@ void CTabServiceSettings2::LoadLogo() {
 
 void CTabServiceSettings2::SetLogo() {
     EnsureWidgets();
-    if (!m_bModel8 || !Connected()) {
+    if (!m_capabilities.logo || !Connected()) {
         return;
     }
     console::LogoSendResult result;

@@ -10,12 +10,12 @@ CUpdatableDialog::CUpdatableDialog(COrvikServiceDoc* document, QWidget* view)
     : QWidget(view), m_pDocument(document) {}
 
 bool CUpdatableDialog::UpdateDialog() {
-    m_bModel8 = false;
+    m_capabilities = {};
     const device::COrvikCore* core = m_pDocument ? m_pDocument->m_pCore.get() : nullptr;
     if (!core) {
         return false;
     }
-    m_bModel8 = core->deviceFamily == 1 && core->deviceModel == 8;
+    m_capabilities = core->Capabilities();
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "device/protocol/register_capabilities.h"
+
 namespace orvik::gui {
 
 class COrvikServiceDoc;
@@ -21,11 +23,13 @@ class CUpdatableDialog : public QWidget {
     // view: the main view the page belongs to (the tab control becomes its parent).
     CUpdatableDialog(COrvikServiceDoc* document, QWidget* view);
 
-    // Refreshes the page from the connected register. The base clears m_bModel8, answers false
-    // when no register is connected, sets m_bModel8 for family 1 model 8 and answers true.
+    // Refreshes the page from the connected register. The base forgets the capabilities,
+    // answers false when no register is connected, takes the register's capabilities and
+    // answers true.
     virtual bool UpdateDialog();
 
-    bool IsModel8() const { return m_bModel8; }
+    // What the register of the last refresh has; a default value without one.
+    const device::RegisterCapabilities& Capabilities() const { return m_capabilities; }
 
     // Makes the page's widgets now if they are not made yet.
     void EnsureWidgets();
@@ -43,9 +47,9 @@ class CUpdatableDialog : public QWidget {
     void showEvent(QShowEvent* event) override;
 
     COrvikServiceDoc* m_pDocument;  // not owned
-    // The connected register is family 1 model 8, the one that takes the logo, tape-mode,
-    // compound-tax, barcode and discount-print commands.
-    bool m_bModel8 = false;
+    // What the connected register has: the logo, tape-mode, compound-tax, barcode and
+    // discount-print commands (family 1 model 8) among them.
+    device::RegisterCapabilities m_capabilities;
 
   private:
     bool m_widgetsBuilt = false;

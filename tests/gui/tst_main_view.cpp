@@ -318,14 +318,15 @@ void TestMainView::pagesLearnTheRegistersModel() {
         QVERIFY(console.ConnectWithEnter());
         QCOMPARE(console.Document().m_pCore->deviceFamily, model8 ? 1 : 0);
         for (std::size_t i = 0; i < 4; ++i) {
-            QCOMPARE(pages[i]->IsModel8(), model8);
+            QVERIFY(pages[i]->Capabilities() == console.Document().m_pCore->Capabilities());
+            QCOMPARE(pages[i]->Capabilities().logo, model8);
         }
-        QVERIFY(!pages[4]->IsModel8());
+        QVERIFY(pages[4]->Capabilities() == orvik::device::RegisterCapabilities{});
 
         // The flag goes with the register: gone once no register answers the refresh.
         console.Frame().DisconnectAction()->trigger();
         QVERIFY(!pages[0]->UpdateDialog());
-        QVERIFY(!pages[0]->IsModel8());
+        QVERIFY(pages[0]->Capabilities() == orvik::device::RegisterCapabilities{});
     }
 }
 

@@ -79,7 +79,7 @@ TEST_F(ConsolePageStateTest, SettingsRefreshReadsWhatTheRegisterTells) {
     EXPECT_TRUE(settings.values.cutter);
     EXPECT_FALSE(settings.values.beeper);
     EXPECT_TRUE(settings.values.partialCut);
-    EXPECT_TRUE(settings.IsModel8());
+    EXPECT_TRUE(settings.Capabilities().partialCut);
     // The clock as the register reads it: 2009-03-05 14:07:09.
     EXPECT_EQ(settings.values.clock.year, 2009);
     EXPECT_EQ(settings.values.clock.hour, 14);
@@ -93,7 +93,7 @@ TEST_F(ConsolePageStateTest, SettingsRefreshReadsWhatTheRegisterTells) {
     settings.Refresh(&core);
     EXPECT_EQ(TakeReceived(), (Texts{"GETD"}));
     EXPECT_TRUE(settings.values.beeper);
-    EXPECT_FALSE(settings.IsModel8());
+    EXPECT_FALSE(settings.Capabilities().partialCut);
 
     // A clock with month 13 is no time: the computer's is offered.
     sim.RegisterCommand(u"GETD", [](std::u16string_view, orvik::sim::RegisterState&) {

@@ -16,6 +16,7 @@
 #include "sim/profiles.h"
 #include "sim/simulator.h"
 #include "support/text_codec.h"
+#include "tests/support/link_access_core.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_ports_dir.h"
 
@@ -159,7 +160,7 @@ class CoreSimTest : public ::testing::Test {
     const std::string tapePath = ports.Path() + "/tape.txt";
     orvik::sim::Simulator sim{{kPort, tapePath}};
     RecordingPrompt prompt;
-    orvik::device::COrvikCore core;
+    LinkAccessCore core;
 
   private:
     std::size_t m_taken = 0;

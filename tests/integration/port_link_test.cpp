@@ -174,7 +174,7 @@ TEST(PortSettingsTest, LineIs8E2At115200WhateverWasLeftAndIsRestoredOnClose) {
     ASSERT_EQ(left.c_cflag & CIBAUD, B9600 << kInputRateShift)
         << "the line does not keep an input rate";
 
-    COrvikCore core;
+    LinkAccessCore core;
     ASSERT_EQ(core.OpenPort("COM8"), 1) << core.OpenFailureReason();
     termios tio{};
     ASSERT_EQ(tcgetattr(core.Port().Fd(), &tio), 0);
@@ -237,7 +237,7 @@ TEST(SimulatorTapeTest, TheTapeRecordsCommandsAnswersAndBrokenFramesReadably) {
         orvik::sim::Simulator sim({"COM4", tape});
         std::string error;
         ASSERT_TRUE(sim.Start(&error)) << error;
-        COrvikCore core;
+        LinkAccessCore core;
         ASSERT_EQ(core.OpenPort("COM4"), 1) << core.OpenFailureReason();
         ASSERT_TRUE(core.StartReceiver());
         sim.Scripts().Add(u"FISC", {u"Хлеб\tчёрный", u"READY"});

@@ -1,10 +1,12 @@
 // Every simulated register connected as the console connects: the family and model the console
-// derives, its limits, the printer information it reads and the commands that prepare it.
+// derives, its limits and capabilities, the printer information it reads and the commands that
+// prepare it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/text_codec.h"
@@ -14,6 +16,51 @@ using namespace orvik::device;
 
 namespace sim_test {
 namespace {
+
+// The capabilities the console derives for the register: its widths and limits, and the names
+// of the capabilities it has, in the order OptionalNames gives them.
+struct ExpectedCapabilities {
+    std::size_t headerTextWidth;
+    int itemNameWidth;
+    std::int32_t maxLineQuantity;
+    std::size_t nameContinuationLimit;
+    const char* has;
+};
+
+std::string OptionalNames(const RegisterCapabilities& caps) {
+    const std::pair<bool, const char*> flags[] = {
+        {caps.taxPerItemAtConnect, "taxPerItemAtConnect"},
+        {caps.pauseBeforeCancel, "pauseBeforeCancel"},
+        {caps.pauseAfterOpen, "pauseAfterOpen"},
+        {caps.taxNames, "taxNames"},
+        {caps.cutter, "cutter"},
+        {caps.tableMode, "tableMode"},
+        {caps.weighedNameInTapeLines, "weighedNameInTapeLines"},
+        {caps.accessLevels, "accessLevels"},
+        {caps.receiptCounter, "receiptCounter"},
+        {caps.codedArticles, "codedArticles"},
+        {caps.deviceOptions, "deviceOptions"},
+        {caps.cutterQuery, "cutterQuery"},
+        {caps.partialCut, "partialCut"},
+        {caps.logo, "logo"},
+        {caps.lineSpacing, "lineSpacing"},
+        {caps.discountPrintMode, "discountPrintMode"},
+        {caps.zeroZReport, "zeroZReport"},
+        {caps.tapeMode, "tapeMode"},
+        {caps.compoundTax, "compoundTax"},
+        {caps.barcode, "barcode"},
+    };
+    std::string names;
+    for (const auto& [set, name] : flags) {
+        if (set) {
+            names += names.empty() ? name : std::string(" ") + name;
+        }
+    }
+    return names;
+}
+
+constexpr const char* kFamily0 = "taxPerItemAtConnect pauseBeforeCancel pauseAfterOpen";
+constexpr const char* kTableModel = "taxNames cutter tableMode weighedNameInTapeLines";
 
 struct Expected {
     const char* profile;
@@ -29,6 +76,7 @@ struct Expected {
     std::int32_t zReportMade;
     // What the register receives after the log-in.
     Texts commands;
+    ExpectedCapabilities capabilities;
 };
 
 const std::vector<Expected> kExpected{
@@ -43,7 +91,8 @@ const std::vector<Expected> kExpected{
      {1, 0},
      {1, 0, 18, 500},
      0,
-     {"CONf", "CNAL", "CRES", "PPMD1"}},
+     {"CONf", "CNAL", "CRES", "PPMD1"},
+     {18, 36, 99999, 0, kFamily0}},
     {"f0m1",
      0,
      1,
@@ -55,7 +104,8 @@ const std::vector<Expected> kExpected{
      {1, 0},
      {1, 0, 20, 2000},
      1,
-     {"CONf", "CNAL", "CRES", "PPMD1"}},
+     {"CONf", "CNAL", "CRES", "PPMD1"},
+     {18, 36, 99999, 0, kFamily0}},
     {"f1m2",
      1,
      2,
@@ -67,7 +117,8 @@ const std::vector<Expected> kExpected{
      {1, 0},
      {1, 0, 20, 2000},
      0,
-     {"CONf", "CNAL", "CNAL1", "CRES"}},
+     {"CONf", "CNAL", "CNAL1", "CRES"},
+     {36, 36, 99999, 24, "taxNames cutter"}},
     {"f1m3",
      1,
      3,
@@ -79,7 +130,8 @@ const std::vector<Expected> kExpected{
      {1, 0},
      {1, 0, 20, 2000},
      0,
-     {"CONf", "CNAL", "CNAL1", "CRES", "TABL"}},
+     {"CONf", "CNAL", "CNAL1", "CRES", "TABL"},
+     {43, 41, 99999, 29, kTableModel}},
     {"f1m4",
      1,
      4,
@@ -91,7 +143,8 @@ const std::vector<Expected> kExpected{
      {1, 0},
      {1, 0, 20, 2000},
      0,
-     {"CONf", "CNAL", "CNAL1", "CRES", "TABL"}},
+     {"CONf", "CNAL", "CNAL1", "CRES", "TABL"},
+     {43, 41, 99999, 29, kTableModel}},
     // Updated software: the name and date at the end of the reply win.
     {"f1m6",
      1,
@@ -104,7 +157,9 @@ const std::vector<Expected> kExpected{
      {1, 0},
      {1, 0, 20, 2000},
      0,
-     {"CONf", "CNAL", "CNAL1", "CRES", "GLCN", "TABL"}},
+     {"CONf", "CNAL", "CNAL1", "CRES", "GLCN", "TABL"},
+     {43, 116, 999999, 104,
+      "taxNames cutter tableMode weighedNameInTapeLines receiptCounter codedArticles"}},
     {"f1m7",
      1,
      7,
@@ -116,7 +171,8 @@ const std::vector<Expected> kExpected{
      {1, 0},
      {1, 0, 20, 2000},
      0,
-     {"CONf", "CNAL", "CNAL1", "CRES", "SVSL17260", "TABL"}},
+     {"CONf", "CNAL", "CNAL1", "CRES", "SVSL17260", "TABL"},
+     {43, 41, 99999, 29, "taxNames cutter tableMode weighedNameInTapeLines accessLevels"}},
     {"f1m8",
      1,
      8,
@@ -128,7 +184,10 @@ const std::vector<Expected> kExpected{
      {1, 1},
      {12, 3, 150, 9000},
      0,
-     {"CONf", "dset", "CNAL", "CNAL1", "CRES", "GLCN", "TABL"}},
+     {"CONf", "dset", "CNAL", "CNAL1", "CRES", "GLCN", "TABL"},
+     {43, 41, 99999, 29,
+      "taxNames cutter tableMode weighedNameInTapeLines receiptCounter deviceOptions cutterQuery "
+      "partialCut logo lineSpacing discountPrintMode zeroZReport tapeMode compoundTax barcode"}},
     {"unknown",
      1,
      4,
@@ -140,7 +199,8 @@ const std::vector<Expected> kExpected{
      {1, 0},
      {1, 0, 20, 2000},
      0,
-     {"CONf", "CNAL", "CNAL1", "CRES", "TABL"}},
+     {"CONf", "CNAL", "CNAL1", "CRES", "TABL"},
+     {43, 41, 99999, 29, kTableModel}},
 };
 
 // What every profile's register holds besides its identity.
@@ -225,6 +285,14 @@ TEST_P(SessionProfileTest, ConnectsAsTheRegisterItStandsFor) {
     EXPECT_EQ(console.deviceFamily, expected.family);
     EXPECT_EQ(console.deviceModel, expected.model);
     EXPECT_EQ(console.articleMode, expected.articleMode);
+    // The capabilities, derived at connect from what the register told of itself.
+    const RegisterCapabilities& caps = console.Capabilities();
+    EXPECT_EQ(caps, CapabilitiesOf(expected.family, expected.model, expected.articleMode));
+    EXPECT_EQ(caps.headerTextWidth, expected.capabilities.headerTextWidth);
+    EXPECT_EQ(caps.itemNameWidth, expected.capabilities.itemNameWidth);
+    EXPECT_EQ(caps.maxLineQuantity, expected.capabilities.maxLineQuantity);
+    EXPECT_EQ(caps.nameContinuationLimit, expected.capabilities.nameContinuationLimit);
+    EXPECT_EQ(OptionalNames(caps), expected.capabilities.has);
     EXPECT_FALSE(console.serviceSession);
     EXPECT_FALSE(console.receiptOpen);
 

@@ -34,7 +34,7 @@ TEST_F(SimDayTest, AZReportClosesTheDayAndTheCountersShowIt) {
     EXPECT_EQ(Counters(core).zReportMade, 0);
 
     // As the reports page does it.
-    core.Queue().BlankTexts();
+    core.BlankQueuedReplies();
     EXPECT_EQ(core.PrintZReport(), S_OK);
     const DocumentCounters after = Counters(core);
     EXPECT_EQ(after.lastZReportNumber, before + 1);

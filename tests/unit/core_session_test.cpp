@@ -17,6 +17,7 @@
 #include "device/orvik_core.h"
 #include "res/string_table.h"
 #include "support/text_codec.h"
+#include "tests/support/link_access_core.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_ports_dir.h"
 
@@ -41,14 +42,14 @@ class ScriptedReplies {
     };
     static Entry Silence(int ms) { return {u"", ms}; }
 
-    ScriptedReplies(COrvikCore& core, std::vector<Entry> entries)
+    ScriptedReplies(LinkAccessCore& core, std::vector<Entry> entries)
         : m_entries(entries.begin(), entries.end()) {
         core.SetIdleHook([this, &core] { Step(core); });
     }
     bool Finished() const { return m_entries.empty(); }
 
   private:
-    void Step(COrvikCore& core) {
+    void Step(LinkAccessCore& core) {
         if (m_entries.empty()) {
             return;
         }
@@ -95,7 +96,7 @@ class CoreFixture : public ::testing::Test {
         UseShortTimeouts(core);
     }
     RecordingPrompt prompt;
-    COrvikCore core;
+    LinkAccessCore core;
 };
 
 // A model-8 register's configuration reply: serial, software MTMT and a header.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "device/protocol/register_capabilities.h"
+
 #include "support/text_codec.h"
 
 using namespace orvik::device;
@@ -112,4 +114,37 @@ TEST(ArticleLimits, DerivedRegistersEndToEnd) {
     r = DeriveFamilyAndModel(u"0401234567", u"MTMT", u"");
     EXPECT_EQ(ModelArticleLimit(r.family, r.model, 2, 1999), 999999999);
     EXPECT_EQ(ModelArticleLimit(r.family, r.model, 0, 1999), 20688);
+}
+
+// The rows the connected profiles do not reach (session_profiles_test holds those): the register
+// not known before a configuration has been read, a family 1 register of a model no row names,
+// and model 5, which is never derived.
+TEST(RegisterCapabilities, UnknownRegisterFamilyDefaultsAndModel5) {
+    const RegisterCapabilities unknown = CapabilitiesOf(-1, -1, 0);
+    EXPECT_EQ(unknown, RegisterCapabilities{});
+    EXPECT_EQ(unknown.headerTextWidth, std::nullopt);  // no header line is sent
+    EXPECT_EQ(unknown.articleLimit, std::nullopt);     // the register's limit is kept
+    EXPECT_EQ(unknown.departmentLength, 15u);
+    EXPECT_EQ(unknown.itemNameWidth, 36);
+    EXPECT_EQ(unknown.maxLineQuantity, 99999);
+    EXPECT_EQ(unknown.nameContinuationLimit, 0u);
+    EXPECT_FALSE(unknown.taxNames || unknown.cutter || unknown.taxPerItemAtConnect ||
+                 unknown.pauseBeforeCancel || unknown.tableMode || unknown.receiptCounter);
+
+    const RegisterCapabilities family1 = CapabilitiesOf(1, -1, 2);
+    EXPECT_EQ(family1.headerTextWidth, 36u);
+    EXPECT_EQ(family1.itemNameWidth, 36);
+    EXPECT_EQ(family1.nameContinuationLimit, 24u);
+    EXPECT_EQ(family1.articleLimit, 1999);
+    EXPECT_TRUE(family1.taxNames && family1.cutter);
+    EXPECT_FALSE(family1.tableMode || family1.codedArticles || family1.partialCut);
+
+    const RegisterCapabilities model5 = CapabilitiesOf(1, 5, 2);
+    EXPECT_EQ(model5.headerTextWidth, 43u);
+    EXPECT_EQ(model5.itemNameWidth, 116);
+    EXPECT_EQ(model5.maxLineQuantity, 999999);
+    EXPECT_EQ(model5.nameContinuationLimit, 104u);
+    EXPECT_TRUE(model5.codedArticles && model5.receiptCounter && model5.tableMode);
+    EXPECT_FALSE(model5.zeroZReport || model5.logo || model5.accessLevels);
+    EXPECT_EQ(CapabilitiesOf(1, 5, 1).itemNameWidth, 41);
 }

@@ -80,24 +80,26 @@ TEST(DiscountPrinting, TheRegistersAnswerIsAModeOrNothing) {
 }
 
 TEST(LogoFooterControls, Model8EnablesTheLogoSpacingAndDiscountsTheFooterIsAlwaysUsable) {
+    const orvik::device::RegisterCapabilities kModel8 = orvik::device::CapabilitiesOf(1, 8, 0);
+    const orvik::device::RegisterCapabilities kModel4 = orvik::device::CapabilitiesOf(1, 4, 0);
     FooterList footer;
-    const LogoFooterControls other = EnabledLogoFooterControls(false, true, true, footer, true);
+    const LogoFooterControls other = EnabledLogoFooterControls(kModel4, true, true, footer, true);
     EXPECT_FALSE(other.printLogoBox || other.setLogo || other.spacingList || other.setSpacing ||
                  other.discountModes || other.setDiscounts);
     EXPECT_TRUE(other.loadLogo && other.addLine && other.setFooter);
 
-    const LogoFooterControls model8 = EnabledLogoFooterControls(true, true, true, footer, true);
+    const LogoFooterControls model8 = EnabledLogoFooterControls(kModel8, true, true, footer, true);
     EXPECT_TRUE(model8.printLogoBox && model8.setLogo && model8.spacingList && model8.setSpacing &&
                 model8.discountModes && model8.setDiscounts);
-    EXPECT_FALSE(EnabledLogoFooterControls(true, true, false, footer, true).setLogo);
-    EXPECT_FALSE(EnabledLogoFooterControls(true, false, true, footer, true).setLogo);
-    EXPECT_FALSE(EnabledLogoFooterControls(true, true, true, footer, false).setSpacing);
+    EXPECT_FALSE(EnabledLogoFooterControls(kModel8, true, false, footer, true).setLogo);
+    EXPECT_FALSE(EnabledLogoFooterControls(kModel8, false, true, footer, true).setLogo);
+    EXPECT_FALSE(EnabledLogoFooterControls(kModel8, true, true, footer, false).setSpacing);
 
     for (int i = 0; i < 10; ++i) {
         footer.Add(FooterLine{u"x"});
     }
     footer.Select(9);
-    const LogoFooterControls full = EnabledLogoFooterControls(false, false, true, footer, false);
+    const LogoFooterControls full = EnabledLogoFooterControls({}, false, true, footer, false);
     EXPECT_FALSE(full.addLine);
     EXPECT_TRUE(full.changeLine && full.deleteLine && full.moveUp && full.setFooter);
     EXPECT_FALSE(full.moveDown);

@@ -25,7 +25,7 @@ ItemLimits Register() {
     info.taxSlots[0] = {u"ПДВ", u"", u"0", u"2000", u"20.00"};
     info.taxSlots[1] = {u"", u"", u"0", u"0700", u"07.00"};
     info.taxSlots[2] = {u"", u"", u"1", u"0500", u"05.00"};
-    return RegisterItemLimits(info, 1, 4, 0);
+    return RegisterItemLimits(info, orvik::device::CapabilitiesOf(1, 4, 0));
 }
 
 ItemFields Bread() {
@@ -218,7 +218,8 @@ TEST(ItemLimitsTest, FollowTheModelAndArticleMode) {
          {Row{0, 0, 0, 36, 99999}, Row{1, 2, 0, 36, 99999}, Row{1, 3, 0, 41, 99999},
           Row{1, 7, 2, 41, 99999}, Row{1, 8, 0, 41, 99999}, Row{1, 8, 2, 116, 999999},
           Row{1, 6, 2, 116, 999999}}) {
-        const ItemLimits limits = RegisterItemLimits(info, row.family, row.model, row.articleMode);
+        const ItemLimits limits = RegisterItemLimits(
+            info, orvik::device::CapabilitiesOf(row.family, row.model, row.articleMode));
         EXPECT_EQ(limits.maxNameLength, row.nameLength) << row.family << row.model;
         EXPECT_EQ(limits.maxQuantity, row.maxQuantity) << row.family << row.model;
         EXPECT_EQ(limits.maxArticle, 15000);

@@ -17,10 +17,11 @@ using namespace orvik::device;
 
 namespace {
 
-// Opens the loop to the test; nothing else changes.
+// Opens the loop and the reply queue to the test; nothing else changes.
 class LoopCore : public COrvikCore {
   public:
     using COrvikCore::AwaitReplies;
+    using COrvikCore::Queue;
 };
 
 struct LoopRow {

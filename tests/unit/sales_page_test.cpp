@@ -40,7 +40,7 @@ ItemLimits RegisterLimits() {
 struct ConnectedPage {
     ConnectedPage() {
         reg.taxes = RegisterLimits().taxSlots;
-        page.Refresh(RegisterLimits(), true, &reg);
+        page.Refresh(RegisterLimits(), orvik::device::CapabilitiesOf(1, 8, 0), &reg);
     }
     // Fills the line's fields and adds it.
     SalesOutcome Add(std::u16string name, std::u16string quantity, std::u16string price,
@@ -137,16 +137,20 @@ TEST(SalesRows, TheFormBecomesARowAndComesBack) {
 
 TEST(SalesButtons, FollowSelectionRowsDiscountModelAndTaxes) {
     SalesForm form;
-    EXPECT_EQ(EnabledSalesButtons(form, 0, 0, false), SalesButtons{});
+    const orvik::device::RegisterCapabilities model8 = orvik::device::CapabilitiesOf(1, 8, 0);
+    EXPECT_EQ(EnabledSalesButtons(form, 0, 0, {}), SalesButtons{});
+    EXPECT_EQ(EnabledSalesButtons(form, 0, 0, orvik::device::CapabilitiesOf(1, 4, 0)),
+              SalesButtons{});
     form.discountKind = 2;
     form.taxSlot1 = 1;
-    EXPECT_EQ(EnabledSalesButtons(form, 3, 1, true), (SalesButtons{.discountFields = true,
-                                                                   .selectionActions = true,
-                                                                   .receiptActions = true,
-                                                                   .model8Choices = true,
-                                                                   .compoundTax = false}));
+    EXPECT_EQ(EnabledSalesButtons(form, 3, 1, model8), (SalesButtons{.discountFields = true,
+                                                                     .selectionActions = true,
+                                                                     .receiptActions = true,
+                                                                     .tapeModes = true,
+                                                                     .barcode = true,
+                                                                     .compoundTax = false}));
     form.taxSlot2 = 3;
-    EXPECT_TRUE(EnabledSalesButtons(form, 0, 0, false).compoundTax);
+    EXPECT_TRUE(EnabledSalesButtons(form, 0, 0, {}).compoundTax);
 
     // A ticked box that can no longer be used is unticked with it.
     form.compoundTax = true;
