@@ -64,7 +64,7 @@ double Median(std::vector<double> values) {
 std::vector<double> Measure(COrvikCore& core, const std::vector<receipt::ReceiptRow>& rows,
                             int runs) {
     receipt::CoreReceiptRegister reg(core);
-    const int decimals = core.printerInfo.decimalPointPosition;
+    const int decimals = core.PrinterInfo().decimalPointPosition;
     const receipt::CashFields cash =
         receipt::RecalculateCash(receipt::ComputeReceiptTotal(rows, decimals, &reg), {}, decimals);
     receipt::PrintRequest request;
@@ -77,7 +77,7 @@ std::vector<double> Measure(COrvikCore& core, const std::vector<receipt::Receipt
         seconds.push_back(std::chrono::duration<double>(Clock::now() - start).count());
         if (outcome.failed) {
             std::fprintf(stderr, "the receipt failed: %s\n",
-                         orvik::support::ToUtf8(core.lastMessage).c_str());
+                         orvik::support::ToUtf8(core.LastMessage()).c_str());
             return {};
         }
     }
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     COrvikCore core;
     if (core.Connect("COM9", u"Касир", u"0000") != S_OK) {
         std::fprintf(stderr, "cannot connect: %s\n",
-                     orvik::support::ToUtf8(core.lastMessage).c_str());
+                     orvik::support::ToUtf8(core.LastMessage()).c_str());
         return 1;
     }
     const std::vector<receipt::ReceiptRow> rows = Rows(lines);
@@ -129,16 +129,18 @@ int main(int argc, char** argv) {
         "printing a receipt of %d lines against the simulated register (family 1 "
         "model 8), %d runs:\n",
         lines, runs);
-    const int pendingDefault = core.pendingStatusTimeout;
+    const orvik::device::CoreTimings defaults = core.Timings();
     const std::vector<double> asIs = Measure(core, rows, runs);
-    core.pendingStatusTimeout = 0;
+    orvik::device::CoreTimings noPendingWait = defaults;
+    noPendingWait.pendingStatusTimeout = 0;
+    core.SetTimings(noPendingWait);
     const std::vector<double> linkOnly = Measure(core, rows, runs);
-    core.pendingStatusTimeout = pendingDefault;
+    core.SetTimings(defaults);
     if (asIs.empty() || linkOnly.empty()) {
         return 1;
     }
     const std::string withCheck =
-        "pending-status check of " + std::to_string(pendingDefault) + " ms:";
+        "pending-status check of " + std::to_string(defaults.pendingStatusTimeout) + " ms:";
     Report(withCheck.c_str(), asIs);
     Report("pending-status check of 0 ms:", linkOnly);
     std::printf("  reference design's floor: %d replies x %.0f ms of silence = %.2f s\n", answers,

@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < commands; ++i) {
         const auto start = Clock::now();
         core.SendCommand(u"NULL");
-        failures += core.WaitForReady(core.replyTimeout) == S_OK ? 0 : 1;
+        failures += core.WaitForReady(core.Timings().replyTimeout) == S_OK ? 0 : 1;
         millis.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     }
     std::printf("command round trip over %d commands (%d failed):\n", commands, failures);

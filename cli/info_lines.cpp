@@ -26,7 +26,7 @@ std::string TaxSlotLine(std::size_t index, const device::TaxSlot& slot) {
 }  // namespace
 
 std::vector<std::string> PrinterInfoLines(const device::COrvikCore& core) {
-    const device::CPrinterInfo& info = core.printerInfo;
+    const device::CPrinterInfo& info = core.PrinterInfo();
     std::u16string keyPosition;
     if (info.keyPosition != 0) {
         keyPosition.push_back(info.keyPosition);
@@ -55,10 +55,10 @@ std::vector<std::string> PrinterInfoLines(const device::COrvikCore& core) {
         Line("optionDigit1", info.optionDigit1),
         Line("optionDigit2", info.optionDigit2),
         "configCounters: " + counters,
-        Line("deviceFamily", core.deviceFamily),
-        Line("deviceModel", core.deviceModel),
-        Line("articleMode", core.articleMode),
-        Line("serviceSession", core.serviceSession ? 1 : 0),
+        Line("deviceFamily", core.DeviceFamily()),
+        Line("deviceModel", core.DeviceModel()),
+        Line("articleMode", core.ArticleMode()),
+        Line("serviceSession", core.ServiceSession() ? 1 : 0),
     };
     for (std::size_t i = 0; i < info.taxSlots.size(); ++i) {
         lines.push_back(TaxSlotLine(i, info.taxSlots[i]));

@@ -86,7 +86,7 @@ VerbPlan SetFooterLines(const std::vector<std::string>& arguments) {
                       " holds no footer line; add --erase to erase the register's footer");
     }
     return {[lines = std::move(read.lines)](device::COrvikCore& core) {
-                if (!core.serviceSession) {
+                if (!core.ServiceSession()) {
                     PrintProblem(
                         "set-footer-lines: the footer needs the service log-in "
                         "(--operator СЕРВІС)");

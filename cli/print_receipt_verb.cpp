@@ -248,7 +248,7 @@ std::string HeldReason(const console::JournalCopy& held) {
 int PrintFile(const PrintOptions& options, const console::ReceiptFileLoad& load,
               device::COrvikCore& core, const JournalSession& session) {
     const console::ItemLimits limits =
-        console::RegisterItemLimits(core.printerInfo, core.Capabilities());
+        console::RegisterItemLimits(core.PrinterInfo(), core.Capabilities());
     const int decimals = limits.moneyDecimals;
     console::PrintRequest request;
     request.copies = options.copies;

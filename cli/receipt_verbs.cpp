@@ -22,7 +22,7 @@ std::string Utf8(std::u16string_view text) {
 }
 
 int DecimalsOf(const device::COrvikCore& core) {
-    return core.printerInfo.decimalPointPosition;
+    return core.PrinterInfo().decimalPointPosition;
 }
 
 // The drawer as the cash dialog shows it, "123.45 ГРН"; nothing when the register did not

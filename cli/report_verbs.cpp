@@ -41,7 +41,7 @@ VerbPlan ZReport(const std::vector<std::string>& arguments, const std::string& v
                     core, zero ? console::ZReportKind::Zero : console::ZReportKind::Ordinary);
                 if (outcome.countersRead) {
                     std::printf("lastZReportNumber: %d\n",
-                                static_cast<int>(core.printerInfo.lastZReportNumber));
+                                static_cast<int>(core.PrinterInfo().lastZReportNumber));
                 }
                 return ExitStatusFor(outcome.result);
             },

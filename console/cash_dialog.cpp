@@ -24,11 +24,11 @@ bool CoreCashRegister::MoveCash(bool cashIn, std::int32_t units) {
 }
 
 int CoreCashRegister::MoneyDecimals() const {
-    return m_core.printerInfo.decimalPointPosition;
+    return m_core.PrinterInfo().decimalPointPosition;
 }
 
 std::u16string CoreCashRegister::CurrencyName() const {
-    return m_core.printerInfo.currencyName;
+    return m_core.PrinterInfo().currencyName;
 }
 
 std::optional<std::u16string> ReadDrawer(ICashRegister& reg) {

@@ -49,7 +49,7 @@ void DeviceSettingsState::SetDepartment(std::u16string_view text) {
 }
 
 support::LocalDateTime DeviceSettingsState::Now(const device::COrvikCore* core) const {
-    return core && core->localClock ? core->localClock() : m_now();
+    return core && core->LocalClock() ? core->LocalClock()() : m_now();
 }
 
 void DeviceSettingsState::TakeCurrentTime(const device::COrvikCore* core) {
@@ -70,8 +70,8 @@ void DeviceSettingsState::Refresh(device::COrvikCore* core) {
             values.partialCut = options->partialCut != 0;
         }
     }
-    values.articleMode = core->articleMode;
-    SetHeader(WithoutTrailingSpaces(core->printerInfo.ownerLine3));
+    values.articleMode = core->ArticleMode();
+    SetHeader(WithoutTrailingSpaces(core->PrinterInfo().ownerLine3));
 }
 
 void DeviceSettingsState::ReadClock(device::COrvikCore& core) {
@@ -91,13 +91,11 @@ bool DeviceSettingsState::SetHeaderAndFooter(device::COrvikCore& core) {
         return false;
     }
     // A register with less room takes only the first characters. The fields show what it now
-    // prints, and the core's record of the header follows, so that a later refresh shows this
-    // line rather than the one read at connect.
+    // prints (the core's record of the header already follows it).
     if (const auto limit = core.Capabilities().headerTextWidth) {
         values.header = Cut(values.header, *limit);
         values.footer = Cut(values.footer, *limit);
     }
-    core.printerInfo.ownerLine3 = values.header;
     return true;
 }
 

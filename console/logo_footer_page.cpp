@@ -92,7 +92,27 @@ device::HRESULT CCoreLogoFooterRegister::SetLogoHeight(std::int32_t lines) {
 
 device::HRESULT CCoreLogoFooterRegister::RunCommand(std::u16string_view command) {
     m_core.SendCommand(command);
-    return m_core.WaitForReady(m_core.replyTimeout);
+    return m_core.WaitForReady(m_core.Timings().replyTimeout);
+}
+
+std::u16string CCoreLogoFooterRegister::QueryLineSpacing() {
+    return m_core.QueryLineSpacing();
+}
+
+std::u16string CCoreLogoFooterRegister::QueryDiscountPrintMode() {
+    return m_core.QueryDiscountPrintMode();
+}
+
+device::HRESULT CCoreLogoFooterRegister::SetLineSpacing(std::int32_t value) {
+    return m_core.SetLineSpacing(value);
+}
+
+device::HRESULT CCoreLogoFooterRegister::SetDiscountPrintMode(std::int32_t mode) {
+    return m_core.SetDiscountPrintMode(mode);
+}
+
+bool CCoreLogoFooterRegister::ServiceSession() const {
+    return m_core.ServiceSession();
 }
 
 LogoSendResult SendLogo(ILogoFooterRegister& device, const MonoBitmap* logo, bool print) {
@@ -120,6 +140,67 @@ bool SendFooter(ILogoFooterRegister& device, std::span<const FooterLine> rows) {
         }
     }
     return true;
+}
+
+void LogoFooterPage::Refresh(const device::RegisterCapabilities& caps, ILogoFooterRegister* reg) {
+    m_caps = caps;
+    if (!reg) {
+        return;
+    }
+    if (m_caps.lineSpacing) {
+        m_spacing = LineSpacingIndexFromAnswer(reg->QueryLineSpacing());
+    }
+    if (m_caps.discountPrintMode) {
+        // An answer that is no mode leaves the choice as it was.
+        if (const auto mode = DiscountPrintModeFromAnswer(reg->QueryDiscountPrintMode())) {
+            m_discountMode = *mode;
+        }
+    }
+}
+
+LogoFooterControls LogoFooterPage::Controls(bool connected) const {
+    return EnabledLogoFooterControls(m_caps, connected, m_logo.width > 0 && m_logo.height > 0,
+                                     m_footer, m_spacing.has_value());
+}
+
+void LogoFooterPage::TakeLogo(MonoBitmap logo) {
+    m_logo = std::move(logo);
+    m_printLogo = true;
+}
+
+void LogoFooterPage::DropLogo(MonoBitmap builtIn) {
+    m_logo = std::move(builtIn);
+    m_printLogo = false;
+}
+
+void LogoFooterPage::ChooseSpacing(std::optional<std::size_t> index) {
+    m_spacing = index && *index < LineSpacingEntries().size() ? index : std::nullopt;
+}
+
+LogoSendResult LogoFooterPage::SendLogo(ILogoFooterRegister& reg) const {
+    if (!m_caps.logo) {
+        return LogoSendResult::Failed;
+    }
+    return console::SendLogo(reg, &m_logo, m_printLogo);
+}
+
+FooterSendResult LogoFooterPage::SendFooter(ILogoFooterRegister* reg) const {
+    if (!reg || !reg->ServiceSession()) {
+        return FooterSendResult::NeedsServiceLogin;
+    }
+    return console::SendFooter(*reg, m_footer.Rows()) ? FooterSendResult::Sent
+                                                      : FooterSendResult::Failed;
+}
+
+bool LogoFooterPage::SendLineSpacing(ILogoFooterRegister& reg) const {
+    if (!m_spacing) {
+        return false;
+    }
+    return device::Succeeded(reg.SetLineSpacing(LineSpacingEntries()[*m_spacing].value));
+}
+
+bool LogoFooterPage::SendDiscountMode(ILogoFooterRegister& reg) const {
+    return device::Succeeded(reg.SetDiscountPrintMode(m_discountMode));
 }
 
 }  // namespace orvik::console

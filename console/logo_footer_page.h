@@ -89,6 +89,13 @@ class ILogoFooterRegister {
     virtual device::HRESULT SetLogoHeight(std::int32_t lines) = 0;
     // Sends the command and waits for "READY" with the reply time-out.
     virtual device::HRESULT RunCommand(std::u16string_view command) = 0;
+    // The register's "BLFI" and "NPDI" answers (empty without one), and setting them.
+    virtual std::u16string QueryLineSpacing() = 0;
+    virtual std::u16string QueryDiscountPrintMode() = 0;
+    virtual device::HRESULT SetLineSpacing(std::int32_t value) = 0;
+    virtual device::HRESULT SetDiscountPrintMode(std::int32_t mode) = 0;
+    // The session was opened with the service log-in, which the footer needs.
+    virtual bool ServiceSession() const = 0;
 };
 
 class CCoreLogoFooterRegister final : public ILogoFooterRegister {
@@ -97,6 +104,11 @@ class CCoreLogoFooterRegister final : public ILogoFooterRegister {
     device::HRESULT LoadLogoLine(std::int32_t lineIndex, std::u16string_view hexText) override;
     device::HRESULT SetLogoHeight(std::int32_t lines) override;
     device::HRESULT RunCommand(std::u16string_view command) override;
+    std::u16string QueryLineSpacing() override;
+    std::u16string QueryDiscountPrintMode() override;
+    device::HRESULT SetLineSpacing(std::int32_t value) override;
+    device::HRESULT SetDiscountPrintMode(std::int32_t mode) override;
+    bool ServiceSession() const override;
 
   private:
     device::COrvikCore& m_core;
@@ -115,5 +127,63 @@ LogoSendResult SendLogo(ILogoFooterRegister& device, const MonoBitmap* logo, boo
 // The footer's "Установить" once it may go: every command of FooterCommands, stopping at the
 // first that fails. True when all were taken.
 bool SendFooter(ILogoFooterRegister& device, std::span<const FooterLine> rows);
+
+// --- The page's state ------------------------------------------------------------------------
+
+enum class FooterSendResult {
+    NeedsServiceLogin,  // not connected, or not with the service log-in: nothing sent
+    Sent,
+    Failed,  // the register refused a line; the lines before it are set
+};
+
+// What the page holds for the whole run, across connections: the logo and whether it is
+// printed, the footer list, and the line spacing and discount print mode as the register last
+// told them or the user chose them. The widgets only show it.
+class LogoFooterPage {
+  public:
+    // logo: the built-in picture the page starts with.
+    explicit LogoFooterPage(MonoBitmap logo) : m_logo(std::move(logo)) {}
+
+    // The register's capabilities (default ones without a register). With reg, a register that
+    // has line spacing or discount printing is asked for them: an answer that is no line
+    // spacing shows none, one that is no mode leaves the mode as it was.
+    void Refresh(const device::RegisterCapabilities& caps, ILogoFooterRegister* reg);
+    const device::RegisterCapabilities& Capabilities() const { return m_caps; }
+    LogoFooterControls Controls(bool connected) const;
+
+    const MonoBitmap& Logo() const { return m_logo; }
+    bool PrintLogo() const { return m_printLogo; }
+    void SetPrintLogo(bool print) { m_printLogo = print; }
+    // A picture file read as a logo: shown and printed from now on.
+    void TakeLogo(MonoBitmap logo);
+    // A picture file refused: back to the built-in logo, not printed.
+    void DropLogo(MonoBitmap builtIn);
+
+    FooterList& Footer() { return m_footer; }
+    const FooterList& Footer() const { return m_footer; }
+    // "Установить" with an empty list erases the register's footer: the page asks first.
+    bool FooterErases() const { return m_footer.Rows().empty(); }
+
+    // The index into LineSpacingEntries() shown, if any.
+    std::optional<std::size_t> SpacingIndex() const { return m_spacing; }
+    void ChooseSpacing(std::optional<std::size_t> index);
+    std::int32_t DiscountMode() const { return m_discountMode; }
+    void ChooseDiscountMode(std::int32_t mode) { m_discountMode = mode; }
+
+    // The buttons. SendLogo needs the logo capability (Failed without it).
+    LogoSendResult SendLogo(ILogoFooterRegister& reg) const;
+    FooterSendResult SendFooter(ILogoFooterRegister* reg) const;
+    // The chosen spacing; false when none is chosen or the register refused.
+    bool SendLineSpacing(ILogoFooterRegister& reg) const;
+    bool SendDiscountMode(ILogoFooterRegister& reg) const;
+
+  private:
+    device::RegisterCapabilities m_caps;
+    MonoBitmap m_logo;
+    bool m_printLogo = false;
+    FooterList m_footer;
+    std::optional<std::size_t> m_spacing;
+    std::int32_t m_discountMode = kDiscountsOnEachLine;
+};
 
 }  // namespace orvik::console

@@ -22,9 +22,7 @@ device::HRESULT CoreReceiptRegister::SetCompoundTax(int firstSlot, int secondSlo
 
 device::HRESULT CoreReceiptRegister::AddReceiptLine(const orvik::device::ReceiptLineRequest& line,
                                                     std::int32_t& lineTotal) {
-    return m_core.AddReceiptLine(line.quantity, line.name, line.price, line.divisible,
-                                 line.taxSlot1, line.taxSlot2, line.article, line.discountKind,
-                                 line.discountName, line.discountAmount, lineTotal);
+    return m_core.AddReceiptLine(line, lineTotal);
 }
 
 device::HRESULT CoreReceiptRegister::PrintBarcode(std::u16string_view text) {
@@ -43,7 +41,7 @@ device::HRESULT CoreReceiptRegister::CloseReceipt(std::int32_t cash, std::int32_
 }
 
 std::u16string CoreReceiptRegister::SerialNumber() const {
-    return m_core.printerInfo.serialNumber;
+    return m_core.PrinterInfo().serialNumber;
 }
 
 void CoreReceiptRegister::SettleUnsettledClose() {
@@ -55,15 +53,15 @@ device::CloseOutcome CoreReceiptRegister::LastCloseOutcome() const {
 }
 
 bool CoreReceiptRegister::ReceiptOpen() const {
-    return m_core.receiptOpen;
+    return m_core.ReceiptOpen();
 }
 
 bool CoreReceiptRegister::ReturnMode() const {
-    return m_core.returnMode;
+    return m_core.ReturnMode();
 }
 
 void CoreReceiptRegister::SetReturnMode(bool on) {
-    m_core.returnMode = on;
+    m_core.SetReturnMode(on);
 }
 
 std::int64_t CoreReceiptRegister::CurrentAmountDue() const {
@@ -72,13 +70,11 @@ std::int64_t CoreReceiptRegister::CurrentAmountDue() const {
 
 device::HRESULT CoreReceiptRegister::PreviewLineAmounts(
     const orvik::device::ReceiptLineRequest& line, device::LineAmounts& amounts) {
-    return m_core.PreviewLineAmounts(line.quantity, line.price, line.divisible, line.taxSlot1,
-                                     line.taxSlot2, line.discountKind, line.discountAmount,
-                                     amounts);
+    return m_core.PreviewLineAmounts(line, amounts);
 }
 
 const device::TaxTable& CoreReceiptRegister::TaxSlots() const {
-    return m_core.printerInfo.taxSlots;
+    return m_core.PrinterInfo().taxSlots;
 }
 
 }  // namespace orvik::console

@@ -84,13 +84,13 @@ void ReportsPageState::Refresh(const device::COrvikCore* core) {
     }
     m_zeroZVisible = core->Capabilities().zeroZReport;
     values.fromNumber = u"1";
-    const std::string last = std::to_string(core->printerInfo.lastZReportNumber);
+    const std::string last = std::to_string(core->PrinterInfo().lastZReportNumber);
     values.toNumber.assign(last.begin(), last.end());
     const DateRange month =
-        PreviousCalendarMonth(core->localClock ? core->localClock() : m_today());
+        PreviousCalendarMonth(core->LocalClock() ? core->LocalClock()() : m_today());
     values.fromDate = month.from;
     values.toDate = month.to;
-    m_zeroZEnabled = m_zeroZVisible && core->printerInfo.zReportMade != 0;
+    m_zeroZEnabled = m_zeroZVisible && core->PrinterInfo().zReportMade != 0;
 }
 
 device::HRESULT ReportsPageState::Print(device::COrvikCore& core, Report report) {

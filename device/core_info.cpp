@@ -73,7 +73,8 @@ HRESULT COrvikCore::ReadConfiguration() {
 HRESULT COrvikCore::ReadConfigReply(std::initializer_list<std::u16string_view> tags, bool readyEnds,
                                     bool silentTimeout, std::u16string& reply) {
     for (;;) {
-        const HRESULT result = WaitForTaggedReply(tags, configReplyTimeout, &reply, silentTimeout);
+        const HRESULT result =
+            WaitForTaggedReply(tags, m_timings.configReplyTimeout, &reply, silentTimeout);
         if (!Succeeded(result)) {
             return result;
         }
@@ -92,7 +93,7 @@ HRESULT COrvikCore::FinishAnswer(bool judgeStatus) {
     // frame is complete, so that "READY" may still be on its way; it must not be taken for
     // the answer to the next command. Silence ends the answer too.
     const HRESULT result =
-        AwaitReplies({.timeoutMs = pendingStatusTimeout,
+        AwaitReplies({.timeoutMs = m_timings.pendingStatusTimeout,
                       .reportSilence = false,
                       .roleOf = [judgeStatus](std::u16string_view reply) {
                           if (HasStatusWord(reply)) {
@@ -107,7 +108,7 @@ std::u16string COrvikCore::QueryValue(std::u16string_view command, std::u16strin
     SendCommand(command);
     std::u16string reply;
     const HRESULT result =
-        AwaitReplies({.timeoutMs = configReplyTimeout,
+        AwaitReplies({.timeoutMs = m_timings.configReplyTimeout,
                       .reportSilence = true,
                       .roleOf =
                           [key](std::u16string_view text) {

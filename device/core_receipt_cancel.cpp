@@ -9,11 +9,11 @@ HRESULT COrvikCore::CancelReceipt() {
     const StopHold hold(*this);
     if (Capabilities().pauseBeforeCancel) {
         // Family 0 registers need a pause before they take "CANC".
-        Pause(cancelPause);
+        Pause(m_timings.cancelPause);
     }
     SendCommand(u"CANC");
     // WaitForReady discards what follows "READY".
-    if (!Succeeded(WaitForReady(replyTimeout))) {
+    if (!Succeeded(WaitForReady(m_timings.replyTimeout))) {
         return E_FAIL;
     }
     receiptOpen = false;

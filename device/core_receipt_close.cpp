@@ -41,7 +41,7 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
     // A close is seen through to its outcome even after a stop: cut short, the receipt's fate
     // would be left for the tape to tell.
     const StopHold hold(*this);
-    if (!CheckPendingStatus()) {
+    if (!Succeeded(CheckPendingStatus())) {
         CancelReceipt();
         return E_FAIL;
     }
@@ -79,7 +79,7 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
     // receipt's number) before "READY". Silence is not reported here: the operator hears once
     // what became of the receipt.
     std::u16string result;
-    HRESULT answer = AwaitReplies({.timeoutMs = replyTimeout,
+    HRESULT answer = AwaitReplies({.timeoutMs = m_timings.replyTimeout,
                                    .reportSilence = false,
                                    .roleOf =
                                        [](std::u16string_view reply) {
@@ -96,7 +96,8 @@ HRESULT COrvikCore::CloseReceipt(std::int32_t cash, std::int32_t payment1, std::
     if (answer == S_OK && Contains(result, u"COMP")) {
         // The register has reported the receipt; its "READY" follows. A status after the
         // report does not undo the receipt.
-        AwaitReplies({.timeoutMs = replyTimeout, .reportSilence = false, .roleOf = StatusOrReady});
+        AwaitReplies(
+            {.timeoutMs = m_timings.replyTimeout, .reportSilence = false, .roleOf = StatusOrReady});
     }
     if (answer == E_UNEXPECTED) {
         // Refused; the status has been shown and the receipt stays open.

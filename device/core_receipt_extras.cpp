@@ -9,7 +9,7 @@ namespace orvik::device {
 
 HRESULT COrvikCore::SetReceiptNumber(std::int32_t number) {
     SendCommand(u"BCHN" + orvik::support::FromUtf8(std::to_string(number)));
-    return WaitForReady(replyTimeout);
+    return WaitForReady(m_timings.replyTimeout);
 }
 
 HRESULT COrvikCore::SetTapeMode(std::int32_t mode) {
@@ -17,7 +17,7 @@ HRESULT COrvikCore::SetTapeMode(std::int32_t mode) {
         return E_FAIL;
     }
     SendCommand(u"NCDC" + orvik::device::FormatNumber(mode, 1));
-    return WaitForReady(replyTimeout);
+    return WaitForReady(m_timings.replyTimeout);
 }
 
 std::u16string COrvikCore::QueryTapeMode() {
@@ -37,7 +37,7 @@ HRESULT COrvikCore::SetCompoundTax(int firstSlot, int secondSlot) {
         return E_FAIL;
     }
     SendCommand(command);
-    return WaitForReady(replyTimeout);
+    return WaitForReady(m_timings.replyTimeout);
 }
 
 HRESULT COrvikCore::PrintBarcode(std::u16string_view text) {
@@ -45,12 +45,12 @@ HRESULT COrvikCore::PrintBarcode(std::u16string_view text) {
         return E_FAIL;
     }
     SendCommand(orvik::device::BuildBarcodeCommand(text));
-    return WaitForReady(replyTimeout);
+    return WaitForReady(m_timings.replyTimeout);
 }
 
 HRESULT COrvikCore::MoveCash(bool cashIn, std::int32_t amount) {
     SendCommand(orvik::device::BuildCashMoveCommand(cashIn, amount));
-    return WaitForReady(replyTimeout);
+    return WaitForReady(m_timings.replyTimeout);
 }
 
 std::u16string COrvikCore::QueryCash() {

@@ -28,7 +28,7 @@ HRESULT COrvikCore::OpenReceipt() {
     if (receiptOpen) {
         CancelReceipt();
     }
-    if (!CheckPendingStatus()) {
+    if (!Succeeded(CheckPendingStatus())) {
         // The status has been shown; the receipt is not open, and the caller must know.
         return E_UNEXPECTED;
     }
@@ -39,14 +39,14 @@ HRESULT COrvikCore::OpenReceipt() {
         SendCommand(orvik::device::BuildOpenCommand(Capabilities()));
         if (Capabilities().pauseAfterOpen) {
             // Family 0 registers print the receipt's head before they answer anything else.
-            Pause(openReceiptPause);
+            Pause(m_timings.openReceiptPause);
         }
         // A receipt left open on the register (by a program that died, or after a refused
         // cancel) makes it refuse with its sequence error: that receipt is cancelled and the
         // open tried once more.
         std::u16string refusal;
         const HRESULT result =
-            AwaitReplies({.timeoutMs = replyTimeout,
+            AwaitReplies({.timeoutMs = m_timings.replyTimeout,
                           .reportSilence = true,
                           .roleOf =
                               [firstTry](std::u16string_view reply) {
@@ -75,37 +75,23 @@ HRESULT COrvikCore::OpenReceipt() {
     return S_OK;
 }
 
-HRESULT COrvikCore::AddReceiptLine(std::int32_t quantity, std::u16string_view name,
-                                   std::int32_t price, bool divisible, int taxSlot1, int taxSlot2,
-                                   std::int32_t article, int discountKind,
-                                   std::u16string_view discountName, std::int32_t discountAmount,
-                                   std::int32_t& lineTotal) {
+HRESULT COrvikCore::AddReceiptLine(const ReceiptLineRequest& request, std::int32_t& lineTotal) {
     if (!receiptOpen) {
         return E_FAIL;
     }
-    if (!CheckPendingStatus()) {
+    if (!Succeeded(CheckPendingStatus())) {
         CancelReceipt();
         return E_FAIL;
     }
-    if (quantity > Capabilities().maxLineQuantity) {
+    if (request.quantity > Capabilities().maxLineQuantity) {
         ReportMessage(orvik::kStrLineQuantityTooLarge);
         CancelReceipt();
         return E_FAIL;
     }
-    const orvik::device::ReceiptLineRequest request{quantity,
-                                                    std::u16string(name),
-                                                    price,
-                                                    divisible,
-                                                    taxSlot1,
-                                                    taxSlot2,
-                                                    article,
-                                                    discountKind,
-                                                    std::u16string(discountName),
-                                                    discountAmount};
     const orvik::device::PreparedLine line =
         orvik::device::PrepareReceiptLine(Capabilities(), printerInfo.maxArticleNumber,
                                           printerInfo.taxSlots, TaxLetters(), returnMode, request);
-    if (!orvik::device::LineFitsCommand(price, line.lineSum, line.discount)) {
+    if (!orvik::device::LineFitsCommand(request.price, line.lineSum, line.discount)) {
         // The command's nine-digit fields would cut the number: the register would be sent
         // another price or sum than the receipt holds.
         ReportMessage(orvik::kStrLineAmountOutOfRange);
@@ -119,15 +105,15 @@ HRESULT COrvikCore::AddReceiptLine(std::int32_t quantity, std::u16string_view na
         return E_FAIL;
     }
     lineTotal = orvik::device::RegisterLineInTotals(receiptTotals, printerInfo.taxSlots, returnMode,
-                                                    taxSlot1, taxSlot2, line.SumAfterDiscount(),
-                                                    deviceAmount);
+                                                    request.taxSlot1, request.taxSlot2,
+                                                    line.SumAfterDiscount(), deviceAmount);
     return S_OK;
 }
 
 HRESULT COrvikCore::AwaitLineReply(std::int64_t& deviceAmount) {
     deviceAmount = 0;
     const HRESULT result =
-        AwaitReplies({.timeoutMs = replyTimeout,
+        AwaitReplies({.timeoutMs = m_timings.replyTimeout,
                       .reportSilence = true,
                       .roleOf = [&deviceAmount](std::u16string_view reply) {
                           if (Contains(reply, u"SOFTCOPY")) {
@@ -147,22 +133,21 @@ HRESULT COrvikCore::AwaitLineReply(std::int64_t& deviceAmount) {
     return Succeeded(result) ? S_OK : E_FAIL;
 }
 
-HRESULT COrvikCore::PreviewLineAmounts(std::int32_t quantity, std::int32_t price, bool divisible,
-                                       int taxSlot1, int taxSlot2, int discountKind,
-                                       std::int32_t discountAmount, LineAmounts& amounts) {
-    if (quantity > Capabilities().maxLineQuantity) {
+HRESULT COrvikCore::PreviewLineAmounts(const ReceiptLineRequest& line, LineAmounts& amounts) {
+    if (line.quantity > Capabilities().maxLineQuantity) {
         ReportMessage(orvik::kStrLineQuantityTooLarge);
         return E_FAIL;
     }
-    const std::int64_t lineSum = orvik::device::LineSum(quantity, price, divisible);
+    const std::int64_t lineSum = orvik::device::LineSum(line.quantity, line.price, line.divisible);
     if (!orvik::device::LineFitsCommand(
-            price, lineSum,
-            orvik::device::EffectiveDiscount(discountKind, discountAmount, lineSum))) {
+            line.price, lineSum,
+            orvik::device::EffectiveDiscount(line.discountKind, line.discountAmount, lineSum))) {
         ReportMessage(orvik::kStrLineAmountOutOfRange);
         return E_FAIL;
     }
-    amounts = orvik::device::PreviewLine(printerInfo.taxSlots, quantity, price, divisible, taxSlot1,
-                                         taxSlot2, discountKind, discountAmount);
+    amounts = orvik::device::PreviewLine(printerInfo.taxSlots, line.quantity, line.price,
+                                         line.divisible, line.taxSlot1, line.taxSlot2,
+                                         line.discountKind, line.discountAmount);
     return S_OK;
 }
 

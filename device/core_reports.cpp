@@ -10,14 +10,14 @@ enum class CancelFirst { No, Yes };
 
 HRESULT RunCommand(COrvikCore& core, std::u16string_view command) {
     core.SendCommand(command);
-    return core.WaitForReady(core.replyTimeout);
+    return core.WaitForReady(core.Timings().replyTimeout);
 }
 
 // A report that a register with access levels (family 1 model 7, which has no key) prints at
 // level 2. A failing level switch does not stop the report, and the register is put back to
 // level 1 even when the report failed, so that it is never left at the higher level.
 HRESULT RunLeveledReport(COrvikCore& core, std::u16string_view command, CancelFirst cancel) {
-    if (cancel == CancelFirst::Yes && core.receiptOpen) {
+    if (cancel == CancelFirst::Yes && core.ReceiptOpen()) {
         // A refused cancel has shown its message; whether the report may run is the
         // register's to judge.
         core.CancelReceipt();

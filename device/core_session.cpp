@@ -52,7 +52,7 @@ HRESULT COrvikCore::Connect(const std::string& portName, std::u16string_view ope
             Disconnect();
             return E_INVALIDARG;
         }
-        if (abort || attempt >= loginStatusAttempts) {
+        if (abort || attempt >= m_timings.loginStatusAttempts) {
             Disconnect();
             return E_FAIL;
         }
@@ -70,9 +70,9 @@ HRESULT COrvikCore::Connect(const std::string& portName, std::u16string_view ope
     return login;
 }
 
-int COrvikCore::Disconnect() {
+CoreResult COrvikCore::Disconnect() {
     if (!IsPortOpen()) {
-        return -1;
+        return {.code = S_FALSE};
     }
     if (receiptOpen) {
         CancelReceipt();
@@ -113,7 +113,7 @@ HRESULT COrvikCore::Login(std::u16string_view operatorName, std::u16string_view 
                     abort = true;
                 }
             }
-            Pause(wakePause);
+            Pause(m_timings.wakePause);
             Port().SetDtr(true);
             if (abort || StopRequested()) {
                 abort = true;
@@ -154,7 +154,7 @@ std::optional<HRESULT> COrvikCore::AwaitLoginReply(int& waitCounter, bool& abort
     for (;;) {
         bool refused = false;
         const HRESULT result =
-            AwaitReplies({.timeoutMs = loginReplyTimeout,
+            AwaitReplies({.timeoutMs = m_timings.loginReplyTimeout,
                           .reportSilence = false,
                           .roleOf = [&refused](std::u16string_view reply) {
                               if (Contains(reply, u"READY")) {
@@ -219,7 +219,7 @@ void COrvikCore::PrepareRegister() {
     }
     if (caps.taxPerItemAtConnect) {
         SendCommand(u"PPMD1");
-        WaitForReady(replyTimeout);
+        WaitForReady(m_timings.replyTimeout);
     }
 }
 
@@ -228,12 +228,12 @@ HRESULT COrvikCore::SetAccessLevel(int level) {
         return S_OK;
     }
     SendCommand(orvik::device::BuildAccessLevelCommand(level, accessCodes));
-    return WaitForReady(replyTimeout);
+    return WaitForReady(m_timings.replyTimeout);
 }
 
 HRESULT COrvikCore::SendTableCommand() {
     SendCommand(u"TABL");
-    return WaitForReady(replyTimeout);
+    return WaitForReady(m_timings.replyTimeout);
 }
 
 void COrvikCore::Pause(int ms) {

@@ -8,7 +8,7 @@ namespace {
 
 HRESULT RunCommand(COrvikCore& core, std::u16string_view command) {
     core.SendCommand(command);
-    return core.WaitForReady(core.replyTimeout);
+    return core.WaitForReady(core.Timings().replyTimeout);
 }
 
 // For a command only some registers know (has: the register is one): E_FAIL without sending
@@ -66,7 +66,13 @@ HRESULT COrvikCore::SetHeaderText(std::u16string_view text) {
         // An empty line would erase the register's header.
         return E_FAIL;
     }
-    return RunCommand(*this, orvik::device::BuildHeaderTextCommand(text, *limit));
+    const HRESULT result = RunCommand(*this, orvik::device::BuildHeaderTextCommand(text, *limit));
+    if (Succeeded(result)) {
+        // The record of the header follows what the register now prints, so that a later
+        // refresh shows this line rather than the one read at connect.
+        printerInfo.ownerLine3 = std::u16string(text.substr(0, *limit));
+    }
+    return result;
 }
 
 HRESULT COrvikCore::SetFooterText(std::u16string_view text) {

@@ -56,9 +56,14 @@ bool COrvikCore::ReceiverHungUp() const {
     return m_link->receiver.HungUp();
 }
 
-int COrvikCore::OpenPort(const std::string& portName) {
+CoreResult COrvikCore::OpenPort(const std::string& portName) {
     m_openFailureReason.clear();
-    return m_link->port.Open(portName, &m_openFailureReason) ? 1 : 0;
+    if (m_link->port.Open(portName, &m_openFailureReason)) {
+        return {};
+    }
+    return {.code = E_FAIL,
+            .messageId = orvik::kStrPortOpenFailed,
+            .systemError = m_link->port.LastError()};
 }
 
 bool COrvikCore::StartReceiver() {
@@ -67,7 +72,7 @@ bool COrvikCore::StartReceiver() {
         return false;
     }
     m_link->receiver.SetTrace(m_trace);
-    return m_link->receiver.Start(m_link->port.Fd(), m_link->queue, replyTimeout);
+    return m_link->receiver.Start(m_link->port.Fd(), m_link->queue, m_timings.replyTimeout);
 }
 
 ReceiverStatus COrvikCore::LinkStatus() const {
@@ -102,7 +107,7 @@ void COrvikCore::SetTrace(ProtocolTrace* trace) {
 }
 
 HRESULT COrvikCore::OpenLink(const std::string& portName) {
-    if (!OpenPort(portName)) {
+    if (!Succeeded(OpenPort(portName))) {
         // The message, then on a line of its own the port and what the system said of it.
         std::u16string text = orvik::LoadString(orvik::kStrPortOpenFailed) + u"\n" +
                               orvik::support::FromUtf8(portName);
@@ -122,21 +127,23 @@ HRESULT COrvikCore::OpenLink(const std::string& portName) {
     return S_OK;
 }
 
-int COrvikCore::StopReceiverAndClosePort() {
+CoreResult COrvikCore::StopReceiverAndClosePort() {
     if (!m_link->port.IsOpen()) {
-        return -1;
+        return {.code = S_FALSE};
     }
     // The receiver is woken through its stop event and joined before the port goes away.
     m_link->receiver.Stop();
     m_link->port.Close();
-    return 0;
+    return {};
 }
 
-int COrvikCore::SendCommand(std::u16string_view text) {
+CoreResult COrvikCore::SendCommand(std::u16string_view text) {
     std::array<std::uint8_t, kCommandFrameCapacity> frame;
     const std::size_t length = BuildCommandFrame(text, frame);
-    m_link->port.Write(std::span<const std::uint8_t>(frame.data(), length));
-    return 1;
+    if (!m_link->port.Write(std::span<const std::uint8_t>(frame.data(), length))) {
+        return {.code = E_FAIL, .systemError = m_link->port.LastError()};
+    }
+    return {};
 }
 
 void COrvikCore::SendWakeByte() {
@@ -223,7 +230,7 @@ HRESULT COrvikCore::WaitForReady(int timeoutMs) {
 std::u16string COrvikCore::ReadReply() {
     CMessageContainer& queue = m_link->queue;
     if (queue.IsEmpty()) {
-        WaitForReply(replyTimeout);
+        WaitForReply(m_timings.replyTimeout);
     }
     if (queue.IsEmpty()) {
         return {};
@@ -240,19 +247,28 @@ void COrvikCore::DrainReplies() {
     }
 }
 
-int COrvikCore::CheckPendingStatus() {
+CoreResult COrvikCore::CheckPendingStatus() {
     // Ends only by a fatal status or by silence; "READY" and data are passed over.
-    const HRESULT result =
-        AwaitReplies({.timeoutMs = pendingStatusTimeout,
-                      .reportSilence = false,
-                      .roleOf = [](std::u16string_view reply) {
-                          return HasStatusWord(reply) ? ReplyRole::Status : ReplyRole::Other;
-                      }});
-    return result == E_UNEXPECTED ? 0 : 1;
+    std::u16string status;
+    const HRESULT result = AwaitReplies({.timeoutMs = m_timings.pendingStatusTimeout,
+                                         .reportSilence = false,
+                                         .roleOf = [&status](std::u16string_view reply) {
+                                             if (!HasStatusWord(reply)) {
+                                                 return ReplyRole::Other;
+                                             }
+                                             status = reply;
+                                             return ReplyRole::Status;
+                                         }});
+    if (result != E_UNEXPECTED) {
+        return {};
+    }
+    // A status word the table does not know is its own message, with no number.
+    const StatusToken* row = MatchStatus(status);
+    return {.code = E_UNEXPECTED, .messageId = row ? row->messageId : 0};
 }
 
 HRESULT COrvikCore::WaitForWakeReply() {
-    return AwaitReplies({.timeoutMs = wakeReplyTimeout,
+    return AwaitReplies({.timeoutMs = m_timings.wakeReplyTimeout,
                          .reportSilence = false,
                          .roleOf = [](std::u16string_view reply) {
                              // Software tokens are not judged here: the register is only being

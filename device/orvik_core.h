@@ -12,6 +12,7 @@
 #include "device/link/receiver_status.h"
 #include "device/prompt.h"
 #include "device/protocol/printer_info.h"
+#include "device/protocol/receipt_commands.h"
 #include "device/protocol/receipt_math.h"
 #include "device/protocol/register_capabilities.h"
 #include "device/receipt_outcome.h"
@@ -26,6 +27,21 @@ struct SerialLink;
 class SerialPort;
 class CMessageContainer;
 class ProtocolTrace;
+
+// How long the core waits for the register and pauses for it, in ms.
+struct CoreTimings {
+    std::int32_t replyTimeout = 3000;         // commands and the receiver's start
+    std::int32_t configReplyTimeout = 5000;   // each reply of the configuration reading
+    std::int32_t wakeReplyTimeout = 200;      // each answer to the wake-up byte
+    std::int32_t loginReplyTimeout = 1000;    // each wait for the answer to the log-in
+    std::int32_t pendingStatusTimeout = 100;  // silence that ends CheckPendingStatus and the
+                                              // rest of a query's answer
+    std::int32_t wakePause = 2000;            // DTR off after a wake-up cycle went unheard
+    std::int32_t cancelPause = 1000;          // family 0 needs before it takes "CANC"
+    std::int32_t openReceiptPause = 1300;     // family 0 needs after "PREP"
+    // Log-ins that a fatal status may end in a row before Connect gives up (a count).
+    int loginStatusAttempts = 3;
+};
 
 // The device core: one object per connection. It owns the serial port, the receiver thread and
 // the reply queue (its link, kept out of this header), runs every command transaction on the
@@ -50,9 +66,10 @@ class COrvikCore {
     void SetStopRequest(std::function<bool()> stop) { m_stop = std::move(stop); }
 
     // --- Port and receiver -----------------------------------------------------------------
-    // Opens and configures the port: 1 on success, 0 when it cannot be opened (the system's
-    // reason is then in OpenFailureReason()).
-    int OpenPort(const std::string& portName);
+    // Opens and configures the port: S_OK; E_FAIL when it cannot be opened, with message 3012
+    // (not shown here) and the system's error number where a system call refused, the system's
+    // reason then in OpenFailureReason().
+    CoreResult OpenPort(const std::string& portName);
     bool IsPortOpen() const;
     const std::string& OpenFailureReason() const { return m_openFailureReason; }
     // Starts the receiver and waits up to replyTimeout for it to run.
@@ -61,8 +78,8 @@ class COrvikCore {
     // message 3012 followed by the port name and, on a line of its own, the system's reason.
     HRESULT OpenLink(const std::string& portName);
     // Stops the receiver (wakes and joins it), drops DTR, purges and closes the port.
-    // 0, or -1 when the port was not open.
-    int StopReceiverAndClosePort();
+    // S_OK, or S_FALSE when the port was not open.
+    CoreResult StopReceiverAndClosePort();
     // How the receiver stands; once it has ended (the line hung up, a read failed) every wait
     // fails at once and the "no answer" message says how the line ended.
     ReceiverStatus LinkStatus() const;
@@ -77,9 +94,10 @@ class COrvikCore {
     void SetTrace(ProtocolTrace* trace);
 
     // --- The command transaction -----------------------------------------------------------
-    // Frames the text (CP866) and writes it in one piece. Always 1: a lost write shows as a
-    // missing reply.
-    int SendCommand(std::u16string_view text);
+    // Frames the text (CP866) and writes it in one piece. S_OK once written; E_FAIL with the
+    // system's error number when the write failed (nothing is shown: callers go on and the lost
+    // write shows as a missing reply).
+    CoreResult SendCommand(std::u16string_view text);
     // Writes the unframed wake-up byte.
     void SendWakeByte();
     // Consumes replies until "READY" (S_OK), a fatal status token (E_UNEXPECTED, message
@@ -94,9 +112,10 @@ class COrvikCore {
     // Empties the texts of the replies queued now (they are still taken one by one), so that
     // nothing left from before is taken for the answer to the next command.
     void BlankQueuedReplies();
-    // Looks at replies queued now or arriving within 100 ms of each other: 0 as soon as one
-    // carries a fatal status (the queue is then drained), 1 after 100 ms of silence.
-    int CheckPendingStatus();
+    // Looks at replies queued now or arriving within 100 ms of each other: E_UNEXPECTED with
+    // the status's message (shown) as soon as one carries a fatal status (the queue is then
+    // drained), S_OK after 100 ms of silence.
+    CoreResult CheckPendingStatus();
     // The answer to the wake-up byte: S_OK on "READY", E_UNEXPECTED on a fatal hardware
     // status, E_ABORT after 200 ms without a reply (nothing shown).
     HRESULT WaitForWakeReply();
@@ -123,9 +142,9 @@ class COrvikCore {
     // disconnects first.
     HRESULT Connect(const std::string& portName, std::u16string_view operatorName,
                     std::u16string_view password);
-    // Cancels an open receipt, stops the receiver and closes the port. 0, or -1 when the port
-    // was not open.
-    int Disconnect();
+    // Cancels an open receipt, stops the receiver and closes the port. S_OK, or S_FALSE when
+    // the port was not open.
+    CoreResult Disconnect();
     // Steps of Connect. Login sets abort when the operator cancels a Retry/Cancel question.
     HRESULT Login(std::u16string_view operatorName, std::u16string_view password, bool& abort);
     HRESULT ReadConfiguration();
@@ -196,7 +215,8 @@ class COrvikCore {
     // On success reads the document counters, which refresh articleMode.
     HRESULT SetArticleMode(std::int32_t mode);
     // The line cut to what the register prints (Capabilities().headerTextWidth); E_FAIL without
-    // sending while the register's family is not known.
+    // sending while the register's family is not known. Once the register has taken it,
+    // PrinterInfo().ownerLine3 holds the line sent.
     HRESULT SetHeaderText(std::u16string_view text);
     HRESULT SetFooterText(std::u16string_view text);
     // perItem non-zero: added taxes on each item; 0: on the receipt total.
@@ -241,14 +261,11 @@ class COrvikCore {
     // Tax on tax for the next line: Capabilities().compoundTax (family 1 model 8), two
     // different slots from 1 to 6; otherwise E_FAIL without sending.
     HRESULT SetCompoundTax(int firstSlot, int secondSlot);
-    // One sale line, or a return line while returnMode is set. discountKind: -1 none, 0
-    // discount, 1 surcharge. lineTotal receives the line sum with the register's tax amount.
-    // A quantity above Capabilities().maxLineQuantity, or amounts that do not fit the command,
-    // cancel the receipt with a message. A line the register refuses leaves the receipt open.
-    HRESULT AddReceiptLine(std::int32_t quantity, std::u16string_view name, std::int32_t price,
-                           bool divisible, int taxSlot1, int taxSlot2, std::int32_t article,
-                           int discountKind, std::u16string_view discountName,
-                           std::int32_t discountAmount, std::int32_t& lineTotal);
+    // One sale line, or a return line while ReturnMode() is set. lineTotal receives the line
+    // sum with the register's tax amount. A quantity above Capabilities().maxLineQuantity, or
+    // amounts that do not fit the command, cancel the receipt with a message. A line the
+    // register refuses leaves the receipt open.
+    HRESULT AddReceiptLine(const ReceiptLineRequest& line, std::int32_t& lineTotal);
     // Capabilities().barcode (family 1 model 8) only, E_FAIL without sending otherwise: the
     // code-set letter and the code.
     HRESULT PrintBarcode(std::u16string_view text);
@@ -268,45 +285,40 @@ class COrvikCore {
     std::u16string QueryCash();
     // The amounts of one line as AddReceiptLine would register them, without the register.
     // E_FAIL with the line's message shown for a quantity or amount AddReceiptLine refuses.
-    HRESULT PreviewLineAmounts(std::int32_t quantity, std::int32_t price, bool divisible,
-                               int taxSlot1, int taxSlot2, int discountKind,
-                               std::int32_t discountAmount, LineAmounts& amounts);
+    // The line's name, article and discount name play no part.
+    HRESULT PreviewLineAmounts(const ReceiptLineRequest& line, LineAmounts& amounts);
     // The amount due of the open receipt from its sums as they stand.
     std::int64_t CurrentAmountDue() const;
 
-    bool returnMode = false;               // lines sent now are returns; set by the caller
-    ReceiptTotals receiptTotals;           // sums of the open receipt, cleared by OpenReceipt
-    std::int32_t openReceiptPause = 1300;  // ms family 0 needs after "PREP"
-
-    // --- Session state -------------------------------------------------------------------------
-    std::int32_t loginReplyTimeout = 1000;  // ms, each wait for the answer to the log-in
-    std::int32_t wakePause = 2000;          // ms with DTR off after a wake-up cycle went unheard
-    std::int32_t cancelPause = 1000;        // ms family 0 needs before it takes "CANC"
-    // Log-ins that a fatal status may end in a row before Connect gives up.
-    int loginStatusAttempts = 3;
-    // The access codes of levels 1, 2 and 3; fixed.
-    const std::array<std::u16string_view, 3> accessCodes{u"7260", u"8391", u"5836"};
-    bool serviceSession = false;  // the session was opened with the service log-in
+    // --- What the core knows of the session and the register ------------------------------
+    // Lines sent now are returns; the caller sets it around a return receipt's lines.
+    bool ReturnMode() const { return returnMode; }
+    void SetReturnMode(bool on) { returnMode = on; }
+    // The sums of the open receipt, cleared by OpenReceipt.
+    const ReceiptTotals& OpenReceiptTotals() const { return receiptTotals; }
+    // A fiscal receipt is open on the register.
+    bool ReceiptOpen() const { return receiptOpen; }
+    // The session was opened with the service log-in.
+    bool ServiceSession() const { return serviceSession; }
     // The register's family (0 or 1) and model (0 to 8), -1 until a configuration has been
     // read, and its article mode (0 to 2, as it reports it). Shown to the user; what differs
     // from one register to another is asked of Capabilities().
-    std::int32_t deviceFamily = -1;
-    std::int32_t deviceModel = -1;
-    std::int32_t articleMode = 0;
-    CPrinterInfo printerInfo;
-    bool receiptOpen = false;  // a fiscal receipt is open on the register
+    std::int32_t DeviceFamily() const { return deviceFamily; }
+    std::int32_t DeviceModel() const { return deviceModel; }
+    std::int32_t ArticleMode() const { return articleMode; }
+    // What the register told of itself at connect (serial number, owner lines, taxes, ...),
+    // kept up to date by the operations that change it.
+    const CPrinterInfo& PrinterInfo() const { return printerInfo; }
+    // The last message the core set (shown or not).
+    const std::u16string& LastMessage() const { return lastMessage; }
     // Today's date and the present time, for dates and times the register reports wrongly.
-    std::function<orvik::support::LocalDateTime()> localClock =
-        orvik::support::CurrentLocalDateTime;
-
-    // --- Fields ------------------------------------------------------------------------------
-    std::int32_t replyTimeout = 3000;         // ms, commands and the receiver's start
-    std::int32_t configReplyTimeout = 5000;   // ms, each reply of the configuration reading
-    std::int32_t wakeReplyTimeout = 200;      // ms, each answer to the wake-up byte
-    std::int32_t pendingStatusTimeout = 100;  // ms of silence that end CheckPendingStatus and
-                                              // the rest of a query's answer
-    std::u16string lastMessage;
-    int showMessages = 1;
+    const std::function<orvik::support::LocalDateTime()>& LocalClock() const { return localClock; }
+    void SetLocalClock(std::function<orvik::support::LocalDateTime()> clock) {
+        localClock = std::move(clock);
+    }
+    // How long the core waits and pauses; tests shorten them.
+    const CoreTimings& Timings() const { return m_timings; }
+    void SetTimings(const CoreTimings& timings) { m_timings = timings; }
 
     bool ReceiverHungUp() const;
 
@@ -323,6 +335,23 @@ class COrvikCore {
     bool SettleUnsettledClose();
 
   protected:
+    // --- The core's state: set by its operations; a test's derived core may stage it ---------
+    bool returnMode = false;
+    ReceiptTotals receiptTotals;
+    bool receiptOpen = false;
+    bool serviceSession = false;
+    std::int32_t deviceFamily = -1;
+    std::int32_t deviceModel = -1;
+    std::int32_t articleMode = 0;
+    CPrinterInfo printerInfo;
+    std::u16string lastMessage;
+    int showMessages = 1;  // 0 while the core reads something quietly
+    std::function<orvik::support::LocalDateTime()> localClock =
+        orvik::support::CurrentLocalDateTime;
+    CoreTimings m_timings;
+    // The access codes of levels 1, 2 and 3; fixed.
+    static constexpr std::array<std::u16string_view, 3> accessCodes{u"7260", u"8391", u"5836"};
+
     // The link's parts, kept to the core and its operations (and a test's derived core).
     CMessageContainer& Queue();
     SerialPort& Port();

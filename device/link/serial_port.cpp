@@ -169,6 +169,7 @@ SerialPort::~SerialPort() {
 
 bool SerialPort::Open(const std::string& comName, std::string* reason) {
     Close();
+    m_lastError = 0;
     std::string ignored;
     if (!reason) {
         reason = &ignored;
@@ -184,7 +185,8 @@ bool SerialPort::Open(const std::string& comName, std::string* reason) {
     }
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        *reason = DescribeOpenError(errno, path);
+        m_lastError = errno;
+        *reason = DescribeOpenError(m_lastError, path);
         return false;
     }
     // From here on every step must work, or the port is not used: a line that runs with the
@@ -197,19 +199,23 @@ bool SerialPort::Open(const std::string& comName, std::string* reason) {
     // Exclusive use: no second open of the tty, and no other program holding the lock.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int err = errno;
-        return fail(DescribeOpenError(err == EWOULDBLOCK ? EBUSY : err, path));
+        m_lastError = err == EWOULDBLOCK ? EBUSY : err;
+        return fail(DescribeOpenError(m_lastError, path));
     }
     termios saved{};
     if (::tcgetattr(fd, &saved) != 0) {
-        return fail(Failure("read the line settings of", path));
+        m_lastError = errno;
+        return fail(Failure("read the line settings of", path, m_lastError));
     }
     if (::ioctl(fd, TIOCEXCL) != 0) {
-        return fail(Failure("take exclusive use of", path));
+        m_lastError = errno;
+        return fail(Failure("take exclusive use of", path, m_lastError));
     }
     termios tio = saved;
     ConfigureLine(tio, kDefaultBaud);
     if (::tcflush(fd, TCIOFLUSH) != 0) {
-        const std::string why = Failure("purge", path);
+        m_lastError = errno;
+        const std::string why = Failure("purge", path, m_lastError);
         ::ioctl(fd, TIOCNXCL);
         return fail(why);
     }
@@ -293,6 +299,7 @@ bool SerialPort::IsPseudoTerminal() const {
 }
 
 bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
+    m_lastError = 0;
     if (m_fd < 0) {
         return false;
     }
@@ -315,6 +322,7 @@ bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
             continue;
         }
         if (n < 0 && errno != EAGAIN) {
+            m_lastError = errno;
             return false;
         }
         // The driver's queue is full: wait until it takes more, but not forever.
@@ -324,6 +332,7 @@ bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
             if (ready < 0 && errno == EINTR) {
                 continue;
             }
+            m_lastError = ready < 0 ? errno : 0;
             return false;
         }
     }

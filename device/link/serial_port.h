@@ -62,6 +62,10 @@ class SerialPort {
     void SetTrace(ProtocolTrace* trace) { m_trace = trace; }
     // The device path opened.
     const std::string& Path() const { return m_path; }
+    // The error number of the system call whose refusal made the last Open or Write fail; 0
+    // when none did (a refused name, a setting the driver did not take, a stalled or hung-up
+    // line) or the last one succeeded.
+    int LastError() const { return m_lastError; }
     // Drops DTR, purges, restores the settings found at open, releases exclusivity and closes.
     void Close();
 
@@ -71,6 +75,7 @@ class SerialPort {
     termios m_savedSettings{};
     bool m_lowLatency = false;
     ProtocolTrace* m_trace = nullptr;
+    int m_lastError = 0;
 };
 
 // The system's reason why the device at path could not be opened (err is its errno), as it

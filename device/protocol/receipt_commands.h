@@ -29,14 +29,14 @@ struct RegisterProfile {
 // 0 discount, 1 surcharge.
 struct ReceiptLineRequest {
     std::int32_t quantity = 0;
-    std::u16string name;
+    std::u16string name{};
     std::int32_t price = 0;
     bool divisible = false;
     int taxSlot1 = 0;
     int taxSlot2 = 0;
     std::int32_t article = 0;
     int discountKind = kNoDiscount;
-    std::u16string discountName;
+    std::u16string discountName{};
     std::int32_t discountAmount = 0;
 };
 

@@ -53,7 +53,7 @@ QLabel* ConsoleStatusBar::AddPane(const QStringList& possibleTexts) {
 void ConsoleStatusBar::ShowConnection(const device::COrvikCore* core) {
     m_state->setText(Qt16(StatePaneText(core != nullptr)));
     m_serial->setText(Qt16(SerialPaneText(
-        core ? std::optional<std::u16string>(core->printerInfo.serialNumber) : std::nullopt)));
+        core ? std::optional<std::u16string>(core->PrinterInfo().serialNumber) : std::nullopt)));
 }
 
 void ConsoleStatusBar::ShowActivity(const QString& status) {

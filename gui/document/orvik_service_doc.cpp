@@ -171,7 +171,7 @@ void COrvikServiceDoc::CheckLink() {
     }
     m_linkWatch.stop();
     const std::u16string reason = m_pCore->LinkEndReason();
-    const bool told = m_pCore->lastMessage.find(reason) != std::u16string::npos;
+    const bool told = m_pCore->LastMessage().find(reason) != std::u16string::npos;
     std::unique_ptr<device::COrvikCore> core = std::move(m_pCore);
     // Nothing more is said to a register that cannot hear: the port is closed as it stands.
     core->StopReceiverAndClosePort();

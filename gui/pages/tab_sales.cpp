@@ -215,7 +215,7 @@ bool CTabSales::UpdateDialog() {
     device::COrvikCore* core = Core();
     if (core) {
         console::CoreReceiptRegister reg(*core);
-        m_page.Refresh(console::RegisterItemLimits(core->printerInfo, m_capabilities),
+        m_page.Refresh(console::RegisterItemLimits(core->PrinterInfo(), m_capabilities),
                        m_capabilities, &reg);
         if (m_capabilities.tapeMode) {
             const DeviceActivity activity(*m_pDocument);

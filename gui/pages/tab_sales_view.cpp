@@ -202,8 +202,8 @@ void CTabSales::ShowRows() {
 void CTabSales::ShowRunningTotal() {
     const device::COrvikCore* core = Core();
     const std::vector<std::u16string> lines = console::RunningTotalLines(
-        m_page.Preview(), m_page.PreviewHasRegister(), core ? &core->printerInfo.taxSlots : nullptr,
-        m_page.form, m_page.Limits().moneyDecimals);
+        m_page.Preview(), m_page.PreviewHasRegister(),
+        core ? &core->PrinterInfo().taxSlots : nullptr, m_page.form, m_page.Limits().moneyDecimals);
     QStringList texts;
     for (const std::u16string& line : lines) {
         texts << Qt16(line);

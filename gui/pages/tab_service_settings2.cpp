@@ -43,15 +43,15 @@ CTabServiceSettings2::CTabServiceSettings2(COrvikServiceDoc* document, QWidget* 
 
 const console::MonoBitmap& CTabServiceSettings2::Logo() {
     EnsureWidgets();
-    return m_logo;
+    return m_page.Logo();
 }
 
 void CTabServiceSettings2::BuildWidgets() {
     m_ui = std::make_unique<Ui::TabServiceSettings2>();
     m_ui->setupUi(this);
-    m_logo = DefaultLogo();
+    m_page.DropLogo(DefaultLogo());
 
-    m_ui->logoPreview->SetLogoSource([this] { return &m_logo; });
+    m_ui->logoPreview->SetLogoSource([this] { return &m_page.Logo(); });
 
     CAutoSizeListCtrl* list = m_ui->footerList;
     list->SetColumns({LoadText(kStrFooterColumnText), LoadText(kStrFooterColumnJournal),
@@ -75,11 +75,16 @@ void CTabServiceSettings2::BuildWidgets() {
     for (const console::LineSpacingEntry& entry : console::LineSpacingEntries()) {
         m_ui->spacingList->addItem(Qt16(entry.text), entry.value);
     }
-    m_ui->spacingList->setCurrentIndex(-1);
-    connect(m_ui->spacingList, &QComboBox::currentIndexChanged, this,
-            &CTabServiceSettings2::UpdateControls);
-    m_ui->discountsOnEachLineRadio->setChecked(true);
-    connect(m_ui->printLogoCheck, &QCheckBox::toggled, this, [this](bool on) { m_printLogo = on; });
+    ShowSpacingAndDiscounts();
+    connect(m_ui->spacingList, &QComboBox::currentIndexChanged, this, [this](int index) {
+        m_page.ChooseSpacing(index >= 0 ? std::optional<std::size_t>(index) : std::nullopt);
+        UpdateControls();
+    });
+    connect(m_ui->discountsAtEndRadio, &QRadioButton::toggled, this, [this](bool atEnd) {
+        m_page.ChooseDiscountMode(atEnd ? console::kDiscountsAtEnd : console::kDiscountsOnEachLine);
+    });
+    connect(m_ui->printLogoCheck, &QCheckBox::toggled, this,
+            [this](bool on) { m_page.SetPrintLogo(on); });
 
     connect(m_ui->loadLogoButton, &QPushButton::clicked, this, &CTabServiceSettings2::LoadLogo);
     connect(m_ui->setLogoButton, &QPushButton::clicked, this, &CTabServiceSettings2::SetLogo);
@@ -140,39 +145,42 @@ bool CTabServiceSettings2::Connected() const {
 bool CTabServiceSettings2::UpdateDialog() {
     const bool connected = CUpdatableDialog::UpdateDialog();
     // The line spacing and discount printing of a register that has them are read into the
-    // widgets; otherwise widgets already made only follow the connection, and widgets not yet
-    // made take it when they are.
+    // page; otherwise the page only follows the connection, and widgets not yet made take it
+    // when they are.
     if (connected && (m_capabilities.lineSpacing || m_capabilities.discountPrintMode)) {
         EnsureWidgets();
         const DeviceActivity activity(*m_pDocument);
-        if (m_capabilities.lineSpacing) {
-            const auto spacing =
-                console::LineSpacingIndexFromAnswer(m_pDocument->m_pCore->QueryLineSpacing());
-            m_ui->spacingList->setCurrentIndex(spacing ? static_cast<int>(*spacing) : -1);
-        }
         // The register is not let go while it answers, but nothing is assumed of it.
-        if (m_capabilities.discountPrintMode && m_pDocument->m_pCore) {
-            const auto mode = console::DiscountPrintModeFromAnswer(
-                m_pDocument->m_pCore->QueryDiscountPrintMode());
-            if (mode) {
-                (*mode == console::kDiscountsAtEnd ? m_ui->discountsAtEndRadio
-                                                   : m_ui->discountsOnEachLineRadio)
-                    ->setChecked(true);
-            }
+        if (m_pDocument->m_pCore) {
+            console::CCoreLogoFooterRegister device(*m_pDocument->m_pCore);
+            m_page.Refresh(m_capabilities, &device);
         }
+    } else {
+        m_page.Refresh(m_capabilities, nullptr);
     }
+    ShowSpacingAndDiscounts();
     UpdateControls();
     return connected;
+}
+
+void CTabServiceSettings2::ShowSpacingAndDiscounts() {
+    if (!m_ui) {
+        return;
+    }
+    const QSignalBlocker quietList(m_ui->spacingList);
+    const QSignalBlocker quietRadio(m_ui->discountsAtEndRadio);
+    const auto spacing = m_page.SpacingIndex();
+    m_ui->spacingList->setCurrentIndex(spacing ? static_cast<int>(*spacing) : -1);
+    (m_page.DiscountMode() == console::kDiscountsAtEnd ? m_ui->discountsAtEndRadio
+                                                       : m_ui->discountsOnEachLineRadio)
+        ->setChecked(true);
 }
 
 void CTabServiceSettings2::UpdateControls() {
     if (!m_ui) {
         return;
     }
-    const bool spacingChosen = m_ui->spacingList->currentIndex() >= 0;
-    const console::LogoFooterControls controls = console::EnabledLogoFooterControls(
-        m_capabilities, Connected(), m_logo.width > 0 && m_logo.height > 0, m_footer,
-        spacingChosen);
+    const console::LogoFooterControls controls = m_page.Controls(Connected());
     m_ui->loadLogoButton->setEnabled(controls.loadLogo);
     m_ui->printLogoCheck->setEnabled(controls.printLogoBox);
     m_ui->setLogoButton->setEnabled(controls.setLogo);
@@ -208,26 +216,24 @@ void CTabServiceSettings2::LoadLogo() {
     if (path.isEmpty() || !QFile::exists(path)) {
         return;
     }
-    m_printLogo = false;
     LogoFileLoad load = LoadLogoFile(path);
     if (load.status == LogoFileStatus::Loaded) {
-        m_logo = std::move(load.bitmap);
-        m_printLogo = true;
+        m_page.TakeLogo(std::move(load.bitmap));
     } else {
-        m_logo = DefaultLogo();
+        m_page.DropLogo(DefaultLogo());
         ShowMessage(
             load.status == LogoFileStatus::Unreadable ? kStrLogoLoadFailed : kStrLogoWrongFormat,
             true);
     }
     const QSignalBlocker quiet(m_ui->printLogoCheck);
-    m_ui->printLogoCheck->setChecked(m_printLogo);
+    m_ui->printLogoCheck->setChecked(m_page.PrintLogo());
     UpdateControls();
     m_ui->logoPreview->update();
 }
 
 void CTabServiceSettings2::SetLogo() {
     EnsureWidgets();
-    if (!m_capabilities.logo || !Connected()) {
+    if (!m_page.Capabilities().logo || !Connected()) {
         return;
     }
     console::LogoSendResult result;
@@ -235,7 +241,7 @@ void CTabServiceSettings2::SetLogo() {
         // Wait cursor meanwhile; the window keeps painting while the rows go out.
         const DeviceActivity activity(*m_pDocument);
         console::CCoreLogoFooterRegister device(*m_pDocument->m_pCore);
-        result = console::SendLogo(device, &m_logo, m_printLogo);
+        result = m_page.SendLogo(device);
     }
     if (result == console::LogoSendResult::NoBits) {
         ShowMessage(kStrLogoNoBits, true);
@@ -253,13 +259,13 @@ void CTabServiceSettings2::ShowFooter() {
     {
         const CAutoSizeListCtrl::BatchUpdate batch(*list);
         list->DeleteAllRows();
-        for (const console::FooterLine& line : m_footer.Rows()) {
+        for (const console::FooterLine& line : m_page.Footer().Rows()) {
             list->AppendRow({Qt16(line.text), Qt16(console::JournalText(line)),
                              Qt16(console::FormatText(line))});
         }
     }
     list->clearSelection();
-    if (const auto selected = m_footer.Selected()) {
+    if (const auto selected = m_page.Footer().Selected()) {
         QTreeWidgetItem* item = list->topLevelItem(static_cast<int>(*selected));
         item->setSelected(true);
         list->setCurrentItem(item);
@@ -270,28 +276,30 @@ void CTabServiceSettings2::ShowFooter() {
 
 void CTabServiceSettings2::OnFooterSelectionChanged() {
     const QList<QTreeWidgetItem*> selected = m_ui->footerList->selectedItems();
-    m_footer.Select(selected.isEmpty() ? std::nullopt
-                                       : std::optional<std::size_t>(static_cast<std::size_t>(
-                                             m_ui->footerList->indexOfTopLevelItem(selected[0]))));
+    m_page.Footer().Select(selected.isEmpty()
+                               ? std::nullopt
+                               : std::optional<std::size_t>(static_cast<std::size_t>(
+                                     m_ui->footerList->indexOfTopLevelItem(selected[0]))));
     UpdateControls();
 }
 
 void CTabServiceSettings2::AddLine() {
     EnsureWidgets();
-    if (!m_footer.CanAdd()) {
+    if (!m_page.Footer().CanAdd()) {
         return;
     }
     if (const auto line = m_lineEditor(this, console::FooterLine{})) {
-        m_footer.Add(*line);
+        m_page.Footer().Add(*line);
     }
     ShowFooter();
 }
 
 void CTabServiceSettings2::ChangeLine() {
     EnsureWidgets();
-    if (const auto selected = m_footer.Selected()) {
-        if (const auto line = m_lineEditor(this, m_footer.Rows()[*selected])) {
-            m_footer.ChangeSelected(*line);
+    console::FooterList& footer = m_page.Footer();
+    if (const auto selected = footer.Selected()) {
+        if (const auto line = m_lineEditor(this, footer.Rows()[*selected])) {
+            footer.ChangeSelected(*line);
         }
     }
     ShowFooter();
@@ -299,19 +307,19 @@ void CTabServiceSettings2::ChangeLine() {
 
 void CTabServiceSettings2::DeleteLine() {
     EnsureWidgets();
-    m_footer.DeleteSelected();
+    m_page.Footer().DeleteSelected();
     ShowFooter();
 }
 
 void CTabServiceSettings2::MoveLineUp() {
     EnsureWidgets();
-    m_footer.MoveSelectedUp();
+    m_page.Footer().MoveSelectedUp();
     ShowFooter();
 }
 
 void CTabServiceSettings2::MoveLineDown() {
     EnsureWidgets();
-    m_footer.MoveSelectedDown();
+    m_page.Footer().MoveSelectedDown();
     ShowFooter();
 }
 
@@ -325,12 +333,16 @@ void CTabServiceSettings2::ExplainServiceLogin() {
 
 void CTabServiceSettings2::SetFooter() {
     EnsureWidgets();
-    if (!Connected() || !m_pDocument->m_pCore->serviceSession) {
+    std::optional<console::CCoreLogoFooterRegister> device;
+    if (Connected()) {
+        device.emplace(*m_pDocument->m_pCore);
+    }
+    if (!device || !device->ServiceSession()) {
         ExplainServiceLogin();
         return;
     }
     m_ui->setFooterButton->setToolTip(QString());
-    if (m_footer.Rows().empty() &&
+    if (m_page.FooterErases() &&
         !m_pDocument->Messages().AskYesNo(this, LoadText(kStrFooterEraseQuestion), false)) {
         return;
     }
@@ -339,8 +351,8 @@ void CTabServiceSettings2::SetFooter() {
         const DeviceActivity activity(*m_pDocument);
         // The question may have waited while the connection went.
         if (m_pDocument->m_pCore) {
-            console::CCoreLogoFooterRegister device(*m_pDocument->m_pCore);
-            sent = console::SendFooter(device, m_footer.Rows());
+            console::CCoreLogoFooterRegister now(*m_pDocument->m_pCore);
+            sent = m_page.SendFooter(&now) == console::FooterSendResult::Sent;
         }
     }
     ShowMessage(sent ? kStrFooterSet : kStrFooterSetFailed, !sent);
@@ -350,19 +362,20 @@ void CTabServiceSettings2::SetFooter() {
 
 void CTabServiceSettings2::SetLineSpacing() {
     EnsureWidgets();
-    const int index = m_ui->spacingList->currentIndex();
-    if (!Connected() || index < 0) {
+    const auto index = m_page.SpacingIndex();
+    if (!Connected() || !index) {
         return;
     }
-    device::HRESULT result;
+    bool set = false;
     {
         const DeviceActivity activity(*m_pDocument);
-        result = m_pDocument->m_pCore->SetLineSpacing(m_ui->spacingList->itemData(index).toInt());
+        console::CCoreLogoFooterRegister device(*m_pDocument->m_pCore);
+        set = m_page.SendLineSpacing(device);
     }
-    if (device::Succeeded(result)) {
+    if (set) {
         m_pDocument->Messages().Show(
             this, IConsoleMessages::Icon::Information,
-            LoadText(kStrLineSpacingSet) + m_ui->spacingList->itemText(index));
+            LoadText(kStrLineSpacingSet) + Qt16(console::LineSpacingEntries()[*index].text));
     } else {
         ShowMessage(kStrLineSpacingFailed, true);
     }
@@ -373,16 +386,13 @@ void CTabServiceSettings2::SetDiscountPrinting() {
     if (!Connected()) {
         return;
     }
-    const std::int32_t mode = m_ui->discountsAtEndRadio->isChecked()
-                                  ? console::kDiscountsAtEnd
-                                  : console::kDiscountsOnEachLine;
-    device::HRESULT result;
+    bool set = false;
     {
         const DeviceActivity activity(*m_pDocument);
-        result = m_pDocument->m_pCore->SetDiscountPrintMode(mode);
+        console::CCoreLogoFooterRegister device(*m_pDocument->m_pCore);
+        set = m_page.SendDiscountMode(device);
     }
-    ShowMessage(device::Succeeded(result) ? kStrDiscountPrintSet : kStrDiscountPrintFailed,
-                !device::Succeeded(result));
+    ShowMessage(set ? kStrDiscountPrintSet : kStrDiscountPrintFailed, !set);
 }
 
 }  // namespace orvik::gui

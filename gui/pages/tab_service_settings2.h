@@ -6,6 +6,7 @@
 
 #include "console/footer_lines.h"
 #include "console/logo_bitmap.h"
+#include "console/logo_footer_page.h"
 #include "gui/pages/page_file_dialog.h"
 #include "gui/pages/updatable_dialog.h"
 
@@ -50,8 +51,8 @@ class CTabServiceSettings2 : public CUpdatableDialog {
 
     // The page's values; the logo is the built-in one until a file is loaded.
     const console::MonoBitmap& Logo();
-    bool PrintLogo() const { return m_printLogo; }
-    const console::FooterList& Footer() const { return m_footer; }
+    bool PrintLogo() const { return m_page.PrintLogo(); }
+    const console::FooterList& Footer() const { return m_page.Footer(); }
 
     // How the page asks for a file and edits a line; the standard dialogs by default.
     void SetFileDialog(FileDialogFunction dialog);
@@ -68,10 +69,12 @@ class CTabServiceSettings2 : public CUpdatableDialog {
     void ExplainServiceLogin();
     bool Connected() const;
 
+    // The page's state from the first build of its widgets on.
+    void ShowSpacingAndDiscounts();
+
     std::unique_ptr<Ui::TabServiceSettings2> m_ui;  // null until the page is first needed
-    console::MonoBitmap m_logo;
-    bool m_printLogo = false;
-    console::FooterList m_footer;
+    // The built-in logo is read with the widgets; until then the page holds no picture.
+    console::LogoFooterPage m_page{console::MonoBitmap{}};
     FileDialogFunction m_fileDialog;
     FooterLineEditor m_lineEditor;
 };

@@ -1,4 +1,5 @@
 #include "tests/gui/console_harness.h"
+#include "tests/support/core_timings.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -53,11 +54,13 @@ bool ConsoleHarness::Start(QString* error, CMainFrameDlgBar::PortProbe probe) {
 void ConsoleHarness::UseShortTimeouts() {
     m_document.SetCoreFactory([] {
         auto core = std::make_unique<COrvikCore>();
-        core->replyTimeout = 300;
-        core->configReplyTimeout = 300;
-        core->loginReplyTimeout = 150;
-        core->wakeReplyTimeout = 50;
-        core->wakePause = 10;
+        ChangeTimings(*core, [&](orvik::device::CoreTimings& t) {
+            t.replyTimeout = 300;
+            t.configReplyTimeout = 300;
+            t.loginReplyTimeout = 150;
+            t.wakeReplyTimeout = 50;
+            t.wakePause = 10;
+        });
         return core;
     });
 }

@@ -20,7 +20,7 @@ class PageFixture {
         : console(std::move(kind)), m_index(pageIndex) {
         console.Document().SetCoreFactory([this] {
             auto core = std::make_unique<orvik::device::COrvikCore>();
-            core->localClock = [this] { return today; };
+            core->SetLocalClock([this] { return today; });
             return core;
         });
     }

@@ -416,7 +416,7 @@ void TestMainFrame::closingWhileConnectedEndsTheConnection() {
     QVERIFY(!console.Document().IsConnected());
     // The port is free again: the console let go of it (it is opened for exclusive use).
     COrvikCore probe;
-    QCOMPARE(probe.OpenPort(ConsoleHarness::kPort), 1);
+    QCOMPARE(probe.OpenPort(ConsoleHarness::kPort).code, orvik::device::S_OK);
 }
 
 void TestMainFrame::statusPanesFitEveryTextTheyShow() {

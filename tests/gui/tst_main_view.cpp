@@ -316,7 +316,7 @@ void TestMainView::pagesLearnTheRegistersModel() {
         QVERIFY(pages[4]->UpdateDialog());
 
         QVERIFY(console.ConnectWithEnter());
-        QCOMPARE(console.Document().m_pCore->deviceFamily, model8 ? 1 : 0);
+        QCOMPARE(console.Document().m_pCore->DeviceFamily(), model8 ? 1 : 0);
         for (std::size_t i = 0; i < 4; ++i) {
             QVERIFY(pages[i]->Capabilities() == console.Document().m_pCore->Capabilities());
             QCOMPARE(pages[i]->Capabilities().logo, model8);

@@ -26,6 +26,7 @@
 #include "support/text_codec.h"
 #include "support/text_line_reader.h"
 #include "tests/gui/page_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::gui;
 
@@ -294,7 +295,8 @@ void TestTabTerminal::dataRepliesEndAtReadyAndTheNextLineGoesAtOnce() {
     // The register's replies are waited for without a time-out: only "READY" can end a line's
     // exchange and let the next line go, so SendCommands returns only if each one does (a wait
     // for silence instead would never end, and the test's time bound would fail it).
-    terminal.console.Document().m_pCore->replyTimeout = -1;
+    ChangeTimings(*terminal.console.Document().m_pCore,
+                  [&](orvik::device::CoreTimings& t) { t.replyTimeout = -1; });
     terminal.page->SendCommands();
     QCOMPARE(terminal.NewCommands(), (std::vector<std::u16string>{u"QVAL", u"NEXT"}));
     QCOMPARE(LogLines(terminal.log),
@@ -526,7 +528,8 @@ void TestTabTerminal::savesReportAndCommandFilesByteForByte() {
     QVERIFY(folder.isValid());
     terminal.Script(u"PREP", {u"READY"});
     // " FIS" is no command the register knows: it says so and nothing more.
-    terminal.console.Document().m_pCore->replyTimeout = 200;
+    ChangeTimings(*terminal.console.Document().m_pCore,
+                  [&](orvik::device::CoreTimings& t) { t.replyTimeout = 200; });
     terminal.box->setPlainText(QStringLiteral("PREP\n\n FISC Хлеб "));
     terminal.page->SendCommands();
 

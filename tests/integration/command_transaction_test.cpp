@@ -120,10 +120,12 @@ TEST_F(CommandTransactionTest, PendingStatusIsFoundOrSilenceReportsNoneWithin100
     sim.Scripts().Add(u"BEEP", {u"SOFTPAPER"}, 1);
     sim.Scripts().Add(u"BEEP", {u"SOFTCHECK"}, 1);
     core.SendCommand(u"BEEP");
-    EXPECT_EQ(core.CheckPendingStatus(), 1);
+    EXPECT_EQ(core.CheckPendingStatus().code, S_OK);
     EXPECT_TRUE(prompt.entries.empty());
     core.SendCommand(u"BEEP");
-    EXPECT_EQ(core.CheckPendingStatus(), 0);
+    const orvik::device::CoreResult pending = core.CheckPendingStatus();
+    EXPECT_EQ(pending.code, E_UNEXPECTED);
+    EXPECT_EQ(pending.messageId, 2010);
     EXPECT_EQ(ShownErrors(), (Texts{Message(2010)}));
     EXPECT_TRUE(core.Queue().IsEmpty());
 }

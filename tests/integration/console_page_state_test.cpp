@@ -67,7 +67,7 @@ TEST_F(ConsolePageStateTest, ZeroZReportSendsNothingToOtherRegisters) {
 }
 
 TEST_F(ConsolePageStateTest, SettingsRefreshReadsWhatTheRegisterTells) {
-    core.localClock = Today;
+    core.SetLocalClock(Today);
     core.articleMode = 2;
     core.printerInfo.ownerLine3 = u"Кафе              ";
 
@@ -107,7 +107,7 @@ TEST_F(ConsolePageStateTest, SettingsRefreshReadsWhatTheRegisterTells) {
 }
 
 TEST_F(ConsolePageStateTest, ReportsRefreshOffersTheZeroZReportOnModel8Only) {
-    core.localClock = Today;
+    core.SetLocalClock(Today);
     ReportsPageState reports;
     reports.Refresh(nullptr);
     EXPECT_FALSE(reports.ZeroZReportVisible() || reports.ZeroZReportEnabled());

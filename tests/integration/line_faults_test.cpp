@@ -184,7 +184,7 @@ TEST_F(LineFaultTest, AfterAHangUpTheReceiverRestsCommandsTimeOutAndClosingIsPro
 
     // The receiver, waiting only for its stop event, is woken and joined; a receiver that did not
     // wake would hold this call, and the test, until its time bound.
-    EXPECT_EQ(core.StopReceiverAndClosePort(), 0);
+    EXPECT_EQ(core.StopReceiverAndClosePort().code, S_OK);
     EXPECT_FALSE(core.IsPortOpen());
 }
 

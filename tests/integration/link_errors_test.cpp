@@ -3,6 +3,7 @@
 // it ended.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <future>
@@ -19,8 +20,11 @@ TEST(LinkOpen, ADeviceThatIsNoTerminalFailsWithTheSystemsReason) {
     orvik::device::COrvikCore core;
     RecordingPrompt prompt;
     core.SetPrompt(&prompt);
-    EXPECT_EQ(core.OpenPort("COM7"), 0);
+    const orvik::device::CoreResult opened = core.OpenPort("COM7");
+    EXPECT_EQ(opened.code, orvik::device::E_FAIL);
+    EXPECT_EQ(opened.messageId, orvik::kStrPortOpenFailed);
     // The line settings of /dev/null cannot even be read.
+    EXPECT_EQ(opened.systemError, ENOTTY);
     EXPECT_NE(core.OpenFailureReason().find(std::strerror(ENOTTY)), std::string::npos)
         << core.OpenFailureReason();
     EXPECT_NE(core.OpenFailureReason().find(ports.Path() + "/COM7"), std::string::npos);

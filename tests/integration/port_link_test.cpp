@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <bit>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -35,7 +36,9 @@ TEST(PortOpenTest, ComNameWithoutLinkOrDeviceFailsWithTheReasonInTheMessage) {
     RecordingPrompt prompt;
     COrvikCore core;
     core.SetPrompt(&prompt);
-    EXPECT_EQ(core.OpenPort("COM24"), 0);
+    const orvik::device::CoreResult opened = core.OpenPort("COM24");
+    EXPECT_EQ(opened.code, E_FAIL);
+    EXPECT_EQ(opened.systemError, ENOENT);
     EXPECT_FALSE(core.IsPortOpen());
     EXPECT_NE(core.OpenFailureReason().find("/dev/ttyACM9"), std::string::npos)
         << core.OpenFailureReason();
@@ -44,7 +47,7 @@ TEST(PortOpenTest, ComNameWithoutLinkOrDeviceFailsWithTheReasonInTheMessage) {
     ASSERT_EQ(prompt.entries.size(), 1u);
     EXPECT_EQ(Utf8(prompt.entries[0].text), Utf8(orvik::LoadString(orvik::kStrPortOpenFailed)) +
                                                 "\nCOM24: " + core.OpenFailureReason());
-    EXPECT_EQ(core.StopReceiverAndClosePort(), -1);
+    EXPECT_EQ(core.StopReceiverAndClosePort().code, S_FALSE);
 }
 
 TEST(SimulatorLinkTest, LinksItsPortWhileRunningAndReplacesOnlyStaleLinks) {
@@ -113,12 +116,12 @@ TEST(SimulatorLineTest, TheLineIsRawBeforeAnyConsoleOpensIt) {
 
 TEST_F(PortLinkTest, SecondOpenIsRefusedWhileTheFirstHoldsThePort) {
     COrvikCore second;
-    EXPECT_EQ(second.OpenPort(kPort), 0);
+    EXPECT_EQ(second.OpenPort(kPort).code, E_FAIL);
     EXPECT_FALSE(second.OpenFailureReason().empty());
 
     // Released by the first, the port is the second's.
-    ASSERT_EQ(core.StopReceiverAndClosePort(), 0);
-    ASSERT_EQ(second.OpenPort(kPort), 1) << second.OpenFailureReason();
+    ASSERT_EQ(core.StopReceiverAndClosePort().code, S_OK);
+    ASSERT_EQ(second.OpenPort(kPort).code, S_OK) << second.OpenFailureReason();
     ASSERT_TRUE(second.StartReceiver());
     second.SendCommand(u"NULL");
     EXPECT_EQ(second.WaitForReady(3000), S_OK);
@@ -128,8 +131,8 @@ TEST_F(PortLinkTest, TheRegisterStaysReachableAcrossConsoleConnections) {
     for (int connection = 0; connection < 3; ++connection) {
         SCOPED_TRACE(connection);
         EXPECT_EQ(Run(u"NULL"), S_OK);
-        ASSERT_EQ(core.StopReceiverAndClosePort(), 0);
-        ASSERT_EQ(core.OpenPort(kPort), 1) << core.OpenFailureReason();
+        ASSERT_EQ(core.StopReceiverAndClosePort().code, S_OK);
+        ASSERT_EQ(core.OpenPort(kPort).code, S_OK) << core.OpenFailureReason();
         ASSERT_TRUE(core.StartReceiver());
     }
     EXPECT_EQ(Run(u"NULL"), S_OK);
@@ -175,7 +178,7 @@ TEST(PortSettingsTest, LineIs8E2At115200WhateverWasLeftAndIsRestoredOnClose) {
         << "the line does not keep an input rate";
 
     LinkAccessCore core;
-    ASSERT_EQ(core.OpenPort("COM8"), 1) << core.OpenFailureReason();
+    ASSERT_EQ(core.OpenPort("COM8").code, S_OK) << core.OpenFailureReason();
     termios tio{};
     ASSERT_EQ(tcgetattr(core.Port().Fd(), &tio), 0);
     EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
@@ -191,7 +194,7 @@ TEST(PortSettingsTest, LineIs8E2At115200WhateverWasLeftAndIsRestoredOnClose) {
     EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | IXANY | IGNPAR | PARMRK | ISTRIP), 0u);
     EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
 
-    ASSERT_EQ(core.StopReceiverAndClosePort(), 0);
+    ASSERT_EQ(core.StopReceiverAndClosePort().code, S_OK);
     const int after = ::open((ports.Path() + "/COM8").c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     ASSERT_GE(after, 0);
     termios restored{};
@@ -224,7 +227,7 @@ TEST(PortSettingsTest, ALineLeftByAKilledConsoleOpensAgain) {
     ASSERT_NE(left.c_iflag & INPCK, 0u);
 
     COrvikCore core;
-    ASSERT_EQ(core.OpenPort("COM8"), 1) << core.OpenFailureReason();
+    ASSERT_EQ(core.OpenPort("COM8").code, S_OK) << core.OpenFailureReason();
     ASSERT_TRUE(core.StartReceiver());
     core.SendCommand(u"NULL");
     EXPECT_EQ(core.WaitForReady(3000), S_OK);
@@ -238,7 +241,7 @@ TEST(SimulatorTapeTest, TheTapeRecordsCommandsAnswersAndBrokenFramesReadably) {
         std::string error;
         ASSERT_TRUE(sim.Start(&error)) << error;
         LinkAccessCore core;
-        ASSERT_EQ(core.OpenPort("COM4"), 1) << core.OpenFailureReason();
+        ASSERT_EQ(core.OpenPort("COM4").code, S_OK) << core.OpenFailureReason();
         ASSERT_TRUE(core.StartReceiver());
         sim.Scripts().Add(u"FISC", {u"Хлеб\tчёрный", u"READY"});
         core.SendCommand(u"FISCХлеб");

@@ -8,6 +8,7 @@
 #include "console/receipt_printing.h"
 #include "res/string_table.h"
 #include "tests/integration/sim_link_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::device;
 
@@ -27,7 +28,7 @@ class ReceiptCoreTest : public SimLinkTest {
         core.deviceFamily = 1;
         core.deviceModel = 4;
         core.articleMode = 0;
-        core.pendingStatusTimeout = 20;
+        ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.pendingStatusTimeout = 20; });
         core.printerInfo.taxSlots[0] = TaxSlot{u"ПДВ", u"", u"1", u"2000", u"20.00"};
         core.printerInfo.taxSlots[1] = TaxSlot{u"", u"", u"0", u"2000", u"20.00"};
         core.printerInfo.taxSlots[2] = TaxSlot{u"", u"", u"2", u"1000", u"10.00"};
@@ -41,8 +42,8 @@ class ReceiptCoreTest : public SimLinkTest {
     HRESULT Line(std::u16string name, std::int32_t quantity, std::int32_t price, int tax1 = 0,
                  std::int32_t* total = nullptr) {
         std::int32_t lineTotal = -1;
-        const HRESULT result = core.AddReceiptLine(quantity, name, price, false, tax1, 0, 0,
-                                                   orvik::device::kNoDiscount, u"", 0, lineTotal);
+        const HRESULT result = core.AddReceiptLine(
+            {.quantity = quantity, .name = name, .price = price, .taxSlot1 = tax1}, lineTotal);
         if (total) {
             *total = lineTotal;
         }
@@ -154,23 +155,30 @@ TEST_F(ReceiptCoreTest, LinesTheCommandCannotCarryCancelTheReceipt) {
 
 TEST_F(ReceiptCoreTest, PreviewShowsTheQuantityMessageButSendsNothing) {
     LineAmounts amounts;
-    EXPECT_EQ(
-        core.PreviewLineAmounts(1, 1003, false, 1, 3, orvik::device::kSurcharge, 100, amounts),
-        S_OK);
+    EXPECT_EQ(core.PreviewLineAmounts({.quantity = 1,
+                                       .price = 1003,
+                                       .taxSlot1 = 1,
+                                       .taxSlot2 = 3,
+                                       .discountKind = orvik::device::kSurcharge,
+                                       .discountAmount = 100},
+                                      amounts),
+              S_OK);
     EXPECT_EQ(amounts.lineSum, 1103);
     EXPECT_EQ(amounts.addedTax, 220);
     EXPECT_EQ(amounts.winningsTax, 110);
-    EXPECT_EQ(core.PreviewLineAmounts(100000, 1, true, 0, 0, -1, 0, amounts), E_FAIL);
+    EXPECT_EQ(core.PreviewLineAmounts({.quantity = 100000, .price = 1, .divisible = true}, amounts),
+              E_FAIL);
     EXPECT_EQ(ShownErrors(), (Texts{Message(orvik::kStrLineQuantityTooLarge)}));
     // Model 8 in article mode 2 takes six-digit quantities.
     core.deviceModel = 8;
     core.articleMode = 2;
-    EXPECT_EQ(core.PreviewLineAmounts(100000, 1, true, 0, 0, -1, 0, amounts), S_OK);
+    EXPECT_EQ(core.PreviewLineAmounts({.quantity = 100000, .price = 1, .divisible = true}, amounts),
+              S_OK);
     EXPECT_TRUE(Commands().empty());
 }
 
 TEST_F(ReceiptCoreTest, NoAnswerToALineFailsWithTheNoAnswerMessage) {
-    core.replyTimeout = kShortTimeoutMs;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.replyTimeout = kShortTimeoutMs; });
     ASSERT_EQ(core.OpenReceipt(), S_OK);
     sim.Faults().Silence(u"FISC", 1);
     EXPECT_EQ(Line(u"Чай", 1, 1000), E_FAIL);
@@ -195,8 +203,10 @@ TEST_F(ReceiptCoreTest, APendingFatalStatusKeepsTheReceiptFromOpening) {
 TEST_F(ReceiptCoreTest, Family0SendsTheShortDepartment) {
     core.deviceFamily = 0;
     core.deviceModel = 0;
-    core.openReceiptPause = 1;
-    core.cancelPause = 1;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) {
+        t.openReceiptPause = 1;
+        t.cancelPause = 1;
+    });
     ASSERT_EQ(core.OpenReceipt(), S_OK);
     ASSERT_EQ(core.OpenReceipt(), S_OK);
     EXPECT_EQ(Commands(), (Texts{"PREPСЕ", "CANC", "PREPСЕ"}));

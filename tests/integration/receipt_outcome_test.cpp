@@ -4,6 +4,7 @@
 // same register.
 #include "device/receipt_outcome.h"
 #include "tests/integration/sim_receipt_fixture.h"
+#include "tests/support/core_timings.h"
 
 namespace sim_test {
 namespace {
@@ -19,8 +20,10 @@ class ReceiptOutcomeTest : public SimReceiptTest {
         ASSERT_NE(journal, nullptr) << error;
         core.SetCloseJournal(journal.get());
         // A lost answer is waited for only briefly.
-        core.replyTimeout = kShortTimeoutMs;
-        core.configReplyTimeout = kShortTimeoutMs;
+        ChangeTimings(core, [&](orvik::device::CoreTimings& t) {
+            t.replyTimeout = kShortTimeoutMs;
+            t.configReplyTimeout = kShortTimeoutMs;
+        });
     }
 
     std::vector<orvik::console::ReceiptRow> Rows() { return {Goods(u"Хлеб", u"1", u"12.50")}; }
@@ -176,7 +179,7 @@ TEST_F(ReceiptOutcomeTest, AHangUpLeavesItUnknownUntilTheNextConnectSettlesIt) {
     orvik::device::COrvikCore next;
     next.SetPrompt(&prompt);
     next.SetCloseJournal(journal.get());
-    next.pendingStatusTimeout = 5;
+    ChangeTimings(next, [&](orvik::device::CoreTimings& t) { t.pendingStatusTimeout = 5; });
     prompt.entries.clear();
     ASSERT_EQ(next.Connect(kPort, u"Касир", u"0000"), orvik::device::S_OK);
     EXPECT_EQ(

@@ -7,6 +7,7 @@
 
 #include "res/string_table.h"
 #include "tests/integration/report_settings_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::device;
 
@@ -86,7 +87,7 @@ TEST_F(ReportOperationsTest, Model7GoesBackToLevel1WhenTheReportIsRefused) {
 
 TEST_F(ReportOperationsTest, Model7GoesBackToLevel1WhenTheReportGetsNoAnswer) {
     UseRegister({1, 7});
-    core.replyTimeout = kShortTimeoutMs;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.replyTimeout = kShortTimeoutMs; });
     sim.Faults().Silence(u"NREP", 1);
     EXPECT_EQ(core.PrintZReport(), E_ABORT);
     EXPECT_EQ(TakeReceived(), (Texts{kLevel2, "NREP", kLevel1}));
@@ -145,7 +146,7 @@ TEST_F(ReportOperationsTest, WithoutAnOpenReceiptNothingIsCancelled) {
 
 TEST_F(ReportOperationsTest, FamilyZeroCancelsFirstToo) {
     UseRegister({0, 1});
-    core.cancelPause = 10;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.cancelPause = 10; });
     core.receiptOpen = true;
     EXPECT_EQ(core.PrintZReport(), S_OK);
     EXPECT_EQ(TakeReceived(), (Texts{"CANC", "NREP"}));
@@ -189,7 +190,7 @@ TEST_F(ReportOperationsTest, RefusedReportReturnsTheRegistersVerdict) {
     EXPECT_EQ(core.PrintXReport(), E_UNEXPECTED);
     EXPECT_EQ(Utf8(core.lastMessage), Message(2014));
 
-    core.replyTimeout = kShortTimeoutMs;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.replyTimeout = kShortTimeoutMs; });
     sim.Faults().Silence(u"HDZV", 1);
     EXPECT_EQ(core.PrintHardwareState(), E_ABORT);
     EXPECT_EQ(Utf8(core.lastMessage), Message(orvik::kStrNoAnswer));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/integration/session_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::device;
 
@@ -14,7 +15,7 @@ using Kind = RecordingPrompt::Kind;
 TEST_F(SessionTest, ARegisterThatIgnoresTheTaxNamesIsStillConnected) {
     UseProfile("f1m4");
     sim.SetAnswersTaxNames(false);
-    core.configReplyTimeout = 1000;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.configReplyTimeout = 1000; });
     ASSERT_EQ(Connect(), S_OK) << Utf8(core.lastMessage);
     EXPECT_TRUE(prompt.entries.empty());
     EXPECT_EQ(TakeReceived(),
@@ -28,7 +29,7 @@ TEST_F(SessionTest, ARegisterThatIgnoresTheTaxNamesIsStillConnected) {
 }
 
 TEST_F(SessionTest, AConfigurationQueryWithoutAnswerFailsTheConnection) {
-    core.configReplyTimeout = 1000;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.configReplyTimeout = 1000; });
     sim.Faults().Silence(u"CRES", 1);
     EXPECT_EQ(Connect(), E_FAIL);
     ASSERT_EQ(prompt.entries.size(), 1u);
@@ -61,16 +62,16 @@ TEST_F(SessionTest, DisconnectingCancelsAnOpenReceiptFirst) {
     ASSERT_EQ(Connect(), S_OK);
     TakeReceived();
     core.receiptOpen = true;  // as the receipt operations leave it
-    EXPECT_EQ(core.Disconnect(), 0);
+    EXPECT_EQ(core.Disconnect().code, S_OK);
     EXPECT_EQ(TakeReceived(), (Texts{"CANC"}));
     EXPECT_FALSE(core.receiptOpen);
     EXPECT_FALSE(core.IsPortOpen());
-    EXPECT_EQ(core.Disconnect(), -1);
+    EXPECT_EQ(core.Disconnect().code, S_FALSE);
 
     // Without an open receipt nothing is sent.
     ASSERT_EQ(Connect(), S_OK);
     TakeReceived();
-    EXPECT_EQ(core.Disconnect(), 0);
+    EXPECT_EQ(core.Disconnect().code, S_OK);
     ASSERT_EQ(Connect(), S_OK);
     EXPECT_EQ(TakeReceived().front(), "UPAS0000      Касир");
     // What the core knew stays after a disconnection.

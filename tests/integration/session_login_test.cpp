@@ -19,7 +19,7 @@ TEST_F(SessionTest, ARefusedPasswordClosesThePortWithAWarningAndNoQuestion) {
     EXPECT_EQ(Utf8(prompt.entries[0].text), Message(orvik::kStrPasswordRefused));
     EXPECT_EQ(Utf8(core.lastMessage), Message(orvik::kStrPasswordRefused));
     EXPECT_FALSE(core.IsPortOpen());
-    EXPECT_EQ(core.Disconnect(), -1);
+    EXPECT_EQ(core.Disconnect().code, S_FALSE);
     // Nothing after the refused log-in.
     EXPECT_EQ(TakeReceived(), (Texts{"UPAS1234      Касир"}));
     State([](const auto& state) { EXPECT_FALSE(state.session.loggedIn); });

@@ -271,7 +271,7 @@ TEST_P(SessionProfileTest, ConnectsAsTheRegisterItStandsFor) {
     // The console makes a new core for every connection.
     COrvikCore console;
     console.SetPrompt(&prompt);
-    ASSERT_EQ(console.Connect(kPort, u"Касир", kPassword), S_OK) << Utf8(console.lastMessage);
+    ASSERT_EQ(console.Connect(kPort, u"Касир", kPassword), S_OK) << Utf8(console.LastMessage());
     EXPECT_TRUE(prompt.entries.empty());
     EXPECT_EQ(WakeBytes() - wakesBefore, 1u);
     // The line stays at the rate it was opened with.
@@ -282,9 +282,9 @@ TEST_P(SessionProfileTest, ConnectsAsTheRegisterItStandsFor) {
     commands.erase(commands.begin());
     EXPECT_EQ(commands, expected.commands);
 
-    EXPECT_EQ(console.deviceFamily, expected.family);
-    EXPECT_EQ(console.deviceModel, expected.model);
-    EXPECT_EQ(console.articleMode, expected.articleMode);
+    EXPECT_EQ(console.DeviceFamily(), expected.family);
+    EXPECT_EQ(console.DeviceModel(), expected.model);
+    EXPECT_EQ(console.ArticleMode(), expected.articleMode);
     // The capabilities, derived at connect from what the register told of itself.
     const RegisterCapabilities& caps = console.Capabilities();
     EXPECT_EQ(caps, CapabilitiesOf(expected.family, expected.model, expected.articleMode));
@@ -293,10 +293,10 @@ TEST_P(SessionProfileTest, ConnectsAsTheRegisterItStandsFor) {
     EXPECT_EQ(caps.maxLineQuantity, expected.capabilities.maxLineQuantity);
     EXPECT_EQ(caps.nameContinuationLimit, expected.capabilities.nameContinuationLimit);
     EXPECT_EQ(OptionalNames(caps), expected.capabilities.has);
-    EXPECT_FALSE(console.serviceSession);
-    EXPECT_FALSE(console.receiptOpen);
+    EXPECT_FALSE(console.ServiceSession());
+    EXPECT_FALSE(console.ReceiptOpen());
 
-    const CPrinterInfo& info = console.printerInfo;
+    const CPrinterInfo& info = console.PrinterInfo();
     EXPECT_EQ(info.serialNumber, expected.serialNumber);
     EXPECT_EQ(info.firmwareName, expected.firmwareName);
     EXPECT_EQ(info.firmwareDate, expected.firmwareDate);
@@ -320,7 +320,7 @@ TEST_P(SessionProfileTest, ConnectsAsTheRegisterItStandsFor) {
         EXPECT_EQ(state.taxPerItem, expected.family == 0);
     });
 
-    EXPECT_EQ(console.Disconnect(), 0);
+    EXPECT_EQ(console.Disconnect().code, S_OK);
     EXPECT_FALSE(console.IsPortOpen());
 }
 

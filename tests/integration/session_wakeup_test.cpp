@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/integration/session_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::device;
 
@@ -80,8 +81,10 @@ TEST_F(SessionTest, ASilentRegisterIsAskedAboutAfterFourWakeUpCyclesAndCancelEnd
     WakeCountingPrompt counting(sim, {32, 64});
     counting.retryAnswers = {true};  // Retry once, then Cancel
     core.SetPrompt(&counting);
-    core.wakeReplyTimeout = 5;
-    core.wakePause = 10;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) {
+        t.wakeReplyTimeout = 5;
+        t.wakePause = 10;
+    });
     sim.Faults().Silence(u"");
 
     EXPECT_EQ(Connect(), E_FAIL);
@@ -97,7 +100,7 @@ TEST_F(SessionTest, ASilentRegisterIsAskedAboutAfterFourWakeUpCyclesAndCancelEnd
 }
 
 TEST_F(SessionTest, AnUnansweredLogInIsAskedAboutAtOnceAndCancelEnds) {
-    core.loginReplyTimeout = 50;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.loginReplyTimeout = 50; });
     sim.Faults().Silence(u"UPAS");
     EXPECT_EQ(Connect(), E_FAIL);
     ASSERT_EQ(prompt.entries.size(), 1u);

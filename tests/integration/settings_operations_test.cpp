@@ -7,6 +7,7 @@
 #include "device/protocol/settings_commands.h"
 #include "res/string_table.h"
 #include "tests/integration/report_settings_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::device;
 
@@ -57,7 +58,8 @@ TEST_F(SettingsOperationsTest, DateTimeQueryReturnsTheRegistersDigitsOrNothing) 
     EXPECT_TRUE(prompt.entries.empty());
 
     // No answer: empty, with the no-answer message.
-    core.configReplyTimeout = kShortTimeoutMs;
+    ChangeTimings(core,
+                  [&](orvik::device::CoreTimings& t) { t.configReplyTimeout = kShortTimeoutMs; });
     sim.Faults().Silence(u"GETD", 1);
     EXPECT_TRUE(core.QueryDateTime().empty());
     EXPECT_EQ(ShownErrors(), (Texts{Message(orvik::kStrNoAnswer)}));
@@ -151,6 +153,24 @@ TEST_F(SettingsOperationsTest, HeaderAndFooterAreCutToTheRegistersLine) {
     EXPECT_EQ(TakeReceived(), (Texts{"HEADКасса 1", "BOTM"}));
 }
 
+TEST_F(SettingsOperationsTest, TheRecordOfTheHeaderIsTheLineTheRegisterTook) {
+    const std::u16string forty = u"Магазин \"Орвик\" - добро пожаловать!!!!!!";
+    UseRegister({1, 2});
+    const std::u16string before = core.PrinterInfo().ownerLine3;
+    sim.RegisterCommand(u"HEAD", [](std::u16string_view, orvik::sim::RegisterState&) {
+        return orvik::sim::Replies{u"HARDPAPER"};
+    });
+    EXPECT_EQ(core.SetHeaderText(forty), E_UNEXPECTED);
+    EXPECT_EQ(core.PrinterInfo().ownerLine3, before);
+
+    sim.RegisterCommand(u"HEAD", [](std::u16string_view, orvik::sim::RegisterState&) {
+        return orvik::sim::Replies{u"READY"};
+    });
+    EXPECT_EQ(core.SetHeaderText(forty), S_OK);
+    // The line the register took, cut to what it prints.
+    EXPECT_EQ(core.PrinterInfo().ownerLine3, forty.substr(0, 36));
+}
+
 TEST_F(SettingsOperationsTest, HeaderLimitOfEveryModel) {
     const std::u16string fifty(50, u'Ж');
     for (const RegisterKind& kind : kAllRegisters) {
@@ -203,7 +223,7 @@ TEST_F(SettingsOperationsTest, RefusedSettingFailsWithTheRegistersMessage) {
     EXPECT_EQ(core.SetHeaderText(u"Касса"), E_UNEXPECTED);
     EXPECT_EQ(ShownErrors(), (Texts{Message(2013)}));
 
-    core.replyTimeout = kShortTimeoutMs;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.replyTimeout = kShortTimeoutMs; });
     sim.Faults().Silence(u"TMOD", 1);
     EXPECT_EQ(core.SetMessageSet(2), E_ABORT);
     EXPECT_EQ(Utf8(core.lastMessage), Message(orvik::kStrNoAnswer));

@@ -5,6 +5,7 @@
 
 #include "tests/integration/child_program.h"
 #include "tests/integration/sim_register_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::device;
 
@@ -28,7 +29,7 @@ class SimControlLinesTest : public ::testing::Test {
     }
 
     void Connect() {
-        ASSERT_EQ(core.Connect(kSimPort, u"Касир", u"0000"), S_OK) << Utf8(core.lastMessage);
+        ASSERT_EQ(core.Connect(kSimPort, u"Касир", u"0000"), S_OK) << Utf8(core.LastMessage());
         prompt.entries.clear();
     }
 
@@ -65,7 +66,7 @@ class SimControlLinesTest : public ::testing::Test {
 TEST_F(SimControlLinesTest, KeyPaperSilenceAndStatusLinesChangeWhatTheRegisterAnswers) {
     StartSim({"--key", "R"});
     Connect();
-    EXPECT_EQ(core.printerInfo.keyPosition, u'R');
+    EXPECT_EQ(core.PrinterInfo().keyPosition, u'R');
     EXPECT_EQ(core.PrintXReport(), E_UNEXPECTED);
     EXPECT_EQ(TakeShown(), Texts{Message(2014)});
 
@@ -78,12 +79,12 @@ TEST_F(SimControlLinesTest, KeyPaperSilenceAndStatusLinesChangeWhatTheRegisterAn
     ASSERT_TRUE(Say("paper in", "orvik-sim: paper: in"));
     EXPECT_EQ(core.PrintXReport(), S_OK);
 
-    core.replyTimeout = kShortTimeoutMs;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.replyTimeout = kShortTimeoutMs; });
     ASSERT_TRUE(Say("silent on", "orvik-sim: silent: the register answers nothing"));
     EXPECT_EQ(core.PrintXReport(), E_ABORT);
     EXPECT_EQ(TakeShown(), Texts{Message(1003)});
     ASSERT_TRUE(Say("silent off", "orvik-sim: silent: off"));
-    core.replyTimeout = 3000;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.replyTimeout = 3000; });
     EXPECT_EQ(core.PrintXReport(), S_OK);
 
     ASSERT_TRUE(Say("key z", "orvik-sim: key: Z"));

@@ -17,7 +17,7 @@ class SimLinkTest : public CoreSimTest {
         if (HasFatalFailure()) {
             return;
         }
-        ASSERT_EQ(core.OpenPort(kPort), 1) << core.OpenFailureReason();
+        ASSERT_EQ(core.OpenPort(kPort).code, orvik::device::S_OK) << core.OpenFailureReason();
         ASSERT_TRUE(core.StartReceiver());
     }
 

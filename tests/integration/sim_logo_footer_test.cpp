@@ -30,7 +30,7 @@ TEST_F(SimLogoFooterTest, EveryReceiptEndsWithTheFooterLinesAndTheLogo) {
 
     std::int32_t total = 0;
     ASSERT_EQ(core.OpenReceipt(), S_OK);
-    ASSERT_EQ(core.AddReceiptLine(1, u"Хлеб", 1000, false, 0, 0, 0, -1, u"", 0, total), S_OK);
+    ASSERT_EQ(core.AddReceiptLine({.quantity = 1, .name = u"Хлеб", .price = 1000}, total), S_OK);
     ASSERT_EQ(core.CloseReceipt(0, 0, 0, 0, total), S_OK);
 
     const std::vector<std::string> tape = TapeLines();
@@ -65,7 +65,7 @@ TEST_F(SimLogoFooterTest, WithTheLogoOffOnlyTheFooterIsPrinted) {
         device, std::vector<orvik::console::FooterLine>{{u"Ласкаво просимо"}}));
     std::int32_t total = 0;
     ASSERT_EQ(core.OpenReceipt(), S_OK);
-    ASSERT_EQ(core.AddReceiptLine(1, u"Хлеб", 1000, false, 0, 0, 0, -1, u"", 0, total), S_OK);
+    ASSERT_EQ(core.AddReceiptLine({.quantity = 1, .name = u"Хлеб", .price = 1000}, total), S_OK);
     ASSERT_EQ(core.CloseReceipt(0, 0, 0, 0, total), S_OK);
     EXPECT_TRUE(TapeHasLine("              Ласкаво просимо"));
     for (const std::string& line : TapeLines()) {

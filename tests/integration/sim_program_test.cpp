@@ -172,7 +172,7 @@ TEST(SimProgramTest, ServesThePortUntilASignalDespiteEmptyInputThenRemovesItsLin
 
         // Its standard input ended at once; it answers all the same.
         COrvikCore core;
-        ASSERT_EQ(core.OpenPort("COM9"), 1) << core.OpenFailureReason();
+        ASSERT_EQ(core.OpenPort("COM9").code, S_OK) << core.OpenFailureReason();
         ASSERT_TRUE(core.StartReceiver());
         core.SendCommand(u"NULL");
         EXPECT_EQ(core.WaitForReady(3000), S_OK);

@@ -13,6 +13,7 @@
 #include "console/receipt_row.h"
 #include "console/receipt_total.h"
 #include "tests/integration/sim_register_fixture.h"
+#include "tests/support/core_timings.h"
 
 // Whole receipts printed by the console's printing sequence on the real device core, against
 // the simulated register's own receipt commands: what the register registered, computed,
@@ -87,9 +88,11 @@ class SimReceiptTest : public SimRegisterTest {
         SimRegisterTest::SetUp();
         // Nothing arrives unasked from the simulated register; the pauses family 0 needs are
         // not needed by it either.
-        core.pendingStatusTimeout = 5;
-        core.openReceiptPause = 0;
-        core.cancelPause = 0;
+        ChangeTimings(core, [&](orvik::device::CoreTimings& t) {
+            t.pendingStatusTimeout = 5;
+            t.openReceiptPause = 0;
+            t.cancelPause = 0;
+        });
     }
 
     // Becomes the register of the profile, in the given article mode when one is given, and

@@ -213,8 +213,8 @@ TEST_F(SimReceiptRawTest, TheCloseAndTheOrderOfCommandsAreChecked) {
     EXPECT_EQ(Outcome(u"PREPСЕРВIС"), Message(2004));  // one is open already
     EXPECT_EQ(Outcome(u"CAIOI0000000100"), Message(2004));
     std::int32_t lineTotal = 0;
-    ASSERT_EQ(core.AddReceiptLine(2, u"Хлеб", 350, false, 1, 0, 0, orvik::device::kNoDiscount, u"",
-                                  0, lineTotal),
+    ASSERT_EQ(core.AddReceiptLine({.quantity = 2, .name = u"Хлеб", .price = 350, .taxSlot1 = 1},
+                                  lineTotal),
               S_OK);
     // Sums that are not the register's, and payments short of its amount due.
     EXPECT_EQ(Outcome(u"COMP000000070100000000000000000000000000000000000000000000000701"),
@@ -249,7 +249,7 @@ TEST_F(SimReceiptRawTest, Model8CommandsAreUnknownElsewhereAndCheckTheirArgument
     EXPECT_EQ(Outcome(u"NLPRАВ"), "");
     EXPECT_EQ(Outcome(u"PCOD110i12AB"), Message(2008));  // code C holds digits only
     EXPECT_EQ(Outcome(u"PCOD110gabc"), Message(2008));   // code A has no small letters
-    EXPECT_EQ(Outcome(u"PCOD11000h1"), "");                  // padded to four characters
+    EXPECT_EQ(Outcome(u"PCOD11000h1"), "");              // padded to four characters
     EXPECT_TRUE(PrintedLineWith({"||| 1 |||"}));
     EXPECT_EQ(Outcome(u"BCHN"), Message(2008));
     EXPECT_EQ(Outcome(u"BCHN12a"), Message(2008));

@@ -5,6 +5,7 @@
 
 #include "sim/control_input.h"
 #include "tests/integration/sim_receipt_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::console;
 
@@ -339,7 +340,7 @@ TEST_F(SimReceiptPrintTest, APersonAtTheSimulatorMakesThePaperRunLowAndOutMidRec
 
 TEST_F(SimReceiptPrintTest, ARegisterThatFallsSilentAfterALineTimesTheReceiptOut) {
     ConnectTo("f1m8");
-    core.replyTimeout = kShortTimeoutMs;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.replyTimeout = kShortTimeoutMs; });
     sim.Faults().FallSilentAfter(u"FISC", 2);
     const std::vector<ReceiptRow> rows{Goods(u"Хлеб", u"1", u"3.50"), Goods(u"Соль", u"1", u"1.00"),
                                        Goods(u"Перец", u"1", u"2.00")};

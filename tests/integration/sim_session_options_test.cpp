@@ -9,6 +9,7 @@
 
 #include "tests/integration/child_program.h"
 #include "tests/integration/session_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::device;
 
@@ -41,12 +42,12 @@ TEST(SimSessionOptionsTest, ProfilePasswordFallBackRateAndNoTaxNames) {
     COrvikCore core;
     RecordingPrompt prompt;
     core.SetPrompt(&prompt);
-    core.configReplyTimeout = 1000;
-    ASSERT_EQ(core.Connect("COM6", u"Касир", u""), S_OK) << Utf8(core.lastMessage);
-    EXPECT_EQ(core.deviceFamily, 1);
-    EXPECT_EQ(core.deviceModel, 3);
-    EXPECT_EQ(Utf8(core.printerInfo.taxSlots[0].rateDigits), "2000");
-    EXPECT_TRUE(core.printerInfo.taxSlots[0].name.empty());
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.configReplyTimeout = 1000; });
+    ASSERT_EQ(core.Connect("COM6", u"Касир", u""), S_OK) << Utf8(core.LastMessage());
+    EXPECT_EQ(core.DeviceFamily(), 1);
+    EXPECT_EQ(core.DeviceModel(), 3);
+    EXPECT_EQ(Utf8(core.PrinterInfo().taxSlots[0].rateDigits), "2000");
+    EXPECT_TRUE(core.PrinterInfo().taxSlots[0].name.empty());
     EXPECT_TRUE(prompt.entries.empty());
     core.Disconnect();
 

@@ -2,6 +2,7 @@
 // the Z report made, as the console reads back; the fiscal memory reports find the Z reports;
 // a register without paper or without a voice fails the reports as the console expects.
 #include "tests/integration/sim_register_fixture.h"
+#include "tests/support/core_timings.h"
 
 using namespace orvik::device;
 
@@ -150,8 +151,10 @@ TEST_F(SimDayTest, WithoutPaperReportsFailButSettingsAreTaken) {
 TEST_F(SimDayTest, ASilentRegisterEndsTheReportWithTheNoAnswerMessage) {
     UseProfile("f1m7");
     Connect();
-    core.replyTimeout = kShortTimeoutMs;
-    core.configReplyTimeout = kShortTimeoutMs;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) {
+        t.replyTimeout = kShortTimeoutMs;
+        t.configReplyTimeout = kShortTimeoutMs;
+    });
     TakeReceived();
     sim.Faults().Silence(u"ZREP");
     EXPECT_EQ(core.PrintXReport(), E_ABORT);

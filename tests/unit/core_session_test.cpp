@@ -17,6 +17,7 @@
 #include "device/orvik_core.h"
 #include "res/string_table.h"
 #include "support/text_codec.h"
+#include "tests/support/core_timings.h"
 #include "tests/support/link_access_core.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/support/temp_ports_dir.h"
@@ -75,14 +76,16 @@ class ScriptedReplies {
 
 // Short waits for a core that is fed from a script: every reply comes within one idle slice.
 void UseShortTimeouts(COrvikCore& core) {
-    core.replyTimeout = 400;
-    core.configReplyTimeout = 400;
-    core.loginReplyTimeout = 400;
-    core.wakeReplyTimeout = 400;
-    core.pendingStatusTimeout = 100;
-    core.wakePause = 1;
-    core.cancelPause = 1;
-    core.localClock = [] { return orvik::support::LocalDateTime{2024, 3, 14, 9, 5, 7}; };
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) {
+        t.replyTimeout = 400;
+        t.configReplyTimeout = 400;
+        t.loginReplyTimeout = 400;
+        t.wakeReplyTimeout = 400;
+        t.pendingStatusTimeout = 100;
+        t.wakePause = 1;
+        t.cancelPause = 1;
+    });
+    core.SetLocalClock([] { return orvik::support::LocalDateTime{2024, 3, 14, 9, 5, 7}; });
 }
 
 std::u16string Text(int id) {
@@ -149,7 +152,7 @@ TEST_F(CoreFixture, QueryValueStatusGivesEmptyWithoutMessage) {
 }
 
 TEST_F(CoreFixture, QueryValueTimeOutShowsNoAnswer) {
-    core.configReplyTimeout = 30;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.configReplyTimeout = 30; });
     EXPECT_TRUE(core.QueryValue(u"dset", u"dset").empty());
     ASSERT_EQ(prompt.entries.size(), 1u);
     EXPECT_EQ(prompt.entries[0].kind, Kind::Error);
@@ -186,7 +189,7 @@ TEST_F(CoreFixture, DocumentCountersRefreshTheCoreAndKeepItWithoutAnswer) {
     EXPECT_EQ(core.printerInfo.maxArticleNumber, 999999999);
 
     // No answer: the counters read 0, but what the core knew stays.
-    core.configReplyTimeout = 30;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.configReplyTimeout = 30; });
     core.SetIdleHook({});
     DocumentCounters counters{1, 1, 1, 1, 1, 1};
     EXPECT_TRUE(core.QueryDocumentCounters(counters).empty());
@@ -296,7 +299,7 @@ TEST_F(CoreFixture, Family0ConfigurationSkipsTheTaxNames) {
 
 TEST_F(CoreFixture, SilentTaxNamesDoNotStopAFamily1Register) {
     // The register stays quiet for as long as the core waits for the names.
-    core.configReplyTimeout = 200;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.configReplyTimeout = 200; });
     ScriptedReplies script(core, {{u"CONf5000000001"},
                                   {u"READY"},
                                   {u"CNAL20050131 02000"},
@@ -313,13 +316,13 @@ TEST_F(CoreFixture, SilentTaxNamesDoNotStopAFamily1Register) {
 }
 
 TEST_F(CoreFixture, ConfigurationFailures) {
-    core.configReplyTimeout = 60;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.configReplyTimeout = 60; });
     EXPECT_EQ(core.ReadConfiguration(), E_FAIL);
     ASSERT_EQ(prompt.entries.size(), 1u);
     EXPECT_EQ(prompt.entries[0].text, Text(orvik::kStrNoAnswer));
 
     prompt.entries.clear();
-    core.configReplyTimeout = 400;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.configReplyTimeout = 400; });
     ScriptedReplies script(core, {{u"CONf4400000001"}, {u"READY"}, {u"HARDPAPER"}, {u"CNAL"}});
     EXPECT_EQ(core.ReadConfiguration(), E_FAIL);
     ASSERT_EQ(prompt.entries.size(), 1u);
@@ -388,7 +391,7 @@ TEST_F(CoreFixture, LoginWaitsOnThroughSoftwareStatusAndStopsOnHardware) {
 }
 
 TEST_F(CoreFixture, UnansweredLoginAsksAndRetriesFromTheWakeUp) {
-    core.loginReplyTimeout = 60;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.loginReplyTimeout = 60; });
     bool abort = false;
     prompt.retryAnswers = {true};
     // Wake-up answered, log-in silent; Retry; wake-up and log-in answered.
@@ -402,7 +405,7 @@ TEST_F(CoreFixture, UnansweredLoginAsksAndRetriesFromTheWakeUp) {
 }
 
 TEST_F(CoreFixture, UnansweredLoginCancelledEndsTheLogin) {
-    core.loginReplyTimeout = 30;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.loginReplyTimeout = 30; });
     bool abort = false;
     ScriptedReplies script(core, {{u"READY"}});
     EXPECT_EQ(core.Login(u"СЕРВІС", u"1", abort), E_FAIL);
@@ -426,7 +429,7 @@ TEST_F(CoreFixture, UnansweredLoginCancelledEndsTheLogin) {
 TEST_F(CoreFixture, AccessLevelOnlyOnModel7) {
     core.deviceFamily = 1;
     core.deviceModel = 8;
-    core.replyTimeout = 30;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.replyTimeout = 30; });
     EXPECT_EQ(core.SetAccessLevel(1), S_OK);  // nothing sent, nothing awaited
     EXPECT_TRUE(prompt.entries.empty());
 
@@ -437,8 +440,8 @@ TEST_F(CoreFixture, AccessLevelOnlyOnModel7) {
 
 TEST_F(CoreFixture, DisconnectWithoutPortSendsNothing) {
     core.receiptOpen = true;
-    core.replyTimeout = 30;
-    EXPECT_EQ(core.Disconnect(), -1);
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) { t.replyTimeout = 30; });
+    EXPECT_EQ(core.Disconnect().code, S_FALSE);
     EXPECT_TRUE(prompt.entries.empty());
 }
 
@@ -516,10 +519,12 @@ TEST(CoreOnSilentLine, SwitchedOffRegisterIsAskedAboutAfterFourCycles) {
     ASSERT_TRUE(line.Ready());
     CountingPrompt prompt(line);
     prompt.retryAnswers = {true};
-    COrvikCore core;
+    LinkAccessCore core;
     core.SetPrompt(&prompt);
-    core.wakeReplyTimeout = 2;
-    core.wakePause = 1;
+    ChangeTimings(core, [&](orvik::device::CoreTimings& t) {
+        t.wakeReplyTimeout = 2;
+        t.wakePause = 1;
+    });
 
     EXPECT_EQ(core.Connect("COM20", u"Касир", u"1"), E_FAIL);
     // Each cycle is two rounds of four wake-up bytes; three cycles pass in silence, the fourth
@@ -530,7 +535,7 @@ TEST(CoreOnSilentLine, SwitchedOffRegisterIsAskedAboutAfterFourCycles) {
     EXPECT_EQ(prompt.otherBytes, 0);  // no log-in command without a woken register
     EXPECT_EQ(core.lastMessage, Text(orvik::kStrNoAnswer));
     EXPECT_FALSE(core.IsPortOpen());
-    EXPECT_EQ(core.Disconnect(), -1);
+    EXPECT_EQ(core.Disconnect().code, S_FALSE);
 }
 
 TEST(CoreOnSilentLine, PortThatCannotBeOpenedSaysWhy) {
@@ -538,7 +543,7 @@ TEST(CoreOnSilentLine, PortThatCannotBeOpenedSaysWhy) {
     std::filesystem::create_symlink("/nonexistent/orvik-test-device",
                                     std::filesystem::path(ports.Path()) / "COM21");
     RecordingPrompt prompt;
-    COrvikCore core;
+    LinkAccessCore core;
     core.SetPrompt(&prompt);
     EXPECT_EQ(core.Connect("COM21", u"Касир", u"1"), E_FAIL);
     ASSERT_EQ(prompt.entries.size(), 1u);
@@ -560,7 +565,7 @@ TEST(CoreOnSilentLine, DestroyingTheCoreCancelsAnOpenReceipt) {
     ASSERT_TRUE(line.Ready());
     std::vector<std::uint8_t> written;
     {
-        COrvikCore core;
+        LinkAccessCore core;
         ASSERT_TRUE(Succeeded(core.OpenLink("COM20")));
         core.deviceFamily = 1;
         core.receiptOpen = true;
@@ -578,7 +583,7 @@ TEST(CoreOnSilentLine, DestroyingTheCoreCancelsAnOpenReceipt) {
     EXPECT_TRUE(std::equal(cancel.begin(), cancel.end(), written.begin()));
 
     // Disconnecting says so and leaves no receipt marked open.
-    COrvikCore core;
+    LinkAccessCore core;
     ASSERT_TRUE(Succeeded(core.OpenLink("COM20")));
     core.deviceFamily = 1;
     core.receiptOpen = true;
@@ -587,7 +592,7 @@ TEST(CoreOnSilentLine, DestroyingTheCoreCancelsAnOpenReceipt) {
             line.Write({0xFD, 'R', 'E', 'A', 'D', 'Y', 0x06, 0xFE, 0x00, 0x00});
         }
     });
-    EXPECT_EQ(core.Disconnect(), 0);
+    EXPECT_EQ(core.Disconnect().code, S_OK);
     EXPECT_FALSE(core.receiptOpen);
     EXPECT_FALSE(core.IsPortOpen());
 }

@@ -25,6 +25,25 @@ class RecordingLogoFooterRegister : public ILogoFooterRegister {
     device::HRESULT RunCommand(std::u16string_view command) override {
         return Record(Utf8(command));
     }
+    std::u16string QueryLineSpacing() override {
+        Record("BLFI");
+        return spacingAnswer;
+    }
+    std::u16string QueryDiscountPrintMode() override {
+        Record("NPDI");
+        return discountAnswer;
+    }
+    device::HRESULT SetLineSpacing(std::int32_t value) override {
+        return Record("BLFI" + std::to_string(value));
+    }
+    device::HRESULT SetDiscountPrintMode(std::int32_t mode) override {
+        return Record("NPDI" + std::to_string(mode));
+    }
+    bool ServiceSession() const override { return service; }
+
+    std::u16string spacingAnswer;
+    std::u16string discountAnswer;
+    bool service = true;
 
   private:
     device::HRESULT Record(std::string call) {
@@ -164,6 +183,57 @@ TEST(SendFooter, StopsAtTheFirstRefusedLine) {
     RecordingLogoFooterRegister erasing;
     EXPECT_TRUE(SendFooter(erasing, {}));
     EXPECT_EQ(erasing.sent, std::vector<std::string>{"BOTm"});
+}
+
+// The page's state across a model-8 register, one without those settings, and no register.
+TEST(LogoFooterPage, ReadsWhatTheRegisterHasAndSendsWhatIsChosen) {
+    const device::RegisterCapabilities kModel8 = device::CapabilitiesOf(1, 8, 0);
+    LogoFooterPage page(Logo(16, 2));
+    EXPECT_FALSE(page.PrintLogo());
+    RecordingLogoFooterRegister reg;
+    reg.spacingAnswer = u"05";
+    reg.discountAnswer = u"1";
+    page.Refresh(kModel8, &reg);
+    EXPECT_EQ(reg.sent, (std::vector<std::string>{"BLFI", "NPDI"}));
+    ASSERT_TRUE(page.SpacingIndex());
+    EXPECT_EQ(LineSpacingEntries()[*page.SpacingIndex()].value, 5);
+    EXPECT_EQ(page.DiscountMode(), kDiscountsAtEnd);
+    EXPECT_TRUE(page.Controls(true).setSpacing && page.Controls(true).setLogo);
+
+    // An answer that is no spacing shows none; one that is no mode keeps the mode.
+    reg.spacingAnswer = u"99";
+    reg.discountAnswer = u"x";
+    page.Refresh(kModel8, &reg);
+    EXPECT_FALSE(page.SpacingIndex());
+    EXPECT_EQ(page.DiscountMode(), kDiscountsAtEnd);
+    EXPECT_FALSE(page.SendLineSpacing(reg));
+
+    reg.sent.clear();
+    page.ChooseSpacing(0);
+    page.ChooseDiscountMode(kDiscountsOnEachLine);
+    page.TakeLogo(Logo(8, 1));
+    EXPECT_TRUE(page.SendLineSpacing(reg));
+    EXPECT_TRUE(page.SendDiscountMode(reg));
+    EXPECT_EQ(page.SendLogo(reg), LogoSendResult::Sent);
+    EXPECT_EQ(reg.sent, (std::vector<std::string>{"BLFI3", "NPDI0", "LUPC 0 8000", "AUPC 1"}));
+
+    // The footer needs the service log-in; an empty list erases.
+    reg.service = false;
+    EXPECT_EQ(page.SendFooter(&reg), FooterSendResult::NeedsServiceLogin);
+    EXPECT_EQ(page.SendFooter(nullptr), FooterSendResult::NeedsServiceLogin);
+    reg.service = true;
+    EXPECT_TRUE(page.FooterErases());
+    page.Footer().Add(FooterLine{u"Спасибо"});
+    EXPECT_FALSE(page.FooterErases());
+    EXPECT_EQ(page.SendFooter(&reg), FooterSendResult::Sent);
+
+    // A register without them is not asked, and its page offers no logo to send.
+    reg.sent.clear();
+    page.Refresh(device::CapabilitiesOf(1, 4, 0), &reg);
+    EXPECT_TRUE(reg.sent.empty());
+    EXPECT_FALSE(page.Controls(true).setLogo);
+    EXPECT_EQ(page.SendLogo(reg), LogoSendResult::Failed);
+    EXPECT_TRUE(reg.sent.empty());
 }
 
 }  // namespace

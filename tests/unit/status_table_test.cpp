@@ -8,6 +8,7 @@
 
 #include "device/orvik_core.h"
 #include "res/string_table.h"
+#include "tests/support/link_access_core.h"
 #include "tests/support/recording_prompt.h"
 #include "tests/unit/print_helpers.h"
 
@@ -94,7 +95,7 @@ class TranslateStatus : public testing::Test {
         return shown;
     }
 
-    COrvikCore core;
+    LinkAccessCore core;
     RecordingPrompt prompt;
 };
 

@@ -130,7 +130,7 @@ void JournalShot(CMainFrame& frame) {
         for (const auto& sample : samples) {
             console::JournalCopy copy;
             copy.time = now - sample.minutesAgo * 60;
-            copy.serialNumber = document.m_pCore->printerInfo.serialNumber;
+            copy.serialNumber = document.m_pCore->PrinterInfo().serialNumber;
             copy.operatorName = u"Касир";
             copy.digest = std::string(64, digit++);
             copy.copy = sample.copy;
