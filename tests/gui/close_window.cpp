@@ -1,5 +1,6 @@
 // Asks a top-level window to close, as a window manager does when its close button is pressed:
-// waits for a viewable top-level window with the given title, then sends it WM_DELETE_WINDOW.
+// waits for a viewable top-level window with the given title, then sends it WM_DELETE_WINDOW,
+// again each second while it stays.
 // The test of the real orvik-console uses it (console_start_test.sh).
 //
 // usage: orvik_close_window TITLE [SECONDS]   (default 30: how long to wait for the window)
@@ -121,10 +122,28 @@ int main(int argc, char** argv) {
     event.type = protocols;
     event.data.data32[0] = deleteWindow;
     event.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(connection, 0, *window, XCB_EVENT_MASK_NO_EVENT,
-                   reinterpret_cast<const char*>(&event));
-    xcb_flush(connection);
-    std::printf("close requested of window 0x%x \"%s\"\n", *window, title.c_str());
+    // A request that reaches the window in the first instants after it is mapped can be lost
+    // by the toolkit; as a user clicks again, it is sent again each second while the window
+    // stays, until the deadline.
+    for (bool first = true;; first = false) {
+        xcb_send_event(connection, 0, *window, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char*>(&event));
+        xcb_flush(connection);
+        if (first) {
+            std::printf("close requested of window 0x%x \"%s\"\n", *window, title.c_str());
+            std::fflush(stdout);
+        }
+        for (int i = 0; i < 20; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (FindWindow(connection, root, netWmName, title) != window) {
+                xcb_disconnect(connection);
+                return 0;
+            }
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            break;
+        }
+    }
     xcb_disconnect(connection);
     return 0;
 }
