@@ -14,16 +14,25 @@ namespace orvik::cli {
 
 namespace {
 
-VerbPlan SetLogo(const std::vector<std::string>& arguments) {
-    std::vector<std::string> files;
-    bool print = true;
+// The arguments but the flag, and whether the flag was among them.
+std::vector<std::string> WithoutFlag(const std::vector<std::string>& arguments,
+                                     std::string_view flag, bool& given) {
+    std::vector<std::string> rest;
+    given = false;
     for (const std::string& argument : arguments) {
-        if (argument == "--no-print") {
-            print = false;
+        if (argument == flag) {
+            given = true;
         } else {
-            files.push_back(argument);
+            rest.push_back(argument);
         }
     }
+    return rest;
+}
+
+VerbPlan SetLogo(const std::vector<std::string>& arguments) {
+    bool noPrint = false;
+    const std::vector<std::string> files = WithoutFlag(arguments, "--no-print", noPrint);
+    const bool print = !noPrint;
     if (files.size() != 1) {
         return Refuse("set-logo needs one FILE, a two-colour .bmp of at most 432 x 192 pixels");
     }
@@ -64,15 +73,8 @@ VerbPlan SetLogo(const std::vector<std::string>& arguments) {
 }
 
 VerbPlan SetFooterLines(const std::vector<std::string>& arguments) {
-    std::vector<std::string> files;
     bool erase = false;
-    for (const std::string& argument : arguments) {
-        if (argument == "--erase") {
-            erase = true;
-        } else {
-            files.push_back(argument);
-        }
-    }
+    const std::vector<std::string> files = WithoutFlag(arguments, "--erase", erase);
     if (files.size() != 1) {
         return Refuse("set-footer-lines needs one FILE of at most ten footer lines");
     }
