@@ -55,13 +55,27 @@ std::string HexBytes(std::span<const std::uint8_t> bytes) {
     return text;
 }
 
-std::string QuotedFrameText(std::span<const std::uint8_t> frame) {
-    // The text lies between the start byte and the length byte that precedes the end byte.
+namespace {
+
+// Where a frame's end byte stands (the frame's size when it has none), and where its text ends:
+// the text lies between the start byte and the length byte that precedes the end byte.
+struct FrameLayout {
+    std::size_t end = 0;
+    std::size_t textEnd = 0;
+};
+
+FrameLayout LayoutOf(std::span<const std::uint8_t> frame) {
     std::size_t end = 1;
     while (end < frame.size() && frame[end] != kFrameEnd) {
         ++end;
     }
-    const std::size_t textEnd = end < frame.size() && end >= 2 ? end - 1 : end;
+    return {end, end < frame.size() && end >= 2 ? end - 1 : end};
+}
+
+}  // namespace
+
+std::string QuotedFrameText(std::span<const std::uint8_t> frame) {
+    const std::size_t textEnd = LayoutOf(frame).textEnd;
     std::u16string text;
     for (std::size_t i = 1; i < textEnd; ++i) {
         text += support::DecodeByte(support::CodePage::Oem866, frame[i]);
@@ -107,12 +121,7 @@ std::string ErrnoText(int error) {
 // Where the password of a log-in command lies in its frame: after "UPAS" or "SPAS", padded
 // with blanks to kMaxPasswordLength (BuildLoginCommand). Nothing for every other frame.
 std::pair<std::size_t, std::size_t> PasswordField(std::span<const std::uint8_t> frame) {
-    std::size_t end = 1;
-    while (end < frame.size() && frame[end] != kFrameEnd) {
-        ++end;
-    }
-    // The text ends before the length byte that precedes the end byte.
-    const std::size_t textEnd = end < frame.size() && end >= 2 ? end - 1 : end;
+    const std::size_t textEnd = LayoutOf(frame).textEnd;
     constexpr std::size_t kFirst = 5;
     if (frame.size() < kFirst || frame[0] != kFrameStart || textEnd <= kFirst) {
         return {0, 0};
@@ -142,17 +151,15 @@ std::string SentFrameEvent(std::span<const std::uint8_t> frame) {
     std::vector<std::uint8_t> masked(frame.begin(), frame.end());
     std::fill(masked.begin() + static_cast<std::ptrdiff_t>(first),
               masked.begin() + static_cast<std::ptrdiff_t>(last), kMaskByte);
-    // The checksum is the byte after 0xFE 0x00; from it and the rest of the frame a short
-    // password could be found again.
-    const auto end = std::find(frame.begin(), frame.end(), kFrameEnd);
-    const std::size_t checksum = static_cast<std::size_t>(end - frame.begin()) + 2;
-    std::string hex;
-    for (std::size_t i = 0; i < frame.size(); ++i) {
-        if (i > 0) {
-            hex += ' ';
-        }
-        const bool hidden = (i >= first && i < last) || i == checksum;
-        hex += hidden ? "**" : HexBytes(frame.subspan(i, 1));
+    // Byte i is the two digits at 3 * i of HexBytes. The checksum is the byte after 0xFE 0x00;
+    // from it and the rest of the frame a short password could be found again.
+    std::string hex = HexBytes(frame);
+    const auto hide = [&hex](std::size_t i) { hex.replace(3 * i, 2, "**"); };
+    for (std::size_t i = first; i < last; ++i) {
+        hide(i);
+    }
+    if (const std::size_t checksum = LayoutOf(frame).end + 2; checksum < frame.size()) {
+        hide(checksum);
     }
     return "> " + QuotedFrameText(masked) + " " + hex;
 }
