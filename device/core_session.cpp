@@ -1,7 +1,5 @@
 // The connection session of the device core: opening the link, waking the register, the
 // operator's log-in, preparing the register for work, and closing the link.
-#include <algorithm>
-
 #include "device/link/manual_reset_event.h"
 #include "device/link/serial_port.h"
 #include "device/orvik_core.h"
@@ -240,13 +238,10 @@ void COrvikCore::Pause(int ms) {
     if (ms <= 0) {
         return;
     }
-    // An event nobody sets: the wait lasts the whole pause and keeps the idle hook running. In
-    // slices when a stop may cut it short.
+    // An event nobody sets: the wait lasts the whole pause, keeps the idle hook running, and
+    // ends early on a stop.
     orvik::device::ManualResetEvent never;
-    constexpr int kSliceMs = 100;
-    for (int left = ms; left > 0 && !StopRequested(); left -= kSliceMs) {
-        never.Wait(m_stop ? std::min(left, kSliceMs) : left, IdleHook());
-    }
+    WaitUnlessStopped(ms, [&never, this](int slice) { return never.Wait(slice, IdleHook()); });
 }
 
 }  // namespace orvik::device

@@ -152,8 +152,13 @@ void COrvikCore::SendWakeByte() {
 }
 
 bool COrvikCore::WaitForReply(int timeoutMs) {
+    return WaitUnlessStopped(timeoutMs,
+                             [this](int ms) { return m_link->queue.WaitNotEmpty(ms, IdleHook()); });
+}
+
+bool COrvikCore::WaitUnlessStopped(int timeoutMs, const std::function<bool(int)>& waitFor) {
     if (!m_stop) {
-        return m_link->queue.WaitNotEmpty(timeoutMs, IdleHook());
+        return waitFor(timeoutMs);
     }
     // In slices, so that a stop is heard while the register is silent.
     using Clock = std::chrono::steady_clock;
@@ -165,7 +170,7 @@ bool COrvikCore::WaitForReply(int timeoutMs) {
                     : std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
                           .count();
         const int slice = static_cast<int>(std::clamp<std::int64_t>(left, 0, kStopSliceMs));
-        if (m_link->queue.WaitNotEmpty(slice, IdleHook())) {
+        if (waitFor(slice)) {
             return true;
         }
         if ((!forever && left <= kStopSliceMs) || StopRequested()) {

@@ -11,6 +11,7 @@
 // a configuration reading. Everything else is the core as the programs use it.
 class LinkAccessCore : public orvik::device::COrvikCore {
   public:
+    using COrvikCore::Pause;
     using COrvikCore::Port;
     using COrvikCore::Queue;
 

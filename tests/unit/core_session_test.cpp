@@ -596,3 +596,32 @@ TEST(CoreOnSilentLine, DestroyingTheCoreCancelsAnOpenReceipt) {
     EXPECT_FALSE(core.receiptOpen);
     EXPECT_FALSE(core.IsPortOpen());
 }
+
+namespace {
+
+// A pause lasts its time once, idle hook running every 20 ms or so, whether or not a stop
+// request is set; a stop that says yes cuts it short. Counted in idle slices, which a slow
+// machine can only make fewer: a 500 ms pause that ran its slices again and again (as one
+// sliced for the stop request once did without one) would pass 40.
+TEST(CorePause, LastsItsTimeOnceAndEndsOnAStop) {
+    for (const bool withStop : {false, true}) {
+        LinkAccessCore core;
+        int slices = 0;
+        core.SetIdleHook([&slices] { ++slices; });
+        if (withStop) {
+            core.SetStopRequest([] { return false; });
+        }
+        core.Pause(500);
+        EXPECT_LE(slices, 40) << withStop;
+        EXPECT_GE(slices, 1) << withStop;
+    }
+    LinkAccessCore stopped;
+    int slices = 0;
+    stopped.SetIdleHook([&slices] { ++slices; });
+    stopped.SetStopRequest([] { return true; });
+    const auto began = std::chrono::steady_clock::now();
+    stopped.Pause(60'000);
+    EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(5));
+}
+
+}  // namespace
