@@ -155,7 +155,6 @@ void COrvikCore::DeriveFamilyAndModel() {
         printerInfo.serialNumber, printerInfo.firmwareName, printerInfo.firmwareDate);
     deviceFamily = derived.family;
     deviceModel = derived.model;
-    m_capabilities = orvik::device::CapabilitiesOf(deviceFamily, deviceModel, articleMode);
 }
 
 void COrvikCore::ApplyModelLimits() {
@@ -164,8 +163,8 @@ void COrvikCore::ApplyModelLimits() {
 }
 
 const RegisterCapabilities& COrvikCore::Capabilities() const {
-    // The numbers are public fields: whoever sets them (a test, a tool) gets the capabilities
-    // of the register they name.
+    // Derived again whenever the numbers it comes from changed: the article mode is read after
+    // the model, and a test's derived core may stage a register by setting them.
     if (m_capabilities.family != deviceFamily || m_capabilities.model != deviceModel ||
         m_capabilities.articleMode != articleMode) {
         m_capabilities = orvik::device::CapabilitiesOf(deviceFamily, deviceModel, articleMode);
