@@ -22,6 +22,7 @@
 #include "console/receipt_numbers.h"
 #include "console/receipt_printing.h"
 #include "console/receipt_total.h"
+#include "console/sales_page.h"
 #include "console/stderr_prompt.h"
 #include "device/orvik_core.h"
 #include "support/text_codec.h"
@@ -192,8 +193,7 @@ std::int32_t RegisterTapeMode(device::COrvikCore& core) {
     if (!core.Capabilities().tapeMode) {
         return 0;
     }
-    const std::u16string answer = core.QueryTapeMode();
-    return !answer.empty() && answer[0] == u'1' ? 1 : 0;
+    return console::TapeModeFromAnswer(core.QueryTapeMode()).value_or(0);
 }
 
 // Where a refused payment came from: the --cash option, the cash worked out from the file, or

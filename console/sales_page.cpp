@@ -34,14 +34,17 @@ void SalesPage::Refresh(const std::optional<ItemLimits>& limits,
     UpdatePreview(reg);
 }
 
-void SalesPage::TakeTapeModeAnswer(std::u16string_view answer) {
-    if (answer.empty()) {
-        return;
+std::optional<std::int32_t> TapeModeFromAnswer(std::u16string_view answer) {
+    if (answer.empty() || (answer.front() != u'0' && answer.front() != u'1')) {
+        return std::nullopt;
     }
-    const int mode = answer.front() - u'0';
+    return answer.front() - u'0';
+}
+
+void SalesPage::TakeTapeModeAnswer(std::u16string_view answer) {
     // Only the two modes the radio buttons offer; anything else keeps the one chosen.
-    if (mode == 0 || mode == 1) {
-        form.tapeMode = mode;
+    if (const auto mode = TapeModeFromAnswer(answer)) {
+        form.tapeMode = *mode;
     }
 }
 

@@ -34,6 +34,10 @@ struct SalesOutcome {
     CheckResult refused;
 };
 
+// The register's "NCDC" answer: its first character when that is a tape mode, 0 ordinary or 1
+// continuous tape; nothing otherwise.
+std::optional<std::int32_t> TapeModeFromAnswer(std::u16string_view answer);
+
 class SalesPage {
   public:
     SalesPage();
@@ -59,8 +63,8 @@ class SalesPage {
     // from the start.
     void Refresh(const std::optional<ItemLimits>& limits, const device::RegisterCapabilities& caps,
                  IReceiptRegister* reg);
-    // The tape mode a register with tape modes reports (QueryTapeMode): its first character,
-    // when there is one.
+    // The tape mode a register with tape modes reports (QueryTapeMode), when it is one
+    // (TapeModeFromAnswer); anything else keeps the mode chosen.
     void TakeTapeModeAnswer(std::u16string_view answer);
 
     // The user ticks or unticks "Возврат товара"; a tick locks the box.

@@ -358,4 +358,24 @@ TEST(SalesRunningTotal, TheAmountDueTaxesPerSlotAndTheChange) {
               withWinnings.end());
 }
 
+// The register's tape-mode answer, as the page and print-receipt read it: only 0 or 1 is a mode,
+// and the page keeps the mode chosen for anything else.
+TEST(SalesPage, TheTapeModeAnswerIsAModeOrKeepsTheChoice) {
+    const std::vector<std::pair<std::u16string_view, std::optional<std::int32_t>>> rows = {
+        {u"1", 1},
+        {u"0", 0},
+        {u"10", 1},
+        {u"", std::nullopt},
+        {u"2", std::nullopt},
+        {u"x", std::nullopt},
+    };
+    for (const auto& [answer, mode] : rows) {
+        EXPECT_EQ(TapeModeFromAnswer(answer), mode) << Utf8(answer);
+    }
+    SalesPage page;
+    page.TakeTapeModeAnswer(u"1");
+    page.TakeTapeModeAnswer(u"7");
+    EXPECT_EQ(page.form.tapeMode, 1);
+}
+
 }  // namespace
