@@ -192,59 +192,9 @@ bool Open(const CliOptions& options, device::COrvikCore& core,
     return false;
 }
 
-int Run(const CliOptions& options, const Verb& verb, const VerbPlan& plan);
-
-}  // namespace
-
-int RunVerb(const CliOptions& options) {
-    const auto it = Verbs().find(options.verb);
-    if (it == Verbs().end()) {
-        return UsageError("unknown verb \"" + options.verb + "\"");
-    }
-    const Verb& verb = it->second;
-    VerbPlan plan;
-    if (verb.prepare) {
-        plan = verb.prepare(options.arguments);
-        if (const std::string problem = CheckPlan(options.verb, plan, options); !problem.empty()) {
-            return UsageError(problem);
-        }
-    } else if (const std::string problem = verb.check(options); !problem.empty()) {
-        return UsageError(problem);
-    }
-    if (verb.runAlone) {
-        return verb.runAlone(options);
-    }
-    if (options.raw && !verb.takesRaw) {
-        return UsageError(options.verb + " cannot be used with --raw");
-    }
-    if (options.port.empty()) {
-        return UsageError(options.verb + " needs --port COMn");
-    }
-    if (!orvik::device::ParsePortName(options.port)) {
-        return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
-    }
-    if (!options.raw) {
-        // Asked for (or read) only once everything else is known to be right.
-        const PasswordSource source = FindPassword(options);
-        if (!source.password) {
-            if (Interrupted()) {
-                return InterruptExitStatus();
-            }
-            return UsageError(source.error);
-        }
-        CliOptions withPassword = options;
-        withPassword.password = *source.password;
-        if (const std::string problem = CheckCredentials(withPassword); !problem.empty()) {
-            return UsageError(problem);
-        }
-        return Run(withPassword, verb, plan);
-    }
-    return Run(options, verb, plan);
-}
-
-namespace {
-
-int Run(const CliOptions& options, const Verb& verb, const VerbPlan& plan) {
+// Opens the trace and the journal, connects (or with --raw opens the port), runs the verb and
+// disconnects.
+int RunConnected(const CliOptions& options, const Verb& verb, const VerbPlan& plan) {
     device::ProtocolTrace trace;
     if (!options.tracePath.empty()) {
         // A trace that stops on the way is said once; the exchange goes on untraced.
@@ -295,5 +245,50 @@ int Run(const CliOptions& options, const Verb& verb, const VerbPlan& plan) {
 }
 
 }  // namespace
+
+int RunVerb(const CliOptions& options) {
+    const auto it = Verbs().find(options.verb);
+    if (it == Verbs().end()) {
+        return UsageError("unknown verb \"" + options.verb + "\"");
+    }
+    const Verb& verb = it->second;
+    VerbPlan plan;
+    if (verb.prepare) {
+        plan = verb.prepare(options.arguments);
+        if (const std::string problem = CheckPlan(options.verb, plan, options); !problem.empty()) {
+            return UsageError(problem);
+        }
+    } else if (const std::string problem = verb.check(options); !problem.empty()) {
+        return UsageError(problem);
+    }
+    if (verb.runAlone) {
+        return verb.runAlone(options);
+    }
+    if (options.raw && !verb.takesRaw) {
+        return UsageError(options.verb + " cannot be used with --raw");
+    }
+    if (options.port.empty()) {
+        return UsageError(options.verb + " needs --port COMn");
+    }
+    if (!orvik::device::ParsePortName(options.port)) {
+        return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
+    }
+    CliOptions withPassword = options;
+    if (!options.raw) {
+        // Asked for (or read) only once everything else is known to be right.
+        const PasswordSource source = FindPassword(options);
+        if (!source.password) {
+            if (Interrupted()) {
+                return InterruptExitStatus();
+            }
+            return UsageError(source.error);
+        }
+        withPassword.password = *source.password;
+        if (const std::string problem = CheckCredentials(withPassword); !problem.empty()) {
+            return UsageError(problem);
+        }
+    }
+    return RunConnected(withPassword, verb, plan);
+}
 
 }  // namespace orvik::cli
