@@ -24,6 +24,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             if (!takeValue(arg, options.operatorName)) {
                 return std::nullopt;
             }
+            options.operatorGiven = true;
         } else if (arg == "--password") {
             if (!takeValue(arg, options.password)) {
                 return std::nullopt;
@@ -211,8 +212,10 @@ const char* CliUsage() {
            "    0;Сыр;16;1;1.250;95.40;1;0;1;Скидка;1.00;0\n"
            "\n"
            "Options:\n"
-           "  --port COMn           the register's port (COM1 to COM24); needed by every verb\n"
-           "                        but ports\n"
+           "  --port COMn           the register's port (COM1 to COM24), a network address\n"
+           "                        (rfc2217://HOST:PORT, rfc2217+tls://HOST:PORT: a register\n"
+           "                        behind ser2net) or a register's name in the registers\n"
+           "                        file; needed by every verb but ports\n"
            "  --operator NAME       the operator's name (default Касир), at most 9\n"
            "                        characters; СЕРВІС opens a service session\n"
            "  --password TEXT       the operator's password, at most 10 characters. Longer\n"

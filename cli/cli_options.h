@@ -10,6 +10,7 @@ namespace orvik::cli {
 struct CliOptions {
     std::string port;
     std::string operatorName = "Касир";
+    bool operatorGiven = false;  // --operator was given: a registers file's operator yields
     std::string password;
     bool passwordGiven = false;  // --password was given (an empty one too)
     std::string passwordFile;    // --password-file FILE

@@ -15,7 +15,7 @@
 #include "console/journal_table.h"
 #include "console/receipt_journal.h"
 #include "console/stderr_prompt.h"
-#include "device/link/port_names.h"
+#include "device/link/line_address.h"
 #include "device/link/protocol_trace.h"
 #include "device/orvik_core.h"
 #include "device/protocol/session_commands.h"
@@ -270,10 +270,15 @@ int RunVerb(const CliOptions& options) {
     if (options.port.empty()) {
         return UsageError(options.verb + " needs --port COMn");
     }
-    if (!orvik::device::ParsePortName(options.port)) {
-        return UsageError("\"" + options.port + "\" is not a port name (COM1 to COM24)");
+    std::string unknownPort;
+    const auto address = orvik::device::ResolveLineAddress(options.port, &unknownPort);
+    if (!address) {
+        return UsageError(unknownPort);
     }
     CliOptions withPassword = options;
+    if (!options.operatorGiven && !address->operatorName.empty()) {
+        withPassword.operatorName = address->operatorName;
+    }
     if (!options.raw) {
         // Asked for (or read) only once everything else is known to be right.
         const PasswordSource source = FindPassword(options);

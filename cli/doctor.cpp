@@ -191,25 +191,7 @@ void CheckLineAndRegister(const PortFacts& facts, DoctorReport& report) {
                 (pty ? " (a pseudo-terminal: no line, so no parity)" : ""));
     }
 
-    const device::WakeProbeResult wake = device::ProbeWake(port, kLineBaud);
-    if (wake.answeredBaud == kLineBaud) {
-        Add(report, "wake-up", State::Ok,
-            "answered at 115200 baud in " + Milliseconds(wake.elapsed));
-        report.answered = true;
-    } else if (wake.answeredBaud != 0) {
-        Add(report, "wake-up", State::Ok,
-            "answered only at " + std::to_string(wake.answeredBaud) + " baud, in " +
-                Milliseconds(wake.elapsed) + "; the console falls back to it by itself");
-        report.answered = true;
-    } else if (wake.hungUp) {
-        Add(report, "wake-up", State::Failed, "the line hung up while waiting for the answer",
-            "the adapter was unplugged or the simulator ended: plug it in or start it again");
-    } else {
-        Add(report, "wake-up", State::Failed,
-            "no answer to the wake-up byte at 115200 or 57600 baud",
-            "switch the register on, check the cable (a null-modem cable for a PC port) and "
-            "that this is the port it is plugged into");
-    }
+    CheckWakeUp(port, report);
 
     if (facts.port.usb) {
         const device::UsbAdapter& usb = *facts.port.usb;
@@ -247,6 +229,28 @@ const char* StateName(State state) {
 }
 
 }  // namespace
+
+void CheckWakeUp(device::LinePort& port, DoctorReport& report) {
+    const device::WakeProbeResult wake = device::ProbeWake(port, kLineBaud);
+    if (wake.answeredBaud == kLineBaud) {
+        Add(report, "wake-up", State::Ok,
+            "answered at 115200 baud in " + Milliseconds(wake.elapsed));
+        report.answered = true;
+    } else if (wake.answeredBaud != 0) {
+        Add(report, "wake-up", State::Ok,
+            "answered only at " + std::to_string(wake.answeredBaud) + " baud, in " +
+                Milliseconds(wake.elapsed) + "; the console falls back to it by itself");
+        report.answered = true;
+    } else if (wake.hungUp) {
+        Add(report, "wake-up", State::Failed, "the line hung up while waiting for the answer",
+            "the adapter was unplugged or the simulator ended: plug it in or start it again");
+    } else {
+        Add(report, "wake-up", State::Failed,
+            "no answer to the wake-up byte at 115200 or 57600 baud",
+            "switch the register on, check the cable (a null-modem cable for a PC port) and "
+            "that this is the port it is plugged into");
+    }
+}
 
 DoctorReport DiagnosePort(const std::string& comName) {
     DoctorReport report;

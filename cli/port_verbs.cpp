@@ -7,13 +7,15 @@
 #include "cli/doctor.h"
 #include "device/link/port_description.h"
 #include "device/link/port_names.h"
+#include "device/link/registers_file.h"
 #include "support/text_codec.h"
 
 namespace orvik::cli {
 
 namespace {
 
-// doctor's own options: --port COMn (also accepted before the verb) and --json.
+// doctor's own options: --port COMn, a network address or a register's name (also accepted
+// before the verb) and --json.
 struct DoctorOptions {
     std::string port;
     bool json = false;
@@ -34,9 +36,7 @@ std::string ReadDoctorOptions(const CliOptions& options, DoctorOptions& doctor) 
             return "doctor: unknown argument \"" + args[i] + "\"";
         }
     }
-    if (!doctor.port.empty() && !device::ParsePortName(doctor.port)) {
-        return "\"" + doctor.port + "\" is not a port name (COM1 to COM24)";
-    }
+    // A register's name or a network address is checked by the doctor itself, its name first.
     return {};
 }
 
@@ -65,6 +65,15 @@ int RunPorts(const CliOptions& options) {
             std::printf("%s\n", name.c_str());
         }
     }
+    // Then the registers named in the registers file, each by its name.
+    const device::RegistersFile registers = device::ReadRegistersFile(device::RegistersFilePath());
+    if (!registers.problem.empty()) {
+        PrintProblem("the registers file " + registers.path + ": " + registers.problem);
+    }
+    for (const device::NamedRegister& entry : registers.registers) {
+        const std::string line = wide ? entry.name + "  " + entry.address : entry.name;
+        std::printf("%s\n", support::EscapeControls(line).c_str());
+    }
     return 0;
 }
 
@@ -76,12 +85,19 @@ std::string CheckDoctorArguments(const CliOptions& options) {
 int RunDoctor(const CliOptions& options) {
     DoctorOptions doctor;
     ReadDoctorOptions(options, doctor);
-    const std::vector<std::string> ports =
-        doctor.port.empty() ? PortsToDiagnose() : std::vector<std::string>{doctor.port};
+    std::vector<std::string> ports{doctor.port};
+    if (doctor.port.empty()) {
+        ports = PortsToDiagnose();
+        for (const device::NamedRegister& entry :
+             device::ReadRegistersFile(device::RegistersFilePath()).registers) {
+            ports.push_back(entry.name);
+        }
+    }
     std::vector<DoctorReport> reports;
     bool answered = false;
     for (const std::string& port : ports) {
-        reports.push_back(DiagnosePort(port));
+        reports.push_back(device::ParsePortName(port) ? DiagnosePort(port)
+                                                      : DiagnoseNamedRegister(port));
         answered = answered || reports.back().answered;
     }
     if (doctor.json) {

@@ -128,6 +128,8 @@ HRESULT COrvikCore::Login(std::u16string_view operatorName, std::u16string_view 
 }
 
 bool COrvikCore::WakeRegister() {
+    // Whatever the line still holds from before is not the register's answer to this wake-up.
+    Port().Purge();
     for (int round = 0; round < kWakeRounds; ++round) {
         for (int attempt = 0; attempt < kWakeTriesPerRound; ++attempt) {
             if (StopRequested()) {

@@ -5,7 +5,9 @@
 #include <chrono>
 
 #include "device/link/frame.h"
+#include "device/link/line_address.h"
 #include "device/link/protocol_trace.h"
+#include "device/link/rfc2217_port.h"
 #include "device/link/serial_link.h"
 #include "device/orvik_core.h"
 #include "device/protocol/status_table.h"
@@ -37,7 +39,7 @@ COrvikCore::~COrvikCore() {
 }
 
 bool COrvikCore::IsPortOpen() const {
-    return m_link->port.IsOpen();
+    return m_link->port->IsOpen();
 }
 
 void COrvikCore::BlankQueuedReplies() {
@@ -48,8 +50,8 @@ CMessageContainer& COrvikCore::Queue() {
     return m_link->queue;
 }
 
-SerialPort& COrvikCore::Port() {
-    return m_link->port;
+LinePort& COrvikCore::Port() {
+    return *m_link->port;
 }
 
 bool COrvikCore::ReceiverHungUp() const {
@@ -58,21 +60,42 @@ bool COrvikCore::ReceiverHungUp() const {
 
 CoreResult COrvikCore::OpenPort(const std::string& portName) {
     m_openFailureReason.clear();
-    if (m_link->port.Open(portName, &m_openFailureReason)) {
+    StopReceiverAndClosePort();
+    const CoreResult failed{.code = E_FAIL, .messageId = orvik::kStrPortOpenFailed};
+    const std::optional<LineAddress> address = ResolveLineAddress(portName, &m_openFailureReason);
+    if (!address) {
+        return failed;
+    }
+    if (address->network) {
+        auto network = std::make_unique<Rfc2217Port>();
+        network->SetTrace(m_trace);
+        const bool opened = network->Open(
+            *address->network, [this] { return StopRequested(); }, &m_openFailureReason);
+        const int error = network->LastError();
+        m_link->port = std::move(network);
+        if (!opened) {
+            return {.code = E_FAIL, .messageId = orvik::kStrPortOpenFailed, .systemError = error};
+        }
         return {};
     }
-    return {.code = E_FAIL,
-            .messageId = orvik::kStrPortOpenFailed,
-            .systemError = m_link->port.LastError()};
+    auto serial = std::make_unique<SerialPort>();
+    serial->SetTrace(m_trace);
+    const bool opened = serial->Open(address->serial, &m_openFailureReason);
+    const int error = serial->LastError();
+    m_link->port = std::move(serial);
+    if (!opened) {
+        return {.code = E_FAIL, .messageId = orvik::kStrPortOpenFailed, .systemError = error};
+    }
+    return {};
 }
 
 bool COrvikCore::StartReceiver() {
     m_link->receiver.Stop();
-    if (!m_link->port.IsOpen()) {
+    if (!m_link->port->IsOpen()) {
         return false;
     }
     m_link->receiver.SetTrace(m_trace);
-    return m_link->receiver.Start(m_link->port.Fd(), m_link->queue, m_timings.replyTimeout);
+    return m_link->receiver.Start(*m_link->port, m_link->queue, m_timings.replyTimeout);
 }
 
 ReceiverStatus COrvikCore::LinkStatus() const {
@@ -97,12 +120,12 @@ std::u16string COrvikCore::LinkEndReason() const {
 }
 
 bool COrvikCore::SetLineRate(int baud, std::string* reason) {
-    return m_link->port.SetBaudRate(baud, reason);
+    return m_link->port->SetBaudRate(baud, reason);
 }
 
 void COrvikCore::SetTrace(ProtocolTrace* trace) {
     m_trace = trace;
-    m_link->port.SetTrace(trace);
+    m_link->port->SetTrace(trace);
     m_link->receiver.SetTrace(trace);
 }
 
@@ -128,27 +151,27 @@ HRESULT COrvikCore::OpenLink(const std::string& portName) {
 }
 
 CoreResult COrvikCore::StopReceiverAndClosePort() {
-    if (!m_link->port.IsOpen()) {
+    if (!m_link->port->IsOpen()) {
         return {.code = S_FALSE};
     }
     // The receiver is woken through its stop event and joined before the port goes away.
     m_link->receiver.Stop();
-    m_link->port.Close();
+    m_link->port->Close();
     return {};
 }
 
 CoreResult COrvikCore::SendCommand(std::u16string_view text) {
     std::array<std::uint8_t, kCommandFrameCapacity> frame;
     const std::size_t length = BuildCommandFrame(text, frame);
-    if (!m_link->port.Write(std::span<const std::uint8_t>(frame.data(), length))) {
-        return {.code = E_FAIL, .systemError = m_link->port.LastError()};
+    if (!m_link->port->Write(std::span<const std::uint8_t>(frame.data(), length))) {
+        return {.code = E_FAIL, .systemError = m_link->port->LastError()};
     }
     return {};
 }
 
 void COrvikCore::SendWakeByte() {
     const std::uint8_t wake = kWakeByte;
-    m_link->port.Write(std::span<const std::uint8_t>(&wake, 1));
+    m_link->port->Write(std::span<const std::uint8_t>(&wake, 1));
 }
 
 bool COrvikCore::WaitForReply(int timeoutMs) {

@@ -24,7 +24,7 @@ namespace orvik::device {
 
 // The link the core holds behind a pointer (device/link/serial_link.h) and what it is made of.
 struct SerialLink;
-class SerialPort;
+class LinePort;
 class CMessageContainer;
 class ProtocolTrace;
 
@@ -354,7 +354,7 @@ class COrvikCore {
 
     // The link's parts, kept to the core and its operations (and a test's derived core).
     CMessageContainer& Queue();
-    SerialPort& Port();
+    LinePort& Port();
 
     void ShowError(const std::u16string& text);
     void ShowWarning(const std::u16string& text);

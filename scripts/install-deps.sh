@@ -8,8 +8,10 @@ PACKAGES=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
     xvfb xauth desktop-file-utils libxcb1-dev
-    libsqlite3-dev libssl-dev
+    libsqlite3-dev libssl-dev libinih-dev
+    ser2net openssl
     pandoc dpkg-dev lintian man-db
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n python3
 )
 
 missing=()

@@ -43,13 +43,14 @@ ReceiverThread::~ReceiverThread() {
     Stop();
 }
 
-bool ReceiverThread::Start(int portFd, CMessageContainer& queue, int timeoutMs) {
+bool ReceiverThread::Start(LinePort& port, CMessageContainer& queue, int timeoutMs) {
     Stop();
     m_stopFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_stopFd < 0) {
         return false;
     }
-    m_portFd = portFd;
+    m_port = &port;
+    port.SetReceiverRunning(true);
     m_queue = &queue;
     m_stopFlag.store(false, std::memory_order_release);
     m_error.store(0, std::memory_order_relaxed);
@@ -62,6 +63,8 @@ bool ReceiverThread::Start(int portFd, CMessageContainer& queue, int timeoutMs) 
     } catch (const std::system_error& e) {
         ::close(m_stopFd);
         m_stopFd = -1;
+        port.SetReceiverRunning(false);
+        m_port = nullptr;
         End(ReceiverState::Failed, e.code().value());
         return false;
     }
@@ -89,7 +92,10 @@ void ReceiverThread::Stop() {
         ::close(m_stopFd);
         m_stopFd = -1;
     }
-    m_portFd = -1;
+    if (m_port) {
+        m_port->SetReceiverRunning(false);
+        m_port = nullptr;
+    }
 }
 
 ReceiverStatus ReceiverThread::Status() const {
@@ -115,7 +121,7 @@ void ReceiverThread::Run() {
         traced.emplace(*m_trace);
     }
     while (!m_stopFlag.load(std::memory_order_acquire)) {
-        pollfd fds[2] = {{m_stopFd, POLLIN, 0}, {m_portFd, POLLIN, 0}};
+        pollfd fds[2] = {{m_stopFd, POLLIN, 0}, {m_port->Fd(), POLLIN, 0}};
         // A traced frame still waiting for its trailer is written after a short silence, so
         // that the trace never lags behind the line for long.
         const int timeout = traced && traced->Pending() ? kTraceTrailerWaitMs : -1;
@@ -148,9 +154,12 @@ void ReceiverThread::Run() {
             if (traced) {
                 traced->Flush();
             }
-            // An end of file or EIO is the device going away; any other error is a failure of
-            // the read itself (a descriptor closed under the receiver reads EBADF).
-            const bool hungUp = error == 0 || error == EIO || (portEvents & (POLLHUP | POLLERR));
+            // An end of file or EIO is the device going away, a reset the network server; any
+            // other error is a failure of the read itself (a descriptor closed under the
+            // receiver reads EBADF).
+            const bool hungUp = error == 0 || error == EIO || error == ECONNRESET ||
+                                error == EPIPE || error == ETIMEDOUT ||
+                                (portEvents & (POLLHUP | POLLERR));
             End(hungUp ? ReceiverState::HungUp : ReceiverState::Failed, error);
             WaitForStop();
             return;
@@ -164,7 +173,7 @@ void ReceiverThread::Run() {
 bool ReceiverThread::ReadAvailable(int* error, TraceFrameSplitter* traced) {
     for (;;) {
         const auto space = m_cutter.FreeSpace();
-        const ssize_t n = ::read(m_portFd, space.data(), space.size());
+        const ssize_t n = m_port->Read(space);
         if (n > 0) {
             if (traced) {
                 traced->Feed(space.first(static_cast<std::size_t>(n)));
@@ -180,6 +189,12 @@ bool ReceiverThread::ReadAvailable(int* error, TraceFrameSplitter* traced) {
                     }
                     m_queue->Push(std::u16string_view(text, length));
                 });
+            // A network link may hold decoded bytes no poll announces; a serial line is read
+            // once per wake-up (in raw mode with no minimum an empty read returns 0, which
+            // must not pass for an end of file).
+            if (m_port->HasPending()) {
+                continue;
+            }
             return true;
         }
         if (n < 0 && errno == EINTR) {

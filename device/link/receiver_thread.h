@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "device/link/frame_cutter.h"
+#include "device/link/line_port.h"
 #include "device/link/manual_reset_event.h"
 #include "device/link/message_container.h"
 #include "device/link/protocol_trace.h"
@@ -25,9 +26,9 @@ class ReceiverThread {
     ReceiverThread(const ReceiverThread&) = delete;
     ReceiverThread& operator=(const ReceiverThread&) = delete;
 
-    // Starts reading portFd into queue and waits up to timeoutMs for the thread to report that
+    // Starts reading the port into queue and waits up to timeoutMs for the thread to report that
     // it runs. False when the thread could not be created or did not report in time.
-    bool Start(int portFd, CMessageContainer& queue, int timeoutMs);
+    bool Start(LinePort& port, CMessageContainer& queue, int timeoutMs);
     // Wakes the thread through its stop event and joins it. Harmless when not running.
     void Stop();
     bool IsRunning() const { return m_thread.joinable(); }
@@ -48,7 +49,7 @@ class ReceiverThread {
     // Keeps how the thread ended and tells the queue that no reply will come.
     void End(ReceiverState state, int error);
 
-    int m_portFd = -1;
+    LinePort* m_port = nullptr;
     int m_stopFd = -1;
     CMessageContainer* m_queue = nullptr;
     std::atomic<bool> m_stopFlag{false};  // set by Stop, read by the thread between reads

@@ -178,7 +178,8 @@ bool SerialPort::Open(const std::string& comName, std::string* reason) {
         *reason = refusal->Text();
         return false;
     }
-    const std::string path = ResolvePortPath(comName);
+    // A registers file may name the device itself.
+    const std::string path = comName.starts_with('/') ? comName : ResolvePortPath(comName);
     if (path.empty()) {
         *reason = "\"" + comName + "\" is not a port name (COM1 to COM24).";
         return false;
@@ -337,6 +338,10 @@ bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
         }
     }
     return true;
+}
+
+ssize_t SerialPort::Read(std::span<std::uint8_t> into) {
+    return ::read(m_fd, into.data(), into.size());
 }
 
 void SerialPort::Close() {

@@ -8,28 +8,18 @@
 #include <span>
 #include <string>
 
+#include "device/link/line_port.h"
 #include "device/link/protocol_trace.h"
 
 namespace orvik::device {
 
-// The line settings as the driver reports them.
-struct LineSettings {
-    int baud = 0;  // 0 for a rate this program does not use
-    int dataBits = 8;
-    char parity = 'N';  // 'N', 'E' or 'O'
-    int stopBits = 1;
-};
-
-// "115200 baud, 8 data bits, even parity, 2 stop bits".
-std::string DescribeLineSettings(const LineSettings& settings);
-
 // The register's serial port: opened exclusively, raw, 115200 baud 8E2 with parity checking,
 // no flow control, DTR and RTS raised. All termios handling of the program lives here.
 
-class SerialPort {
+class SerialPort final : public LinePort {
   public:
     SerialPort() = default;
-    ~SerialPort();
+    ~SerialPort() override;
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
@@ -37,37 +27,38 @@ class SerialPort {
     // the system's reason (with the remedy for a missing permission) into *reason. A name whose
     // entry lies in a ports folder that may not be used is refused with the folder's remedy.
     bool Open(const std::string& comName, std::string* reason);
-    bool IsOpen() const { return m_fd >= 0; }
-    int Fd() const { return m_fd; }
+    bool IsOpen() const override { return m_fd >= 0; }
+    int Fd() const override { return m_fd; }
 
     // Changes the line rate; 57600 is the log-in's fall-back. False with the system's reason
     // (or the setting the driver did not take) in *reason.
-    bool SetBaudRate(int baud, std::string* reason = nullptr);
+    bool SetBaudRate(int baud, std::string* reason = nullptr) override;
     // Raises or drops the DTR line. A device without modem lines (a pseudo-terminal) counts as
     // done.
-    bool SetDtr(bool on, std::string* reason = nullptr);
+    bool SetDtr(bool on, std::string* reason = nullptr) override;
     // Discards what is waiting in both directions.
-    bool Purge(std::string* reason = nullptr);
+    bool Purge(std::string* reason = nullptr) override;
     // Writes the whole buffer, waiting while the driver's queue is full. False on an error or
     // when the driver takes nothing for a long time (the device is gone).
-    bool Write(std::span<const std::uint8_t> bytes);
+    bool Write(std::span<const std::uint8_t> bytes) override;
+    ssize_t Read(std::span<std::uint8_t> into) override;
     // The settings the driver holds now; nothing when it does not say.
-    std::optional<LineSettings> ReadLineSettings() const;
+    std::optional<LineSettings> ReadLineSettings() const override;
     // Whether the driver granted low-latency mode at open.
-    bool LowLatency() const { return m_lowLatency; }
+    bool LowLatency() const override { return m_lowLatency; }
     // The simulated register's line: a pseudo-terminal, which keeps no parity.
-    bool IsPseudoTerminal() const;
+    bool IsPseudoTerminal() const override;
     // Frames written, the wake-up byte, rate and DTR changes go to the trace while it is open
     // (nullptr: none).
-    void SetTrace(ProtocolTrace* trace) { m_trace = trace; }
+    void SetTrace(ProtocolTrace* trace) override { m_trace = trace; }
     // The device path opened.
-    const std::string& Path() const { return m_path; }
+    const std::string& Path() const override { return m_path; }
     // The error number of the system call whose refusal made the last Open or Write fail; 0
     // when none did (a refused name, a setting the driver did not take, a stalled or hung-up
     // line) or the last one succeeded.
-    int LastError() const { return m_lastError; }
+    int LastError() const override { return m_lastError; }
     // Drops DTR, purges, restores the settings found at open, releases exclusivity and closes.
-    void Close();
+    void Close() override;
 
   private:
     int m_fd = -1;

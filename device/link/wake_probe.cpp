@@ -21,7 +21,7 @@ constexpr int kFallbackBaud = 57600;
 enum class WaitResult { Ready, Silent, HungUp };
 
 // Reads until a reply containing "READY" arrives or replyMs pass.
-WaitResult AwaitReady(int fd, int replyMs) {
+WaitResult AwaitReady(LinePort& port, int replyMs) {
     FrameCutter cutter;
     const auto deadline = Clock::now() + std::chrono::milliseconds(replyMs);
     for (;;) {
@@ -30,7 +30,7 @@ WaitResult AwaitReady(int fd, int replyMs) {
         if (left.count() <= 0) {
             return WaitResult::Silent;
         }
-        pollfd pfd{fd, POLLIN, 0};
+        pollfd pfd{port.Fd(), POLLIN, 0};
         const int ready = ::poll(&pfd, 1, static_cast<int>(left.count()));
         if (ready < 0 && errno == EINTR) {
             continue;
@@ -42,7 +42,7 @@ WaitResult AwaitReady(int fd, int replyMs) {
             return WaitResult::Silent;
         }
         const auto space = cutter.FreeSpace();
-        const ssize_t n = ::read(fd, space.data(), space.size());
+        const ssize_t n = port.Read(space);
         if (n < 0 && (errno == EINTR || errno == EAGAIN)) {
             continue;
         }
@@ -64,7 +64,7 @@ WaitResult AwaitReady(int fd, int replyMs) {
 
 }  // namespace
 
-WakeProbeResult ProbeWake(SerialPort& port, int firstBaud, int tries, int replyMs) {
+WakeProbeResult ProbeWake(LinePort& port, int firstBaud, int tries, int replyMs) {
     WakeProbeResult result;
     std::vector<int> rates{firstBaud};
     if (firstBaud != kFallbackBaud) {
@@ -81,7 +81,7 @@ WakeProbeResult ProbeWake(SerialPort& port, int firstBaud, int tries, int replyM
                 result.hungUp = true;
                 return result;
             }
-            const WaitResult waited = AwaitReady(port.Fd(), replyMs);
+            const WaitResult waited = AwaitReady(port, replyMs);
             if (waited == WaitResult::Ready) {
                 result.answeredBaud = rates[r];
                 result.elapsed =

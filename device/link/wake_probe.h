@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "device/link/serial_port.h"
+#include "device/link/line_port.h"
 
 // Whether a register answers on an open port: the wake-up byte at the port's present rate and,
 // when nothing answers, at the fall-back rate of 57600, as the log-in wakes the register. Used
@@ -18,6 +18,6 @@ struct WakeProbeResult {
 
 // Writes the wake-up byte up to `tries` times per rate, waiting replyMs each time for a reply
 // frame containing "READY". The port is left at the rate that was answered (or at 57600).
-WakeProbeResult ProbeWake(SerialPort& port, int firstBaud, int tries = 4, int replyMs = 200);
+WakeProbeResult ProbeWake(LinePort& port, int firstBaud, int tries = 4, int replyMs = 200);
 
 }  // namespace orvik::device

@@ -4,6 +4,7 @@
 
 #include "device/link/port_description.h"
 #include "device/link/port_names.h"
+#include "device/link/registers_file.h"
 #include "gui/controls/qt_text.h"
 #include "ui_connection_bar.h"
 
@@ -19,6 +20,13 @@ CMainFrameDlgBar::CMainFrameDlgBar(QWidget* parent, PortProbe probe)
         return orvik::device::PortDetails(orvik::device::DescribePort(name));
     };
     m_ui->portList->SetRefresh([this] { FillPortList(); });
+    // A register named with its operator brings the operator along when it is chosen.
+    connect(m_ui->portList, &QComboBox::activated, this, [this](int index) {
+        const QString op = m_namedOperators.value(m_ui->portList->itemText(index));
+        if (!op.isEmpty()) {
+            m_ui->operatorNameEdit->setText(op);
+        }
+    });
     m_ui->operatorNameEdit->setMaxLength(kMaxOperatorNameLength);
     m_ui->passwordEdit->setMaxLength(kMaxPasswordLength);
     FillPortList();
@@ -43,6 +51,18 @@ int CMainFrameDlgBar::FillPortList() {
         }
         names << name;
         details << QString::fromStdString(m_describe ? m_describe(name.toStdString()) : "");
+        if (m_strPort.isEmpty()) {
+            m_strPort = name;
+        }
+    }
+    // Then the registers of the registers file, by the names the user gave them.
+    m_namedOperators.clear();
+    for (const orvik::device::NamedRegister& entry :
+         orvik::device::ReadRegistersFile(orvik::device::RegistersFilePath()).registers) {
+        const QString name = QString::fromStdString(entry.name);
+        names << name;
+        details << QString::fromStdString(entry.address);
+        m_namedOperators.insert(name, QString::fromStdString(entry.operatorName));
         if (m_strPort.isEmpty()) {
             m_strPort = name;
         }

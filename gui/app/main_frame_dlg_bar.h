@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QWidget>
 
@@ -14,9 +15,9 @@ class ConnectionBar;
 
 namespace orvik::gui {
 
-// The connection bar beside the tool strip: the serial port, the operator's name and the
-// operator's password. Nothing of it is kept between runs: each start offers the first port
-// found, "Касир" and an empty password.
+// The connection bar beside the tool strip: the serial port (or a register of the registers
+// file, on the network or not), the operator's name and the operator's password. Nothing of it is
+// kept between runs: each start offers the first port found, "Касир" and an empty password.
 class CMainFrameDlgBar : public QWidget {
     Q_OBJECT
 
@@ -60,6 +61,7 @@ class CMainFrameDlgBar : public QWidget {
     Ui::ConnectionBar* m_ui;
     PortProbe m_probe;
     PortDescriber m_describe;
+    QHash<QString, QString> m_namedOperators;  // a named register's operator, if it has one
 };
 
 }  // namespace orvik::gui

@@ -12,7 +12,8 @@ namespace orvik::gui {
 
 // What the connection bar holds when Connect is chosen.
 struct ConnectionValues {
-    std::string port;  // "COM1" to "COM24"; empty when no port was found
+    // "COM1" to "COM24" or a register's name; empty when none was found
+    std::string port;
     std::u16string operatorName;
     std::u16string password;
 };

@@ -184,9 +184,13 @@ TEST_F(CliProgramTest, UsageErrorsEndWithStatus2BeforeAnythingIsSent) {
         {{"--port", kPort, "--raw", "info"}, "info needs the connection; leave out --raw"},
         {{"--port", kPort, "send"}, "send needs at least one TEXT"},
         {{"info"}, "info needs --port COMn"},
-        {{"--port", "COM25", "info"}, "\"COM25\" is not a port name (COM1 to COM24)"},
+        {{"--port", "COM25", "info"},
+         "\"COM25\" is not a port name (COM1 to COM24), a network address "
+         "(rfc2217://HOST:PORT) or a register named in the registers file"},
         // A control sequence in what the user typed is shown, not obeyed by the terminal.
-        {{"--port", "COM\x1b[2J", "info"}, "\"COM\\x1B[2J\" is not a port name (COM1 to COM24)"},
+        {{"--port", "COM\x1b[2J", "info"},
+         "\"COM\\x1B[2J\" is not a port name (COM1 to COM24), a network address "
+         "(rfc2217://HOST:PORT) or a register named in the registers file"},
         {{"--port", kPort, "--password"}, "--password needs a value"},
         {{"--colour", "info"}, "unknown option --colour"},
         {{"ports", "COM1"}, "ports takes no arguments but --long"},

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "device/link/line_port.h"
 #include "device/link/message_container.h"
-#include "device/link/serial_port.h"
 #include "device/orvik_core.h"
 
 // The device core with its link and its state in reach, for tests only: the reply queue to

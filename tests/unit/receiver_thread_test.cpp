@@ -44,6 +44,29 @@ double ProcessCpuSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
+// A line over a bare descriptor: the receiver's reads reach it as read(2) would.
+class DescriptorPort final : public orvik::device::LinePort {
+  public:
+    int fd = -1;
+    bool IsOpen() const override { return fd >= 0; }
+    int Fd() const override { return fd; }
+    ssize_t Read(std::span<std::uint8_t> into) override {
+        return ::read(fd, into.data(), into.size());
+    }
+    bool Write(std::span<const std::uint8_t>) override { return false; }
+    bool SetBaudRate(int, std::string*) override { return false; }
+    bool SetDtr(bool, std::string*) override { return false; }
+    bool Purge(std::string*) override { return false; }
+    std::optional<orvik::device::LineSettings> ReadLineSettings() const override { return {}; }
+    void SetTrace(orvik::device::ProtocolTrace*) override {}
+    const std::string& Path() const override { return m_path; }
+    int LastError() const override { return 0; }
+    void Close() override {}
+
+  private:
+    std::string m_path;
+};
+
 // The receiver reads one end of a stream socket pair; the test writes the register's side.
 class ReceiverThreadTest : public testing::Test {
   protected:
@@ -52,7 +75,8 @@ class ReceiverThreadTest : public testing::Test {
         ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds), 0);
         line = fds[0];
         device = fds[1];
-        ASSERT_TRUE(receiver.Start(line, *queue, kBoundMs));
+        port.fd = line;
+        ASSERT_TRUE(receiver.Start(port, *queue, kBoundMs));
     }
 
     void TearDown() override {
@@ -86,6 +110,7 @@ class ReceiverThreadTest : public testing::Test {
     std::unique_ptr<CMessageContainer> queue = std::make_unique<CMessageContainer>();
     orvik::device::ReceiverThread receiver;
     int line = -1;
+    DescriptorPort port;
     int device = -1;
 };
 
