@@ -1,6 +1,7 @@
 // A register behind a real ser2net, reached by its name in the registers file over telnet with
 // RFC 2217, in the clear and in TLS: the connect at either rate, a receipt and the logo from
 // orvik-cli, a server gone at the close settled by the next run, and the refusals.
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/socket.h>
 
@@ -194,6 +195,31 @@ TEST_F(NetworkTest, WhatCannotBeReachedIsRefusedWithItsReason) {
         EXPECT_NE(shown[0].find(row.reason), std::string::npos) << shown[0];
     }
     EXPECT_EQ(WakeBytes(), 0u);
+    ::close(silent);
+}
+
+// SIGINT while the server has taken the connection and says nothing: heard at once, not after
+// the negotiation's time-out.
+TEST_F(NetworkTest, ASignalWhileTheServerIsSilentEndsTheConnectAtOnce) {
+    const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+    ASSERT_EQ(::listen(silent, 4), 0);
+    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    ChildProgram cli(ORVIK_CLI_PROGRAM,
+                     {"--port", "rfc2217://127.0.0.1:" + std::to_string(ntohs(address.sin_port)),
+                      "--password", "0000", "info"});
+    // Taken: the program now waits for the telnet negotiation.
+    const int taken = ::accept4(silent, nullptr, nullptr, SOCK_CLOEXEC);
+    ASSERT_GE(taken, 0);
+    ASSERT_EQ(::kill(cli.Pid(), SIGINT), 0);
+    EXPECT_EQ(cli.Finish(), 130);
+    // Heard in the connect or the negotiation, whichever the signal met; never their time-outs.
+    EXPECT_NE(cli.Errors().find(": interrupted "), std::string::npos) << cli.Errors();
+    ::close(taken);
     ::close(silent);
 }
 
