@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeView>
@@ -132,6 +133,16 @@ void TestMainFrame::startsDisconnectedWithTheBarsDefaults() {
 }
 
 void TestMainFrame::probesComOneToTwentyFourAndPreselectsTheFirstFound() {
+    // The registers of the registers file come after the ports found.
+    QTemporaryDir folder;
+    const QString registers = folder.filePath(QStringLiteral("registers.conf"));
+    QFile file(registers);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("[Каса на Садовой]\naddress = rfc2217://127.0.0.1:1\n"
+                              "operator = Старший\n[back office]\naddress = COM3\n")
+                   .toUtf8());
+    file.close();
+    qputenv("ORVIK_REGISTERS", registers.toUtf8());
     ConsoleHarness console;
     QStringList asked;
     QString error;
@@ -151,11 +162,19 @@ void TestMainFrame::probesComOneToTwentyFourAndPreselectsTheFirstFound() {
     for (int i = 0; i < console.PortList()->count(); ++i) {
         listed << console.PortList()->itemText(i);
     }
-    QCOMPARE(listed, QStringList({"COM3", "COM12", "COM24"}));
+    QCOMPARE(listed, QStringList({"COM3", "COM12", "COM24", "Каса на Садовой", "back office"}));
     QCOMPARE(console.PortList()->currentText(), QStringLiteral("COM3"));
     QCOMPARE(console.Frame().ConnectionBar()->m_strPort, QStringLiteral("COM3"));
     // The probe ran with the wait cursor and put it back.
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    // A named register brings its operator along when chosen; one without leaves the name.
+    console.PortList()->setCurrentIndex(3);
+    emit console.PortList()->activated(3);
+    QCOMPARE(console.OperatorName()->text(), QStringLiteral("Старший"));
+    console.PortList()->setCurrentIndex(4);
+    emit console.PortList()->activated(4);
+    QCOMPARE(console.OperatorName()->text(), QStringLiteral("Старший"));
+    qunsetenv("ORVIK_REGISTERS");
 }
 
 void TestMainFrame::theOpenedListIsProbedAgainAndNamesEachDevice() {
