@@ -426,6 +426,14 @@ void ProtocolTrace::Stray(std::span<const std::uint8_t> bytes) {
     }
 }
 
+void ProtocolTrace::Written(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() == 1 && bytes[0] != kFrameStart) {
+        WakeByte();
+    } else {
+        Sent(bytes);
+    }
+}
+
 void ProtocolTrace::WakeByte() {
     Write("> wake 55");
 }

@@ -89,6 +89,9 @@ class ProtocolTrace {
     static constexpr int kCloseWaitMs = 2000;
 
     void Sent(std::span<const std::uint8_t> frame);
+    // What the console wrote on the line: a command frame, or the one unframed byte it writes,
+    // the wake-up byte.
+    void Written(std::span<const std::uint8_t> bytes);
     void Received(std::span<const std::uint8_t> frame);
     void Stray(std::span<const std::uint8_t> bytes);
     void WakeByte();

@@ -9,8 +9,6 @@
 #include <chrono>
 #include <cstring>
 
-#include "device/link/frame.h"
-
 namespace orvik::device {
 
 namespace {
@@ -347,12 +345,7 @@ bool Rfc2217Port::Write(std::span<const std::uint8_t> bytes) {
         return false;
     }
     if (m_trace) {
-        // The one unframed byte the console writes is the wake-up byte.
-        if (bytes.size() == 1 && bytes[0] != kFrameStart) {
-            m_trace->WakeByte();
-        } else {
-            m_trace->Sent(bytes);
-        }
+        m_trace->Written(bytes);
     }
     std::vector<std::uint8_t> escaped;
     escaped.reserve(bytes.size() + 8);

@@ -12,7 +12,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "device/link/frame.h"
 #include "device/link/port_names.h"
 #include "res/string_table.h"
 #include "support/text_codec.h"
@@ -305,12 +304,7 @@ bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
         return false;
     }
     if (m_trace) {
-        // The one unframed byte the console writes is the wake-up byte.
-        if (bytes.size() == 1 && bytes[0] != kFrameStart) {
-            m_trace->WakeByte();
-        } else {
-            m_trace->Sent(bytes);
-        }
+        m_trace->Written(bytes);
     }
     std::size_t done = 0;
     while (done < bytes.size()) {

@@ -30,6 +30,24 @@ const std::string& Certificates() {
     return folder;
 }
 
+// A listener on 127.0.0.1 that takes connections and never speaks: its descriptor (-1 on
+// failure), its port in *port.
+int SilentListener(int* port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::listen(fd, 4) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    *port = ntohs(address.sin_port);
+    return fd;
+}
+
 class NetworkTest : public SimRegisterTest {
   protected:
     void SetUp() override {
@@ -163,15 +181,9 @@ TEST_F(NetworkTest, WhatCannotBeReachedIsRefusedWithItsReason) {
     Serve(true);
     const int tlsPort = server.Port();
     // A listener that takes the connection and never speaks telnet.
-    const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof(address);
-    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    ASSERT_EQ(::listen(silent, 4), 0);
-    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length), 0);
-    const std::string silentPort = std::to_string(ntohs(address.sin_port));
+    int silentPort = 0;
+    const int silent = SilentListener(&silentPort);
+    ASSERT_GE(silent, 0);
 
     Name("other CA", "rfc2217+tls://localhost:" + std::to_string(tlsPort),
          Certificates() + "/other-ca.pem");
@@ -183,7 +195,7 @@ TEST_F(NetworkTest, WhatCannotBeReachedIsRefusedWithItsReason) {
     const Row rows[] = {
         {"other CA", "the server's certificate was refused"},
         {"rfc2217://127.0.0.1:" + std::to_string(FreeTcpPort()), "Connection refused"},
-        {"rfc2217://127.0.0.1:" + silentPort, "did not agree to COM-PORT-OPTION"},
+        {"rfc2217://127.0.0.1:" + std::to_string(silentPort), "did not agree to COM-PORT-OPTION"},
         {"no such register", "is not a port name (COM1 to COM24), a network address"},
     };
     for (const Row& row : rows) {
@@ -201,17 +213,12 @@ TEST_F(NetworkTest, WhatCannotBeReachedIsRefusedWithItsReason) {
 // SIGINT while the server has taken the connection and says nothing: heard at once, not after
 // the negotiation's time-out.
 TEST_F(NetworkTest, ASignalWhileTheServerIsSilentEndsTheConnectAtOnce) {
-    const int silent = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof(address);
-    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    ASSERT_EQ(::listen(silent, 4), 0);
-    ASSERT_EQ(::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    int silentPort = 0;
+    const int silent = SilentListener(&silentPort);
+    ASSERT_GE(silent, 0);
     ChildProgram cli(ORVIK_CLI_PROGRAM,
-                     {"--port", "rfc2217://127.0.0.1:" + std::to_string(ntohs(address.sin_port)),
-                      "--password", "0000", "info"});
+                     {"--port", "rfc2217://127.0.0.1:" + std::to_string(silentPort), "--password",
+                      "0000", "info"});
     // Taken: the program now waits for the telnet negotiation.
     const int taken = ::accept4(silent, nullptr, nullptr, SOCK_CLOEXEC);
     ASSERT_GE(taken, 0);
