@@ -61,28 +61,27 @@ bool COrvikCore::ReceiverHungUp() const {
 CoreResult COrvikCore::OpenPort(const std::string& portName) {
     m_openFailureReason.clear();
     StopReceiverAndClosePort();
-    const CoreResult failed{.code = E_FAIL, .messageId = orvik::kStrPortOpenFailed};
     const std::optional<LineAddress> address = ResolveLineAddress(portName, &m_openFailureReason);
     if (!address) {
-        return failed;
+        return {.code = E_FAIL, .messageId = orvik::kStrPortOpenFailed};
     }
+    // A new line each time: a cable or a network server, as the name says.
+    std::unique_ptr<LinePort> line;
+    bool opened = false;
     if (address->network) {
         auto network = std::make_unique<Rfc2217Port>();
         network->SetTrace(m_trace);
-        const bool opened = network->Open(
+        opened = network->Open(
             *address->network, [this] { return StopRequested(); }, &m_openFailureReason);
-        const int error = network->LastError();
-        m_link->port = std::move(network);
-        if (!opened) {
-            return {.code = E_FAIL, .messageId = orvik::kStrPortOpenFailed, .systemError = error};
-        }
-        return {};
+        line = std::move(network);
+    } else {
+        auto serial = std::make_unique<SerialPort>();
+        serial->SetTrace(m_trace);
+        opened = serial->Open(address->serial, &m_openFailureReason);
+        line = std::move(serial);
     }
-    auto serial = std::make_unique<SerialPort>();
-    serial->SetTrace(m_trace);
-    const bool opened = serial->Open(address->serial, &m_openFailureReason);
-    const int error = serial->LastError();
-    m_link->port = std::move(serial);
+    const int error = line->LastError();
+    m_link->port = std::move(line);
     if (!opened) {
         return {.code = E_FAIL, .messageId = orvik::kStrPortOpenFailed, .systemError = error};
     }
