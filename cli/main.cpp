@@ -8,6 +8,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_verbs.h"
 #include "cli/interrupt.h"
+#include "res/language.h"
 #include "support/text_codec.h"
 
 namespace {
@@ -31,6 +32,9 @@ int Run(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The register's messages in the language of the locale, as the console's; the usage text
+    // and the lines a script reads stay as they are.
+    orvik::SetLanguage(orvik::LanguageFromEnvironment());
     const int status = Run(std::vector<std::string>(argv + 1, argv + argc));
     // What a script reads must have reached it: a full disk or a closed pipe is a failure.
     errno = 0;

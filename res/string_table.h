@@ -4,11 +4,24 @@
 #include <string>
 #include <string_view>
 
-// Every user-visible text of the program lives here under its numeric id.
+// Every user-visible text of the program lives here under its numeric id, in Russian,
+// Ukrainian and English (res/translations/).
 namespace orvik {
 
-// The text with the given id, or nullptr when the table has no such string.
+// The languages of the texts. Russian is the default. Pseudo wraps every text in "[[" and "]]",
+// so that a test can see which texts the window shows without passing them through here.
+enum class Language { Russian, Ukrainian, English, Pseudo };
+
+// The language FindString and LoadString answer in. Set once at start, before any other
+// thread runs; the texts the register receives (the tax letters, the default operator name)
+// are the same in every language.
+void SetLanguage(Language language);
+Language CurrentLanguage();
+
+// The text with the given id, or nullptr when the table has no such string; in the current
+// language or the one given. A text without a finished translation is the Russian one.
 const char16_t* FindString(int id);
+const char16_t* FindString(int id, Language language);
 
 // The text with the given id, or the empty text when the table has no such string.
 std::u16string LoadString(int id);
@@ -201,6 +214,12 @@ enum StringId : int {
     kStrToolStripTip = 6035,
     kStrHelpMenu = 6036,
     kStrVersionFormat = 6037,  // %1 to %4 the four parts of the version
+    // "Вид" → "Язык": the submenu, its status tip, and the box after a choice.
+    kStrLanguageMenu = 6038,
+    kStrLanguageTip = 6039,
+    kStrLanguageAfterRestart = 6045,
+    // Under the register's name on the contact picture.
+    kStrPictureCaption = 6046,
     // The tab pages' titles, in tab order.
     kStrSettingsPageTitle = 6040,
     kStrSettings2PageTitle = 6041,

@@ -1,6 +1,7 @@
 #include "gui/app/main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 
+#include "gui/app/console_language.h"
 #include "gui/app/console_resources.h"
 #include "gui/app/console_status_bar.h"
 #include "gui/app/orvik_service_view.h"
@@ -230,9 +232,36 @@ void CMainFrame::CreateMenu() {
     view->addSeparator();
     view->addAction(m_traceAction);
     view->addAction(m_journalAction);
+    view->addSeparator();
+    CreateLanguageMenu(view);
 
     QMenu* help = menuBar()->addMenu(LoadText(kStrHelpMenu));
     help->addAction(m_aboutAction);
+}
+
+void CMainFrame::CreateLanguageMenu(QMenu* view) {
+    m_languageMenu = view->addMenu(LoadText(kStrLanguageMenu));
+    m_languageMenu->menuAction()->setStatusTip(LoadText(kStrLanguageTip));
+    auto* group = new QActionGroup(m_languageMenu);
+    // Each language by its own name, as a reader of that language looks for it.
+    const std::pair<Language, QString> languages[] = {
+        {Language::Russian, QStringLiteral("Русский")},
+        {Language::Ukrainian, QStringLiteral("Українська")},
+        {Language::English, QStringLiteral("English")},
+    };
+    for (const auto& [language, name] : languages) {
+        QAction* action = m_languageMenu->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(language == CurrentLanguage());
+        action->setData(QString::fromLatin1(LanguageCode(language)));
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language = language] {
+            SaveLanguage(language);
+            // The pages are built once, in the language of the start.
+            m_pDocument->Messages().Show(this, IConsoleMessages::Icon::Information,
+                                         LoadText(kStrLanguageAfterRestart));
+        });
+    }
 }
 
 void CMainFrame::OnConnect() {

@@ -11,6 +11,7 @@
 #include "gui/pages/console_pages.h"
 
 class QAction;
+class QMenu;
 class QToolBar;
 
 namespace orvik::gui {
@@ -63,6 +64,9 @@ class CMainFrame : public QMainWindow {
     QAction* DisconnectAction() const { return m_disconnectAction; }
     QAction* TraceAction() const { return m_traceAction; }
     QAction* JournalAction() const { return m_journalAction; }
+    // "Вид" → "Язык": one checkable item per language, its code ("ru", "uk", "en") as data;
+    // a choice is saved for the next start.
+    QMenu* LanguageMenu() const { return m_languageMenu; }
     QToolBar* ToolStrip() const { return m_toolStrip; }
     CMainFrameDlgBar* ConnectionBar() const { return m_pDlgBar; }
     ConsoleStatusBar* StatusPanes() const { return m_statusBar; }
@@ -80,6 +84,7 @@ class CMainFrame : public QMainWindow {
   private:
     void CreateActions();
     void CreateMenu();
+    void CreateLanguageMenu(QMenu* view);
     void CreateToolStrip();
     void CreateConnectionBar(CMainFrameDlgBar::PortProbe probe);
     void OnConnectionStateChanged();
@@ -101,6 +106,7 @@ class CMainFrame : public QMainWindow {
     QAction* m_aboutAction = nullptr;
     QAction* m_traceAction = nullptr;
     QAction* m_journalAction = nullptr;
+    QMenu* m_languageMenu = nullptr;
     JournalDialogFunction m_journalDialog;
     // The window was asked to close while the register was busy; it closes once it is done.
     bool m_closePending = false;

@@ -1,7 +1,9 @@
 #include "gui/app/orvik_service_view.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeySequence>
+#include <QPainter>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStackedLayout>
@@ -9,7 +11,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "gui/app/console_resources.h"
+#include "gui/controls/qt_text.h"
 #include "gui/controls/raw_picture.h"
 #include "gui/document/orvik_service_doc.h"
 #include "gui/pages/updatable_dialog.h"
@@ -18,6 +23,41 @@
 namespace orvik::gui {
 
 namespace {
+
+// The contact picture with its caption (the register's name and what it is) in the console's
+// language. The picture holds the Russian caption; for another language the caption's band of
+// the background (a gradient from top to bottom, so one colour a row) is painted again and the
+// caption written over it as the picture writes it.
+QPixmap ContactPicture() {
+    QPixmap stored = ResourcePicture(QStringLiteral(":/images/contact_picture.ppm"));
+    if (CurrentLanguage() == Language::Russian || stored.isNull()) {
+        return stored;
+    }
+    // A picture of its own: the stored one lies in the program's read-only memory.
+    QImage picture = stored.toImage().convertToFormat(QImage::Format_RGB32);
+    constexpr int kBandTop = 370;
+    const int bandBottom = std::min(450, picture.height());
+    QPainter painter(&picture);
+    for (int y = kBandTop; y < bandBottom; ++y) {
+        painter.setPen(picture.pixelColor(0, y));
+        painter.drawLine(0, y, picture.width() - 1, y);
+    }
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const auto caption = [&](const QString& text, int pixels, bool bold, QColor colour,
+                             int baseline) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(pixels);
+        font.setBold(bold);
+        painter.setFont(font);
+        painter.setPen(colour);
+        const int width = QFontMetrics(font).horizontalAdvance(text);
+        painter.drawText((picture.width() - width) / 2, baseline, text);
+    };
+    caption(LoadText(kStrPromptTitle), 34, true, QColor(0x22, 0x46, 0x6b), 408);
+    caption(LoadText(kStrPictureCaption), 15, false, QColor(0x4b, 0x67, 0x84), 438);
+    painter.end();
+    return QPixmap::fromImage(picture);
+}
 
 // Painting of a widget stays off while the object lives, even if a page throws.
 class PaintingSuspended {
@@ -85,7 +125,7 @@ COrvikServiceView::COrvikServiceView(COrvikServiceDoc* document, std::vector<Pag
       m_faces(new FacesLayout) {
     InitConsoleResources();
     m_ui->setupUi(m_contactPanel);
-    m_ui->pictureLabel->setPixmap(ResourcePicture(QStringLiteral(":/images/contact_picture.ppm")));
+    m_ui->pictureLabel->setPixmap(ContactPicture());
     // The text column stands as tall as the picture beside it, the two centred in the face.
     m_ui->contactFrame->setMaximumHeight(m_ui->pictureLabel->sizeHint().height());
     m_ui->webLink->SetURL(QString::fromUtf16(kWebTarget));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <string>
@@ -21,6 +22,21 @@ inline std::u16string Std16(const QString& text) {
 // A text of the string table.
 inline QString LoadText(int stringId) {
     return Qt16(orvik::LoadString(stringId));
+}
+
+// The locale of the console's language, for the dates it writes out (the pseudo-language's
+// dates are Russian: they are values, not texts).
+inline QLocale ConsoleLocale() {
+    switch (CurrentLanguage()) {
+        case Language::Ukrainian:
+            return QLocale(QLocale::Ukrainian, QLocale::Ukraine);
+        case Language::English:
+            return QLocale(QLocale::English, QLocale::UnitedKingdom);
+        case Language::Russian:
+        case Language::Pseudo:
+            break;
+    }
+    return QLocale(QLocale::Russian, QLocale::Russia);
 }
 
 }  // namespace orvik::gui

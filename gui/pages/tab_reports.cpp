@@ -80,10 +80,10 @@ void CTabReports::BuildWidgets() {
     m_ui->setupUi(this);
     Ui::TabReports& ui = *m_ui;
     // The dates in their long form, in the language of the console.
-    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    const QLocale locale = ConsoleLocale();
     for (QDateEdit* edit : {ui.datesFromEdit, ui.datesToEdit}) {
-        edit->setLocale(russian);
-        edit->setDisplayFormat(LongDateFormat(russian));
+        edit->setLocale(locale);
+        edit->setDisplayFormat(LongDateFormat(locale));
         FitLongestDate(edit);
     }
     OneWidth({ui.datesFromLabel, ui.numbersFromLabel});

@@ -17,8 +17,9 @@ export ORVIK_STATE_DIR=$work/state
 mkdir -p -m 0700 "$ORVIK_PORTS_DIR"
 
 status=0
+# In Russian, the title looked for, whatever the machine's locale or a saved choice.
 QT_QPA_PLATFORM=xcb timeout 90 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    "$1" &
+    "$1" --lang ru &
     console_pid=$!
     if ! "$2" "$3" 60; then
         kill "$console_pid" 2>/dev/null

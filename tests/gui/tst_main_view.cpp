@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "gui/app/console_language.h"
 #include "gui/app/orvik_service_view.h"
 #include "gui/controls/cj_hyperlink.h"
 #include "gui/pages/tab_other_settings.h"
@@ -132,6 +133,7 @@ class TestMainView : public QObject {
     void failedConnectCallsNoPage();
     void updateWhileConnectedRefreshesEveryPageAgain();
     void pagesLearnTheRegistersModel();
+    void everyControlIsWithinReachOnASmallScreen_data();
     void everyControlIsWithinReachOnASmallScreen();
 };
 
@@ -330,7 +332,17 @@ void TestMainView::pagesLearnTheRegistersModel() {
     }
 }
 
+// In each language: the Ukrainian and English texts are longer than the Russian.
+void TestMainView::everyControlIsWithinReachOnASmallScreen_data() {
+    QTest::addColumn<orvik::Language>("language");
+    QTest::newRow("ru") << orvik::Language::Russian;
+    QTest::newRow("uk") << orvik::Language::Ukrainian;
+    QTest::newRow("en") << orvik::Language::English;
+}
+
 void TestMainView::everyControlIsWithinReachOnASmallScreen() {
+    QFETCH(orvik::Language, language);
+    const LanguageScope scope(language);
     // The register whose pages show the most controls.
     ConsoleHarness console(Model8Register());
     QString error;

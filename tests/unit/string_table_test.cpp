@@ -1,5 +1,6 @@
 // The program's string table: the texts the device core shows.
 #include "res/string_table.h"
+#include "res/language.h"
 
 #include <gtest/gtest.h>
 
@@ -182,4 +183,64 @@ TEST(StringTable, FormatTextFillsEachMarkerOnce) {
     for (const Row& row : rows) {
         EXPECT_EQ(orvik::FormatText(row.text, {row.first, row.second}), row.result);
     }
+}
+
+// Each row: LANGUAGE, LC_ALL, LC_MESSAGES and LANG, and the language they choose. The first
+// variable set decides, as gettext reads them; in LANGUAGE, the first language of ours.
+TEST(StringTable, LanguageFollowsTheLocaleVariables) {
+    struct Row {
+        const char* language;
+        const char* lcAll;
+        const char* lcMessages;
+        const char* lang;
+        orvik::Language chosen;
+    };
+    using orvik::Language;
+    const std::vector<Row> rows = {
+        {"", "", "", "", Language::Russian},
+        {"", "", "", "C.UTF-8", Language::Russian},
+        {"", "", "", "uk_UA.UTF-8", Language::Ukrainian},
+        {"", "", "", "en_US.UTF-8", Language::English},
+        {"", "", "", "ru_RU.UTF-8", Language::Russian},
+        {"", "", "", "de_DE.UTF-8", Language::Russian},
+        {"", "", "en_GB", "uk_UA.UTF-8", Language::English},
+        {"", "uk_UA@euro", "en_GB", "en_US", Language::Ukrainian},
+        {"", "C", "", "uk_UA.UTF-8", Language::Russian},
+        {"de:en:uk", "", "", "uk_UA.UTF-8", Language::English},
+        {"fr", "", "", "uk_UA.UTF-8", Language::Russian},
+        {"uk", "C", "", "", Language::Ukrainian},
+        {"ukr", "", "", "", Language::Russian},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(orvik::LanguageFromLocale(row.language, row.lcAll, row.lcMessages, row.lang),
+                  row.chosen)
+            << row.language << " " << row.lcAll << " " << row.lcMessages << " " << row.lang;
+    }
+}
+
+// The Ukrainian and English tables come from the translations; the texts the register receives
+// (the tax letters, the default operator name) are the same in every language, and the
+// pseudo-language wraps every other text.
+TEST(StringTable, EachLanguageTranslatesAllButTheRegistersTexts) {
+    using orvik::Language;
+    const auto text = [](int id, Language language) {
+        return Utf8(orvik::FindString(id, language));
+    };
+    for (const Language language :
+         {Language::Russian, Language::Ukrainian, Language::English, Language::Pseudo}) {
+        EXPECT_EQ(text(orvik::kStrTaxLetters, language), "АБВГДЕЖЗИЙКЛМНОПРСТ");
+        EXPECT_EQ(text(orvik::kStrDefaultOperatorName, language), "Касир");
+        EXPECT_EQ(orvik::FindString(2038, language), nullptr);
+    }
+    EXPECT_EQ(text(2015, Language::Ukrainian), "Переведіть ключ у положення \"Z-ЗВІТ\" (Z)");
+    EXPECT_EQ(text(2015, Language::English), "Turn the key to \"Z REPORT\" (Z)");
+    EXPECT_EQ(text(6006, Language::Pseudo), "[[Состояние: %s]]");
+
+    // LoadString and FormatMessage answer in the language set.
+    orvik::SetLanguage(Language::English);
+    EXPECT_EQ(Utf8(orvik::FormatMessage(orvik::kStrReceiptRegistered, {u"15"})),
+              "Receipt No. 15 is registered by the register");
+    orvik::SetLanguage(Language::Russian);
+    EXPECT_EQ(Utf8(orvik::FormatMessage(orvik::kStrReceiptRegistered, {u"15"})),
+              "Чек №15 зарегистрирован ЭККР");
 }
