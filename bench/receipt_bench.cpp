@@ -37,19 +37,21 @@ constexpr double kGoalSeconds = 0.2;
 std::vector<receipt::ReceiptRow> Rows(int lines) {
     std::vector<receipt::ReceiptRow> rows;
     for (int i = 0; i < lines; ++i) {
-        receipt::ReceiptRow row;
-        row[receipt::kColName] = orvik::support::FromUtf8("Товар номер " + std::to_string(i + 1));
-        row[receipt::kColArticle] = orvik::support::FromUtf8(std::to_string(i + 1));
         const bool weighed = i % 3 == 1;
-        row[receipt::kColDivisible] = weighed ? u"1" : u"0";
-        row[receipt::kColQuantity] = weighed ? u"0.750" : u"2";
-        row[receipt::kColPrice] = orvik::support::FromUtf8(std::to_string(i + 1) + ".25");
-        row[receipt::kColTax1] = i % 2 == 0 ? u"1" : u"3";
-        row[receipt::kColTax2] = u"0";
-        row[receipt::kColDiscountKind] = i % 10 == 0 ? u"1" : u"0";
-        row[receipt::kColDiscountName] = i % 10 == 0 ? u"Акция" : u"";
-        row[receipt::kColDiscountAmount] = i % 10 == 0 ? u"0.10" : u"";
-        row[receipt::kColCompoundTax] = u"0";
+        const bool discounted = i % 10 == 0;
+        receipt::ReceiptRow row;
+        row.name = orvik::support::FromUtf8("Товар номер " + std::to_string(i + 1));
+        row.article = i + 1;
+        row.divisible = weighed;
+        row.quantity = receipt::EnteredNumber::FromText(weighed ? u"0.750" : u"2");
+        row.price = receipt::EnteredNumber::FromText(
+            orvik::support::FromUtf8(std::to_string(i + 1) + ".25"));
+        row.taxSlot1 = i % 2 == 0 ? 1 : 3;
+        if (discounted) {
+            row.discountKind = 1;
+            row.discountName = u"Акция";
+            row.discountAmount = receipt::EnteredNumber::FromText(u"0.10");
+        }
         rows.push_back(std::move(row));
     }
     return rows;

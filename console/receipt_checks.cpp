@@ -170,20 +170,38 @@ CheckResult CheckRegistrable(const ItemFields& item, const ItemLimits& limits) {
     return std::nullopt;
 }
 
-// A row's columns that hold whole numbers, with the range each must be in.
+// A row's whole-number columns besides the article, with the range each must be in.
 struct IntegerColumn {
     ReceiptColumn column;
     ReceiptField field;
     std::int64_t low;
     std::int64_t high;
+    std::int64_t (*value)(const ReceiptRow&);
 };
 constexpr IntegerColumn kIntegerColumns[] = {
-    {kColDivisible, ReceiptField::Divisible, 0, 1},
-    {kColTax1, ReceiptField::TaxRate1, 0, orvik::device::CPrinterInfo::kTaxSlotCount},
-    {kColTax2, ReceiptField::TaxRate2, 0, orvik::device::CPrinterInfo::kTaxSlotCount},
-    {kColDiscountKind, ReceiptField::DiscountKind, 0, 2},
-    {kColCompoundTax, ReceiptField::CompoundTax, 0, 1},
+    {kColDivisible, ReceiptField::Divisible, 0, 1,
+     [](const ReceiptRow& row) -> std::int64_t { return row.divisible; }},
+    {kColTax1, ReceiptField::TaxRate1, 0, orvik::device::CPrinterInfo::kTaxSlotCount,
+     [](const ReceiptRow& row) -> std::int64_t { return row.taxSlot1; }},
+    {kColTax2, ReceiptField::TaxRate2, 0, orvik::device::CPrinterInfo::kTaxSlotCount,
+     [](const ReceiptRow& row) -> std::int64_t { return row.taxSlot2; }},
+    {kColDiscountKind, ReceiptField::DiscountKind, 0, 2,
+     [](const ReceiptRow& row) -> std::int64_t { return row.discountKind; }},
+    {kColCompoundTax, ReceiptField::CompoundTax, 0, 1,
+     [](const ReceiptRow& row) -> std::int64_t { return row.compoundTax; }},
 };
+
+// A column a file wrote otherwise than plainly is judged as written: it may be no whole number
+// at all, and a flag's text ("2", "-1") says more than the flag it sets.
+CheckResult CheckIntegerColumn(const ReceiptRow& row, const IntegerColumn& column) {
+    if (const std::u16string* held = HeldText(row, column.column)) {
+        if (auto failure = NotInteger(column.field, *held)) {
+            return failure;
+        }
+        return OutOfRange(column.field, ReadInteger(*held), column.low, column.high);
+    }
+    return OutOfRange(column.field, column.value(row), column.low, column.high);
+}
 
 }  // namespace
 
@@ -239,29 +257,27 @@ CheckResult CheckItem(const ItemFields& item, const FormFields& form, const Item
 
 ItemFields ItemFieldsOfRow(const ReceiptRow& row) {
     ItemFields item;
-    item.name = row[kColName];
-    item.article = row[kColArticle];
-    item.divisible = ReadInteger(row[kColDivisible]) != 0;
-    item.quantity = row[kColQuantity];
-    item.price = row[kColPrice];
-    item.taxSlot1 = ReadInteger(row[kColTax1]);
-    item.taxSlot2 = ReadInteger(row[kColTax2]);
-    item.discountKind = ReadInteger(row[kColDiscountKind]);
-    item.discountName = row[kColDiscountName];
-    item.discountAmount = row[kColDiscountAmount];
+    item.name = row.name;
+    item.article = ColumnText(row, kColArticle);
+    item.divisible = row.divisible;
+    item.quantity = row.quantity.text;
+    item.price = row.price.text;
+    item.taxSlot1 = row.taxSlot1;
+    item.taxSlot2 = row.taxSlot2;
+    item.discountKind = row.discountKind;
+    item.discountName = row.discountName;
+    item.discountAmount = row.discountAmount.text;
     return item;
 }
 
 CheckResult CheckRow(const ReceiptRow& row, const ItemLimits& limits) {
-    if (auto failure = NotInteger(ReceiptField::Article, row[kColArticle])) {
-        return failure;
-    }
-    for (const IntegerColumn& column : kIntegerColumns) {
-        const std::u16string& text = row[column.column];
-        if (auto failure = NotInteger(column.field, text)) {
+    if (const std::u16string* article = HeldText(row, kColArticle)) {
+        if (auto failure = NotInteger(ReceiptField::Article, *article)) {
             return failure;
         }
-        if (auto failure = OutOfRange(column.field, ReadInteger(text), column.low, column.high)) {
+    }
+    for (const IntegerColumn& column : kIntegerColumns) {
+        if (auto failure = CheckIntegerColumn(row, column)) {
             return failure;
         }
     }

@@ -86,13 +86,14 @@ struct ItemFields {
 // 11. a discount larger than its line; a price or line sum beyond the command's nine digits.
 CheckResult CheckItem(const ItemFields& item, const FormFields& form, const ItemLimits& limits);
 
-// The row's columns as the entry form would hold them (LoadLineIntoForm): tax slots and the
-// discount kind read as numbers.
+// The row as the item checks read the entry form: the texts the list shows for the article,
+// quantity and amounts (the checks judge and name them as written), the rest as numbers.
 ItemFields ItemFieldsOfRow(const ReceiptRow& row);
 
 // A row of the list or of a receipt file: the item scope on its columns (no form fields), and
 // first what a row can hold and the form cannot: the article, flags, tax slots and discount
-// kind written as whole numbers, flags 0 or 1, tax slots 0 to 8, the kind 0 to 2.
+// kind written as whole numbers (a text a file held, see HeldColumnText), flags 0 or 1, tax
+// slots 0 to 8, the kind 0 to 2.
 CheckResult CheckRow(const ReceiptRow& row, const ItemLimits& limits);
 
 struct RowFailure {

@@ -122,13 +122,13 @@ class CLoader {
                 return false;
             }
         }
-        ReceiptRow row;
-        row.isReturn = ReadInteger(GetLineField(line, 0)) != 0;
+        RowTexts texts;
         for (std::size_t column = 0; column < kColumnCount; ++column) {
-            row.columns[column] = GetLineField(line, column + 1);
+            texts[column] = GetLineField(line, column + 1);
         }
-        m_load.returnFlag = row.isReturn;
-        m_load.rows.push_back(std::move(row));
+        const bool isReturn = ReadInteger(GetLineField(line, 0)) != 0;
+        m_load.returnFlag = isReturn;
+        m_load.rows.push_back(RowFromTexts(texts, isReturn));
         m_load.rowLines.push_back(m_lineNumber);
         m_load.rowProblems.push_back(m_problem);
         return true;
@@ -267,9 +267,9 @@ std::optional<std::u16string> CheckReceiptWritable(const ReceiptFileContent& con
         }
         ++lineNumber;
         length = 1;
-        const ReceiptRow& row = content.rows[rowIndex];
-        for (std::size_t column = 0; column < row.columns.size(); ++column) {
-            const std::u16string& text = row.columns[column];
+        const RowTexts texts = TextsOfRow(content.rows[rowIndex]);
+        for (std::size_t column = 0; column < texts.size(); ++column) {
+            const std::u16string& text = texts[column];
             const std::u16string where = FormatMessage(
                 kStrReceiptRowPlace, {Number(rowIndex + 1),
                                       LoadString(kStrSalesColumnFirst + static_cast<int>(column))});
@@ -293,7 +293,7 @@ std::string FormatReceiptFile(const ReceiptFileContent& content) {
     text += u"\r\n";
     for (const ReceiptRow& row : content.rows) {
         text += row.isReturn ? u"1" : u"0";
-        for (const std::u16string& column : row.columns) {
+        for (const std::u16string& column : TextsOfRow(row)) {
             text += u';' + column;
         }
         text += u"\r\n";

@@ -16,10 +16,6 @@ std::u16string Decimal(std::int64_t value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
-std::u16string Flag(bool on) {
-    return on ? u"1" : u"0";
-}
-
 std::u16string KindName(char16_t kind) {
     switch (kind) {
         case u'0':
@@ -81,19 +77,19 @@ std::u16string NormalizeNumberField(NumberField field, std::u16string_view text,
 
 ReceiptRow RowFromForm(const SalesForm& form) {
     ReceiptRow row;
-    row[kColName] = form.name;
-    row[kColArticle] = Decimal(ReadInteger(form.article));
-    row[kColDivisible] = Flag(form.divisible);
-    row[kColQuantity] = form.quantity;
-    row[kColPrice] = form.price;
-    row[kColTax1] = Decimal(form.taxSlot1);
-    row[kColTax2] = Decimal(form.taxSlot2);
-    row[kColDiscountKind] = Decimal(form.discountKind);
+    row.name = form.name;
+    row.article = ReadInteger(form.article);
+    row.divisible = form.divisible;
+    row.quantity = EnteredNumber::FromText(form.quantity);
+    row.price = EnteredNumber::FromText(form.price);
+    row.taxSlot1 = form.taxSlot1;
+    row.taxSlot2 = form.taxSlot2;
+    row.discountKind = form.discountKind;
     if (form.discountKind != 0) {
-        row[kColDiscountName] = form.discountName;
-        row[kColDiscountAmount] = form.discountAmount;
+        row.discountName = form.discountName;
+        row.discountAmount = EnteredNumber::FromText(form.discountAmount);
     }
-    row[kColCompoundTax] = Flag(form.compoundTax);
+    row.compoundTax = form.compoundTax;
     row.isReturn = form.isReturn;
     return row;
 }
@@ -101,26 +97,26 @@ ReceiptRow RowFromForm(const SalesForm& form) {
 void LoadRowIntoForm(const ReceiptRow& row, const std::vector<TaxChoice>& choices,
                      SalesForm& form) {
     form.isReturn = row.isReturn;
-    form.name = row[kColName];
-    form.article = Decimal(ReadInteger(row[kColArticle]));
-    form.divisible = ReadInteger(row[kColDivisible]) > 0;
-    form.quantity = row[kColQuantity];
-    form.price = row[kColPrice];
+    form.name = row.name;
+    form.article = Decimal(row.article);
+    form.divisible = row.divisible;
+    form.quantity = row.quantity.text;
+    form.price = row.price.text;
     const auto offered = [&choices](int slot) {
         return std::any_of(choices.begin(), choices.end(),
                            [slot](const TaxChoice& choice) { return choice.slot == slot; });
     };
-    if (const int slot = ReadInteger(row[kColTax1]); offered(slot)) {
-        form.taxSlot1 = slot;
+    if (offered(row.taxSlot1)) {
+        form.taxSlot1 = row.taxSlot1;
     }
-    if (const int slot = ReadInteger(row[kColTax2]); offered(slot)) {
-        form.taxSlot2 = slot;
+    if (offered(row.taxSlot2)) {
+        form.taxSlot2 = row.taxSlot2;
     }
     // A kind the radio buttons do not have would leave none of them chosen.
-    form.discountKind = std::clamp(ReadInteger(row[kColDiscountKind]), 0, 2);
-    form.discountName = row[kColDiscountName];
-    form.discountAmount = row[kColDiscountAmount];
-    form.compoundTax = ReadInteger(row[kColCompoundTax]) != 0;
+    form.discountKind = std::clamp(row.discountKind, 0, 2);
+    form.discountName = row.discountName;
+    form.discountAmount = row.discountAmount.text;
+    form.compoundTax = row.compoundTax;
 }
 
 void ClearLineFields(SalesForm& form) {

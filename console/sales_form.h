@@ -69,8 +69,9 @@ enum class NumberField { Quantity, Price, DiscountAmount, Cash, Payment1, Paymen
 std::u16string NormalizeNumberField(NumberField field, std::u16string_view text, bool divisible,
                                     int moneyDecimals);
 
-// The list row the form describes: columns 1 to 10 as the list shows them, the discount name
-// and amount only with a discount or surcharge, and the return flag.
+// The list row the form describes, its numbers read here once: the article as a whole number,
+// the quantity, price and discount amount with the texts they were typed as (the list shows
+// those), the discount name and amount only with a discount or surcharge, and the return flag.
 ReceiptRow RowFromForm(const SalesForm& form);
 
 // Takes a row back into the form (a double click on it). A tax slot that no entry of the

@@ -67,10 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ReceiptRow& row : load.rows) {
         for (int decimals = 0; decimals <= 3; ++decimals) {
             const RowLine line = ConvertRow(row, decimals);
-            Check(line.line.name == row[kColName]);
+            Check(line.line.name == row.name);
         }
-        NormalizeNumberText(row[kColQuantity], 3, true);
-        CashDialogUnits(row[kColPrice], 2);
+        NormalizeNumberText(row.quantity.text, 3, true);
+        CashDialogUnits(row.price.text, 2);
     }
 
     // What was loaded is written and read back field for field.

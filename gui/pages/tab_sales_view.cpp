@@ -177,8 +177,9 @@ void CTabSales::ShowLimits() {
 }
 
 void CTabSales::ShowRow(QTreeWidgetItem* item, const console::ReceiptRow& row) {
+    const console::RowTexts texts = console::TextsOfRow(row);
     for (int column = 0; column < static_cast<int>(console::kColumnCount); ++column) {
-        item->setText(column, Qt16(row.columns[static_cast<std::size_t>(column)]));
+        item->setText(column, Qt16(texts[static_cast<std::size_t>(column)]));
         item->setTextAlignment(column, kColumnAlignment[column] | Qt::AlignVCenter);
     }
     item->setIcon(0, row.isReturn ? m_returnIcon : m_saleIcon);

@@ -244,11 +244,9 @@ TEST_F(ReceiptCoreTest, CashQueryGivesTheReportAfterItsKey) {
 // --- The printing sequence on the real core -------------------------------------------------
 
 orvik::console::ReceiptRow Row(std::u16string name, std::u16string price, bool isReturn) {
-    orvik::console::ReceiptRow row;
-    row.columns = {
-        std::move(name), u"12", u"0", u"1", std::move(price), u"0", u"0", u"0", u"", u"", u"0"};
-    row.isReturn = isReturn;
-    return row;
+    return orvik::console::RowFromTexts(
+        {std::move(name), u"12", u"0", u"1", std::move(price), u"0", u"0", u"0", u"", u"", u"0"},
+        isReturn);
 }
 
 TEST_F(ReceiptCoreTest, PrintingCopiesUntilALineFailsInTheSecond) {

@@ -24,41 +24,35 @@ namespace receipt = orvik::console;
 using orvik::sim::ClosedReceipt;
 using receipt::ReceiptRow;
 
-// A row of the receipt page, column by column as the page writes it.
+// A row of the receipt page as the form makes it: the quantity and prices as typed.
 class RowBuilder {
   public:
     RowBuilder(std::u16string name, std::u16string quantity, std::u16string price) {
-        m_row[receipt::kColName] = std::move(name);
-        m_row[receipt::kColArticle] = u"0";
-        m_row[receipt::kColDivisible] = u"0";
-        m_row[receipt::kColQuantity] = std::move(quantity);
-        m_row[receipt::kColPrice] = std::move(price);
-        m_row[receipt::kColTax1] = u"0";
-        m_row[receipt::kColTax2] = u"0";
-        m_row[receipt::kColDiscountKind] = u"0";
-        m_row[receipt::kColCompoundTax] = u"0";
+        m_row.name = std::move(name);
+        m_row.quantity = receipt::EnteredNumber::FromText(std::move(quantity));
+        m_row.price = receipt::EnteredNumber::FromText(std::move(price));
     }
     RowBuilder& Article(int article) {
-        m_row[receipt::kColArticle] = orvik::support::FromUtf8(std::to_string(article));
+        m_row.article = article;
         return *this;
     }
     RowBuilder& Weighed() {
-        m_row[receipt::kColDivisible] = u"1";
+        m_row.divisible = true;
         return *this;
     }
     RowBuilder& Taxes(int first, int second = 0) {
-        m_row[receipt::kColTax1] = orvik::support::FromUtf8(std::to_string(first));
-        m_row[receipt::kColTax2] = orvik::support::FromUtf8(std::to_string(second));
+        m_row.taxSlot1 = first;
+        m_row.taxSlot2 = second;
         return *this;
     }
     RowBuilder& Discount(std::u16string name, std::u16string amount) {
-        return Adjustment(u"1", std::move(name), std::move(amount));
+        return Adjustment(1, std::move(name), std::move(amount));
     }
     RowBuilder& Surcharge(std::u16string name, std::u16string amount) {
-        return Adjustment(u"2", std::move(name), std::move(amount));
+        return Adjustment(2, std::move(name), std::move(amount));
     }
     RowBuilder& Compound() {
-        m_row[receipt::kColCompoundTax] = u"1";
+        m_row.compoundTax = true;
         return *this;
     }
     RowBuilder& Return() {
@@ -68,10 +62,10 @@ class RowBuilder {
     operator orvik::console::ReceiptRow() const { return m_row; }
 
   private:
-    RowBuilder& Adjustment(std::u16string kind, std::u16string name, std::u16string amount) {
-        m_row[receipt::kColDiscountKind] = std::move(kind);
-        m_row[receipt::kColDiscountName] = std::move(name);
-        m_row[receipt::kColDiscountAmount] = std::move(amount);
+    RowBuilder& Adjustment(int kind, std::u16string name, std::u16string amount) {
+        m_row.discountKind = kind;
+        m_row.discountName = std::move(name);
+        m_row.discountAmount = receipt::EnteredNumber::FromText(std::move(amount));
         return *this;
     }
 

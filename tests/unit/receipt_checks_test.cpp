@@ -238,12 +238,8 @@ TEST(ItemLimitsTest, BeforeTheFirstRefreshTaxKindsAreNotCompared) {
     EXPECT_EQ(refused->message, u"Please enter an integer between 1 and 2000.");
 }
 
-ReceiptRow Row(std::vector<std::u16string> columns) {
-    ReceiptRow row;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        row.columns[i] = columns[i];
-    }
-    return row;
+ReceiptRow Row(const RowTexts& columns) {
+    return RowFromTexts(columns, false);
 }
 
 TEST(RowCheckTest, RowsGoThroughTheItemChecksAndTheirOwnFields) {
@@ -260,6 +256,14 @@ TEST(RowCheckTest, RowsGoThroughTheItemChecksAndTheirOwnFields) {
         {"weighed with a discount",
          Row({u"Сыр", u"16", u"1", u"1.250", u"95.40", u"3", u"0", u"1", u"Скидка", u"1.00", u"0"}),
          0, F::Name},
+        {"article not a number",
+         Row({u"Чай", u"1a", u"0", u"2", u"3.50", u"1", u"0", u"0", u"", u"", u"0"}),
+         kStrFieldNotInteger, F::Article},
+        {"article and flag written with leading zeros",
+         Row({u"Чай", u"012", u"0", u"2", u"3.50", u"1", u"0", u"0", u"", u"", u"00"}), 0, F::Name},
+        {"compound tax flag -1",
+         Row({u"Чай", u"12", u"0", u"2", u"3.50", u"1", u"0", u"0", u"", u"", u"-1"}),
+         kStrFieldIntegerRange, F::CompoundTax},
         {"divisible flag 2",
          Row({u"Чай", u"12", u"2", u"2", u"3.50", u"1", u"0", u"0", u"", u"", u"0"}),
          kStrFieldIntegerRange, F::Divisible},
@@ -285,7 +289,7 @@ TEST(RowCheckTest, RowsGoThroughTheItemChecksAndTheirOwnFields) {
         EXPECT_EQ(result->messageId, c.messageId) << c.what;
         EXPECT_EQ(result->field, c.field) << c.what;
     }
-    const std::vector<ReceiptRow> rows{cases[0].row, cases[1].row, cases[4].row};
+    const std::vector<ReceiptRow> rows{cases[0].row, cases[1].row, cases[7].row};
     const auto first = CheckRows(rows, limits);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->row, 2u);

@@ -19,15 +19,10 @@ using Calls = std::vector<std::string>;
 
 ReceiptRow Row(std::u16string name, std::u16string price, bool isReturn = false) {
     ReceiptRow row;
-    row[kColName] = std::move(name);
-    row[kColArticle] = u"7";
-    row[kColDivisible] = u"0";
-    row[kColQuantity] = u"2";
-    row[kColPrice] = std::move(price);
-    row[kColTax1] = u"0";
-    row[kColTax2] = u"0";
-    row[kColDiscountKind] = u"0";
-    row[kColCompoundTax] = u"0";
+    row.name = std::move(name);
+    row.article = 7;
+    row.quantity = EnteredNumber::FromText(u"2");
+    row.price = EnteredNumber::FromText(std::move(price));
     row.isReturn = isReturn;
     return row;
 }
@@ -76,15 +71,9 @@ TEST_F(ReceiptPrintingTest, OneCopyRowByRowWithTheRowSelectedWhileRegistered) {
 }
 
 TEST_F(ReceiptPrintingTest, RowsAreConvertedFromTheirTexts) {
-    ReceiptRow weighed = Row(u"Сыр", u"3,33");
-    weighed[kColDivisible] = u"1";
-    weighed[kColQuantity] = u"1,5";
-    weighed[kColTax1] = u"2";
-    weighed[kColTax2] = u"8";
-    weighed[kColArticle] = u"1234";
-    weighed[kColDiscountKind] = u"2";
-    weighed[kColDiscountName] = u"Доставка";
-    weighed[kColDiscountAmount] = u"0.5";
+    const ReceiptRow weighed = RowFromTexts(
+        {u"Сыр", u"1234", u"1", u"1,5", u"3,33", u"2", u"8", u"2", u"Доставка", u"0.5", u"0"},
+        false);
     request.moneyDecimals = 3;
     Print({weighed});
     EXPECT_EQ(DeviceCalls()[2], "FISC Сыр q1500 p3330 div t2,8 a1234 d1:Доставка:500");
@@ -170,9 +159,9 @@ TEST_F(ReceiptPrintingTest, AFailedCloseFailsTheCopy) {
 
 TEST_F(ReceiptPrintingTest, CompoundTaxCommandComesDirectlyBeforeItsLine) {
     ReceiptRow row = Row(u"A", u"1");
-    row[kColTax1] = u"1";
-    row[kColTax2] = u"2";
-    row[kColCompoundTax] = u"1";
+    row.taxSlot1 = 1;
+    row.taxSlot2 = 2;
+    row.compoundTax = true;
     Print({Row(u"B", u"1"), row});
     EXPECT_EQ(DeviceCalls()[3], "NLPR 1 2");
     EXPECT_EQ(DeviceCalls()[4].substr(0, 6), "FISC A");
@@ -228,7 +217,7 @@ TEST_F(ReceiptPrintingTest, ARefundsCashIsHandedOnSigned) {
 
 TEST_F(ReceiptPrintingTest, WithTheRegistersLimitsARefusedRowSendsNothing) {
     ReceiptRow halfPiece = Row(u"B", u"1");
-    halfPiece[kColQuantity] = u"1.5";
+    halfPiece.quantity = EnteredNumber::FromText(u"1.5");
     request.rowLimits = ItemLimits{};
     const PrintOutcome outcome = Print({Row(u"A", u"1"), halfPiece});
     ASSERT_TRUE(outcome.refusedRow);
@@ -240,8 +229,8 @@ TEST_F(ReceiptPrintingTest, WithTheRegistersLimitsARefusedRowSendsNothing) {
 TEST_F(ReceiptPrintingTest, CompoundTaxBoxPaysTheAmountDueInCash) {
     reg.taxes[0] = TaxSlot{u"", u"", u"1", u"2000", u"20.00"};
     ReceiptRow row = Row(u"A", u"10.03");
-    row[kColQuantity] = u"1";
-    row[kColTax1] = u"1";
+    row.quantity = EnteredNumber::FromText(u"1");
+    row.taxSlot1 = 1;
     request.compoundTaxBox = true;
     request.payment1 = u"5.00";
     Print({row});

@@ -20,21 +20,16 @@ using namespace orvik::console;
 ReceiptRow Row(std::u16string name, std::u16string quantity, std::u16string price,
                bool isReturn = false) {
     ReceiptRow row;
-    row[kColName] = std::move(name);
-    row[kColArticle] = u"1";
-    row[kColDivisible] = u"0";
-    row[kColQuantity] = std::move(quantity);
-    row[kColPrice] = std::move(price);
-    row[kColTax1] = u"0";
-    row[kColTax2] = u"0";
-    row[kColDiscountKind] = u"0";
-    row[kColCompoundTax] = u"0";
+    row.name = std::move(name);
+    row.article = 1;
+    row.quantity = EnteredNumber::FromText(std::move(quantity));
+    row.price = EnteredNumber::FromText(std::move(price));
     row.isReturn = isReturn;
     return row;
 }
 
 ReceiptRow Taxed(ReceiptRow row, int slot) {
-    row[kColTax1] = orvik::support::FromUtf8(std::to_string(slot));
+    row.taxSlot1 = slot;
     return row;
 }
 
@@ -107,15 +102,15 @@ TEST_F(ReceiptTotalTest, AddedTaxIsRoundedOnTheSlotsTurnoverAsAtTheClose) {
 
 TEST_F(ReceiptTotalTest, MixedReceiptMatchesTheAmountDue) {
     ReceiptRow discounted = Taxed(Row(u"Сыр", u"1.5", u"3,33"), 1);
-    discounted[kColDivisible] = u"1";
-    discounted[kColDiscountKind] = u"1";
-    discounted[kColDiscountName] = u"Клиент";
-    discounted[kColDiscountAmount] = u"0.50";
+    discounted.divisible = true;
+    discounted.discountKind = 1;
+    discounted.discountName = u"Клиент";
+    discounted.discountAmount = EnteredNumber::FromText(u"0.50");
     ReceiptRow surcharged = Taxed(Row(u"Торт", u"2", u"7.77"), 3);
-    surcharged[kColTax2] = u"8";
-    surcharged[kColDiscountKind] = u"2";
-    surcharged[kColDiscountName] = u"Доставка";
-    surcharged[kColDiscountAmount] = u"1.11";
+    surcharged.taxSlot2 = 8;
+    surcharged.discountKind = 2;
+    surcharged.discountName = u"Доставка";
+    surcharged.discountAmount = EnteredNumber::FromText(u"1.11");
     const std::vector<ReceiptRow> rows = {discounted, surcharged,
                                           Taxed(Row(u"Вода", u"3", u"0.99", true), 1),
                                           Taxed(Row(u"Пакет", u"1", u"0.10"), 2)};
@@ -133,7 +128,7 @@ TEST_F(ReceiptTotalTest, AfterTheFirstReturnEveryRowIsAReturn) {
 
 TEST_F(ReceiptTotalTest, RowsTheCoreRefusesAddNothing) {
     ReceiptRow weighed = Row(u"Мука", u"1500", u"1.00");  // 1500 units: 1500000 thousandths
-    weighed[kColDivisible] = u"1";
+    weighed.divisible = true;
     EXPECT_EQ(Total({Row(u"A", u"1", u"1.00"), weighed}), 100);
 }
 

@@ -54,7 +54,7 @@ struct ConnectedPage {
     std::vector<std::u16string> Names() const {
         std::vector<std::u16string> names;
         for (const ReceiptRow& row : page.Rows()) {
-            names.push_back(row[kColName]);
+            names.push_back(row.name);
         }
         return names;
     }
@@ -117,15 +117,14 @@ TEST(SalesRows, TheFormBecomesARowAndComesBack) {
     form.discountAmount = u"1.00";
     form.isReturn = true;
     const ReceiptRow row = RowFromForm(form);
-    EXPECT_EQ(row.columns,
-              (std::array<std::u16string, kColumnCount>{u"Сыр", u"77", u"1", u"0.750", u"120.00",
-                                                        u"3", u"0", u"0", u"", u"", u"1"}));
+    EXPECT_EQ(TextsOfRow(row), (RowTexts{u"Сыр", u"77", u"1", u"0.750", u"120.00", u"3", u"0", u"0",
+                                         u"", u"", u"1"}));
     EXPECT_TRUE(row.isReturn);
 
     SalesForm back;
     back.taxSlot2 = 4;
     ReceiptRow withGoneSlot = row;
-    withGoneSlot[kColTax2] = u"2";  // no longer offered: the list keeps its choice
+    withGoneSlot.taxSlot2 = 2;  // no longer offered: the list keeps its choice
     LoadRowIntoForm(withGoneSlot, TaxChoicesFor(RegisterLimits()), back);
     EXPECT_EQ(back.name, u"Сыр");
     EXPECT_EQ(back.article, u"77");
@@ -133,6 +132,14 @@ TEST(SalesRows, TheFormBecomesARowAndComesBack) {
     EXPECT_EQ(back.taxSlot1, 3);
     EXPECT_EQ(back.taxSlot2, 4);
     EXPECT_EQ(back.discountKind, 0);
+
+    // A file's divisible flag of -1 reads as set, in the form as in the total.
+    LoadRowIntoForm(
+        RowFromTexts({u"Сыр", u"7", u"-1", u"0.750", u"120.00", u"0", u"0", u"0", u"", u"", u"0"},
+                     false),
+        TaxChoicesFor(RegisterLimits()), back);
+    EXPECT_TRUE(back.divisible);
+    EXPECT_EQ(back.article, u"7");
 }
 
 TEST(SalesButtons, FollowSelectionRowsDiscountModelAndTaxes) {
