@@ -121,11 +121,19 @@ std::int64_t MoneyTextToUnits(std::u16string_view text, int moneyDecimals) {
 }
 
 std::int32_t MoneyToMinorUnits(std::u16string_view text, int moneyDecimals) {
-    return Clamp32(MoneyTextToUnits(text, moneyDecimals));
+    return MillionthsToMinorUnits(ReadDecimal(text).millionths, moneyDecimals);
 }
 
 std::int32_t QuantityToUnits(std::u16string_view text, bool divisible) {
-    return Clamp32(RoundToPlaces(ReadDecimal(text).millionths, divisible ? 3 : 0));
+    return MillionthsToQuantityUnits(ReadDecimal(text).millionths, divisible);
+}
+
+std::int32_t MillionthsToMinorUnits(std::int64_t millionths, int moneyDecimals) {
+    return Clamp32(RoundToPlaces(millionths, moneyDecimals));
+}
+
+std::int32_t MillionthsToQuantityUnits(std::int64_t millionths, bool divisible) {
+    return Clamp32(RoundToPlaces(millionths, divisible ? 3 : 0));
 }
 
 std::int32_t ReadInteger(std::u16string_view text) {

@@ -50,6 +50,11 @@ inline std::u16string MinorUnitsToMoney(std::int64_t units, int moneyDecimals) {
 // A quantity text as thousandths of a divisible good, or as whole pieces; held within 32 bits.
 std::int32_t QuantityToUnits(std::u16string_view text, bool divisible);
 
+// The same from values already read, in millionths: minor units with the register's decimals,
+// and a quantity's thousandths or pieces; each held within 32 bits.
+std::int32_t MillionthsToMinorUnits(std::int64_t millionths, int moneyDecimals);
+std::int32_t MillionthsToQuantityUnits(std::int64_t millionths, bool divisible);
+
 // A whole number read from the start of a text ([sign] digits after white space, 0 without
 // digits), held within 32 bits: the article, tax slot and flag columns.
 std::int32_t ReadInteger(std::u16string_view text);

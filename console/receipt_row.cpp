@@ -1,20 +1,12 @@
 #include "console/receipt_row.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "console/receipt_numbers.h"
 
 namespace orvik::console {
 
 namespace {
-
-constexpr int kQuantityDecimals = 3;
-
-std::int32_t Clamp32(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
 
 std::u16string Plain(std::int64_t value) {
     return FormatScaled(value, 0);
@@ -118,17 +110,16 @@ RowLine ConvertRow(const ReceiptRow& row, int moneyDecimals) {
     RowLine converted;
     orvik::device::ReceiptLineRequest& line = converted.line;
     line.divisible = row.divisible;
-    line.quantity =
-        Clamp32(RoundToPlaces(row.quantity.millionths, row.divisible ? kQuantityDecimals : 0));
+    line.quantity = MillionthsToQuantityUnits(row.quantity.millionths, row.divisible);
     line.name = row.name;
-    line.price = Clamp32(RoundToPlaces(row.price.millionths, moneyDecimals));
+    line.price = MillionthsToMinorUnits(row.price.millionths, moneyDecimals);
     line.taxSlot1 = row.taxSlot1;
     line.taxSlot2 = row.taxSlot2;
     line.article = row.article;
     // The list counts 0 none, 1 discount, 2 surcharge; the core one less.
     line.discountKind = static_cast<int>(static_cast<std::int64_t>(row.discountKind) - 1);
     line.discountName = row.discountName;
-    line.discountAmount = Clamp32(RoundToPlaces(row.discountAmount.millionths, moneyDecimals));
+    line.discountAmount = MillionthsToMinorUnits(row.discountAmount.millionths, moneyDecimals);
     converted.compoundTax = row.compoundTax;
     return converted;
 }
