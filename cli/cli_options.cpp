@@ -17,14 +17,33 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     for (; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--port") {
-            if (!takeValue(arg, options.port)) {
+            std::string port;
+            if (!takeValue(arg, port)) {
                 return std::nullopt;
             }
+            options.ports.push_back(port);
+            if (options.port.empty()) {
+                options.port = port;
+            }
+        } else if (arg == "--all") {
+            options.all = true;
+        } else if (arg == "--jobs") {
+            std::string jobs;
+            if (!takeValue(arg, jobs)) {
+                return std::nullopt;
+            }
+            if (jobs.empty() || jobs.size() > 3 ||
+                jobs.find_first_not_of("0123456789") != std::string::npos || std::stoi(jobs) < 1) {
+                *error = "--jobs takes a number from 1 to 999";
+                return std::nullopt;
+            }
+            options.jobs = std::stoi(jobs);
         } else if (arg == "--operator") {
             if (!takeValue(arg, options.operatorName)) {
                 return std::nullopt;
             }
             options.operatorGiven = true;
+            options.forwarded.insert(options.forwarded.end(), {arg, options.operatorName});
         } else if (arg == "--password") {
             if (!takeValue(arg, options.password)) {
                 return std::nullopt;
@@ -48,6 +67,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             }
         } else if (arg == "--raw") {
             options.raw = true;
+            options.forwarded.push_back(arg);
         } else if (arg.rfind("--", 0) == 0 && arg != "--help") {
             *error = "unknown option " + arg;
             return std::nullopt;
@@ -57,6 +77,10 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
     }
     if (options.passwordGiven && !options.passwordFile.empty()) {
         *error = "give --password or --password-file, not both";
+        return std::nullopt;
+    }
+    if (options.all && !options.ports.empty()) {
+        *error = "give --port or --all, not both";
         return std::nullopt;
     }
     if (i == args.size()) {
@@ -69,7 +93,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
 }
 
 const char* CliUsage() {
-    return "Usage: orvik-cli [--port COMn] [--operator NAME]\n"
+    return "Usage: orvik-cli [--port COMn]... [--all] [--jobs N] [--operator NAME]\n"
            "                 [--password TEXT | --password-file FILE] [--raw]\n"
            "                 [--trace FILE] VERB [ARGUMENTS]\n"
            "\n"
@@ -215,7 +239,13 @@ const char* CliUsage() {
            "  --port COMn           the register's port (COM1 to COM24), a network address\n"
            "                        (rfc2217://HOST:PORT, rfc2217+tls://HOST:PORT: a register\n"
            "                        behind ser2net) or a register's name in the registers\n"
-           "                        file; needed by every verb but ports\n"
+           "                        file; needed by every verb but ports. Given more than\n"
+           "                        once, the verb runs on each register (print-receipt\n"
+           "                        excepted), each line after the register's name, then a\n"
+           "                        summary table; exit 0 when every register succeeded,\n"
+           "                        else the highest status\n"
+           "  --all                 every register of the registers file, as several --port\n"
+           "  --jobs N              registers served at once with several (default 4)\n"
            "  --operator NAME       the operator's name (default Касир), at most 9\n"
            "                        characters; СЕРВІС opens a service session\n"
            "  --password TEXT       the operator's password, at most 10 characters. Longer\n"

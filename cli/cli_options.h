@@ -8,7 +8,13 @@ namespace orvik::cli {
 
 // The command line: global options, then a verb and its arguments.
 struct CliOptions {
-    std::string port;
+    std::string port;                // the register (the first when several are given)
+    std::vector<std::string> ports;  // every --port, in order
+    bool all = false;                // --all: every register of the registers file
+    int jobs = 4;                    // --jobs N: registers served at once
+    // The global options a run on one register of several takes over, with their values: all
+    // but --port, --all, --jobs and the password options (the password goes by environment).
+    std::vector<std::string> forwarded;
     std::string operatorName = "Касир";
     bool operatorGiven = false;  // --operator was given: a registers file's operator yields
     std::string password;

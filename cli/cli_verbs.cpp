@@ -5,6 +5,7 @@
 #include <map>
 
 #include "cli/core_verb.h"
+#include "cli/fleet_run.h"
 #include "cli/info_lines.h"
 #include "cli/interrupt.h"
 #include "cli/journal_verb.h"
@@ -17,6 +18,7 @@
 #include "console/stderr_prompt.h"
 #include "device/link/line_address.h"
 #include "device/link/protocol_trace.h"
+#include "device/link/registers_file.h"
 #include "device/orvik_core.h"
 #include "device/protocol/session_commands.h"
 #include "device/terminal_exchange.h"
@@ -246,6 +248,52 @@ int RunConnected(const CliOptions& options, const Verb& verb, const VerbPlan& pl
 
 }  // namespace
 
+// The verb on several registers (--port given more than once, or --all), once everything that
+// can be checked before connecting is right.
+int RunOnSeveral(const CliOptions& options, const Verb& verb) {
+    if (verb.runAlone) {
+        return UsageError(options.verb + " takes one register, not several");
+    }
+    if (options.verb == "print-receipt") {
+        return UsageError("a receipt is printed on one register: give one --port");
+    }
+    if (!options.tracePath.empty()) {
+        return UsageError("--trace records one register: give one --port");
+    }
+    std::vector<std::string> registers = options.ports;
+    if (options.all) {
+        const device::RegistersFile file = device::ReadRegistersFile(device::RegistersFilePath());
+        if (!file.problem.empty()) {
+            return UsageError("the registers file " + file.path + ": " + file.problem);
+        }
+        for (const device::NamedRegister& entry : file.registers) {
+            registers.push_back(entry.name);
+        }
+        if (registers.empty()) {
+            return UsageError("--all: the registers file " + file.path + " names no register");
+        }
+    }
+    for (const std::string& name : registers) {
+        std::string unknown;
+        if (!device::ResolveLineAddress(name, &unknown)) {
+            return UsageError(unknown);
+        }
+    }
+    std::optional<std::string> password;
+    if (!options.raw) {
+        // Asked once for all of them.
+        const PasswordSource source = FindPassword(options);
+        if (!source.password) {
+            if (Interrupted()) {
+                return InterruptExitStatus();
+            }
+            return UsageError(source.error);
+        }
+        password = *source.password;
+    }
+    return RunFleet(options, registers, password);
+}
+
 int RunVerb(const CliOptions& options) {
     const auto it = Verbs().find(options.verb);
     if (it == Verbs().end()) {
@@ -260,6 +308,9 @@ int RunVerb(const CliOptions& options) {
         }
     } else if (const std::string problem = verb.check(options); !problem.empty()) {
         return UsageError(problem);
+    }
+    if (options.all || options.ports.size() > 1) {
+        return RunOnSeveral(options, verb);
     }
     if (verb.runAlone) {
         return verb.runAlone(options);

@@ -194,6 +194,12 @@ TEST_F(CliProgramTest, UsageErrorsEndWithStatus2BeforeAnythingIsSent) {
         {{"--port", kPort, "--password"}, "--password needs a value"},
         {{"--colour", "info"}, "unknown option --colour"},
         {{"ports", "COM1"}, "ports takes no arguments but --long"},
+        // Several registers: what takes one, and the options that choose them.
+        {{"--port", kPort, "--port", "COM8", "--trace", "t.txt", "info"},
+         "--trace records one register: give one --port"},
+        {{"--port", kPort, "--port", "COM8", "doctor"}, "doctor takes one register, not several"},
+        {{"--port", kPort, "--all", "info"}, "give --port or --all, not both"},
+        {{"--jobs", "0", "info"}, "--jobs takes a number from 1 to 999"},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(message);
