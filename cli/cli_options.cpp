@@ -27,6 +27,9 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
             }
         } else if (arg == "--all") {
             options.all = true;
+        } else if (arg == "--json") {
+            options.json = true;
+            options.forwarded.push_back(arg);
         } else if (arg == "--jobs") {
             std::string jobs;
             if (!takeValue(arg, jobs)) {
@@ -93,7 +96,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args,
 }
 
 const char* CliUsage() {
-    return "Usage: orvik-cli [--port COMn]... [--all] [--jobs N] [--operator NAME]\n"
+    return "Usage: orvik-cli [--port COMn]... [--all] [--jobs N] [--json] [--operator NAME]\n"
            "                 [--password TEXT | --password-file FILE] [--raw]\n"
            "                 [--trace FILE] VERB [ARGUMENTS]\n"
            "\n"
@@ -246,6 +249,10 @@ const char* CliUsage() {
            "                        else the highest status\n"
            "  --all                 every register of the registers file, as several --port\n"
            "  --jobs N              registers served at once with several (default 4)\n"
+           "  --json                one JSON document on standard output: verb, port, status,\n"
+           "                        outcome, the values printed (\"values\"), every line, and\n"
+           "                        the messages with their numbers; with several registers\n"
+           "                        an array of them\n"
            "  --operator NAME       the operator's name (default Касир), at most 9\n"
            "                        characters; СЕРВІС opens a service session\n"
            "  --password TEXT       the operator's password, at most 10 characters. Longer\n"

@@ -12,6 +12,7 @@ struct CliOptions {
     std::vector<std::string> ports;  // every --port, in order
     bool all = false;                // --all: every register of the registers file
     int jobs = 4;                    // --jobs N: registers served at once
+    bool json = false;               // --json: one JSON document on standard output
     // The global options a run on one register of several takes over, with their values: all
     // but --port, --all, --jobs and the password options (the password goes by environment).
     std::vector<std::string> forwarded;

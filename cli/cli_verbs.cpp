@@ -9,6 +9,7 @@
 #include "cli/info_lines.h"
 #include "cli/interrupt.h"
 #include "cli/journal_verb.h"
+#include "cli/json_document.h"
 #include "cli/password_source.h"
 #include "cli/port_verbs.h"
 #include "cli/receipt_outcome_verbs.h"
@@ -294,7 +295,7 @@ int RunOnSeveral(const CliOptions& options, const Verb& verb) {
     return RunFleet(options, registers, password);
 }
 
-int RunVerb(const CliOptions& options) {
+int RunVerbAsPrinted(const CliOptions& options) {
     const auto it = Verbs().find(options.verb);
     if (it == Verbs().end()) {
         return UsageError("unknown verb \"" + options.verb + "\"");
@@ -345,6 +346,20 @@ int RunVerb(const CliOptions& options) {
         }
     }
     return RunConnected(withPassword, verb, plan);
+}
+
+int RunVerb(const CliOptions& options) {
+    if (!options.json || options.all || options.ports.size() > 1) {
+        return RunVerbAsPrinted(options);
+    }
+    CliOptions asJson = options;
+    // doctor and journal write JSON of their own.
+    if ((options.verb == "doctor" || options.verb == "journal") &&
+        std::find(options.arguments.begin(), options.arguments.end(), "--json") ==
+            options.arguments.end()) {
+        asJson.arguments.push_back("--json");
+    }
+    return RunAsJsonDocument(asJson, [&asJson] { return RunVerbAsPrinted(asJson); });
 }
 
 }  // namespace orvik::cli

@@ -14,6 +14,8 @@
 #include <filesystem>
 
 #include "cli/interrupt.h"
+#include "cli/json_document.h"
+#include "cli/verb_arguments.h"
 #include "support/text_codec.h"
 
 extern char** environ;
@@ -29,28 +31,8 @@ struct Run {
     int fds[2] = {-1, -1};  // standard output and error
     std::string pending[2];
     std::string lastError;  // the last complete line of standard error
+    std::string document;   // with --json: its standard output, one JSON document
 };
-
-const char* ResultName(int status) {
-    switch (status) {
-        case 0:
-            return "ok";
-        case 1:
-            return "failed";
-        case 2:
-            return "usage";
-        case 3:
-            return "unknown";
-        case 4:
-            return "held";
-        case 130:
-            return "interrupted";
-        case 143:
-            return "terminated";
-        default:
-            return "error";
-    }
-}
 
 // Characters, not bytes, so that a Cyrillic name lines up with a Latin one.
 std::size_t Width(const std::string& text) {
@@ -163,13 +145,34 @@ std::string FleetSummary(const std::vector<FleetEntry>& entries) {
     std::string text = Padded("register", nameWidth) + "  " + Padded("result", 11) + "  message\n";
     for (const FleetEntry& entry : entries) {
         std::string line = Padded(entry.name, nameWidth) + "  " +
-                           Padded(ResultName(entry.status), 11) + "  " + entry.message;
+                           Padded(OutcomeName(entry.status), 11) + "  " + entry.message;
         while (!line.empty() && line.back() == ' ') {
             line.pop_back();
         }
         text += line + "\n";
     }
     return text;
+}
+
+std::string FleetJson(const std::vector<FleetEntry>& entries) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const FleetEntry& entry = entries[i];
+        std::string document = entry.document;
+        while (!document.empty() && (document.back() == '\n' || document.back() == ' ')) {
+            document.pop_back();
+        }
+        const std::string head = "{\"register\":" + JsonString(entry.name);
+        // A run that wrote no document (it could not start, or was never started) still has
+        // its place, with what is known of it.
+        json += (i ? ",\n" : "\n") +
+                (document.starts_with("{") && document.ends_with("}")
+                     ? head + (document.size() > 2 ? "," : "") + document.substr(1)
+                     : head + ",\"status\":" + std::to_string(entry.status) +
+                           ",\"outcome\":" + JsonString(OutcomeName(entry.status)) +
+                           ",\"message\":" + JsonString(entry.message) + "}");
+    }
+    return json + "\n]\n";
 }
 
 int RunFleet(const CliOptions& options, const std::vector<std::string>& registers,
@@ -246,11 +249,17 @@ int RunFleet(const CliOptions& options, const std::vector<std::string>& register
                 }
                 char buffer[4096];
                 const ssize_t n = ::read(run.fds[stream], buffer, sizeof(buffer));
-                if (n > 0) {
+                // With --json a run's standard output is its document, kept whole.
+                const bool document = stream == 0 && options.json;
+                if (n > 0 && document) {
+                    run.document.append(buffer, static_cast<std::size_t>(n));
+                } else if (n > 0) {
                     run.pending[stream].append(buffer, static_cast<std::size_t>(n));
                     Emit(run, stream, name, false);
                 } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
-                    Emit(run, stream, name, true);
+                    if (!document) {
+                        Emit(run, stream, name, true);
+                    }
                     ::close(run.fds[stream]);
                     run.fds[stream] = -1;
                 }
@@ -265,15 +274,16 @@ int RunFleet(const CliOptions& options, const std::vector<std::string>& register
             FleetEntry& entry = entries[it->index];
             entry.status = Finish(*it);
             entry.message = it->lastError;
+            entry.document = std::move(it->document);
             ++done;
             if (progress) {
                 std::fprintf(stderr, "[%zu/%zu] %s: %s\n", done, registers.size(),
-                             entry.name.c_str(), ResultName(entry.status));
+                             entry.name.c_str(), OutcomeName(entry.status));
             }
             it = running.erase(it);
         }
     }
-    std::fputs(FleetSummary(entries).c_str(), stdout);
+    std::fputs(options.json ? FleetJson(entries).c_str() : FleetSummary(entries).c_str(), stdout);
     int worst = 0;
     for (const FleetEntry& entry : entries) {
         worst = std::max(worst, entry.status);

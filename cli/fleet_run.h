@@ -10,13 +10,15 @@
 // its own with one --port, so that a register that does not answer holds only its own run, and
 // a failure in one cannot reach another; at most --jobs runs go at a time. Every line a run
 // prints comes out as it arrives, on the same stream, after the register's name; at the end a
-// summary table says each register's result and message.
+// summary table says each register's result and message (with --json: one array of the runs'
+// documents instead).
 namespace orvik::cli {
 
 struct FleetEntry {
     std::string name;
-    int status = 0;       // the run's exit status (128 + the signal when one ended it)
-    std::string message;  // the last line it wrote on standard error, or empty
+    int status = 0;        // the run's exit status (128 + the signal when one ended it)
+    std::string message;   // the last line it wrote on standard error, or empty
+    std::string document;  // with --json: the JSON document it printed
 };
 
 // Runs the verb of options on each register (names or ports as --port takes them), handing
@@ -28,5 +30,7 @@ int RunFleet(const CliOptions& options, const std::vector<std::string>& register
 // The summary table's text: a header line and one line per register, columns aligned by
 // characters (names may be Cyrillic).
 std::string FleetSummary(const std::vector<FleetEntry>& entries);
+// With --json: one array of the runs' documents, each with "register" first.
+std::string FleetJson(const std::vector<FleetEntry>& entries);
 
 }  // namespace orvik::cli

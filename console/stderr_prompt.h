@@ -25,13 +25,22 @@ class StderrPrompt : public device::IPrompt {
     // Whether any message has been printed.
     bool ShownAny() const { return m_shown > 0; }
 
+    // Every message printed by any prompt of this process, in order, for a program that reports
+    // them once more at its end (orvik-cli --json). kind: "error", "warning", "information" or
+    // "question".
+    struct Printed {
+        const char* kind;
+        std::u16string text;
+    };
+    static const std::vector<Printed>& AllPrinted();
+
     // A progress line left open on standard error (it ends in "\r", not a line end): a
     // message printed meanwhile first clears it. EndOpenLine clears it.
     static void SetLineOpen(bool open);
     static void EndOpenLine();
 
   private:
-    void Print(const char* kind, const std::u16string& text);
+    void Print(const char* kind, const char* recordedKind, const std::u16string& text);
 
     std::string m_label;
     int m_shown = 0;

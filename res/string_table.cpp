@@ -677,6 +677,29 @@ std::u16string LoadString(int id) {
     return text ? std::u16string(text) : std::u16string();
 }
 
+int FindMessageNumber(std::u16string_view shown) {
+    // A formatted message is told by this much of its fixed text at least.
+    constexpr std::size_t kShortestHead = 8;
+    const LanguageTable& table = Table(CurrentLanguage());
+    int best = 0;
+    std::size_t bestLength = 0;
+    for (std::size_t i = 0; i < table.ids.size(); ++i) {
+        const std::u16string_view text = table.texts[i];
+        const std::size_t marker = text.find(u"%1");
+        const std::u16string_view head = text.substr(0, marker);
+        if (head.empty() || !shown.starts_with(head) || head.size() <= bestLength) {
+            continue;
+        }
+        const bool whole = marker == std::u16string_view::npos &&
+                           (shown.size() == head.size() || shown[head.size()] == u'\n');
+        if (whole || (marker != std::u16string_view::npos && head.size() >= kShortestHead)) {
+            best = table.ids[i];
+            bestLength = head.size();
+        }
+    }
+    return best;
+}
+
 std::u16string FormatText(std::u16string_view text,
                           std::initializer_list<std::u16string_view> arguments) {
     std::u16string result;

@@ -26,6 +26,12 @@ const char16_t* FindString(int id, Language language);
 // The text with the given id, or the empty text when the table has no such string.
 std::u16string LoadString(int id);
 
+// The number of the message a shown text is, in the current language: the text itself, or its
+// first lines when a reason follows on lines of its own, or a formatted message whose text
+// before its first "%1" begins it. The longest such match wins; 0 when none does (a status word
+// the table does not know is shown as it came).
+int FindMessageNumber(std::u16string_view shown);
+
 // The text with its markers %1 to %9 replaced by the arguments, in one pass: a marker with no
 // argument stays as it is, an argument missing from the text is left out, and an argument that
 // itself holds "%2" is not replaced again.

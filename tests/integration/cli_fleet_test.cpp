@@ -52,5 +52,30 @@ TEST_F(CliFleetTest, EachRegisterRunsOnItsOwnAndTheTableSaysHowEachEnded) {
     EXPECT_NE(run.err.find("COM20: "), std::string::npos) << run.err;
 }
 
+// --json: one document for one register, an array of them, each with its register, for
+// several; the messages with their numbers.
+TEST_F(CliFleetTest, JsonGivesOneDocumentPerRegister) {
+    CliRun run = RunCli({"--port", kPort, "--password", "0000", "--json", "info"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with(
+        "{\"verb\":\"info\",\"port\":\"COM7\",\"status\":0,\"outcome\":\"ok\",\"values\":{"
+        "\"serialNumber\":\"6000008901\","))
+        << run.out;
+    EXPECT_TRUE(run.out.ends_with("\"messages\":[]}\n")) << run.out;
+
+    run = RunCli({"--port", kPort, "--port", "COM20", "--password", "0000", "--json", "info"});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_TRUE(
+        run.out.starts_with("[\n{\"register\":\"COM7\",\"verb\":\"info\",\"port\":\"COM7\","
+                            "\"status\":0,"))
+        << run.out;
+    EXPECT_NE(run.out.find(",\n{\"register\":\"COM20\",\"verb\":\"info\",\"port\":\"COM20\","
+                           "\"status\":1,\"outcome\":\"failed\",\"values\":{},\"lines\":[],"
+                           "\"messages\":[{\"number\":3012,\"kind\":\"error\","),
+              std::string::npos)
+        << run.out;
+    EXPECT_TRUE(run.out.ends_with("}\n]\n")) << run.out;
+}
+
 }  // namespace
 }  // namespace sim_test
