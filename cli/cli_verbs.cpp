@@ -249,6 +249,23 @@ int RunConnected(const CliOptions& options, const Verb& verb, const VerbPlan& pl
 
 }  // namespace
 
+// The password from the options, the environment or the prompt; without one, the exit status:
+// the signal's when the prompt was interrupted, else a usage error with the reason.
+struct PasswordOrExit {
+    std::optional<std::string> password;
+    int exitStatus = 0;
+};
+PasswordOrExit ObtainPassword(const CliOptions& options) {
+    PasswordSource source = FindPassword(options);
+    if (source.password) {
+        return {std::move(source.password), 0};
+    }
+    if (Interrupted()) {
+        return {std::nullopt, InterruptExitStatus()};
+    }
+    return {std::nullopt, UsageError(source.error)};
+}
+
 // The verb on several registers (--port given more than once, or --all), once everything that
 // can be checked before connecting is right.
 int RunOnSeveral(const CliOptions& options, const Verb& verb) {
@@ -283,14 +300,11 @@ int RunOnSeveral(const CliOptions& options, const Verb& verb) {
     std::optional<std::string> password;
     if (!options.raw) {
         // Asked once for all of them.
-        const PasswordSource source = FindPassword(options);
-        if (!source.password) {
-            if (Interrupted()) {
-                return InterruptExitStatus();
-            }
-            return UsageError(source.error);
+        const PasswordOrExit found = ObtainPassword(options);
+        if (!found.password) {
+            return found.exitStatus;
         }
-        password = *source.password;
+        password = found.password;
     }
     return RunFleet(options, registers, password);
 }
@@ -333,14 +347,11 @@ int RunVerbAsPrinted(const CliOptions& options) {
     }
     if (!options.raw) {
         // Asked for (or read) only once everything else is known to be right.
-        const PasswordSource source = FindPassword(options);
-        if (!source.password) {
-            if (Interrupted()) {
-                return InterruptExitStatus();
-            }
-            return UsageError(source.error);
+        const PasswordOrExit found = ObtainPassword(options);
+        if (!found.password) {
+            return found.exitStatus;
         }
-        withPassword.password = *source.password;
+        withPassword.password = *found.password;
         if (const std::string problem = CheckCredentials(withPassword); !problem.empty()) {
             return UsageError(problem);
         }
