@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -86,7 +87,8 @@ class Rfc2217Port final : public LinePort {
     bool m_tls = false;
     TlsClient m_tlsClient;
     ProtocolTrace* m_trace = nullptr;
-    int m_lastError = 0;
+    // Written by whichever thread's write failed (the receiver answers the negotiation too).
+    std::atomic<int> m_lastError{0};
     NetworkStep m_step = NetworkStep::Done;
     StopCheck m_stop;
 
