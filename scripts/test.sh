@@ -34,7 +34,7 @@ ctest --test-dir build-asan --output-on-failure -j "$JOBS" -L 'unit|integration'
 step "Receiver, queue and transaction tests under ThreadSanitizer"
 cmake -S . -B build-tsan -G Ninja "${CLANG[@]}" -DORVIK_SANITIZE=thread
 ninja -C build-tsan -j "$JOBS"
-TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1" \
+TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$ROOT/scripts/tsan-suppressions.txt" \
     ctest --test-dir build-tsan --output-on-failure -j "$JOBS" -L 'unit|integration'
 
 step "Fuzzing the frame cutter, the receipt file reader, the configuration replies, the logo and the telnet stream for ${FUZZ_SECONDS}s each"
