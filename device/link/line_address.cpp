@@ -84,6 +84,15 @@ std::optional<NetworkEndpoint> ParseNetworkAddress(std::string_view text, std::s
 }
 
 std::optional<LineAddress> ResolveLineAddress(const std::string& text, std::string* reason) {
+    // The file is read only for a name that is neither a port nor an address.
+    if (ParsePortName(text) || IsNetworkAddress(text)) {
+        return ResolveLineAddress(text, RegistersFile{}, reason);
+    }
+    return ResolveLineAddress(text, ReadRegistersFile(RegistersFilePath()), reason);
+}
+
+std::optional<LineAddress> ResolveLineAddress(const std::string& text, const RegistersFile& file,
+                                              std::string* reason) {
     LineAddress address;
     address.name = text;
     if (ParsePortName(text)) {
@@ -97,7 +106,6 @@ std::optional<LineAddress> ResolveLineAddress(const std::string& text, std::stri
         }
         return address;
     }
-    const RegistersFile file = ReadRegistersFile(RegistersFilePath());
     const std::optional<NamedRegister> entry = FindRegister(file, text);
     if (!entry) {
         if (reason) {

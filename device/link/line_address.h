@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "device/link/registers_file.h"
 #include "device/link/rfc2217_port.h"
 
 // What a port name given by the user means: a COM name (a register cabled to this computer),
@@ -29,5 +30,8 @@ std::optional<NetworkEndpoint> ParseNetworkAddress(std::string_view text, std::s
 // Resolves a port name: a COM name or a network address as it stands, anything else as a
 // register's name in the registers file. Nothing, with the reason, when it is none of these.
 std::optional<LineAddress> ResolveLineAddress(const std::string& text, std::string* reason);
+// The same against a registers file already read, for a caller resolving several names.
+std::optional<LineAddress> ResolveLineAddress(const std::string& text, const RegistersFile& file,
+                                              std::string* reason);
 
 }  // namespace orvik::device

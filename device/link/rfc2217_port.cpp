@@ -154,35 +154,31 @@ bool Rfc2217Port::Open(const NetworkEndpoint& endpoint, const StopCheck& stop,
     return true;
 }
 
-bool Rfc2217Port::ApplyLine(int baud, std::string* reason) {
-    struct Setting {
-        std::uint8_t command;
-        std::vector<std::uint8_t> payload;
-        std::uint32_t wanted;
-        const char* what;
-    };
-    const Setting settings[] = {
-        {kSetBaudRate, BigEndian32(static_cast<std::uint32_t>(baud)),
-         static_cast<std::uint32_t>(baud), "baud rate"},
-        {kSetDataSize, {8}, 8, "data bits"},
-        {kSetParity, {kParityEven}, kParityEven, "parity"},
-        {kSetStopSize, {kStopBits2}, kStopBits2, "stop bits"},
-        {kSetControl, {kControlNoFlowControl}, kControlNoFlowControl, "flow control"},
-    };
-    for (const Setting& setting : settings) {
-        const auto answer = Command(setting.command, setting.payload, true);
-        if (!answer) {
-            *reason =
-                std::string("the server did not acknowledge the ") + setting.what + " within 3 s";
-            return false;
-        }
-        if (*answer != setting.wanted) {
-            *reason = std::string("the server set the ") + setting.what + " to " +
-                      std::to_string(*answer) + " instead of " + std::to_string(setting.wanted);
-            return false;
-        }
+bool Rfc2217Port::Require(std::uint8_t command, std::vector<std::uint8_t> payload,
+                          std::uint32_t wanted, const char* what, std::string* reason) {
+    const auto answer = Command(command, std::move(payload), true);
+    if (!answer) {
+        *reason = std::string("the server did not acknowledge the ") + what + " within 3 s";
+        return false;
     }
-    m_settings = {.baud = baud, .dataBits = 8, .parity = 'E', .stopBits = 2};
+    if (*answer != wanted) {
+        *reason = std::string("the server set the ") + what + " to " + std::to_string(*answer) +
+                  " instead of " + std::to_string(wanted);
+        return false;
+    }
+    return true;
+}
+
+bool Rfc2217Port::ApplyLine(int baud, std::string* reason) {
+    const auto rate = static_cast<std::uint32_t>(baud);
+    if (!Require(kSetBaudRate, BigEndian32(rate), rate, "baud rate", reason) ||
+        !Require(kSetDataSize, {8}, 8, "data bits", reason) ||
+        !Require(kSetParity, {kParityEven}, kParityEven, "parity", reason) ||
+        !Require(kSetStopSize, {kStopBits2}, kStopBits2, "stop bits", reason) ||
+        !Require(kSetControl, {kControlNoFlowControl}, kControlNoFlowControl, "flow control",
+                 reason)) {
+        return false;
+    }
     // The modem lines of a pseudo-terminal behind ser2net are never acknowledged: not awaited.
     Command(kSetControl, {kControlDtrOn}, false);
     Command(kSetControl, {kControlRtsOn}, false);
@@ -365,19 +361,8 @@ bool Rfc2217Port::SetBaudRate(int baud, std::string* reason) {
     if (m_trace) {
         m_trace->Baud(baud);
     }
-    const auto answer = Command(kSetBaudRate, BigEndian32(static_cast<std::uint32_t>(baud)), true);
-    if (!answer) {
-        *reason =
-            "the server " + m_address + " did not acknowledge " + std::to_string(baud) + " baud";
-        return false;
-    }
-    if (*answer != static_cast<std::uint32_t>(baud)) {
-        *reason = "the server " + m_address + " set " + std::to_string(*answer) +
-                  " baud instead of " + std::to_string(baud);
-        return false;
-    }
-    m_settings.baud = baud;
-    return true;
+    const auto rate = static_cast<std::uint32_t>(baud);
+    return Require(kSetBaudRate, BigEndian32(rate), rate, "baud rate", reason);
 }
 
 bool Rfc2217Port::SetDtr(bool on, std::string* /*reason*/) {
@@ -402,7 +387,8 @@ std::optional<LineSettings> Rfc2217Port::ReadLineSettings() const {
         return std::nullopt;
     }
     const std::lock_guard lock(m_answerMutex);
-    LineSettings settings = m_settings;
+    // What the server acknowledged last, which is what its line runs at.
+    LineSettings settings;
     settings.baud = static_cast<int>(m_answerValue[kServerOffset + kSetBaudRate]);
     settings.dataBits = static_cast<int>(m_answerValue[kServerOffset + kSetDataSize]);
     settings.parity = ParityLetter(m_answerValue[kServerOffset + kSetParity]);
@@ -438,7 +424,6 @@ void Rfc2217Port::Close() {
     std::fill(std::begin(m_answerCount), std::end(m_answerCount), 0);
     std::fill(std::begin(m_answerValue), std::end(m_answerValue), 0);
     m_ended = false;
-    m_settings = {};
 }
 
 }  // namespace orvik::device

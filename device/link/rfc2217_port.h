@@ -77,6 +77,9 @@ class Rfc2217Port final : public LinePort {
     // it; the value answered, or nothing after the time-out.
     std::optional<std::uint32_t> Command(std::uint8_t command, std::vector<std::uint8_t> payload,
                                          bool awaited);
+    // Sends a setting and checks the server acknowledged that very value.
+    bool Require(std::uint8_t command, std::vector<std::uint8_t> payload, std::uint32_t wanted,
+                 const char* what, std::string* reason);
     bool ApplyLine(int baud, std::string* reason);
     void Fail(NetworkStep step, std::string why, std::string* reason);
 
@@ -106,7 +109,6 @@ class Rfc2217Port final : public LinePort {
     std::uint32_t m_answerValue[256] = {};
     bool m_receiverRunning = false;
     bool m_ended = false;  // the connection closed or failed while a writer waited
-    LineSettings m_settings;
 };
 
 }  // namespace orvik::device
