@@ -279,8 +279,8 @@ int RunOnSeveral(const CliOptions& options, const Verb& verb) {
         return UsageError("--trace records one register: give one --port");
     }
     std::vector<std::string> registers = options.ports;
+    const device::RegistersFile file = device::ReadRegistersFile(device::RegistersFilePath());
     if (options.all) {
-        const device::RegistersFile file = device::ReadRegistersFile(device::RegistersFilePath());
         if (!file.problem.empty()) {
             return UsageError("the registers file " + file.path + ": " + file.problem);
         }
@@ -293,7 +293,7 @@ int RunOnSeveral(const CliOptions& options, const Verb& verb) {
     }
     for (const std::string& name : registers) {
         std::string unknown;
-        if (!device::ResolveLineAddress(name, &unknown)) {
+        if (!device::ResolveLineAddress(name, file, &unknown)) {
             return UsageError(unknown);
         }
     }

@@ -21,22 +21,17 @@ using device::PortFacts;
 
 constexpr int kLineBaud = 115200;
 
-void Add(DoctorReport& report, std::string check, State state, std::string detail,
-         std::string remedy = {}) {
-    report.lines.push_back({std::move(check), state, std::move(detail), std::move(remedy)});
-}
-
 // How the name resolved. False when nothing further can be checked.
 bool CheckName(const PortFacts& facts, DoctorReport& report) {
     if (!facts.nameValid) {
-        Add(report, "name", State::Failed, "\"" + facts.port.name + "\" is not a port name",
-            "name a port from COM1 to COM24");
+        report.Add("name", State::Failed, "\"" + facts.port.name + "\" is not a port name",
+                   "name a port from COM1 to COM24");
         return false;
     }
     if (facts.folderRefused) {
-        Add(report, "name", State::Failed,
-            facts.folderRefused->reason + "; its entry " + facts.port.name + " is ignored",
-            facts.folderRefused->remedy);
+        report.Add("name", State::Failed,
+                   facts.folderRefused->reason + "; its entry " + facts.port.name + " is ignored",
+                   facts.folderRefused->remedy);
         return false;
     }
     const device::PortDescription& port = facts.port;
@@ -46,49 +41,51 @@ bool CheckName(const PortFacts& facts, DoctorReport& report) {
             detail += " -> " + facts.linkTarget;
         }
         if (facts.dangling) {
-            Add(report, "name", State::Failed, detail + ", which does not exist",
+            report.Add(
+                "name", State::Failed, detail + ", which does not exist",
                 "the link leads nowhere: start the simulator again, or remove the link (rm " +
                     port.path + ") or point it at the device (ln -sf /dev/ttyUSB0 " + port.path +
                     ")");
             return false;
         }
-        Add(report, "name", State::Ok, detail);
+        report.Add("name", State::Ok, detail);
         return true;
     }
-    Add(report, "name", State::Ok,
-        "fixed table: " + port.path + " (no entry " + port.name + " in the ports folder " +
-            device::PortsDirectory() + ")");
+    report.Add("name", State::Ok,
+               "fixed table: " + port.path + " (no entry " + port.name + " in the ports folder " +
+                   device::PortsDirectory() + ")");
     return true;
 }
 
 bool CheckDevice(const PortFacts& facts, DoctorReport& report) {
     const std::string device = facts.port.device.empty() ? facts.port.path : facts.port.device;
     if (!facts.pathPresent) {
-        Add(report, "device", State::Failed, device + " does not exist",
+        report.Add(
+            "device", State::Failed, device + " does not exist",
             "plug the adapter in and see which device it becomes (ls /dev/ttyUSB* /dev/ttyACM*, "
             "or orvik-cli ports --long); link an unusual device as " +
                 facts.port.name + " in " + device::PortsDirectory());
         return false;
     }
     if (!facts.characterDevice) {
-        Add(report, "device", State::Failed, device + " is not a character device",
-            "point " + facts.port.name + " at the serial device itself");
+        report.Add("device", State::Failed, device + " is not a character device",
+                   "point " + facts.port.name + " at the serial device itself");
         return false;
     }
     if (facts.openErrno == 0 && !facts.terminal) {
-        Add(report, "device", State::Failed, device + " is a character device but not a terminal",
-            "point " + facts.port.name + " at a serial port (a tty), not at another device");
+        report.Add("device", State::Failed, device + " is a character device but not a terminal",
+                   "point " + facts.port.name + " at a serial port (a tty), not at another device");
         return false;
     }
-    Add(report, "device", State::Ok,
-        device + " is a character device" + (facts.terminal ? " and a terminal" : ""));
+    report.Add("device", State::Ok,
+               device + " is a character device" + (facts.terminal ? " and a terminal" : ""));
     return true;
 }
 
 bool CheckPermission(const PortFacts& facts, DoctorReport& report) {
     const std::string user = device::CurrentUserName();
     if (facts.readWrite) {
-        Add(report, "permission", State::Ok, "user " + user + " may read and write it");
+        report.Add("permission", State::Ok, "user " + user + " may read and write it");
         return true;
     }
     std::string remedy;
@@ -98,8 +95,9 @@ bool CheckPermission(const PortFacts& facts, DoctorReport& report) {
     } else {
         remedy = "sudo usermod -aG " + facts.groupName + " $USER, then log out and in again";
     }
-    Add(report, "permission", State::Failed,
-        "user " + user + " may not read and write it (group " + facts.groupName + ")", remedy);
+    report.Add("permission", State::Failed,
+               "user " + user + " may not read and write it (group " + facts.groupName + ")",
+               remedy);
     return false;
 }
 
@@ -140,23 +138,23 @@ bool CheckFree(const PortFacts& facts, DoctorReport& report) {
                                      ? "another program holds it (its process is not visible "
                                        "to this user)"
                                      : "held by " + HolderList(keepers);
-        Add(report, "free", State::Failed, held,
-            keepers.empty()
-                ? "close the other program that uses the port"
-                : "close that program, or end it: kill " + std::to_string(keepers.front().pid));
+        report.Add("free", State::Failed, held,
+                   keepers.empty() ? "close the other program that uses the port"
+                                   : "close that program, or end it: kill " +
+                                         std::to_string(keepers.front().pid));
         return false;
     }
     if (facts.openErrno != 0) {
-        Add(report, "free", State::Failed,
-            std::string("cannot open it: ") + std::strerror(facts.openErrno),
-            "see the reason; a device that vanished was unplugged");
+        report.Add("free", State::Failed,
+                   std::string("cannot open it: ") + std::strerror(facts.openErrno),
+                   "see the reason; a device that vanished was unplugged");
         return false;
     }
     std::string detail = "no other program holds it";
     if (const auto others = Keepers(facts.holders); !others.empty()) {
         detail += " (also open, without the lock, in " + HolderList(others) + ")";
     }
-    Add(report, "free", State::Ok, detail);
+    report.Add("free", State::Ok, detail);
     return true;
 }
 
@@ -170,7 +168,8 @@ void CheckLineAndRegister(const PortFacts& facts, DoctorReport& report) {
     device::SerialPort port;
     std::string reason;
     if (!port.Open(facts.port.name, &reason)) {
-        Add(report, "line", State::Failed, "the port refused to open: " + reason,
+        report.Add(
+            "line", State::Failed, "the port refused to open: " + reason,
             "see the reason above; a driver that refuses 115200 8E2 cannot talk to the register");
         return;
     }
@@ -180,15 +179,15 @@ void CheckLineAndRegister(const PortFacts& facts, DoctorReport& report) {
     const bool pty = port.IsPseudoTerminal();
     const device::LineSettings wanted{kLineBaud, 8, 'E', 2};
     if (!settings || !device::RefusedLineSettings(wanted, *settings, pty).empty()) {
-        Add(report, "line", State::Failed,
-            "the driver did not take 115200 baud 8E2" +
-                (settings ? " (it reports " + device::DescribeLineSettings(*settings) + ")"
-                          : std::string()),
-            "use an adapter whose driver supports 115200 baud, even parity and 2 stop bits");
+        report.Add("line", State::Failed,
+                   "the driver did not take 115200 baud 8E2" +
+                       (settings ? " (it reports " + device::DescribeLineSettings(*settings) + ")"
+                                 : std::string()),
+                   "use an adapter whose driver supports 115200 baud, even parity and 2 stop bits");
     } else {
-        Add(report, "line", State::Ok,
-            device::DescribeLineSettings(*settings) +
-                (pty ? " (a pseudo-terminal: no line, so no parity)" : ""));
+        report.Add("line", State::Ok,
+                   device::DescribeLineSettings(*settings) +
+                       (pty ? " (a pseudo-terminal: no line, so no parity)" : ""));
     }
 
     CheckWakeUp(port, report);
@@ -210,9 +209,9 @@ void CheckLineAndRegister(const PortFacts& facts, DoctorReport& report) {
         detail += port.LowLatency() ? "; low-latency mode granted"
                                     : "; low-latency mode not granted (replies may come up to "
                                       "16 ms late)";
-        Add(report, "usb", State::Note, detail);
+        report.Add("usb", State::Note, detail);
     } else {
-        Add(report, "usb", State::Note, "not a USB adapter");
+        report.Add("usb", State::Note, "not a USB adapter");
     }
 }
 
@@ -233,22 +232,23 @@ const char* StateName(State state) {
 void CheckWakeUp(device::LinePort& port, DoctorReport& report) {
     const device::WakeProbeResult wake = device::ProbeWake(port, kLineBaud);
     if (wake.answeredBaud == kLineBaud) {
-        Add(report, "wake-up", State::Ok,
-            "answered at 115200 baud in " + Milliseconds(wake.elapsed));
+        report.Add("wake-up", State::Ok,
+                   "answered at 115200 baud in " + Milliseconds(wake.elapsed));
         report.answered = true;
     } else if (wake.answeredBaud != 0) {
-        Add(report, "wake-up", State::Ok,
-            "answered only at " + std::to_string(wake.answeredBaud) + " baud, in " +
-                Milliseconds(wake.elapsed) + "; the console falls back to it by itself");
+        report.Add("wake-up", State::Ok,
+                   "answered only at " + std::to_string(wake.answeredBaud) + " baud, in " +
+                       Milliseconds(wake.elapsed) + "; the console falls back to it by itself");
         report.answered = true;
     } else if (wake.hungUp) {
-        Add(report, "wake-up", State::Failed, "the line hung up while waiting for the answer",
+        report.Add(
+            "wake-up", State::Failed, "the line hung up while waiting for the answer",
             "the adapter was unplugged or the simulator ended: plug it in or start it again");
     } else {
-        Add(report, "wake-up", State::Failed,
-            "no answer to the wake-up byte at 115200 or 57600 baud",
-            "switch the register on, check the cable (a null-modem cable for a PC port) and "
-            "that this is the port it is plugged into");
+        report.Add("wake-up", State::Failed,
+                   "no answer to the wake-up byte at 115200 or 57600 baud",
+                   "switch the register on, check the cable (a null-modem cable for a PC port) and "
+                   "that this is the port it is plugged into");
     }
 }
 

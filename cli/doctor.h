@@ -25,6 +25,11 @@ struct DoctorReport {
     std::string port;
     std::vector<DoctorLine> lines;
     bool answered = false;  // a register answered the wake-up byte
+
+    void Add(std::string check, DoctorLine::State state, std::string detail,
+             std::string remedy = {}) {
+        lines.push_back({std::move(check), state, std::move(detail), std::move(remedy)});
+    }
 };
 
 // Checks one COM name; the register is woken only when everything before it passed.

@@ -36,9 +36,7 @@ struct Run {
 
 // Characters, not bytes, so that a Cyrillic name lines up with a Latin one.
 std::size_t Width(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
+    return support::FromUtf8(text).size();
 }
 
 std::string Padded(const std::string& text, std::size_t width) {
@@ -103,9 +101,13 @@ bool Start(Run& run, const std::string& program, std::vector<std::string> args,
     return true;
 }
 
-// Writes the complete lines of what arrived, each after the register's name.
+// Writes the complete lines of what arrived, each after the register's name; at the stream's
+// end (flushAll) an unfinished last line too.
 void Emit(Run& run, int stream, const std::string& name, bool flushAll) {
     std::string& pending = run.pending[stream];
+    if (flushAll && !pending.empty() && pending.back() != '\n') {
+        pending += '\n';
+    }
     std::size_t start = 0;
     for (std::size_t end; (end = pending.find('\n', start)) != std::string::npos; start = end + 1) {
         const std::string line = pending.substr(start, end - start);
@@ -115,13 +117,6 @@ void Emit(Run& run, int stream, const std::string& name, bool flushAll) {
         }
     }
     pending.erase(0, start);
-    if (flushAll && !pending.empty()) {
-        std::fprintf(stream == 0 ? stdout : stderr, "%s: %s\n", name.c_str(), pending.c_str());
-        if (stream == 1) {
-            run.lastError = pending;
-        }
-        pending.clear();
-    }
     std::fflush(stream == 0 ? stdout : stderr);
 }
 

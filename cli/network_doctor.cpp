@@ -16,11 +16,6 @@ namespace {
 using State = DoctorLine::State;
 using device::NetworkStep;
 
-void Add(DoctorReport& report, std::string check, State state, std::string detail,
-         std::string remedy = {}) {
-    report.lines.push_back({std::move(check), state, std::move(detail), std::move(remedy)});
-}
-
 struct StepText {
     NetworkStep step;
     const char* check;
@@ -74,15 +69,16 @@ void CheckNetworkRegister(const device::NetworkEndpoint& endpoint, DoctorReport&
             continue;
         }
         if (step.step == failed) {
-            Add(report, step.check, State::Failed, reason, step.remedy);
+            report.Add(step.check, State::Failed, reason, step.remedy);
             return;
         }
         if (step.step == NetworkStep::LineSettings) {
             const auto settings = port.ReadLineSettings();
-            Add(report, step.check, State::Ok,
+            report.Add(
+                step.check, State::Ok,
                 settings ? device::DescribeLineSettings(*settings) + ", each acknowledged" : "set");
         } else {
-            Add(report, step.check, State::Ok, PassedDetail(step.step, port, endpoint));
+            report.Add(step.check, State::Ok, PassedDetail(step.step, port, endpoint));
         }
     }
     CheckWakeUp(port, report);
@@ -94,14 +90,15 @@ DoctorReport DiagnoseNamedRegister(const std::string& given) {
     DoctorReport report;
     report.port = given;
     std::string reason;
-    const std::optional<device::LineAddress> address = device::ResolveLineAddress(given, &reason);
+    const device::RegistersFile file = device::ReadRegistersFile(device::RegistersFilePath());
+    const std::optional<device::LineAddress> address =
+        device::ResolveLineAddress(given, file, &reason);
     if (!address) {
-        const device::RegistersFile file = device::ReadRegistersFile(device::RegistersFilePath());
-        Add(report, "name", State::Failed, reason,
-            device::IsNetworkAddress(given)
-                ? "write the address as rfc2217://HOST:PORT or rfc2217+tls://HOST:PORT"
-                : "add a section [" + given + "] with address = … to " + file.path +
-                      " (or set ORVIK_REGISTERS to the file that has it)");
+        report.Add("name", State::Failed, reason,
+                   device::IsNetworkAddress(given)
+                       ? "write the address as rfc2217://HOST:PORT or rfc2217+tls://HOST:PORT"
+                       : "add a section [" + given + "] with address = … to " + file.path +
+                             " (or set ORVIK_REGISTERS to the file that has it)");
         return report;
     }
     if (!address->network) {
@@ -115,14 +112,16 @@ DoctorReport DiagnoseNamedRegister(const std::string& given) {
                                  {}});
             return serial;
         }
-        Add(report, "name", State::Ok, "[" + given + "] in the registers file: " + address->serial);
-        Add(report, "device", State::Note,
+        report.Add("name", State::Ok, "[" + given + "] in the registers file: " + address->serial);
+        report.Add(
+            "device", State::Note,
             "a device path: the doctor checks it by its COM name (link it in the ports folder)");
         return report;
     }
-    Add(report, "name", State::Ok,
-        address->named ? "[" + given + "] in the registers file: " + address->network->Address()
-                       : "a network address");
+    report.Add("name", State::Ok,
+               address->named
+                   ? "[" + given + "] in the registers file: " + address->network->Address()
+                   : "a network address");
     CheckNetworkRegister(*address->network, report);
     return report;
 }

@@ -30,24 +30,6 @@ const std::string& Certificates() {
     return folder;
 }
 
-// A listener on 127.0.0.1 that takes connections and never speaks: its descriptor (-1 on
-// failure), its port in *port.
-int SilentListener(int* port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof(address);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-        ::listen(fd, 4) != 0 ||
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    *port = ntohs(address.sin_port);
-    return fd;
-}
-
 class NetworkTest : public SimRegisterTest {
   protected:
     void SetUp() override {

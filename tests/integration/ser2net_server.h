@@ -22,19 +22,31 @@ namespace sim_test {
 
 inline constexpr const char* kSer2netProgram = "/usr/sbin/ser2net";
 
-// A TCP port of 127.0.0.1 nobody listens on at the moment.
-inline int FreeTcpPort() {
+// A listener on 127.0.0.1 that takes connections and never speaks: its descriptor (-1 on
+// failure), its port in *port.
+inline int SilentListener(int* port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof(address);
-    int port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-        port = ntohs(address.sin_port);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
+        ::listen(fd, 4) != 0 ||
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+        ::close(fd);
+        return -1;
     }
-    ::close(fd);
+    *port = ntohs(address.sin_port);
+    return fd;
+}
+
+// A TCP port of 127.0.0.1 nobody listens on at the moment.
+inline int FreeTcpPort() {
+    int port = 0;
+    const int fd = SilentListener(&port);
+    if (fd >= 0) {
+        ::close(fd);
+    }
     return port;
 }
 
