@@ -174,11 +174,14 @@ void COrvikCore::SendWakeByte() {
 }
 
 bool COrvikCore::WaitForReply(int timeoutMs) {
-    return WaitUnlessStopped(timeoutMs,
-                             [this](int ms) { return m_link->queue.WaitNotEmpty(ms, IdleHook()); });
+    CMessageContainer& queue = m_link->queue;
+    return WaitUnlessStopped(
+        timeoutMs, [this, &queue](int ms) { return queue.WaitNotEmpty(ms, IdleHook()); },
+        [&queue] { return queue.IsEmpty() && queue.ProducerEnded(); });
 }
 
-bool COrvikCore::WaitUnlessStopped(int timeoutMs, const std::function<bool(int)>& waitFor) {
+bool COrvikCore::WaitUnlessStopped(int timeoutMs, const std::function<bool(int)>& waitFor,
+                                   const std::function<bool()>& nothingWillCome) {
     if (!m_stop) {
         return waitFor(timeoutMs);
     }
@@ -195,7 +198,9 @@ bool COrvikCore::WaitUnlessStopped(int timeoutMs, const std::function<bool(int)>
         if (waitFor(slice)) {
             return true;
         }
-        if ((!forever && left <= kStopSliceMs) || StopRequested()) {
+        // A line that has ended answers no later slice: waiting on would only spin.
+        if ((!forever && left <= kStopSliceMs) || StopRequested() ||
+            (nothingWillCome && nothingWillCome())) {
             return false;
         }
     }

@@ -361,8 +361,10 @@ class COrvikCore {
     bool AskRetry(const std::u16string& text);
     bool WaitForReply(int timeoutMs);
     // waitFor(ms) waits up to ms for what the caller waits for (true once it came). With a stop
-    // request it is asked in slices of 100 ms, and the wait ends early, false, on a stop.
-    bool WaitUnlessStopped(int timeoutMs, const std::function<bool(int)>& waitFor);
+    // request it is asked in slices of 100 ms, and the wait ends early, false, on a stop, or
+    // when nothingWillCome says so (the line has ended: each slice would return at once).
+    bool WaitUnlessStopped(int timeoutMs, const std::function<bool(int)>& waitFor,
+                           const std::function<bool()>& nothingWillCome = {});
     // The one reply loop: waits up to wait.timeoutMs for each reply, takes it from the queue
     // and does what wait.roleOf says of it. S_OK once an Answer or Ready reply ends the wait
     // (that reply in *ending); E_UNEXPECTED after a fatal status or a refusal (the refusal in

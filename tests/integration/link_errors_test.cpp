@@ -45,15 +45,25 @@ TEST_F(DeadReceiverTest, AfterAHangUpTheNextWaitFailsAtOnceWithTheReason) {
     sim.HangUp();
     ASSERT_TRUE(Eventually(
         [&] { return core.LinkStatus().state == orvik::device::ReceiverState::HungUp; }));
-    core.SendCommand(u"NULL");
-    auto wait = std::async(std::launch::async, [&] { return core.WaitForReady(kLongTimeoutMs); });
-    ASSERT_EQ(wait.wait_for(kBound), std::future_status::ready);
-    EXPECT_EQ(wait.get(), orvik::device::E_ABORT);
-    // One box: the register's time-out message, and how the line ended.
-    ASSERT_EQ(prompt.entries.size(), 1u);
-    const std::string shown = Utf8(prompt.entries[0].text);
-    EXPECT_EQ(shown.rfind(Utf8(orvik::LoadString(orvik::kStrNoAnswer)), 0), 0u) << shown;
-    EXPECT_NE(shown.find(Message(orvik::kStrLineHungUp)), std::string::npos) << shown;
+    // Without a stop request, and with one (orvik-cli's), which slices the wait: each slice
+    // then returns at once, and the wait must end rather than spin to its time-out.
+    for (const bool stopRequest : {false, true}) {
+        SCOPED_TRACE(stopRequest ? "with a stop request" : "without a stop request");
+        if (stopRequest) {
+            core.SetStopRequest([] { return false; });
+        }
+        prompt.entries.clear();
+        core.SendCommand(u"NULL");
+        auto wait =
+            std::async(std::launch::async, [&] { return core.WaitForReady(kLongTimeoutMs); });
+        ASSERT_EQ(wait.wait_for(kBound), std::future_status::ready);
+        EXPECT_EQ(wait.get(), orvik::device::E_ABORT);
+        // One box: the register's time-out message, and how the line ended.
+        ASSERT_EQ(prompt.entries.size(), 1u);
+        const std::string shown = Utf8(prompt.entries[0].text);
+        EXPECT_EQ(shown.rfind(Utf8(orvik::LoadString(orvik::kStrNoAnswer)), 0), 0u) << shown;
+        EXPECT_NE(shown.find(Message(orvik::kStrLineHungUp)), std::string::npos) << shown;
+    }
 }
 
 }  // namespace
