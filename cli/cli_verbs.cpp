@@ -130,6 +130,7 @@ void AddCoreVerbs(std::map<std::string, Verb>& verbs) {
     cli::AddReceiptVerbs(table);
     AddReceiptOutcomeVerbs(table);
     cli::AddLogoFooterVerbs(table);
+    cli::AddProfileVerbs(table);
     for (const auto& entry : table) {
         verbs[entry.first] = Verb{nullptr, nullptr, nullptr, false, entry.second};
     }
@@ -278,6 +279,9 @@ int RunOnSeveral(const CliOptions& options, const Verb& verb) {
     if (!options.tracePath.empty()) {
         return UsageError("--trace records one register: give one --port");
     }
+    if (options.verb == "read-profile" && !options.arguments.empty()) {
+        return UsageError("read-profile FILE writes one register's profile: give one --port");
+    }
     std::vector<std::string> registers = options.ports;
     const device::RegistersFile file = device::ReadRegistersFile(device::RegistersFilePath());
     if (options.all) {
@@ -324,6 +328,9 @@ int RunVerbAsPrinted(const CliOptions& options) {
     } else if (const std::string problem = verb.check(options); !problem.empty()) {
         return UsageError(problem);
     }
+    if (plan.alone) {
+        return plan.alone();
+    }
     if (options.all || options.ports.size() > 1) {
         return RunOnSeveral(options, verb);
     }
@@ -344,6 +351,9 @@ int RunVerbAsPrinted(const CliOptions& options) {
     CliOptions withPassword = options;
     if (!options.operatorGiven && !address->operatorName.empty()) {
         withPassword.operatorName = address->operatorName;
+    }
+    if (plan.serviceLogin) {
+        withPassword.operatorName = support::ToUtf8(device::kServiceOperatorName);
     }
     if (!options.raw) {
         // Asked for (or read) only once everything else is known to be right.

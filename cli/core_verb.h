@@ -38,6 +38,12 @@ struct VerbPlan {
     std::string usageError = {};  // otherwise what is wrong with them
     // Set instead of action by a verb that needs the receipt journal.
     JournalAction journalAction = nullptr;
+    // Set instead of action when, with these arguments, the verb needs no register at all
+    // (apply-profile --dry-run).
+    std::function<int()> alone = nullptr;
+    // The session is opened with the service log-in whoever the operator is: what the verb
+    // sends needs it (a profile's footer lines).
+    bool serviceLogin = false;
 };
 
 using CoreVerb = std::function<VerbPlan(const std::vector<std::string>& arguments)>;
@@ -60,6 +66,8 @@ void AddReceiptVerbs(CoreVerbTable& table);
 void AddPrintReceiptVerb(CoreVerbTable& table);
 // logo_footer_verbs.cpp: set-logo, set-footer-lines, get-line-spacing, get-discount-print.
 void AddLogoFooterVerbs(CoreVerbTable& table);
+// profile_verbs.cpp: apply-profile, read-profile.
+void AddProfileVerbs(CoreVerbTable& table);
 // The verbs that need a session opened with the service log-in; checked before connecting.
 bool NeedsServiceLogin(const std::string& verb);
 

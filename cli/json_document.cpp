@@ -23,7 +23,8 @@ bool IsValueName(const std::string& name) {
         return false;
     }
     for (const char c : name) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) {
+        // apply-profile names its settings as the profile does, "line-spacing".
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-') {
             return false;
         }
     }
@@ -76,16 +77,18 @@ std::string JsonDocument(const CliOptions& options, int status, const std::strin
         std::vector<std::string> lines;
         std::vector<std::string> order;
         std::map<std::string, std::vector<std::string>> values;
+        // read-profile prints a profile, whose values stand after " = ".
+        const std::string separator = options.verb == "read-profile" ? " = " : ": ";
         std::istringstream in(printed);
         for (std::string line; std::getline(in, line);) {
             lines.push_back(line);
-            const std::size_t colon = line.find(": ");
+            const std::size_t colon = line.find(separator);
             const std::string name = colon == std::string::npos ? "" : line.substr(0, colon);
             if (IsValueName(name)) {
                 if (values[name].empty()) {
                     order.push_back(name);
                 }
-                values[name].push_back(line.substr(colon + 2));
+                values[name].push_back(line.substr(colon + separator.size()));
             }
         }
         json += ",\"values\":{";

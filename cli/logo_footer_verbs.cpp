@@ -4,7 +4,7 @@
 
 #include "cli/core_verb.h"
 #include "cli/footer_file.h"
-#include "console/bmp_reader.h"
+#include "cli/logo_file.h"
 #include "console/logo_footer_page.h"
 #include "device/orvik_core.h"
 #include "support/text_codec.h"
@@ -37,20 +37,9 @@ VerbPlan SetLogo(const std::vector<std::string>& arguments) {
         return Refuse("set-logo needs one FILE, a two-colour .bmp of at most 432 x 192 pixels");
     }
     // The file is read here, before connecting, as the page loads it before sending.
-    console::BmpLoad load = console::ReadMonoBmpFile(files[0]);
-    switch (load.status) {
-        case console::BmpStatus::Unreadable:
-            if (load.fileError != 0) {
-                return Refuse("set-logo: cannot read " + files[0] + ": " +
-                              support::ToUtf8(support::SystemErrorText(load.fileError)));
-            }
-            return Refuse("set-logo: " + files[0] + " cannot be read as a bitmap (.bmp)");
-        case console::BmpStatus::WrongFormat:
-            return Refuse("set-logo: " + files[0] +
-                          " is not a two-colour (1 bit per pixel) bitmap of at most 432 x 192 "
-                          "pixels");
-        case console::BmpStatus::Loaded:
-            break;
+    LogoFileRead load = ReadLogoFile(files[0]);
+    if (!load.error.empty()) {
+        return Refuse("set-logo: " + load.error);
     }
     return {[bitmap = std::move(load.bitmap), print](device::COrvikCore& core) {
                 if (!RequireCapability(core, &device::RegisterCapabilities::logo, "set-logo")) {

@@ -200,6 +200,12 @@ TEST_F(CliProgramTest, UsageErrorsEndWithStatus2BeforeAnythingIsSent) {
         {{"--port", kPort, "--port", "COM8", "doctor"}, "doctor takes one register, not several"},
         {{"--port", kPort, "--all", "info"}, "give --port or --all, not both"},
         {{"--jobs", "0", "info"}, "--jobs takes a number from 1 to 999"},
+        {{"--port", kPort, "apply-profile", "--dry-run"},
+         "apply-profile needs one FILE, a settings profile"},
+        {{"--port", kPort, "apply-profile", "/nonexistent/shop.profile"},
+         "apply-profile: cannot read /nonexistent/shop.profile: No such file or directory"},
+        {{"--port", kPort, "--port", "COM8", "read-profile", "p.txt"},
+         "read-profile FILE writes one register's profile: give one --port"},
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(message);
