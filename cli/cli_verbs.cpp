@@ -329,7 +329,9 @@ int RunVerbAsPrinted(const CliOptions& options) {
         return UsageError(problem);
     }
     if (plan.alone) {
-        return plan.alone();
+        // Nothing reaches a register, so several of them make one run.
+        const bool several = options.all || options.ports.size() > 1;
+        return options.json && several ? RunAsJsonDocument(options, plan.alone) : plan.alone();
     }
     if (options.all || options.ports.size() > 1) {
         return RunOnSeveral(options, verb);

@@ -300,7 +300,7 @@ VerbPlan ApplyProfile(const std::vector<std::string>& arguments) {
 }
 
 // What read-profile asks the register; false when a value it should tell did not come.
-bool ReadBack(device::COrvikCore& core, ReadBackValues& values) {
+bool ReadBack(device::COrvikCore& core, std::string& clockRead, SettingsProfile& values) {
     const device::RegisterCapabilities& caps = core.Capabilities();
     bool complete = true;
     const auto missing = [&complete](const char* what) {
@@ -309,7 +309,7 @@ bool ReadBack(device::COrvikCore& core, ReadBackValues& values) {
         complete = false;
     };
     if (const auto clock = device::ParseRegisterDateTime(core.QueryDateTime())) {
-        values.clockRead = FormatDateTime(*clock);
+        clockRead = FormatDateTime(*clock);
     } else {
         missing("clock");
     }
@@ -346,15 +346,16 @@ VerbPlan ReadProfile(const std::vector<std::string>& arguments) {
     }
     const std::string file = arguments.empty() ? std::string() : arguments[0];
     return {[file](device::COrvikCore& core) {
-                ReadBackValues values;
-                const bool complete = ReadBack(core, values);
+                std::string clockRead;
+                SettingsProfile values;
+                const bool complete = ReadBack(core, clockRead, values);
                 const device::RegisterCapabilities& caps = core.Capabilities();
                 const std::string heading = "Settings of register " +
                                             support::ToUtf8(core.PrinterInfo().serialNumber) +
                                             " (family " + std::to_string(caps.family) + " model " +
                                             std::to_string(caps.model) + "), read " +
                                             FormatDateTime(support::CurrentLocalDateTime());
-                const std::string text = ProfileText(heading, values);
+                const std::string text = ProfileText(heading, clockRead, values);
                 if (file.empty()) {
                     std::fputs(text.c_str(), stdout);
                 } else if (const support::FileWriteResult written =

@@ -22,6 +22,8 @@ namespace {
 
 // Fifteen settings and their comments take far less; a larger file is not a profile.
 constexpr std::size_t kMaxProfileBytes = 64 * 1024;
+// inih reads a line into a buffer of INI_MAX_LINE bytes, with its line end and a NUL.
+constexpr std::size_t kMaxLineBytes = INI_MAX_LINE - 2;
 
 struct Reading {
     SettingsProfile* profile = nullptr;
@@ -86,15 +88,30 @@ std::string Text(const Reading& reading, const std::string& key, std::string_vie
     return {};
 }
 
+// The keys whose value is a number, with its range, in the order a profile is written.
+struct NumberKey {
+    const char* key;
+    std::int32_t min;
+    std::int32_t max;
+    std::optional<std::int32_t> SettingsProfile::*field;
+};
+constexpr NumberKey kNumberKeys[] = {
+    {"cutter", 0, 1, &SettingsProfile::cutter},
+    {"beeper", 0, 1, &SettingsProfile::beeper},
+    {"partial-cut", 0, 1, &SettingsProfile::partialCut},
+    {"line-spacing", console::kMinLineSpacing, console::kMaxLineSpacing,
+     &SettingsProfile::lineSpacing},
+    {"discount-print", console::kDiscountsOnEachLine, console::kDiscountsAtEnd,
+     &SettingsProfile::discountPrint},
+    {"article-mode", 0, 2, &SettingsProfile::articleMode},
+    {"tax-calculation", 0, 1, &SettingsProfile::taxCalculation},
+    {"tax-print", 0, 1, &SettingsProfile::taxPrint},
+    {"message-set", 0, 3, &SettingsProfile::messageSet},
+};
+
 // Reads one key's value into the profile; the reason it is refused, or empty.
 std::string TakeValue(Reading& reading, const std::string& key, std::string_view value) {
     SettingsProfile& p = *reading.profile;
-    const auto range = [&](std::int32_t min, std::int32_t max, std::optional<std::int32_t>& into) {
-        into = ParseNumberInRange(value, min, max);
-        return into ? std::string()
-                    : "\"" + std::string(value) + "\" is not a number from " + std::to_string(min) +
-                          " to " + std::to_string(max);
-    };
     const auto file = [&](std::string_view name) {
         return (reading.folder / std::filesystem::path(std::string(name))).string();
     };
@@ -106,14 +123,14 @@ std::string TakeValue(Reading& reading, const std::string& key, std::string_view
         p.clockTime = ParseTimeOfDay(value);
         return p.clockTime ? "" : "\"" + std::string(value) + "\" is neither now nor HH:MM:SS";
     }
-    if (key == "cutter") {
-        return range(0, 1, p.cutter);
-    }
-    if (key == "beeper") {
-        return range(0, 1, p.beeper);
-    }
-    if (key == "partial-cut") {
-        return range(0, 1, p.partialCut);
+    for (const NumberKey& number : kNumberKeys) {
+        if (key == number.key) {
+            std::optional<std::int32_t>& into = p.*number.field;
+            into = ParseNumberInRange(value, number.min, number.max);
+            return into ? std::string()
+                        : "\"" + std::string(value) + "\" is not a number from " +
+                              std::to_string(number.min) + " to " + std::to_string(number.max);
+        }
     }
     if (key == "header") {
         return Text(reading, key, value, console::kMaxHeaderFooterLength, p.header);
@@ -156,24 +173,6 @@ std::string TakeValue(Reading& reading, const std::string& key, std::string_view
         }
         p.logoBitmap = std::move(read.bitmap);
         return {};
-    }
-    if (key == "line-spacing") {
-        return range(console::kMinLineSpacing, console::kMaxLineSpacing, p.lineSpacing);
-    }
-    if (key == "discount-print") {
-        return range(console::kDiscountsOnEachLine, console::kDiscountsAtEnd, p.discountPrint);
-    }
-    if (key == "article-mode") {
-        return range(0, 2, p.articleMode);
-    }
-    if (key == "tax-calculation") {
-        return range(0, 1, p.taxCalculation);
-    }
-    if (key == "tax-print") {
-        return range(0, 1, p.taxPrint);
-    }
-    if (key == "message-set") {
-        return range(0, 3, p.messageSet);
     }
     return "unknown key \"" + key +
            "\" (clock, cutter, beeper, partial-cut, header, footer, footer-lines, logo, "
@@ -218,6 +217,14 @@ ProfileRead ParseSettingsProfile(const std::string& text, const std::filesystem:
     const std::string_view body(text);
     reading.lines =
         SplitLines(body.starts_with(kByteOrderMark) ? body.substr(kByteOrderMark.size()) : body);
+    // inih reads a longer line in pieces, the rest of it as a line of its own.
+    for (std::size_t i = 0; i < reading.lines.size(); ++i) {
+        if (reading.lines[i].size() > kMaxLineBytes) {
+            read.error = "line " + std::to_string(i + 1) + ": longer than " +
+                         std::to_string(kMaxLineBytes) + " bytes";
+            return read;
+        }
+    }
     const int errorLine = ::ini_parse_string(text.c_str(), OnKey, &reading);
     if (errorLine != 0) {
         read.error = "line " + std::to_string(errorLine) + ": " +
@@ -252,25 +259,20 @@ ProfileRead ReadSettingsProfile(const std::filesystem::path& path) {
     return read;
 }
 
-std::string ProfileText(const std::string& heading, const ReadBackValues& values) {
+std::string ProfileText(const std::string& heading, const std::string& clockRead,
+                        const SettingsProfile& values) {
     std::ostringstream out;
     out << "# " << heading << "\n";
-    if (!values.clockRead.empty()) {
-        out << "# The register's clock read " << values.clockRead
+    if (!clockRead.empty()) {
+        out << "# The register's clock read " << clockRead
             << "; \"now\" sets the computer's time when the profile is applied.\n";
     }
     out << "clock = now\n";
-    const auto line = [&out](const char* key, const std::optional<std::int32_t>& value) {
-        if (value) {
-            out << key << " = " << *value << "\n";
+    for (const NumberKey& number : kNumberKeys) {
+        if (const std::optional<std::int32_t>& value = values.*number.field) {
+            out << number.key << " = " << *value << "\n";
         }
-    };
-    line("cutter", values.cutter);
-    line("beeper", values.beeper);
-    line("partial-cut", values.partialCut);
-    line("line-spacing", values.lineSpacing);
-    line("discount-print", values.discountPrint);
-    line("article-mode", values.articleMode);
+    }
     return out.str();
 }
 

@@ -65,18 +65,11 @@ struct ProfileRead {
 ProfileRead ParseSettingsProfile(const std::string& text, const std::filesystem::path& folder);
 ProfileRead ReadSettingsProfile(const std::filesystem::path& path);
 
-// What read-profile writes: the values a register told, as a profile.
-struct ReadBackValues {
-    std::string clockRead;  // the register's clock as it read, for the comment; empty: not read
-    std::optional<std::int32_t> cutter;
-    std::optional<std::int32_t> beeper;
-    std::optional<std::int32_t> partialCut;
-    std::optional<std::int32_t> lineSpacing;
-    std::optional<std::int32_t> discountPrint;
-    std::optional<std::int32_t> articleMode;
-};
-// heading: the first comment line's text. The clock is written as "now": a time read back
-// would be wrong by the time the profile is applied.
-std::string ProfileText(const std::string& heading, const ReadBackValues& values);
+// What read-profile writes: the numbers a register told, as a profile. heading: the first
+// comment line's text; clockRead: the register's clock as it read, for the second (none when
+// empty). The clock is written as "now": a time read back would be wrong by the time the
+// profile is applied.
+std::string ProfileText(const std::string& heading, const std::string& clockRead,
+                        const SettingsProfile& values);
 
 }  // namespace orvik::cli

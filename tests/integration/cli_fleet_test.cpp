@@ -202,6 +202,11 @@ TEST_F(CliFleetTest, ABadProfileIsRefusedWithItsLineAndNothingIsSent) {
         {"tax-print = 1\ntax-print = 0", "line 3: \"tax-print\" is given twice"},
         {"[shop]\nclock = now", "line 3: a profile has no [sections]"},
         {"just words", "line 2: not a key = value line"},
+        // A line inih would read in two pieces.
+        {"header = \"                                                                      "
+         "                                                                                    "
+         "                                      \"",
+         "line 2: longer than 198 bytes"},
     };
     const std::size_t before = sim.Activity().Commands().size();
     for (const auto& [text, reason] : rows) {
