@@ -1,7 +1,10 @@
 // The verbs of settings profiles: apply-profile sets what a profile holds on a register, in a
 // fixed order, and says how each setting went; read-profile writes what a register lets be read
 // back as a profile.
+#include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <memory>
 
 #include "cli/core_verb.h"
 #include "cli/interrupt.h"

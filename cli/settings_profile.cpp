@@ -2,8 +2,6 @@
 
 #include <ini.h>
 
-#include <functional>
-#include <map>
 #include <set>
 #include <sstream>
 
@@ -20,7 +18,7 @@ namespace orvik::cli {
 
 namespace {
 
-// Fifteen settings and their comments take far less; a larger file is not a profile.
+// Fifteen settings with their comments take far less; a larger file is not a profile.
 constexpr std::size_t kMaxProfileBytes = 64 * 1024;
 // inih reads a line into a buffer of INI_MAX_LINE bytes, with its line end and a NUL.
 constexpr std::size_t kMaxLineBytes = INI_MAX_LINE - 2;

@@ -93,6 +93,49 @@ TEST_F(CliFleetTest, JsonGivesOneDocumentPerRegister) {
     EXPECT_TRUE(run.out.ends_with("}\n]\n")) << run.out;
 }
 
+// Every verb's --json, read by a real JSON parser (Python's), has the keys the manual page
+// names: values and lines, or the report of doctor and journal.
+TEST_F(CliFleetTest, EveryVerbsJsonIsOneDocumentAParserReads) {
+    const std::string profile = WriteFile("clock.profile", "clock = now\ntax-print = 1\n");
+    const std::vector<Texts> verbs = {
+        {"info"},
+        {"get-clock"},
+        {"set-clock"},
+        {"x-report"},
+        {"cash"},
+        {"cash-in", "1"},
+        {"get-line-spacing"},
+        {"read-profile"},
+        {"apply-profile", profile},
+        {"apply-profile", "--dry-run", profile},
+        {"doctor"},
+        {"journal"},
+        {"send", "GETD"},
+        {"set-header", "Кава \"Ранок\""},
+        {"ports"},
+        {"set-line-spacing", "99"},
+    };
+    const std::string check =
+        "import json, sys\n"
+        "d = json.load(open(sys.argv[1]))\n"
+        "keys = ['verb', 'port', 'status', 'outcome']\n"
+        "keys += ['report'] if d['verb'] in ('doctor', 'journal') else ['values', 'lines']\n"
+        "assert list(d) == keys + ['messages'], list(d)\n"
+        "assert d['verb'] == sys.argv[2] and isinstance(d['status'], int)\n"
+        "for m in d['messages']:\n"
+        "    assert list(m) == ['number', 'kind', 'text'], m\n";
+    for (const Texts& verb : verbs) {
+        SCOPED_TRACE(verb.front());
+        Texts args = {"--port", kPort, "--password", "0000", "--json"};
+        args.insert(args.end(), verb.begin(), verb.end());
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, verb.front() == "set-line-spacing" ? 2 : 0) << run.err;
+        const std::string document = WriteFile("document.json", run.out);
+        ChildProgram parser("/usr/bin/python3", {"-c", check, document, verb.front()});
+        EXPECT_EQ(parser.Finish(), 0) << run.out << parser.Errors();
+    }
+}
+
 // A register that answers nothing keeps only its own run waiting: the other register's line
 // comes while the silent one still tries to wake its register up, and an interrupt then ends
 // the whole run at once.
