@@ -2,7 +2,8 @@
 # Installs what is needed, builds, and runs every test: the normal build and its Debian package,
 # an address and undefined-behaviour sanitizer build and a thread sanitizer build of the device
 # tests, and short fuzz runs of the frame cutter, the receipt file reader, the configuration
-# replies, the logo's bitmap reader and row packing, and the telnet stream of a network register.
+# replies, the logo's bitmap reader and row packing, the telnet stream of a network register
+# and the settings profile reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
@@ -37,13 +38,13 @@ ninja -C build-tsan -j "$JOBS"
 TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$ROOT/scripts/tsan-suppressions.txt" \
     ctest --test-dir build-tsan --output-on-failure -j "$JOBS" -L 'unit|integration'
 
-step "Fuzzing the frame cutter, the receipt file reader, the configuration replies, the logo and the telnet stream for ${FUZZ_SECONDS}s each"
+step "Fuzzing the frame cutter, the receipt file reader, the configuration replies, the logo, the telnet stream and the settings profile for ${FUZZ_SECONDS}s each"
 cmake -S . -B build-fuzz -G Ninja "${CLANG[@]}" -DORVIK_FUZZ=ON -DORVIK_BUILD_TESTS=OFF
 ninja -C build-fuzz -j "$JOBS" frame_cutter_fuzzer receipt_file_fuzzer config_reply_fuzzer \
-    logo_image_fuzzer telnet_stream_fuzzer
+    logo_image_fuzzer telnet_stream_fuzzer settings_profile_fuzzer
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-for target in frame_cutter receipt_file config_reply logo_image telnet_stream; do
+for target in frame_cutter receipt_file config_reply logo_image telnet_stream settings_profile; do
     # Each target grows a corpus of its own from its seeds.
     mkdir "$corpus/$target"
     cp "fuzz/corpus/$target"/* "$corpus/$target"/
