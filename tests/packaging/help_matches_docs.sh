@@ -95,9 +95,12 @@ trap 'rm -rf "$work"' EXIT
 export ORVIK_PORTS_DIR=$work/ports
 mkdir -m 0700 "$ORVIK_PORTS_DIR"
 ln -s /dev/tty "$ORVIK_PORTS_DIR/COM17"
+# A register's name with blanks completes as one word, its blanks escaped.
+export ORVIK_REGISTERS=$work/registers.conf
+printf '[Магазин на Садовой]\naddress = rfc2217://127.0.0.1:7001\n' >"$ORVIK_REGISTERS"
 listed=$("$cli" ports)
 grep -qx COM17 <<<"$listed" || { echo "FAIL: orvik-cli ports does not list COM17"; exit 1; }
-same_set "ports" "orvik-cli ports" "$listed" "the completion of --port" \
+same_set "ports" "orvik-cli ports" "$(sed 's/ /\\ /g' <<<"$listed")" "the completion of --port" \
     "$(complete_line "$cli_completion" _orvik_cli "$cli" --port '')"
 same_set "ports starting COM1" "orvik-cli ports" "$(grep '^COM1' <<<"$listed")" \
     "the completion of --port COM1" \
@@ -106,7 +109,7 @@ same_set "ports starting COM1" "orvik-cli ports" "$(grep '^COM1' <<<"$listed")" 
 # orvik-cli: the verbs that read a file complete file names, and print-receipt its options'
 # values.
 touch "$work/lunch.check" "$work/lunch.txt" "$work/other.check"
-for verb in print-receipt set-logo set-footer-lines; do
+for verb in print-receipt set-logo set-footer-lines apply-profile read-profile; do
     same_set "files" "the folder" "$work/lunch.check"$'\n'"$work/lunch.txt" \
         "the completion of $verb" \
         "$(complete_line "$cli_completion" _orvik_cli orvik-cli --port COM1 "$verb" "$work/lun")"
