@@ -13,6 +13,7 @@
 #include "device/protocol/config_replies.h"
 #include "device/protocol/device_model.h"
 #include "device/protocol/printer_info.h"
+#include "fuzz/fuzz_check.h"
 #include "support/local_time.h"
 #include "support/text_codec.h"
 #include "support/text_trim.h"
@@ -20,12 +21,6 @@
 using namespace orvik::device;
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 int TwoDigits(std::u16string_view text, std::size_t at) {
     Check(orvik::support::IsDigit(text[at]) && orvik::support::IsDigit(text[at + 1]));

@@ -13,18 +13,13 @@
 
 #include "device/link/frame_cutter.h"
 #include "device/link/message_container.h"
+#include "fuzz/fuzz_check.h"
 #include "support/text_codec.h"
 #include "tests/support/reference_frame_cutter.h"
 
 using namespace orvik::device;
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 // The consumer's view of a queued reply: the text up to its first zero character.
 std::u16string UpToZero(const std::u16string& text) {

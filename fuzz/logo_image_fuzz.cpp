@@ -11,16 +11,11 @@
 
 #include "console/bmp_reader.h"
 #include "console/logo_bitmap.h"
+#include "fuzz/fuzz_check.h"
 
 using namespace orvik::console;
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 int HexValue(char16_t ch) {
     if (ch >= u'0' && ch <= u'9') {

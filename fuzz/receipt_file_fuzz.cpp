@@ -9,6 +9,7 @@
 #include "console/receipt_file.h"
 #include "console/receipt_numbers.h"
 #include "console/receipt_row.h"
+#include "fuzz/fuzz_check.h"
 #include "support/text_line_reader.h"
 
 using namespace orvik::console;
@@ -16,12 +17,6 @@ using namespace orvik::console;
 namespace {
 
 using namespace orvik::console;
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
 
 ReceiptFileLoad Read(std::string_view bytes, ReadMode mode = ReadMode::Lenient) {
     orvik::support::MemoryTextSource source(bytes);

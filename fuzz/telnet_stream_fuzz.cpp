@@ -9,18 +9,9 @@
 #include <vector>
 
 #include "device/link/telnet_codec.h"
+#include "fuzz/fuzz_check.h"
 
 using namespace orvik::device::telnet;
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
@@ -48,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 DescribeEvent(event);
             } else {
                 const auto answer = options.Receive(event.verb, event.option);
-                Check(answer.empty() || (answer.size() == 3 && answer[0] == kIac &&
-                                         answer[2] == event.option));
+                Check(answer.empty() ||
+                      (answer.size() == 3 && answer[0] == kIac && answer[2] == event.option));
             }
         }
     }
