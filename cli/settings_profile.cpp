@@ -65,14 +65,17 @@ std::pair<std::size_t, std::string_view> LineOfKey(const Reading& reading, std::
 }
 
 // A text the register prints: at most limit characters of its code page. Quotes around the
-// whole value are taken off, so that blanks at its ends are kept.
+// whole value are taken off, so that blanks at its ends are kept and a comment may follow.
 std::string Text(const Reading& reading, const std::string& key, std::string_view value,
                  std::size_t limit, std::optional<std::u16string>& into) {
+    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
     // inih takes " ;" for the start of a comment: a text that holds one would be cut silently.
-    if (LineOfKey(reading, key).second != value) {
-        return "\" ;\" starts a comment, which would cut the text; leave out the \";\"";
+    // What inih hands over whole in quotes had its comment after the closing quote.
+    if (!quoted && LineOfKey(reading, key).second != value) {
+        return "\" ;\" starts a comment, which would cut the text: a text holds \";\" only "
+               "without a blank before it, and a comment follows a text in double quotes";
     }
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+    if (quoted) {
         value = value.substr(1, value.size() - 2);
     }
     const auto text = RegisterText(value);
@@ -199,7 +202,10 @@ int OnKey(void* user, const char* section, const char* key, const char* value) {
     if (*value == '\0') {
         return fail("\"" + std::string(key) + "\" has no value");
     }
-    const std::string problem = TakeValue(reading, key, value);
+    std::string problem = TakeValue(reading, key, value);
+    if (!problem.empty() && std::string_view(value).find(" #") != std::string_view::npos) {
+        problem += " (a comment after a value begins with \" ;\", not \" #\")";
+    }
     return problem.empty() ? 1 : fail(key + std::string(": ") + problem);
 }
 

@@ -13,23 +13,24 @@
 // A settings profile: the settings one register should have, written once and applied to any
 // number of registers by `orvik-cli apply-profile`. A text file of "key = value" lines (INI
 // without sections, read with inih); "#" or ";" at the start of a line begins a comment, and
-// so does " ;" inside a line. Every key is optional and given at most once:
+// so does " ;" after a value (not " #", which would be part of the value; a text followed by a
+// comment is written in double quotes). Every key is optional and given at most once:
 //
-//   clock = now                 # or HH:MM:SS
-//   cutter = 1                  # cutter and beeper go together, each 0 or 1
+//   clock = now                 ; or HH:MM:SS
+//   cutter = 1                  ; cutter and beeper go together, each 0 or 1
 //   beeper = 0
-//   partial-cut = 0             # 0 or 1, where the register has it
-//   header = "  ТОВ Ромашка"    # at most 43 characters; quotes keep blanks at the ends
+//   partial-cut = 0             ; 0 or 1, where the register has it
+//   header = "  ТОВ Ромашка"    ; at most 43 characters; quotes keep blanks at the ends
 //   footer = Дякуємо!
-//   footer-lines = footer.txt   # a set-footer-lines file, or "erase"
-//   logo = logo.bmp             # a two-colour .bmp, or "off"
-//   line-spacing = 8            # 3 to 20 eighths of a millimetre
-//   discount-print = 1          # 0 on each line, 1 at the end of the receipt
-//   article-mode = 0            # 0 to 2
-//   tax-calculation = 1         # 0 on the receipt total, 1 on each item
-//   tax-print = 0               # 0 after each line, 1 on the total turnover
-//   message-set = 2             # 0 to 3
-//   department = Відд.          # at most 5 characters
+//   footer-lines = footer.txt   ; a set-footer-lines file, or "erase"
+//   logo = logo.bmp             ; a two-colour .bmp, or "off"
+//   line-spacing = 8            ; 3 to 20 eighths of a millimetre
+//   discount-print = 1          ; 0 on each line, 1 at the end of the receipt
+//   article-mode = 0            ; 0 to 2
+//   tax-calculation = 1         ; 0 on the receipt total, 1 on each item
+//   tax-print = 0               ; 0 after each line, 1 on the total turnover
+//   message-set = 2             ; 0 to 3
+//   department = Відд.          ; at most 5 characters
 //
 // File names are read relative to the profile's folder. Every value is checked, and every
 // file read, before a register is reached.

@@ -153,7 +153,7 @@ TEST_F(CliFleetTest, AProfileIsAppliedToEachModelAsItHasTheSettings) {
                                           "clock = 07:30:00\n"
                                           "cutter = 1\n"
                                           "beeper = 0\n"
-                                          "header = \"  ТОВ Ромашка\"\n"
+                                          "header = \"  ТОВ Ромашка\" ; the shop\n"
                                           "footer-lines = footer.txt\n"
                                           "line-spacing = 8\n"
                                           "discount-print = 1\n"
@@ -227,9 +227,13 @@ TEST_F(CliFleetTest, ABadProfileIsRefusedWithItsLineAndNothingIsSent) {
     WriteFile("empty.txt", "");
     const std::pair<const char*, const char*> rows[] = {
         {"line-spacing = 30", "line 2: line-spacing: \"30\" is not a number from 3 to 20"},
+        {"line-spacing = 8 # eight",
+         "line 2: line-spacing: \"8 # eight\" is not a number from 3 to 20 (a comment after a "
+         "value begins with \" ;\", not \" #\")"},
         {"clock = soon", "line 2: clock: \"soon\" is neither now nor HH:MM:SS"},
         {"cutter = 1", "line 2: cutter: the cutter and the beeper are set together"},
         {"header = Кава ; чай", "line 2: header: \" ;\" starts a comment"},
+        {"header = \"Кава ; чай\"", "line 2: header: \" ;\" starts a comment"},
         {"header = 12345678901234567890123456789012345678901234",
          "line 2: header: the text has more than 43 characters"},
         {"department = ☃", "line 2: department: the text holds a character the register"},
