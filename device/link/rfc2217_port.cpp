@@ -9,6 +9,8 @@
 #include <chrono>
 #include <cstring>
 
+#include "device/link/write_all.h"
+
 namespace orvik::device {
 
 namespace {
@@ -20,8 +22,6 @@ using namespace telnet;
 constexpr auto kConnectTime = std::chrono::seconds(5);
 // The telnet negotiation and each setting's acknowledgement.
 constexpr auto kAnswerTime = std::chrono::seconds(3);
-// A connection that takes no byte for this long has gone.
-constexpr int kWriteStallMs = 2000;
 constexpr int kDefaultBaud = 115200;
 
 char ParityLetter(std::uint32_t value) {
@@ -239,33 +239,18 @@ ssize_t Rfc2217Port::ReceiveRaw(std::span<std::uint8_t> into) {
 
 bool Rfc2217Port::SendRaw(std::span<const std::uint8_t> bytes) {
     const std::lock_guard lock(m_writeMutex);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const auto rest = bytes.subspan(done);
-        const ssize_t n =
-            m_tls ? m_tlsClient.Write(rest) : ::send(m_fd, rest.data(), rest.size(), MSG_NOSIGNAL);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-            m_lastError = errno;
-            return false;
-        }
-        pollfd pfd{m_fd, POLLOUT, 0};
-        const int ready = ::poll(&pfd, 1, kWriteStallMs);
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
-        if (ready <= 0 || (pfd.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
-            m_lastError = ready < 0 ? errno : 0;
-            return false;
-        }
+    int error = 0;
+    const bool written = WriteAll(
+        m_fd, bytes,
+        [this](std::span<const std::uint8_t> rest) {
+            return m_tls ? m_tlsClient.Write(rest)
+                         : ::send(m_fd, rest.data(), rest.size(), MSG_NOSIGNAL);
+        },
+        &error);
+    if (!written) {
+        m_lastError = error;
     }
-    return true;
+    return written;
 }
 
 ssize_t Rfc2217Port::Pump() {

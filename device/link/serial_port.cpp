@@ -13,6 +13,7 @@
 #include <filesystem>
 
 #include "device/link/port_names.h"
+#include "device/link/write_all.h"
 #include "res/string_table.h"
 #include "support/text_codec.h"
 
@@ -21,8 +22,6 @@ namespace orvik::device {
 namespace {
 
 constexpr int kDefaultBaud = 115200;
-// A write that the driver cannot take for this long means the device is gone.
-constexpr int kWriteStallMs = 2000;
 
 speed_t SpeedFromBaud(int baud) {
     switch (baud) {
@@ -306,32 +305,15 @@ bool SerialPort::Write(std::span<const std::uint8_t> bytes) {
     if (m_trace) {
         m_trace->Written(bytes);
     }
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(m_fd, bytes.data() + done, bytes.size() - done);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0 && errno != EAGAIN) {
-            m_lastError = errno;
-            return false;
-        }
-        // The driver's queue is full: wait until it takes more, but not forever.
-        pollfd pfd{m_fd, POLLOUT, 0};
-        const int ready = ::poll(&pfd, 1, kWriteStallMs);
-        if (ready <= 0 || (pfd.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
-            if (ready < 0 && errno == EINTR) {
-                continue;
-            }
-            m_lastError = ready < 0 ? errno : 0;
-            return false;
-        }
-    }
-    return true;
+    int error = 0;
+    const bool written = WriteAll(
+        m_fd, bytes,
+        [this](std::span<const std::uint8_t> rest) {
+            return ::write(m_fd, rest.data(), rest.size());
+        },
+        &error);
+    m_lastError = error;
+    return written;
 }
 
 ssize_t SerialPort::Read(std::span<std::uint8_t> into) {
